@@ -1,0 +1,38 @@
+#pragma once
+#include <QString>
+
+namespace rules {
+
+enum class Sound { Put, Buzz, Flip, Rotate };
+
+// What the rules need from the screen, the speaker and the clock. The game window
+// implements it; tests fake it and record the order of calls, with pauses of no length.
+class GameView {
+public:
+    virtual ~GameView() = default;
+
+    // Board surface; every call shows at once. Images are indexed as cell codes.
+    virtual void Put(int col, int row, int image) = 0;
+    virtual void PutAt(int x, int y, int image) = 0; // top-left pixel of the board surface
+    virtual void Del(int col, int row) = 0;
+    // Paints cells col0..col1 × row0..row1 over as one block with one outline, as Del does.
+    virtual void DelBlock(int col0, int row0, int col1, int row1) = 0;
+    // Grid lines, then every cell as the game state says; shown at once.
+    virtual void repaintBoard() = 0;
+    // N × N grid and the window figures that follow from it.
+    virtual void setBoardSize(int n) = 0;
+
+    // Side panel and captions.
+    virtual void showName(int seat, const QString& name) = 0;
+    virtual void showLamp(int seat, bool lit) = 0;
+    virtual void showScore(int seat, const QString& text) = 0;
+    virtual void showGain(const QString& text, int pointSize) = 0; // LPoint, redrawn at once
+    virtual void showTimeLeft(const QString& text) = 0;            // LTL
+    virtual void setCaption(const QString& text) = 0;
+    virtual void showStatus(const QString& text) = 0;
+
+    virtual void play(Sound sound) = 0;
+    virtual void pause(int ms) = 0; // blocks; nothing else is handled meanwhile
+};
+
+} // namespace rules

@@ -1,0 +1,82 @@
+#pragma once
+#include "ui/extrkbar.h"
+#include "ui/radiogroup.h"
+#include <QByteArray>
+#include <QStringList>
+#include <QWidget>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QStatusBar;
+
+namespace ui {
+
+class LobbySettings;
+
+// The lobby window: connection settings, host or guest, chat, members, the sound switch and
+// the host's game settings. The program's main window; closing it ends the program.
+class Tbootform : public QWidget {
+    Q_OBJECT
+public:
+    // exeDir ends in a path separator; snd/, img/ and setting.ini lie beneath it.
+    explicit Tbootform(const QString& exeDir, QWidget* parent = nullptr);
+    ~Tbootform() override;
+
+    // Controls that the game window and the networking read and write directly.
+    QLineEdit* BoxName = nullptr;
+    QLineEdit* BoxPort = nullptr;
+    QCheckBox* UseSOund = nullptr;
+    RadioGroup* Method = nullptr;
+    QLineEdit* LabIP = nullptr;
+    QPushButton* BtnStart = nullptr;
+    QComboBox* BoxIP = nullptr;
+    QPushButton* BtnGo = nullptr;
+    QPushButton* BtnOut = nullptr;
+    QLabel* LTime = nullptr;
+    TExtTrackBar* TimeLimit = nullptr;
+    RadioGroup* score_method = nullptr;
+    QLabel* LSize = nullptr;
+    TExtTrackBar* TableSize = nullptr;
+    QCheckBox* rotation = nullptr;
+    QPushButton* BtnGame = nullptr;
+    QPlainTextEdit* Chat = nullptr;
+    QListWidget* Mem = nullptr;
+    QPlainTextEdit* EditMessage = nullptr;
+    QPushButton* BtnSend = nullptr;
+    QStatusBar* StatusBar = nullptr;
+
+    QStringList sendList;
+    QStringList recvList;
+    QByteArray joinSound;
+    int mySeat = 0;
+    // Null when start-up stopped before opening the settings file; then nothing is written.
+    std::unique_ptr<LobbySettings> settings;
+
+    bool isHost() const; // item 0 of Method
+    QStringList members() const;
+    void addChat(const QString& line);
+
+    void MethodClick();
+    void TableSizeChange();
+    void TimeLimitChange();
+    void Setting_enable(bool enable);
+    void SE_Play(const QByteArray& sound);
+    void BtnSendClick();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormClose();
+    QString exeDir_;
+};
+
+} // namespace ui
