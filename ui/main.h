@@ -1,0 +1,133 @@
+#pragma once
+#include "rules/game.h"
+#include "rules/gameview.h"
+#include "rules/station.h"
+#include <QByteArray>
+#include <QMargins>
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+#include <QWidget>
+#include <array>
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QStatusBar;
+class QTimer;
+
+namespace ui {
+
+class Tbootform;
+class Table;
+
+// The game window: the board, the side panel with lamps, scores and names, the pass button
+// and the two turn timers. It owns the game and is the game's screen, speaker, clock and
+// station; it decides nothing itself. Created hidden; closing it only hides it.
+class Tmainform : public QWidget, public rules::GameView, public rules::Station {
+    Q_OBJECT
+public:
+    // exeDir is the executable's folder; img/ and snd/ lie beneath it.
+    Tmainform(Tbootform& boot, const QString& exeDir, QWidget* parent = nullptr);
+    ~Tmainform() override;
+
+    rules::Game game;
+
+    // Controls that the game rules' helpers and the lobby read and write directly.
+    ui::Table* Table = nullptr;
+    QFrame* Panel = nullptr;
+    std::array<QLabel*, 5> Light{}; // Light1..Light4 at 1..4
+    QLabel* PRed = nullptr;
+    QLabel* PBlu = nullptr;
+    QLabel* PGrn = nullptr;
+    QLabel* PBlk = nullptr;
+    std::array<QLabel*, 5> Name{}; // Name1..Name4 at 1..4
+    QFrame* Bevel1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* LTL = nullptr;
+    QLabel* LPoint = nullptr;
+    QPushButton* BtnPass = nullptr;
+    QCheckBox* AutoPass = nullptr;
+    QStatusBar* StatusBar = nullptr;
+    QTimer* Timer = nullptr;
+    QTimer* counter = nullptr;
+
+    // Sets up a new game from the lobby's settings and member list; throws Failure when the
+    // list is short. Does not show the window.
+    void newGame();
+    // Announces a placement, or a pass as (-1, -1), to the other stations.
+    void sendgameinfo(int col, int row);
+
+    // What start-up loaded; a null pixmap or empty sound was not loaded.
+    const QPixmap& image(int index) const { return images_[index]; }
+    const QPixmap& lamp(bool lit) const { return lit ? lightOn_ : lightOff_; }
+    const QByteArray& sound(rules::Sound which) const { return sounds_[static_cast<int>(which)]; }
+    // The smallest outer size (frame included) for the current board.
+    QSize outerMinimumSize() const { return outerMinimum_; }
+    // False while the frame's size is still an estimate (the window was never shown).
+    bool frameKnown() const { return frameKnown_; }
+
+    // rules::GameView
+    void Put(int col, int row, int image) override;
+    void PutAt(int x, int y, int image) override;
+    void Del(int col, int row) override;
+    void DelBlock(int col0, int row0, int col1, int row1) override;
+    void repaintBoard() override;
+    void setBoardSize(int n) override;
+    void showName(int seat, const QString& name) override;
+    void showLamp(int seat, bool lit) override;
+    void showScore(int seat, const QString& text) override;
+    void showGain(const QString& text, int pointSize) override;
+    void showTimeLeft(const QString& text) override;
+    void setCaption(const QString& text) override;
+    void showStatus(const QString& text) override;
+    void play(rules::Sound sound) override;
+    void pause(int ms) override;
+
+    // rules::Station
+    int mySeat() const override;
+    bool isHost() const override;
+    bool rotationOn() const override;
+    bool autoPlay() const override;
+    int timeLimitSetting() const override;
+    void setBoardEnabled(bool on) override;
+    void setPassEnabled(bool on) override;
+    void setTimeoutInterval(int ms) override;
+    void startTimers() override;
+    void stopTimers() override;
+    void announce(int col, int row) override;
+    void Setting_enable(bool on) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormCreate();
+    void createSidePanel();
+    void createScoreRow(int seat, QLabel*& score, int top, const QString& colour);
+    void createMoveArea();
+    void connectHandlers();
+    void loadSounds();
+    void loadImages();
+    void TableDrawCell(int col, int row);
+    void TableMouseMove(int x, int y);
+    void FormClose();
+    void learnFrame();
+    void applyMinimumSize();
+    QLabel* scoreLabel(int seat) const;
+
+    Tbootform& boot_;
+    QString exeDir_;
+    std::array<QPixmap, 10> images_;
+    QPixmap lightOff_;
+    QPixmap lightOn_;
+    std::array<QByteArray, 4> sounds_; // put, buzz, flip, rotate as rules::Sound orders them
+    QSize outerMinimum_;
+    QMargins frame_;
+    bool frameKnown_ = false;
+};
+
+} // namespace ui
