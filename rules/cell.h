@@ -11,6 +11,9 @@ constexpr int CursorImage = 0;
 constexpr int LastMoveImage = 9;
 constexpr int CellPixels = 25; // a 24-pixel interior and a 1-pixel grid line
 constexpr int NoLimit = 61;    // time limit that means "no limit"
+constexpr int MinBoardSize = 6;
+constexpr int MaxBoardSize = 26;
+constexpr int MinTimeLimit = 5;
 
 constexpr int jewelOf(int seat) { return seat + 4; }
 constexpr bool isFace(int code) { return code >= 1 && code <= 4; }

@@ -47,6 +47,7 @@ public:
     // tells a guest that the next move to arrive is its own coming back.
     bool myTurn = false;
     bool skipEcho = false;
+    std::array<QString, 5> names; // indexed 1..4 by seat: what the name labels show
 
     bool onBoard(int col, int row) const { return col >= 0 && row >= 0 && col < boardSize && row < boardSize; }
 
@@ -79,6 +80,15 @@ public:
     void counterTimer();
 
 private:
+    void showNames(const QStringList& members);
+    void showStartingScores();
+    void showTimeLimit();
+    void layOutPieces();
+    void capture(int col, int row);
+    void showGain();
+    void stopCountdown();
+    void showCountdown();
+
     GameView& view_;
     Station& station_;
 };

@@ -1,6 +1,119 @@
+#include "rules/failure.h"
 #include "rules/game.h"
+#include <algorithm>
+#include <span>
 
 namespace rules {
+
+namespace {
+
+// Starting pieces round the centre, one string per row from the top, one character per
+// column from the left; '.' is empty, digits are cell codes. The even picture starts at
+// offset -2 from the centre, the odd one at -3.
+constexpr const char* EvenLayout[] = {
+    ".43.",
+    "4563",
+    "2781",
+    ".21.",
+};
+constexpr const char* OddLayout[] = {
+    "...3...",
+    "...3...",
+    "..352..",
+    "446.822",
+    "..471..",
+    "...1...",
+    "...1...",
+};
+
+} // namespace
+
+void Game::Reset(const Settings& settings, const QStringList& members)
+{
+    countMode = settings.countMode;
+    hoverCol = 0;
+    hoverRow = 0;
+    showNames(members); // throws before any later state changes
+    lastCol = -1;
+    lastRow = -1;
+    view_.showLamp(1, true);
+    view_.showLamp(2, false);
+    view_.showLamp(4, false);
+    view_.showLamp(3, false);
+    curPlayer = 1;
+    passCount = 0;
+    showStartingScores();
+    // The lobby's sliders bound both; a corrupt start message must not break the layout.
+    timeLimit = std::clamp(settings.timeLimit, MinTimeLimit, NoLimit);
+    timeLeft = timeLimit;
+    showTimeLimit();
+    skipEcho = false;
+
+    // board and boardSize change together, so that no repaint ever reads outside the board
+    boardSize = std::clamp(settings.boardSize, MinBoardSize, MaxBoardSize);
+    board.assign(boardSize, std::vector<int>(boardSize, Empty));
+    view_.setBoardSize(boardSize);
+    view_.setCaption(QStringLiteral("Kuralo　サイズ") + QString::number(boardSize));
+    view_.showGain(QString(), 11);
+    centerCol = boardSize / 2;
+    centerRow = boardSize / 2;
+    view_.DelBlock(centerCol - 3, centerRow - 3, centerCol + 3, centerRow + 3);
+    layOutPieces();
+    repaintAll = true;
+    view_.repaintBoard();
+    repaintAll = false;
+}
+
+void Game::showNames(const QStringList& members)
+{
+    for (int i = 0; i < Seats; ++i) {
+        if (i >= members.size())
+            throw Failure(QStringLiteral("リストのインデックスが範囲を超えています (%1)").arg(i));
+        names[i + 1] = members[i];
+        view_.showName(i + 1, members[i]);
+    }
+}
+
+void Game::showStartingScores()
+{
+    for (int seat = 1; seat <= Seats; ++seat) {
+        scores[seat] = 0;
+        addscore(seat, countMode ? 2 : 0);
+    }
+}
+
+void Game::showTimeLimit()
+{
+    if (timeLimit >= NoLimit) {
+        view_.showTimeLeft(QStringLiteral("時間制限 無し"));
+        station_.stopTimers();
+    } else {
+        showCountdown();
+        station_.setTimeoutInterval(timeLimit * 1000);
+    }
+}
+
+// centerCol, centerRow and the fresh board are set.
+void Game::layOutPieces()
+{
+    const bool odd = boardSize % 2 == 1;
+    using Rows = std::span<const char* const>;
+    const Rows rows = odd ? Rows(OddLayout) : Rows(EvenLayout);
+    const int first = odd ? -3 : -2;
+    int dr = first;
+    for (const char* line : rows) {
+        for (int dc = first; *line; ++dc, ++line)
+            if (*line != '.')
+                board[centerCol + dc][centerRow + dr] = *line - '0';
+        ++dr;
+    }
+}
+
+void Game::addscore(int seat, int amount)
+{
+    scores[seat] += amount;
+    view_.showScore(seat, QString::number(scores[seat]) + (countMode ? QStringLiteral("個") : QStringLiteral("点")));
+}
 
 bool Game::existSpace() const
 {

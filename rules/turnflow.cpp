@@ -1,0 +1,122 @@
+#include "rules/game.h"
+#include <QTime>
+#include <random>
+
+namespace rules {
+
+void Game::TableSelectCell(int col, int row)
+{
+    if (!Search_Face(col, row)) {
+        view_.play(Sound::Buzz);
+        return;
+    }
+    PutFace(col, row);
+    stopCountdown();
+    if (existSpace()) {
+        passCount = 0;
+        nextplayer();
+        station_.announce(col, row);
+    } else {
+        // The mover's own seat goes out with the move that fills the board.
+        station_.announce(col, row);
+        endgame();
+    }
+}
+
+void Game::BtnPassClick()
+{
+    ++passCount;
+    jewelTouched = false; // a pass never turns the jewels
+    stopCountdown();
+    if (passCount < Seats) {
+        nextplayer();
+        station_.announce(-1, -1);
+    } else {
+        station_.announce(-1, -1);
+        endgame();
+    }
+}
+
+void Game::nextplayer()
+{
+    if (station_.rotationOn() && jewelTouched)
+        do_rotation();
+    const int ended = curPlayer;
+    curPlayer = nextSeat(curPlayer);
+    view_.showLamp(ended, false);
+    view_.showLamp(curPlayer, true);
+    if (station_.mySeat() == curPlayer)
+        view_.setCaption(QStringLiteral("Kuralo 【あなたの番です】"));
+    else
+        view_.setCaption(QStringLiteral("Kuralo 【") + names[curPlayer] + QStringLiteral("さんの番です】"));
+}
+
+void Game::endgame()
+{
+    station_.setBoardEnabled(false);
+    station_.setPassEnabled(false);
+    view_.showStatus(QStringLiteral("終了！"));
+    view_.setCaption(QStringLiteral("ゲーム終了　"));
+    if (station_.isHost())
+        station_.Setting_enable(true);
+}
+
+void Game::BeginLocalTurn()
+{
+    station_.setBoardEnabled(true);
+    station_.setPassEnabled(true);
+    myTurn = true;
+    if (station_.timeLimitSetting() < NoLimit)
+        station_.startTimers();
+    if (station_.autoPlay())
+        tekitoo();
+}
+
+void Game::tekitoo()
+{
+    station_.setPassEnabled(false);
+    view_.pause(100);
+    const auto cells = legalCells();
+    if (cells.empty()) {
+        BtnPassClick();
+        return;
+    }
+    std::mt19937 generator(QTime::currentTime().msecsSinceStartOfDay());
+    std::uniform_int_distribution<std::size_t> pick(0, cells.size() - 1);
+    const auto [col, row] = cells[pick(generator)];
+    TableSelectCell(col, row);
+}
+
+// A tick that was queued while a placement ran, or after the turn ended, is stale.
+void Game::TimerTimer()
+{
+    if (!myTurn)
+        return;
+    view_.showTimeLeft(QStringLiteral("時間切れ"));
+    BtnPassClick();
+}
+
+void Game::counterTimer()
+{
+    if (!myTurn)
+        return;
+    --timeLeft;
+    showCountdown();
+}
+
+// The turn is over: its timers stop and the countdown shows the full time again.
+void Game::stopCountdown()
+{
+    if (timeLimit >= NoLimit)
+        return;
+    station_.stopTimers();
+    timeLeft = timeLimit;
+    showCountdown();
+}
+
+void Game::showCountdown()
+{
+    view_.showTimeLeft(QStringLiteral("残り") + QString::number(timeLeft) + QStringLiteral("秒"));
+}
+
+} // namespace rules
