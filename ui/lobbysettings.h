@@ -1,0 +1,34 @@
+#pragma once
+#include "ui/inifile.h"
+#include <QStringList>
+
+namespace ui {
+
+// What the lobby shows at start-up; a missing file or key leaves the default.
+struct LobbyValues {
+    QString name = "YourName";
+    QString port = "18389";
+    QString ip;
+    QStringList ipList; // the host addresses used before, in the order of their lines
+};
+
+// The lobby's view of "setting.ini": the player's name, the port and the host addresses.
+class LobbySettings {
+public:
+    explicit LobbySettings(QString path); // reads nothing, creates nothing
+    const QString& path() const;
+
+    LobbyValues read() const;
+    // "Name", then "Port"; throws Failure at the first write that fails.
+    void writeHosting(const QString& name, const QString& port);
+    // "Name", "Port", "IP", then every item of ipList under "0", "1", ... in list order;
+    // ipList already holds ip as its last item. Keys beyond the list stay in the file.
+    // Throws Failure at the first write that fails; the keys written before it stay.
+    void writeJoining(const QString& name, const QString& port, const QString& ip,
+                      const QStringList& ipList);
+
+private:
+    IniFile file_;
+};
+
+} // namespace ui
