@@ -1,0 +1,101 @@
+#include "ui/main.h"
+#include "ui/boot.h"
+#include "ui/errorbox.h"
+#include "ui/fonts.h"
+#include "ui/table.h"
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace ui {
+
+namespace {
+
+constexpr QSize DesignClient(539, 401);
+constexpr QPoint DesignPosition(363, 211);
+constexpr int StatusHeight = 25;
+
+} // namespace
+
+Tmainform::Tmainform(Tbootform& boot, const QString& exeDir, QWidget* parent)
+    : QWidget(parent, Qt::Window), game(*this, *this), boot_(boot), exeDir_(exeDir)
+{
+    setWindowTitle(QStringLiteral("Kuralo"));
+    setFont(uiFont(12));
+    resize(DesignClient);
+    move(DesignPosition);
+
+    Table = new ui::Table(this);
+    Table->setFont(uiFont(13, true));
+    Table->setEnabled(false);
+    createSidePanel();
+    StatusBar = new QStatusBar(this);
+    StatusBar->setFont(uiFont(16));
+    Timer = new QTimer(this);
+    counter = new QTimer(this);
+    counter->setInterval(1000);
+    connectHandlers();
+
+    guarded([&] { FormCreate(); });
+}
+
+Tmainform::~Tmainform() = default;
+
+void Tmainform::connectHandlers()
+{
+    connect(Table, &ui::Table::cellChosen, this, [this](int col, int row) {
+        guarded([&] { game.TableSelectCell(col, row); });
+    });
+    connect(Table, &ui::Table::pointerMoved, this, [this](int x, int y) { guarded([&] { TableMouseMove(x, y); }); });
+    connect(Table, &ui::Table::surfaceCleared, this, [this] { guarded([&] { repaintBoard(); }); });
+    connect(BtnPass, &QPushButton::clicked, this, [this] { guarded([&] { game.BtnPassClick(); }); });
+    connect(Timer, &QTimer::timeout, this, [this] { guarded([&] { game.TimerTimer(); }); });
+    connect(counter, &QTimer::timeout, this, [this] { guarded([&] { game.counterTimer(); }); });
+}
+
+void Tmainform::newGame()
+{
+    rules::Settings settings;
+    settings.boardSize = boot_.TableSize->Position();
+    settings.countMode = boot_.score_method->ItemIndex() == 1;
+    settings.timeLimit = boot_.TimeLimit->Position();
+    game.Reset(settings, boot_.members());
+}
+
+void Tmainform::sendgameinfo([[maybe_unused]] int col, [[maybe_unused]] int row)
+{
+    game.myTurn = false;
+    setBoardEnabled(false);
+    setPassEnabled(false);
+}
+
+void Tmainform::closeEvent(QCloseEvent* event)
+{
+    guarded([&] { FormClose(); });
+    event->accept();
+}
+
+void Tmainform::FormClose()
+{
+    // The game goes on hidden; only the host may set up the next one.
+    if (isHost())
+        Setting_enable(true);
+}
+
+void Tmainform::resizeEvent(QResizeEvent* event)
+{
+    StatusBar->setGeometry(0, height() - StatusHeight, width(), StatusHeight);
+    QWidget::resizeEvent(event);
+}
+
+void Tmainform::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    learnFrame();
+    applyMinimumSize();
+}
+
+} // namespace ui

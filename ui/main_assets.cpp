@@ -1,0 +1,43 @@
+#include "ui/assetfile.h"
+#include "ui/main.h"
+
+// Start-up loading of the game window's sounds and pictures; the first failure stops it and
+// what was loaded before stays.
+namespace ui {
+
+namespace {
+
+// In rules::Sound order.
+const char* const SoundFiles[] = {"snd\\put.wav", "snd\\buz.wav", "snd\\change.wav", "snd\\rotate.wav"};
+
+// Indexed by cell code; 0 is the cursor, 9 the last-move mark.
+const char* const ImageFiles[] = {"img\\select.bmp",   "img\\f_red.bmp",    "img\\f_blu.bmp",   "img\\f_grn.bmp",
+                                  "img\\f_blk.bmp",    "img\\koma_red.bmp", "img\\koma_blu.bmp", "img\\koma_grn.bmp",
+                                  "img\\koma_blk.bmp", "img\\old.bmp"};
+
+} // namespace
+
+void Tmainform::FormCreate()
+{
+    loadSounds();
+    loadImages();
+}
+
+void Tmainform::loadSounds()
+{
+    for (std::size_t i = 0; i < sounds_.size(); ++i)
+        sounds_[i] = readWhole(nativeAssetPath(exeDir_, QString::fromLatin1(SoundFiles[i])));
+}
+
+void Tmainform::loadImages()
+{
+    for (std::size_t i = 0; i < images_.size(); ++i) {
+        const QImage bitmap = loadBitmap(nativeAssetPath(exeDir_, QString::fromLatin1(ImageFiles[i])));
+        // The cursor alone is drawn opaque; pieces and the mark leave their backdrop colour out.
+        images_[i] = i == rules::CursorImage ? QPixmap::fromImage(bitmap) : withTransparentColour(bitmap);
+    }
+    lightOff_ = withTransparentColour(loadBitmap(nativeAssetPath(exeDir_, QStringLiteral("img\\light0.bmp"))));
+    lightOn_ = withTransparentColour(loadBitmap(nativeAssetPath(exeDir_, QStringLiteral("img\\light1.bmp"))));
+}
+
+} // namespace ui

@@ -1,0 +1,131 @@
+#include "ui/fonts.h"
+#include "ui/main.h"
+#include "ui/table.h"
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <algorithm>
+
+// The side panel and the window figures that follow the board's size.
+namespace ui {
+
+namespace {
+
+constexpr int PanelGap = 10;
+constexpr int PanelTop = 8;
+constexpr QSize PanelSize(145, 313);
+constexpr int ExtraWidth = 170;       // panel, gaps and frame beside the grid
+constexpr int ExtraHeight = 66;       // status bar, gap and frame under the grid
+constexpr int PanelExtraHeight = 60;  // status bar, gaps and frame under the panel
+// Until the window has been shown the frame is unknown: a sizable frame of 4-pixel
+// borders under a 26-pixel caption stands in.
+constexpr QMargins EstimatedFrame(4, 30, 4, 4);
+
+struct SeatRow {
+    int top;
+    int lampTop;
+    const char* colour;
+};
+constexpr SeatRow SeatRows[5] = {{}, {8, 12, "#FFD0D0"}, {64, 67, "#DDDDFF"}, {120, 124, "#D0F0D0"}, {176, 180, "#EEEEEE"}};
+
+QLabel* label(QWidget* parent, const QString& text, int x, int y)
+{
+    auto* l = new QLabel(text, parent);
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
+} // namespace
+
+void Tmainform::createSidePanel()
+{
+    frame_ = EstimatedFrame;
+    Panel = new QFrame(this);
+    Panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel->setGeometry(QRect(QPoint(384, PanelTop), PanelSize));
+    createScoreRow(1, PRed, SeatRows[1].top, QString::fromLatin1(SeatRows[1].colour));
+    createScoreRow(2, PBlu, SeatRows[2].top, QString::fromLatin1(SeatRows[2].colour));
+    createScoreRow(3, PGrn, SeatRows[3].top, QString::fromLatin1(SeatRows[3].colour));
+    createScoreRow(4, PBlk, SeatRows[4].top, QString::fromLatin1(SeatRows[4].colour));
+    createMoveArea();
+}
+
+void Tmainform::createScoreRow(int seat, QLabel*& score, int top, const QString& colour)
+{
+    Light[seat] = new QLabel(Panel);
+    Light[seat]->setGeometry(8, SeatRows[seat].lampTop, 17, 17);
+    score = new QLabel(QStringLiteral("0点"), Panel);
+    score->setGeometry(30, top, 105, 25);
+    score->setAlignment(Qt::AlignCenter);
+    score->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    score->setFont(uiFont(16));
+    score->setAutoFillBackground(true);
+    QPalette palette = score->palette();
+    palette.setColor(QPalette::Window, QColor(colour));
+    score->setPalette(palette);
+    Name[seat] = label(Panel, QStringLiteral("player%1").arg(seat), 32, top + 26);
+    Name[seat]->setFont(uiFont(13));
+    Name[seat]->adjustSize();
+}
+
+void Tmainform::createMoveArea()
+{
+    Bevel1 = new QFrame(Panel);
+    Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    Bevel1->setGeometry(0, 224, PanelSize.width(), 2);
+    Label1 = label(Panel, QStringLiteral("累計"), 8, 235);
+    LTL = label(Panel, QStringLiteral("時間制限 無し"), 64, 235);
+    LPoint = new QLabel(Panel);
+    LPoint->setGeometry(8, 248, 81, 41);
+    LPoint->setAlignment(Qt::AlignCenter);
+    LPoint->setFont(uiFont(16, false, true));
+    QPalette palette = LPoint->palette();
+    palette.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80));
+    LPoint->setPalette(palette);
+    BtnPass = new QPushButton(QStringLiteral("パス"), Panel);
+    BtnPass->setGeometry(96, 256, 41, 33);
+    BtnPass->setFont(uiFont(15));
+    BtnPass->setEnabled(false);
+    AutoPass = new QCheckBox(QStringLiteral("自動適当打ち(次から)"), Panel);
+    AutoPass->setGeometry(4, 292, 133, 17);
+}
+
+QLabel* Tmainform::scoreLabel(int seat) const
+{
+    const std::array<QLabel*, 5> scores{nullptr, PRed, PBlu, PGrn, PBlk};
+    return scores[seat];
+}
+
+void Tmainform::setBoardSize(int n)
+{
+    Table->setGridSize(n);
+    Panel->move(Table->width() + PanelGap, PanelTop);
+    outerMinimum_ = QSize(Table->width() + ExtraWidth,
+                          std::max(Table->height() + ExtraHeight, Panel->height() + PanelExtraHeight));
+    learnFrame();
+    applyMinimumSize();
+}
+
+void Tmainform::learnFrame()
+{
+    if (!isVisible())
+        return; // a hidden window keeps what it learnt when last shown
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    frame_ = QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                      outer.bottom() - inner.bottom());
+    frameKnown_ = true;
+}
+
+void Tmainform::applyMinimumSize()
+{
+    if (outerMinimum_.isEmpty())
+        return;
+    const QSize frame(frame_.left() + frame_.right(), frame_.top() + frame_.bottom());
+    // Qt grows a smaller window to its minimum at once and never shrinks a larger one.
+    setMinimumSize((outerMinimum_ - frame).expandedTo(QSize(0, 0)));
+}
+
+} // namespace ui

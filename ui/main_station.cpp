@@ -1,0 +1,36 @@
+#include "ui/boot.h"
+#include "ui/main.h"
+#include "ui/table.h"
+#include <QCheckBox>
+#include <QPushButton>
+#include <QTimer>
+
+// This station's side of the turn flow: the lobby's switches and the window's own controls.
+namespace ui {
+
+int Tmainform::mySeat() const { return boot_.mySeat; }
+bool Tmainform::isHost() const { return boot_.isHost(); }
+bool Tmainform::rotationOn() const { return boot_.rotation->isChecked(); }
+bool Tmainform::autoPlay() const { return AutoPass->isChecked(); }
+int Tmainform::timeLimitSetting() const { return boot_.TimeLimit->Position(); }
+
+void Tmainform::setBoardEnabled(bool on) { Table->setEnabled(on); }
+void Tmainform::setPassEnabled(bool on) { BtnPass->setEnabled(on); }
+void Tmainform::setTimeoutInterval(int ms) { Timer->setInterval(ms); }
+
+void Tmainform::startTimers()
+{
+    Timer->start();
+    counter->start();
+}
+
+void Tmainform::stopTimers()
+{
+    Timer->stop();
+    counter->stop();
+}
+
+void Tmainform::announce(int col, int row) { sendgameinfo(col, row); }
+void Tmainform::Setting_enable(bool on) { boot_.Setting_enable(on); }
+
+} // namespace ui

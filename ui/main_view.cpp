@@ -1,0 +1,127 @@
+#include "ui/boot.h"
+#include "ui/main.h"
+#include "ui/table.h"
+#include <QLabel>
+#include <QStatusBar>
+#include <QThread>
+
+// The game's screen and speaker: board drawing, side panel texts, sounds and pauses.
+namespace ui {
+
+using rules::CellPixels;
+
+void Tmainform::Put(int col, int row, int image)
+{
+    PutAt(col * CellPixels, row * CellPixels, image);
+}
+
+void Tmainform::PutAt(int x, int y, int image)
+{
+    if (image >= 0 && image < int(images_.size()))
+        Table->drawPixmap(x, y, images_[image]);
+}
+
+void Tmainform::Del(int col, int row)
+{
+    Table->paintOver(col, row, col, row);
+}
+
+void Tmainform::DelBlock(int col0, int row0, int col1, int row1)
+{
+    Table->paintOver(col0, row0, col1, row1);
+}
+
+void Tmainform::repaintBoard()
+{
+    ui::Table::Batch batch(*Table);
+    Table->drawGridLines();
+    for (int col = 0; col < game.boardSize; ++col)
+        for (int row = 0; row < game.boardSize; ++row)
+            TableDrawCell(col, row);
+}
+
+void Tmainform::TableDrawCell(int col, int row)
+{
+    const int code = game.board[col][row];
+    if (game.repaintAll && code == rules::Empty)
+        Del(col, row);
+    if (col == game.lastCol && row == game.lastRow)
+        Put(col, row, rules::LastMoveImage);
+    if (code > rules::Empty)
+        Put(col, row, code);
+}
+
+void Tmainform::TableMouseMove(int x, int y)
+{
+    if (x < 0 || y < 0)
+        return;
+    const int col = x / CellPixels;
+    const int row = y / CellPixels;
+    if (!game.onBoard(col, row) || (col == game.hoverCol && row == game.hoverRow))
+        return;
+    const int oldCol = game.hoverCol;
+    const int oldRow = game.hoverRow;
+    Del(oldCol, oldRow);
+    if (game.onBoard(oldCol, oldRow) && game.board[oldCol][oldRow] > rules::Empty)
+        Put(oldCol, oldRow, game.board[oldCol][oldRow]);
+    game.hoverCol = col;
+    game.hoverRow = row;
+    showStatus(QStringLiteral("移動中：%1,%2").arg(col).arg(row));
+    Put(col, row, rules::CursorImage);
+    if (game.board[col][row] > rules::Empty)
+        Put(col, row, game.board[col][row]);
+}
+
+void Tmainform::showName(int seat, const QString& name)
+{
+    Name[seat]->setText(name);
+    Name[seat]->adjustSize();
+}
+
+void Tmainform::showLamp(int seat, bool lit)
+{
+    Light[seat]->setPixmap(lamp(lit));
+}
+
+void Tmainform::showScore(int seat, const QString& text)
+{
+    scoreLabel(seat)->setText(text);
+}
+
+void Tmainform::showGain(const QString& text, int pointSize)
+{
+    LPoint->setText(text);
+    QFont font = LPoint->font();
+    // Points as a 96-dpi screen measures them: the window does not scale with the screen.
+    font.setPixelSize((pointSize * 96 + 36) / 72);
+    LPoint->setFont(font);
+    LPoint->repaint();
+}
+
+void Tmainform::showTimeLeft(const QString& text)
+{
+    LTL->setText(text);
+    LTL->adjustSize();
+}
+
+void Tmainform::setCaption(const QString& text)
+{
+    setWindowTitle(text);
+}
+
+void Tmainform::showStatus(const QString& text)
+{
+    StatusBar->showMessage(text);
+}
+
+void Tmainform::play(rules::Sound sound)
+{
+    boot_.SE_Play(sounds_[static_cast<int>(sound)]);
+}
+
+void Tmainform::pause(int ms)
+{
+    QThread::msleep(ms);
+}
+
+} // namespace ui
