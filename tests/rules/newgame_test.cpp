@@ -1,0 +1,232 @@
+#include "fakes.h"
+#include "rules/failure.h"
+#include <gtest/gtest.h>
+
+using namespace fakes;
+using Picture = std::vector<std::string>;
+
+namespace {
+
+struct Layout {
+    int size;
+    Picture board;
+};
+
+class InitialLayout : public testing::TestWithParam<Layout> {};
+
+TEST_P(InitialLayout, MatchesThePicture)
+{
+    Engine e;
+    e.reset(GetParam().size);
+    EXPECT_EQ(picture(e.game), GetParam().board);
+    EXPECT_EQ(e.game.centerCol, GetParam().size / 2);
+    EXPECT_EQ(e.game.centerRow, GetParam().size / 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, InitialLayout,
+    testing::Values(
+        Layout{6, {"......",
+                   "..43..",
+                   ".4563.",
+                   ".2781.",
+                   "..21..",
+                   "......"}},
+        Layout{7, {"...3...",
+                   "...3...",
+                   "..352..",
+                   "446.822",
+                   "..471..",
+                   "...1...",
+                   "...1..."}},
+        Layout{8, {"........",
+                   "........",
+                   "...43...",
+                   "..4563..",
+                   "..2781..",
+                   "...21...",
+                   "........",
+                   "........"}},
+        Layout{26, {"..........................",
+                    "..........................",
+                    "..........................",
+                    "..........................",
+                    "..........................",
+                    "..........................",
+                    "..........................",
+                    "..........................",
+                    "..........................",
+                    "..........................",
+                    "..........................",
+                    "............43............",
+                    "...........4563...........",
+                    "...........2781...........",
+                    "............21............",
+                    "..........................",
+                    "..........................",
+                    "..........................",
+                    "..........................",
+                    "..........................",
+                    "..........................",
+                    "..........................",
+                    "..........................",
+                    "..........................",
+                    "..........................",
+                    ".........................."}}),
+    [](const auto& info) { return "N" + std::to_string(info.param.size); });
+
+TEST(NewGame, ShowsTheNewGameInOrderAndRepaintsEveryCellOnce)
+{
+    Engine e;
+    e.game.Reset({8, false, 30}, FourNames);
+    const Log expected{
+        "name 1 あかね", "name 2 bob", "name 3 carol", "name 4 dave",
+        "lamp 1 on", "lamp 2 off", "lamp 4 off", "lamp 3 off",
+        "score 1 0点", "score 2 0点", "score 3 0点", "score 4 0点",
+        "time 残り30秒", "interval 30000",
+        "size 8", "caption Kuralo　サイズ8", "gain  11",
+        "DelBlock 1,1 7,7", "repaint all",
+    };
+    EXPECT_EQ(e.log, expected);
+    EXPECT_FALSE(e.game.repaintAll);
+    EXPECT_EQ(e.game.timeLeft, 30);
+}
+
+struct StartCase {
+    bool countMode;
+    int timeLimit;
+    const char* score;
+    Log timeEntries;
+};
+
+class StartingFigures : public testing::TestWithParam<StartCase> {};
+
+TEST_P(StartingFigures, ScoresAndTimeLabel)
+{
+    const StartCase& c = GetParam();
+    Engine e;
+    e.game.Reset({7, c.countMode, c.timeLimit}, FourNames);
+    for (int seat = 1; seat <= 4; ++seat) {
+        EXPECT_EQ(e.view.scores[seat], c.score);
+        EXPECT_EQ(e.game.scores[seat], c.countMode ? 2 : 0);
+    }
+    EXPECT_EQ(e.only({"time", "interval", "timers"}), c.timeEntries);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rules, StartingFigures,
+    testing::Values(StartCase{true, 61, "2個", {"time 時間制限 無し", "timers stop"}},
+                    StartCase{false, 61, "0点", {"time 時間制限 無し", "timers stop"}},
+                    StartCase{true, 5, "2個", {"time 残り5秒", "interval 5000"}},
+                    StartCase{false, 60, "0点", {"time 残り60秒", "interval 60000"}}));
+
+// Plays until the board is dirty everywhere the rules keep state.
+void playSomeMoves(Engine& e)
+{
+    for (int i = 0; i < 6; ++i) {
+        const auto cells = e.game.legalCells();
+        ASSERT_FALSE(cells.empty());
+        e.game.TableSelectCell(cells.front().first, cells.front().second);
+    }
+    e.game.BtnPassClick();
+    e.game.skipEcho = true;
+    e.game.myTurn = true;
+}
+
+TEST(NewGame, SecondGameOnASmallerOrLargerBoardLeavesNoTrace)
+{
+    for (auto [first, second] : {std::pair{26, 6}, std::pair{6, 26}, std::pair{9, 8}}) {
+        Engine fresh;
+        fresh.reset(second);
+        Engine e;
+        e.reset(first, true);
+        playSomeMoves(e);
+        e.game.Reset({second, true, 61}, FourNames);
+        EXPECT_EQ(picture(e.game), picture(fresh.game)) << first << " then " << second;
+        EXPECT_EQ(e.game.boardSize, second);
+        EXPECT_EQ(e.game.lastCol, -1);
+        EXPECT_EQ(e.game.lastRow, -1);
+        EXPECT_EQ(e.game.passCount, 0);
+        EXPECT_EQ(e.game.curPlayer, 1);
+        EXPECT_FALSE(e.game.skipEcho);
+        EXPECT_TRUE(e.game.myTurn) << "the window's own flag is not the new game's business";
+        EXPECT_EQ(e.game.scores, (std::array<int, 5>{0, 2, 2, 2, 2}));
+    }
+}
+
+class TooFewNames : public testing::TestWithParam<int> {};
+
+TEST_P(TooFewNames, FailsAtTheMissingNameAndKeepsThePreviousGame)
+{
+    const int count = GetParam();
+    Engine e;
+    e.reset(8, false, 20);
+    playSomeMoves(e);
+    const rules::Game before = e.game;
+    e.log.clear();
+
+    try {
+        e.game.Reset({6, true, 61}, FourNames.mid(0, count));
+        FAIL() << "Reset accepted " << count << " names";
+    } catch (const Failure& failure) {
+        EXPECT_EQ(utf8(failure.text()), "リストのインデックスが範囲を超えています (" + std::to_string(count) + ")");
+    }
+    Log shown;
+    for (int i = 0; i < count; ++i)
+        shown.push_back("name " + std::to_string(i + 1) + " " + utf8(FourNames[i]));
+    EXPECT_EQ(e.log, shown) << "only the labels before the missing name change";
+    EXPECT_TRUE(e.game.countMode) << "the step before the names stays done";
+    EXPECT_EQ(picture(e.game), picture(before));
+    EXPECT_EQ(e.game.boardSize, 8);
+    EXPECT_EQ(e.game.scores, before.scores);
+    EXPECT_EQ(e.game.curPlayer, before.curPlayer);
+    EXPECT_EQ(e.game.passCount, before.passCount);
+    EXPECT_EQ(e.game.lastCol, before.lastCol);
+    EXPECT_EQ(e.game.timeLimit, 20);
+    EXPECT_TRUE(e.game.skipEcho);
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, TooFewNames, testing::Values(1, 2, 3));
+
+TEST(NewGame, MoreThanFourNamesSeatTheFirstFour)
+{
+    Engine e;
+    e.game.Reset({6, false, 61}, FourNames + QStringList{"eve"});
+    EXPECT_EQ(e.only({"name"}).size(), 4u);
+    EXPECT_EQ(utf8(e.game.names[4]), "dave");
+}
+
+TEST(NewGame, SizeAndLimitOutsideTheSlidersAreBoundedInsteadOfBreakingTheLayout)
+{
+    Engine e;
+    e.game.Reset({3, false, 0}, FourNames);
+    EXPECT_EQ(e.game.boardSize, rules::MinBoardSize);
+    EXPECT_EQ(e.game.timeLimit, rules::MinTimeLimit);
+    e.game.Reset({99, false, 600}, FourNames);
+    EXPECT_EQ(e.game.boardSize, rules::MaxBoardSize);
+    EXPECT_EQ(e.game.timeLimit, rules::NoLimit);
+}
+
+TEST(ExistSpace, FindsTheOnlyEmptyCellWhereverItIs)
+{
+    Engine e;
+    e.reset(6);
+    for (auto& column : e.game.board)
+        std::fill(column.begin(), column.end(), 1);
+    EXPECT_FALSE(e.game.existSpace());
+    for (auto [col, row] : {std::pair{0, 0}, std::pair{0, 5}, std::pair{5, 0}, std::pair{5, 5}, std::pair{2, 3}}) {
+        e.game.board[col][row] = rules::Empty;
+        EXPECT_TRUE(e.game.existSpace()) << col << "," << row;
+        e.game.board[col][row] = 7;
+        EXPECT_FALSE(e.game.existSpace()) << "a jewel counts as occupied";
+    }
+}
+
+TEST(AddScore, ShowsNegativeScoresWithTheirSign)
+{
+    Engine e;
+    e.reset(6, true);
+    e.game.addscore(3, -5);
+    EXPECT_EQ(e.game.scores[3], -3);
+    EXPECT_EQ(e.view.scores[3], "-3個");
+}
+
+} // namespace

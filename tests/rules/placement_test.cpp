@@ -1,0 +1,227 @@
+#include "fakes.h"
+#include <gtest/gtest.h>
+
+using namespace fakes;
+using Picture = std::vector<std::string>;
+using Cells = std::vector<std::pair<int, int>>;
+
+namespace {
+
+TEST(LegalCells, OfSeatOneAfterANewGame)
+{
+    Engine e;
+    e.reset(8);
+    EXPECT_EQ(e.game.legalCells(), (Cells{{1, 3}, {1, 5}, {2, 5}, {3, 1}, {5, 1}, {5, 2}}));
+    e.reset(7);
+    EXPECT_EQ(e.game.legalCells(), (Cells{{0, 2}, {1, 2}, {5, 2}, {6, 2}}));
+}
+
+TEST(LegalCells, FirstMovesOnEightCloseOnTheJewelOrOnAFace)
+{
+    for (auto [col, row, onJewel] : {std::tuple{1, 3, true}, std::tuple{1, 5, true}, std::tuple{3, 1, true},
+                                     std::tuple{5, 1, true}, std::tuple{2, 5, false}, std::tuple{5, 2, false}}) {
+        Engine e;
+        e.reset(8);
+        e.game.TableSelectCell(col, row);
+        EXPECT_EQ(e.game.jewelTouched, onJewel) << col << "," << row;
+        EXPECT_EQ(e.game.board[col][row], 1);
+    }
+}
+
+// One placement by seat 1 at (col, row) of the picture.
+struct LineCase {
+    const char* name;
+    Picture before;
+    int col, row;
+    Picture after; // empty when the cell is illegal
+    bool jewelTouched;
+};
+
+class Lines : public testing::TestWithParam<LineCase> {};
+
+TEST_P(Lines, CaptureWhatTheyClose)
+{
+    const LineCase& c = GetParam();
+    Engine e;
+    e.reset(6);
+    load(e.game, {c.before[0], c.before[1], c.before[2], c.before[3], c.before[4], c.before[5]});
+    e.game.TableSelectCell(c.col, c.row);
+    if (c.after.empty()) {
+        EXPECT_EQ(e.log, Log{"sound buzz"});
+        EXPECT_EQ(picture(e.game), c.before);
+        return;
+    }
+    EXPECT_EQ(picture(e.game), c.after);
+    EXPECT_EQ(e.game.jewelTouched, c.jewelTouched);
+}
+
+INSTANTIATE_TEST_SUITE_P(Placement, Lines, testing::Values(
+    LineCase{"OccupiedCellIsIllegalWhateverItWouldClose",
+             {"......", ".321..", "......", "......", "......", "......"}, 1, 1, {}, false},
+    LineCase{"JewelCellIsIllegal",
+             {"......", ".721..", "......", "......", "......", "......"}, 1, 1, {}, false},
+    LineCase{"LineToTheEdgeCapturesNothing",
+             {"......", "......", "..2222", "......", "......", "......"}, 1, 2, {}, false},
+    LineCase{"LineIntoAnEmptyCellCapturesNothing",
+             {"......", "......", ".223.1", "......", "......", "......"}, 0, 2, {}, false},
+    LineCase{"AnotherSeatsJewelEndsTheLine",
+             {"......", "......", ".261..", "......", "......", "......"}, 0, 2, {}, false},
+    LineCase{"OwnJewelOrFaceNextToTheCellIsNotALine",
+             {"......", "......", ".51...", ".1....", "......", "......"}, 0, 2, {}, false},
+    LineCase{"OwnFaceClosesALineOfMixedSeats",
+             {"......", "......", ".2341.", "......", "......", "......"}, 0, 2,
+             {"......", "......", "11111.", "......", "......", "......"}, false},
+    LineCase{"OwnJewelClosesALineAndTouchesIt",
+             {"......", "......", "......", "...3..", "....5.", "......"}, 2, 2,
+             {"......", "......", "..1...", "...1..", "....5.", "......"}, true},
+    LineCase{"JewelOnOneLineFaceOnAnotherStillTouches",
+             {".5....", ".2....", "......", ".4....", ".1....", "......"}, 1, 2,
+             {".5....", ".1....", ".1....", ".1....", ".1....", "......"}, true},
+    LineCase{"EveryClosedDirectionIsCapturedNotOnlyTheFirst",
+             {"1.1.1.", ".222..", "12.21.", ".222..", "1.1.1.", "......"}, 2, 2,
+             {"1.1.1.", ".111..", "11111.", ".111..", "1.1.1.", "......"}, false},
+    LineCase{"OwnJewelEndsTheCaptureAndNothingBeyondItIsTaken",
+             {"......", "......", ".2521.", "......", "......", "......"}, 0, 2,
+             {"......", "......", "11521.", "......", "......", "......"}, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SearchFace, CellOffTheBoardIsIllegalEvenWhereALineWouldClose)
+{
+    Engine e;
+    e.reset(6);
+    load(e.game, {"......",
+                  "......",
+                  "21..12",
+                  "......",
+                  "1....1",
+                  "2....2"});
+    // From just outside each side the line 2-1 runs onto the board and would close.
+    for (auto [col, row] : {std::pair{-1, 2}, std::pair{6, 2}, std::pair{0, 6}, std::pair{5, 6},
+                            std::pair{-1000, 3}, std::pair{3, 1 << 30}}) {
+        EXPECT_FALSE(e.game.Search_Face(col, row)) << col << "," << row;
+        e.game.TableSelectCell(col, row);
+    }
+    EXPECT_EQ(e.log, Log(6, "sound buzz"));
+}
+
+// A row of k faces of seat 2 closed by seat 1, captured by a placement at the left end.
+void captureRow(Engine& e, int k, bool countMode)
+{
+    e.reset(9, countMode);
+    load(e.game, {".........", ".........", ".........", ".........", ".........", ".........",
+                  ".........", ".........", "........."});
+    for (int col = 1; col <= k; ++col)
+        e.game.board[col][0] = 2;
+    e.game.board[k + 1][0] = 1;
+    e.game.TableSelectCell(0, 0);
+}
+
+struct GainCase {
+    int captures;
+    int pointsGain;
+    const char* pointsText;
+    int pointsSize;
+};
+
+class Scoring : public testing::TestWithParam<GainCase> {};
+
+TEST_P(Scoring, PointsRuleScoresTheIthCaptureIPoints)
+{
+    const GainCase& c = GetParam();
+    Engine e;
+    captureRow(e, c.captures, false);
+    EXPECT_EQ(e.game.scores, (std::array<int, 5>{0, c.pointsGain, 0, 0, 0}));
+    EXPECT_EQ(e.view.gain, c.pointsText);
+    EXPECT_EQ(e.view.gainSize, c.pointsSize);
+    EXPECT_EQ(e.game.moveTotal, c.pointsGain);
+}
+
+TEST_P(Scoring, CountRuleMovesOneFacePerCaptureAndCountsThePlacedFace)
+{
+    const int k = GetParam().captures;
+    Engine e;
+    captureRow(e, k, true);
+    EXPECT_EQ(e.game.scores, (std::array<int, 5>{0, 2 + k + 1, 2 - k, 2, 2}));
+    EXPECT_EQ(e.view.gain, std::to_string(k + 1) + "個");
+    EXPECT_EQ(e.view.gainSize, 11);
+    EXPECT_EQ(e.view.scores[2], std::to_string(2 - k) + "個");
+}
+
+INSTANTIATE_TEST_SUITE_P(Captures, Scoring,
+    testing::Values(GainCase{1, 1, "＋1点", 11}, GainCase{2, 3, "＋3点", 11}, GainCase{3, 6, "＋6点", 12},
+                    GainCase{5, 15, "＋15点", 12}, GainCase{6, 21, "＋21点", 13}, GainCase{7, 28, "＋28点", 13}));
+
+TEST(Scoring, PointsCountCapturesAcrossDirectionsInCaptureOrder)
+{
+    Engine e;
+    e.reset(6);
+    load(e.game, {"..1...",
+                  "..3...",
+                  "..2...",
+                  "......",
+                  "..4...",
+                  "..1..."});
+    e.game.TableSelectCell(2, 3);
+    EXPECT_EQ(e.only({"score", "gain"}),
+              (Log{"score 1 1点", "gain ＋1点 11", "score 1 3点", "gain ＋3点 11", "score 1 6点", "gain ＋6点 12"}));
+    EXPECT_EQ(e.game.scores, (std::array<int, 5>{0, 6, 0, 0, 0}));
+}
+
+TEST(Scoring, CountRuleHasNoFloorOnAnOddBoard)
+{
+    Engine e;
+    e.reset(7, true);
+    // Seat 4 passes its only turn; its three starting faces are all captured.
+    for (auto [col, row] : {std::pair{0, 2}, std::pair{2, 0}, std::pair{0, 4}, std::pair{-1, -1}, std::pair{0, 5}})
+        col < 0 ? e.game.BtnPassClick() : e.game.TableSelectCell(col, row);
+    EXPECT_TRUE(e.only({"sound buzz"}).empty());
+    EXPECT_EQ(countCells(e.game, 4), 0);
+    EXPECT_EQ(e.game.scores[4], -1);
+    EXPECT_EQ(e.view.scores[4], "-1個");
+}
+
+TEST(Scoring, GainStaysThroughPassesUntilTheNextPlacement)
+{
+    Engine e;
+    e.reset(8);
+    e.game.TableSelectCell(1, 3);
+    e.game.BtnPassClick();
+    e.game.BtnPassClick();
+    EXPECT_EQ(e.view.gain, "＋1点");
+    EXPECT_EQ(e.only({"gain"}).size(), 1u);
+}
+
+TEST(PutFace, PutsOnceThenFlipsEachFaceWithItsRepaintAndPause)
+{
+    Engine e;
+    e.reset(6);
+    load(e.game, {"......",
+                  "......",
+                  "......",
+                  "1.....",
+                  "2.....",
+                  ".2341."});
+    e.game.lastCol = 4;
+    e.game.lastRow = 0;
+    e.game.TableSelectCell(0, 5);
+    EXPECT_EQ(e.only({"sound", "Del", "repaint", "pause"}),
+              (Log{"sound put", "Del 4,0", "repaint", "pause 100",
+                   "sound flip", "repaint", "pause 100", "sound flip", "repaint", "pause 100",
+                   "sound flip", "repaint", "pause 100", "sound flip", "repaint", "pause 100"}));
+    EXPECT_EQ(e.game.lastCol, 0);
+    EXPECT_EQ(e.game.lastRow, 5);
+    EXPECT_EQ(e.game.moveCount, 4);
+}
+
+TEST(PutFace, FirstPlacementPaintsNoOldMarkAndClosesTheBoard)
+{
+    Engine e;
+    e.reset(8);
+    e.station.boardOn = e.station.passOn = true;
+    e.game.PutFace(1, 3);
+    EXPECT_TRUE(e.only({"Del"}).empty());
+    EXPECT_FALSE(e.station.boardOn);
+    EXPECT_FALSE(e.station.passOn);
+}
+
+} // namespace
