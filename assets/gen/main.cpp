@@ -1,0 +1,68 @@
+// Writes the game's pictures into <assets>/img and its sounds into <assets>/snd.
+#include "files.h"
+#include "pictures.h"
+#include "sounds.h"
+
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+struct Seat {
+    const char* suffix;
+    unsigned face;
+    unsigned features;
+    unsigned jewel;
+};
+
+constexpr Seat seats[] = {
+    {"red", 0xE23A3A, 0x3A0C0C, 0xE8204A},
+    {"blu", 0x3A6AE4, 0x0C1640, 0x2A5CF0},
+    {"grn", 0x2EAE4E, 0x0A3014, 0x18B860},
+    {"blk", 0x323232, 0xF2F2F2, 0x3C3C4A},
+};
+
+void writePictures(const std::filesystem::path& img)
+{
+    for (const Seat& seat : seats) {
+        const std::string suffix = std::string(seat.suffix) + ".bmp";
+        writeBitmap((img / ("f_" + suffix)).string(), facePicture(hexColour(seat.face), hexColour(seat.features)));
+        writeBitmap((img / ("koma_" + suffix)).string(), jewelPicture(hexColour(seat.jewel)));
+    }
+    writeBitmap((img / "select.bmp").string(), cursorPicture());
+    writeBitmap((img / "old.bmp").string(), lastMovePicture());
+    writeBitmap((img / "light0.bmp").string(), lampPicture(false));
+    writeBitmap((img / "light1.bmp").string(), lampPicture(true));
+}
+
+void writeSounds(const std::filesystem::path& snd)
+{
+    writeWave((snd / "kako.wav").string(), chimeSound());
+    writeWave((snd / "put.wav").string(), placeSound());
+    writeWave((snd / "buz.wav").string(), buzzSound());
+    writeWave((snd / "change.wav").string(), flipSound());
+    writeWave((snd / "rotate.wav").string(), rotateSound());
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make_assets <assets folder>\n");
+        return 2;
+    }
+    try {
+        const std::filesystem::path root(argv[1]);
+        std::filesystem::create_directories(root / "img");
+        std::filesystem::create_directories(root / "snd");
+        writePictures(root / "img");
+        writeSounds(root / "snd");
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "make_assets: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
