@@ -1,0 +1,47 @@
+#include "net/connection.h"
+
+#include "net/message.h"
+
+#include <QTcpSocket>
+
+namespace net {
+
+// Bytes waiting in the socket beyond this stay in the system's buffers, which slows the peer.
+constexpr qint64 ReadBufferBytes = 64 * MaxMessageBytes;
+
+Connection::Connection(Sender from, QTcpSocket* socket, QObject* parent)
+    : QObject(parent), socket_(socket ? socket : new QTcpSocket), buffer_(from)
+{
+    socket_->setParent(this);
+    socket_->setReadBufferSize(ReadBufferBytes);
+    connect(socket_, &QTcpSocket::connected, this, [this] { buffer_.clear(); });
+    connect(socket_, &QTcpSocket::readyRead, this, &Connection::readable);
+}
+
+Connection::SendResult Connection::DataSend(const QStringList& lines)
+{
+    if (socket_->state() != QAbstractSocket::ConnectedState)
+        return SendResult::NotConnected;
+    const QByteArray bytes = encodeMessage(lines);
+    if (socket_->write(bytes) != bytes.size())
+        return SendResult::Failed;
+    socket_->flush();
+    // A write that the system refuses aborts the socket.
+    return socket_->state() == QAbstractSocket::ConnectedState ? SendResult::Sent : SendResult::Failed;
+}
+
+bool Connection::DataReceive(QStringList& into)
+{
+    // Reads from the socket only when no whole message is held, so the buffer stays small.
+    for (;;) {
+        if (auto message = buffer_.next()) {
+            into = std::move(*message);
+            return true;
+        }
+        if (socket_->bytesAvailable() <= 0)
+            return false;
+        buffer_.append(socket_->readAll());
+    }
+}
+
+} // namespace net
