@@ -2,6 +2,7 @@
 #include "ui/extrkbar.h"
 #include "ui/radiogroup.h"
 #include <QByteArray>
+#include <QPalette>
 #include <QStringList>
 #include <QWidget>
 #include <memory>
@@ -12,7 +13,9 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
+class QFrame;
 class QPushButton;
+class QSplitter;
 class QStatusBar;
 
 namespace ui {
@@ -50,6 +53,11 @@ public:
     QPlainTextEdit* EditMessage = nullptr;
     QPushButton* BtnSend = nullptr;
     QStatusBar* StatusBar = nullptr;
+    QWidget* PanelConfig = nullptr;
+    QWidget* PanelChat = nullptr;
+    QWidget* PanelMem = nullptr;
+    QSplitter* Splitter2 = nullptr;
+    QFrame* Bevel1 = nullptr;
 
     QStringList sendList;
     QStringList recvList;
@@ -69,13 +77,31 @@ public:
     void SE_Play(const QByteArray& sound);
     void BtnSendClick();
 
+signals:
+    // A chat line typed here has gone to the chat log; the networking passes it on.
+    void chatLineTyped(const QString& line);
+    // The user closed the lobby: the program ends.
+    void Closed();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void createControls();
+    QWidget* createConfigPanel();
+    void createConnectionControls(QWidget* panel);
+    void createGameSettings(QWidget* panel);
+    QWidget* createChatArea();
+    QWidget* createMessageLine();
+    void createStatusBar();
+    void orderTabStops();
+    void connectHandlers();
+    void setBoxIPColour(QPalette::ColorRole role);
+
     void FormCreate();
     void FormClose();
+    void EditMessageKeyDown(int key);
     QString exeDir_;
 };
 

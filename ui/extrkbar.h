@@ -36,10 +36,12 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void applyColor();
+
     bool parentColor_ = true;
     bool sliderVisible_ = true;
-    QColor color_;
-    bool programSet_ = false;
+    QColor color_; // the system window colour until set
+    bool userAction_ = false; // a user action is moving the value; its own notification follows
 };
 
 } // namespace ui

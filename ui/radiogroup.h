@@ -2,6 +2,7 @@
 #include <QGroupBox>
 #include <QStringList>
 
+class QAbstractButton;
 class QButtonGroup;
 
 namespace ui {
@@ -14,9 +15,10 @@ public:
 
     int ItemIndex() const;
     void setItemIndex(int index); // an index outside the items leaves the choice as it was
+    QAbstractButton* button(int index) const; // null outside the items
 
 signals:
-    void Click(); // the user changed the selection
+    void Click(); // the selection changed, by a click or by setItemIndex
 
 private:
     QButtonGroup* buttons_;

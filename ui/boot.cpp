@@ -1,0 +1,181 @@
+#include "ui/boot.h"
+#include "ui/assetfile.h"
+#include "ui/errorbox.h"
+#include "ui/fonts.h"
+#include "ui/localaddress.h"
+#include "ui/lobbysettings.h"
+#include "ui/soundplayer.h"
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace ui {
+namespace {
+
+constexpr int clientWidth = 537;
+constexpr int clientHeight = 339;
+// The outer minimum of 545 x 260 less a frame of 4 pixels a side and a caption of 22.
+constexpr int minimumClientHeight = 230;
+
+bool isEnter(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+// Connects a signal to a handler whose failures end in the error box.
+template <class Sender, class Signal>
+void handle(Sender* sender, Signal signal, Tbootform* form, void (Tbootform::*handler)())
+{
+    QObject::connect(sender, signal, form, [form, handler] { guarded([&] { (form->*handler)(); }); });
+}
+
+} // namespace
+
+Tbootform::Tbootform(const QString& exeDir, QWidget* parent) : QWidget(parent), exeDir_(exeDir)
+{
+    setWindowTitle(QStringLiteral("対戦ゲム　ロビー (for Kuralo ver1.7)"));
+    setFont(uiFont(12));
+    createControls();
+    connectHandlers();
+    resize(clientWidth, clientHeight);
+    setMinimumSize(clientWidth, minimumClientHeight);
+    guarded([this] { FormCreate(); });
+}
+
+// Connections are closed by FormClose; what FormCreate made goes with the members.
+Tbootform::~Tbootform() = default;
+
+void Tbootform::connectHandlers()
+{
+    handle(Method, &RadioGroup::Click, this, &Tbootform::MethodClick);
+    handle(TableSize, &TExtTrackBar::OnChange, this, &Tbootform::TableSizeChange);
+    handle(TimeLimit, &TExtTrackBar::OnChange, this, &Tbootform::TimeLimitChange);
+    handle(BtnSend, &QPushButton::clicked, this, &Tbootform::BtnSendClick);
+    EditMessage->installEventFilter(this);
+}
+
+void Tbootform::FormCreate()
+{
+    LabIP->setText(localAddress());
+    // Without the join sound the lobby keeps its initial values and never opens the settings.
+    joinSound = readWhole(nativeAssetPath(exeDir_, QStringLiteral("snd\\kako.wav")));
+    settings = std::make_unique<LobbySettings>(exeDir_ + QStringLiteral("setting.ini"));
+    const LobbyValues values = settings->read();
+    BoxName->setText(values.name);
+    BoxPort->setText(values.port);
+    BoxIP->clear();
+    BoxIP->addItems(values.ipList);
+    // The saved address stands on its own, whether or not the list holds it.
+    BoxIP->setCurrentIndex(-1);
+    BoxIP->setEditText(values.ip);
+}
+
+void Tbootform::FormClose()
+{
+    // The place where an open client connection, then a listening server, are closed.
+}
+
+void Tbootform::closeEvent(QCloseEvent* event)
+{
+    guarded([this] { FormClose(); });
+    event->accept();
+    emit Closed();
+}
+
+bool Tbootform::isHost() const
+{
+    return Method->ItemIndex() == 0;
+}
+
+QStringList Tbootform::members() const
+{
+    QStringList names;
+    for (int i = 0; i < Mem->count(); ++i)
+        names.append(Mem->item(i)->text());
+    return names;
+}
+
+void Tbootform::addChat(const QString& line)
+{
+    Chat->appendPlainText(line);
+}
+
+void Tbootform::setBoxIPColour(QPalette::ColorRole role)
+{
+    QPalette p = BoxIP->palette();
+    p.setColor(QPalette::Base, palette().color(QPalette::Active, role));
+    BoxIP->setPalette(p);
+}
+
+void Tbootform::MethodClick()
+{
+    const bool host = isHost();
+    BtnStart->setEnabled(host);
+    BtnGo->setEnabled(!host);
+    BoxIP->setEnabled(!host);
+    setBoxIPColour(host ? QPalette::Midlight : QPalette::Base);
+}
+
+void Tbootform::TableSizeChange()
+{
+    LSize->setText(QStringLiteral("盤のサイズ：") + QString::number(TableSize->Position()));
+    LSize->adjustSize();
+}
+
+void Tbootform::TimeLimitChange()
+{
+    const int seconds = TimeLimit->Position();
+    LTime->setText(seconds == 61 ? QStringLiteral("行動制限時間：なし")
+                                 : QStringLiteral("行動制限時間：") + QString::number(seconds) + QStringLiteral("秒"));
+    LTime->adjustSize();
+}
+
+void Tbootform::Setting_enable(bool enable)
+{
+    BtnGame->setEnabled(enable);
+    score_method->setEnabled(enable);
+    TableSize->setEnabled(enable);
+    TimeLimit->setEnabled(enable);
+    rotation->setEnabled(enable);
+}
+
+void Tbootform::SE_Play(const QByteArray& sound)
+{
+    if (UseSOund->isChecked())
+        SoundPlayer::instance().play(sound);
+}
+
+void Tbootform::BtnSendClick()
+{
+    const QString text = EditMessage->toPlainText();
+    if (text.isEmpty())
+        return;
+    const QString line = BoxName->text() + QStringLiteral("：") + text;
+    addChat(line);
+    EditMessage->clear();
+    emit chatLineTyped(line);
+}
+
+void Tbootform::EditMessageKeyDown(int key)
+{
+    if (isEnter(key))
+        BtnSendClick();
+}
+
+bool Tbootform::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != EditMessage || event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    guarded([&] { EditMessageKeyDown(key); });
+    // Enter is never typed into the one-line entry.
+    return isEnter(key);
+}
+
+} // namespace ui
