@@ -76,7 +76,7 @@ Samples buzzSound()
     for (double& sample : samples)
         sample = soften.process(sample, 2200);
     fadeEnds(samples, 0.002, 0.01);
-    normalise(samples, 0.5);
+    normalise(samples, 0.4);
     return samples;
 }
 
@@ -100,15 +100,17 @@ Samples rotateSound()
     constexpr double length = 0.6;
     Samples samples(frameCount(length));
     Noise noise;
-    Filter sweep(Filter::Kind::BandPass, 2.2);
+    Filter sweep(Filter::Kind::BandPass, 3.0);
+    Filter narrow(Filter::Kind::BandPass, 3.0); // two in a row make the rising band stand out
     for (std::size_t i = 0; i < samples.size(); ++i) {
         const double progress = timeOf(i) / length;
-        const double centre = 400 * std::pow(3600.0 / 400, progress);
-        samples[i] = 1.4 * std::sin(std::numbers::pi * std::sqrt(progress)) * sweep.process(noise.next(), centre);
+        const double centre = 300 * std::pow(5000.0 / 300, progress);
+        const double band = narrow.process(sweep.process(noise.next(), centre), centre);
+        samples[i] = 3.0 * std::sin(std::numbers::pi * std::sqrt(progress)) * band;
     }
     const double notes[] = {1046.5, 1318.5, 1568.0, 2093.0}; // C6 E6 G6 C7
     for (int n = 0; n < 4; ++n)
-        addPartial(samples, notes[n], 0.22, 0.16, 0.07 * n);
+        addPartial(samples, notes[n], 0.3, 0.16, 0.08 * n);
     fadeEnds(samples, 0.01, 0.08);
     normalise(samples, 0.55);
     return samples;

@@ -48,9 +48,11 @@ double Filter::process(double input, double frequency)
 
 void addPartial(Samples& into, double frequency, double amplitude, double decaySeconds, double startSeconds)
 {
+    constexpr double attack = 0.0015; // a sine switched on at full strength would click
     for (std::size_t i = frameCount(startSeconds); i < into.size(); ++i) {
         const double t = timeOf(i) - startSeconds;
-        into[i] += amplitude * std::exp(-t / decaySeconds) * std::sin(2 * std::numbers::pi * frequency * t);
+        const double envelope = std::min(1.0, t / attack) * std::exp(-t / decaySeconds);
+        into[i] += amplitude * envelope * std::sin(2 * std::numbers::pi * frequency * t);
     }
 }
 
