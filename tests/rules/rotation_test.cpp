@@ -1,0 +1,177 @@
+#include "fakes.h"
+#include <gtest/gtest.h>
+#include <array>
+#include <sstream>
+
+using namespace fakes;
+using Picture = std::vector<std::string>;
+using Codes = std::array<int, 4>;
+
+namespace {
+
+struct Offset {
+    int dc, dr;
+};
+// Jewel cells in call order and the cell each one travels to.
+constexpr Offset EvenCells[] = {{-1, -1}, {0, -1}, {-1, 0}, {0, 0}};   // A B C D
+constexpr Offset EvenDestinations[] = {{0, -1}, {0, 0}, {-1, -1}, {-1, 0}}; // B D A C
+constexpr Offset OddCells[] = {{0, -1}, {-1, 0}, {0, 1}, {1, 0}};      // T L U R
+constexpr Offset OddDestinations[] = {{1, 0}, {0, -1}, {-1, 0}, {0, 1}};   // R T L U
+
+const Offset* cellsOf(const rules::Game& g) { return g.boardSize % 2 ? OddCells : EvenCells; }
+const Offset* destinationsOf(const rules::Game& g) { return g.boardSize % 2 ? OddDestinations : EvenDestinations; }
+
+Codes jewelCodes(const rules::Game& g)
+{
+    Codes codes{};
+    for (int i = 0; i < 4; ++i)
+        codes[i] = g.board[g.centerCol + cellsOf(g)[i].dc][g.centerRow + cellsOf(g)[i].dr];
+    return codes;
+}
+
+TEST(Rotation, OneTurnOnSixAndSeven)
+{
+    Engine even;
+    even.reset(6);
+    even.game.do_rotation();
+    EXPECT_EQ(picture(even.game), (Picture{"......",
+                                           "..43..",
+                                           ".4753.",
+                                           ".2861.",
+                                           "..21..",
+                                           "......"}));
+    Engine odd;
+    odd.reset(7);
+    odd.game.do_rotation();
+    EXPECT_EQ(picture(odd.game), (Picture{"...3...",
+                                          "...3...",
+                                          "..362..",
+                                          "447.522",
+                                          "..481..",
+                                          "...1...",
+                                          "...1..."}));
+}
+
+class RotationTables : public testing::TestWithParam<int> {};
+
+TEST_P(RotationTables, EachTurnMovesEveryJewelOneCellClockwiseAndFourRestoreTheStart)
+{
+    const bool odd = GetParam() % 2 == 1;
+    const std::array<Codes, 4> expected = odd
+        ? std::array<Codes, 4>{Codes{6, 7, 8, 5}, Codes{7, 8, 5, 6}, Codes{8, 5, 6, 7}, Codes{5, 6, 7, 8}}
+        : std::array<Codes, 4>{Codes{7, 5, 8, 6}, Codes{8, 7, 6, 5}, Codes{6, 8, 5, 7}, Codes{5, 6, 7, 8}};
+    Engine e;
+    e.reset(GetParam());
+    const Picture start = picture(e.game);
+    for (int turn = 0; turn < 4; ++turn) {
+        e.game.do_rotation();
+        EXPECT_EQ(jewelCodes(e.game), expected[turn]) << "after " << turn + 1;
+    }
+    EXPECT_EQ(picture(e.game), start);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, RotationTables, testing::Values(6, 7, 8, 9, 26));
+
+// "PutAt x,y code" entries as numbers.
+std::vector<std::array<int, 3>> drawnAt(const Log& entries)
+{
+    std::vector<std::array<int, 3>> drawn;
+    for (const std::string& entry : entries) {
+        std::istringstream in(entry.substr(6));
+        std::array<int, 3> v{};
+        char comma = 0;
+        in >> v[0] >> comma >> v[1] >> v[2];
+        drawn.push_back(v);
+    }
+    return drawn;
+}
+
+TEST_P(RotationTables, FramesSlideEachJewelFromItsCellOntoItsDestination)
+{
+    Engine e;
+    e.reset(GetParam());
+    const Codes start = jewelCodes(e.game);
+    e.game.do_rotation();
+    const auto drawn = drawnAt(e.only({"PutAt"}));
+    ASSERT_EQ(drawn.size(), 20u);
+    for (int frame = 1; frame <= 5; ++frame)
+        for (int i = 0; i < 4; ++i) {
+            const int x0 = (e.game.centerCol + cellsOf(e.game)[i].dc) * 25;
+            const int y0 = (e.game.centerRow + cellsOf(e.game)[i].dr) * 25;
+            const int x5 = (e.game.centerCol + destinationsOf(e.game)[i].dc) * 25;
+            const int y5 = (e.game.centerRow + destinationsOf(e.game)[i].dr) * 25;
+            const auto& d = drawn[(frame - 1) * 4 + i];
+            EXPECT_EQ(d[0], x0 + (x5 - x0) * frame / 5) << "frame " << frame << " jewel " << i;
+            EXPECT_EQ(d[1], y0 + (y5 - y0) * frame / 5) << "frame " << frame << " jewel " << i;
+            EXPECT_EQ(d[2], start[i]) << "each jewel is drawn with its own code until it lands";
+        }
+}
+
+TEST(Rotation, FramesArePacedAndOnlyTheLastChangesTheBoard)
+{
+    Engine e;
+    e.reset(6);
+    e.game.do_rotation();
+    const Log paced = e.only({"sound", "pause", "repaint"});
+    EXPECT_EQ(paced, (Log{"sound rotate", "pause 20", "pause 20", "pause 20", "pause 20", "pause 20",
+                          "repaint", "repaint", "repaint", "repaint"}));
+    // Frame 5 lands and repaints jewel by jewel.
+    const Log last(e.log.end() - 12, e.log.end());
+    EXPECT_EQ(last, (Log{"Del 2,2", "PutAt 75,50 5", "repaint", "Del 3,2", "PutAt 75,75 6", "repaint",
+                         "Del 2,3", "PutAt 50,50 7", "repaint", "Del 3,3", "PutAt 50,75 8", "repaint"}));
+
+    Engine f;
+    f.reset(6);
+    const Picture start = picture(f.game);
+    for (int frame = 1; frame <= 4; ++frame)
+        f.game.one_rotate(frame, 2, 2, 1);
+    EXPECT_EQ(picture(f.game), start);
+    f.game.one_rotate(5, 2, 2, 1);
+    EXPECT_EQ(f.game.board[2][2], 7);
+}
+
+TEST(Rotation, EvenBoardRedrawsOnlyTheMovingJewel)
+{
+    Engine e;
+    e.reset(8);
+    e.game.one_rotate(2, 3, 3, 1);
+    EXPECT_EQ(e.log, (Log{"Del 3,3", "PutAt 85,75 5"}));
+}
+
+TEST(Rotation, OddBoardRedrawsTheCentreAndItsDiagonalsFromTheirCodes)
+{
+    Engine e;
+    e.reset(7);
+    e.game.one_rotate(1, 3, 2, 5);
+    EXPECT_EQ(e.log, (Log{"Del 3,2", "Del 3,3", "Del 4,4", "Put 4,4 1", "Del 2,2", "Put 2,2 3",
+                          "Del 4,2", "Put 4,2 2", "Del 2,4", "Put 2,4 4", "PutAt 80,55 5"}));
+    e.game.board[3][3] = 2;
+    e.log.clear();
+    e.game.one_rotate(3, 2, 3, 6);
+    EXPECT_EQ(e.log[1], "Del 3,3");
+    EXPECT_EQ(e.log[2], "Put 3,3 2");
+    EXPECT_EQ(e.log.back(), "PutAt 65,60 6");
+}
+
+TEST(Rotation, FaceOnTheOddCentreKeepsItsCode)
+{
+    Engine e;
+    e.reset(9);
+    e.game.board[4][4] = 3;
+    e.game.do_rotation();
+    EXPECT_EQ(e.game.board[4][4], 3);
+    EXPECT_EQ(countCells(e.game, 3), 4);
+}
+
+TEST(Rotation, CaptureLinesCloseOnTheJewelsNewCell)
+{
+    Engine e;
+    e.reset(6);
+    // Down from (3, 0): seat 3's face, then the jewel cell (3, 2), seat 2's at the start.
+    EXPECT_FALSE(e.game.Search_Face(3, 0));
+    e.game.do_rotation();
+    ASSERT_EQ(e.game.board[3][2], rules::jewelOf(1));
+    EXPECT_TRUE(e.game.Search_Face(3, 0));
+}
+
+} // namespace
