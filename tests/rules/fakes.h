@@ -72,8 +72,8 @@ public:
     bool autoPlay() const override { return automatic; }
     int timeLimitSetting() const override { return limitSetting; }
 
-    void setBoardEnabled(bool on) override { boardOn = on; }
-    void setPassEnabled(bool on) override { passOn = on; }
+    void setBoardEnabled(bool on) override { log_.push_back(std::string("board ") + ((boardOn = on) ? "on" : "off")); }
+    void setPassEnabled(bool on) override { log_.push_back(std::string("pass ") + ((passOn = on) ? "on" : "off")); }
     void setTimeoutInterval(int ms) override { log_.push_back("interval " + std::to_string(ms)); }
     void startTimers() override { log_.push_back("timers start"); }
     void stopTimers() override { log_.push_back("timers stop"); }
