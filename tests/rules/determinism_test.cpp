@@ -1,0 +1,127 @@
+#include "fakes.h"
+#include <gtest/gtest.h>
+#include <random>
+
+using namespace fakes;
+
+namespace {
+
+struct GameSetup {
+    int size;
+    bool countMode;
+    bool rotation;
+};
+
+// Four stations, each with its own copy of the game, fed the same moves; the mover's
+// station opens its turn first as a received move would make it.
+class Table4 {
+public:
+    explicit Table4(const GameSetup& setup)
+    {
+        for (int i = 0; i < 4; ++i) {
+            e[i].station.seat = i + 1;
+            e[i].station.host = i == 0;
+            e[i].station.rotation = setup.rotation;
+            e[i].reset(setup.size, setup.countMode);
+        }
+    }
+    bool over() const { return !e[0].view.status.empty(); }
+    void move(int col, int row)
+    {
+        e[e[0].game.curPlayer - 1].game.BeginLocalTurn();
+        for (Engine& engine : e) {
+            engine.log.clear();
+            col < 0 ? engine.game.BtnPassClick() : engine.game.TableSelectCell(col, row);
+        }
+    }
+    Engine e[4];
+};
+
+int faces(const rules::Game& g, int seat) { return countCells(g, seat); }
+
+void expectSameAsFirst(const Table4& t, int step)
+{
+    const rules::Game& a = t.e[0].game;
+    for (int i = 1; i < 4; ++i) {
+        const rules::Game& b = t.e[i].game;
+        ASSERT_EQ(b.board, a.board) << "station " << i + 1 << " step " << step;
+        ASSERT_EQ(b.scores, a.scores) << "station " << i + 1 << " step " << step;
+        ASSERT_EQ(b.curPlayer, a.curPlayer);
+        ASSERT_EQ(b.passCount, a.passCount);
+        ASSERT_EQ(b.lastCol, a.lastCol);
+        ASSERT_EQ(b.lastRow, a.lastRow);
+        ASSERT_EQ(t.e[i].only({"announce"}), t.e[0].only({"announce"})) << "the same seat to move everywhere";
+    }
+}
+
+// What must hold on every board after every move.
+void expectSoundBoard(const rules::Game& g, bool countMode)
+{
+    for (int seat = 1; seat <= 4; ++seat) {
+        ASSERT_EQ(countCells(g, rules::jewelOf(seat)), 1) << "jewel of seat " << seat;
+        if (countMode) {
+            ASSERT_EQ(g.scores[seat], faces(g, seat) - (g.boardSize % 2)) << "count of seat " << seat;
+        }
+    }
+}
+
+class RandomGames : public testing::TestWithParam<GameSetup> {};
+
+TEST_P(RandomGames, FourStationsStayIdenticalToTheEnd)
+{
+    const GameSetup setup = GetParam();
+    Table4 t(setup);
+    std::mt19937 random(setup.size * 4 + setup.countMode * 2 + setup.rotation);
+    int step = 0;
+    int placements = 0;
+    int rotations = 0;
+    while (!t.over()) {
+        ASSERT_LT(++step, 2000) << "the game never ended";
+        const rules::Game& g = t.e[0].game;
+        const int mover = g.curPlayer;
+        const int facesBefore = faces(g, mover);
+        const int scoreBefore = g.scores[mover];
+        const auto cells = g.legalCells();
+        const bool pass = cells.empty() || random() % 12 == 0;
+        const auto [col, row] = pass ? std::pair{-1, -1} : cells[random() % cells.size()];
+        t.move(col, row);
+        placements += !pass;
+        rotations += static_cast<int>(t.e[0].only({"sound rotate"}).size());
+        ASSERT_NO_FATAL_FAILURE(expectSameAsFirst(t, step));
+        ASSERT_NO_FATAL_FAILURE(expectSoundBoard(g, setup.countMode));
+        if (!pass && !setup.countMode) {
+            const int captured = faces(g, mover) - facesBefore - 1;
+            ASSERT_GE(captured, 1);
+            ASSERT_EQ(g.scores[mover] - scoreBefore, captured * (captured + 1) / 2);
+        }
+        if (!t.over()) {
+            ASSERT_EQ(g.curPlayer, rules::nextSeat(mover));
+        }
+    }
+    const rules::Game& g = t.e[0].game;
+    EXPECT_TRUE(!g.existSpace() || g.passCount == 4);
+    EXPECT_GE(placements, setup.size) << "random play ended almost at once";
+    if (setup.rotation)
+        EXPECT_GT(rotations, 0);
+    else
+        EXPECT_EQ(rotations, 0);
+    for (const Engine& engine : t.e)
+        EXPECT_FALSE(engine.game.myTurn);
+}
+
+std::vector<GameSetup> everySetup()
+{
+    std::vector<GameSetup> setups;
+    for (int size = rules::MinBoardSize; size <= rules::MaxBoardSize; ++size)
+        for (bool countMode : {false, true})
+            for (bool rotation : {false, true})
+                setups.push_back({size, countMode, rotation});
+    return setups;
+}
+
+INSTANTIATE_TEST_SUITE_P(AllSetups, RandomGames, testing::ValuesIn(everySetup()), [](const auto& info) {
+    return "N" + std::to_string(info.param.size) + (info.param.countMode ? "Count" : "Points") +
+           (info.param.rotation ? "Rotating" : "Fixed");
+});
+
+} // namespace
