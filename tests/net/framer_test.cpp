@@ -1,0 +1,201 @@
+#include "net/framer.h"
+#include "net/message.h"
+
+#include <gtest/gtest.h>
+
+using net::encodeMessage;
+using net::MessageBuffer;
+using net::Sender;
+using Messages = QList<QStringList>;
+
+namespace {
+
+// Feeds the reads one after another, taking every whole message after each.
+Messages receive(Sender from, const QList<QByteArray>& reads)
+{
+    MessageBuffer buffer(from);
+    Messages out;
+    for (const QByteArray& read : reads) {
+        buffer.append(read);
+        while (auto message = buffer.next())
+            out << *message;
+    }
+    return out;
+}
+
+const QStringList Move{"4", "2", "5", "7"};
+const QStringList Chat{"2", "B：こんにちは"};
+const QStringList Start{"3", "8", "3", "0", "61", "1"};
+
+TEST(MessageBuffer, TwoMessagesInOneReadComeOutInOrder)
+{
+    EXPECT_EQ(receive(Sender::Guest, {encodeMessage(Chat) + encodeMessage(Move)}), Messages({Chat, Move}));
+    EXPECT_EQ(receive(Sender::Host, {encodeMessage(Start) + encodeMessage(Move)}), Messages({Start, Move}));
+}
+
+TEST(MessageBuffer, ManyMessagesBeyondTheSizeLimitInOneReadAllComeOut)
+{
+    QByteArray read;
+    Messages sent;
+    for (int i = 0; i < 300; ++i) {
+        sent << QStringList{"4", QString::number(i % 4 + 1), QString::number(i % 26), "3"};
+        read += encodeMessage(sent.back());
+    }
+    EXPECT_EQ(receive(Sender::Host, {read}), sent);
+}
+
+TEST(MessageBuffer, MessageSplitOverTwoOrThreeReadsComesOutOnceWhenWhole)
+{
+    // Every cut, including those between CR and LF, for a chat followed by a move.
+    const QByteArray wire = encodeMessage(Chat) + encodeMessage(Move);
+    for (int i = 1; i < wire.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(receive(Sender::Guest, {wire.left(i), wire.mid(i)}), Messages({Chat, Move}));
+        for (int j = i + 1; j < wire.size(); ++j)
+            ASSERT_EQ(receive(Sender::Guest, {wire.left(i), wire.mid(i, j - i), wire.mid(j)}),
+                      Messages({Chat, Move}));
+    }
+}
+
+TEST(MessageBuffer, PartOfAMessageWaitsForTheRest)
+{
+    MessageBuffer buffer(Sender::Host);
+    buffer.append("3\r\n8\r\n3\r\n0\r\n61\r\n");
+    EXPECT_EQ(buffer.next(), std::nullopt);
+    buffer.append("1");
+    EXPECT_EQ(buffer.next(), std::nullopt);
+    buffer.append("\r\n");
+    EXPECT_EQ(buffer.next(), Start);
+    EXPECT_EQ(buffer.next(), std::nullopt);
+}
+
+TEST(MessageBuffer, LoneCrAndLoneLfEndLinesAsCrLfDoes)
+{
+    const QByteArray crLf = encodeMessage(Move + Chat);
+    for (const char* lone : {"\r", "\n"})
+        EXPECT_EQ(receive(Sender::Guest, {QByteArray(crLf).replace("\r\n", lone)}), Messages({Move, Chat}));
+}
+
+TEST(MessageBuffer, LoneCrAtTheEndEndsTheLineAndAnLfThatFollowsBelongsToIt)
+{
+    MessageBuffer buffer(Sender::Guest);
+    buffer.append("4\r\n2\r\n5\r\n7\r");
+    EXPECT_EQ(buffer.next(), Move);
+    buffer.append("\n4\r\n2\r\n5\r\n7\r\n");
+    EXPECT_EQ(buffer.next(), Move);
+}
+
+struct Junk {
+    const char* name;
+    Sender from;
+    QByteArray bytes;
+};
+
+class Discarded : public testing::TestWithParam<Junk> {};
+
+TEST_P(Discarded, NothingComesOutAndTheNextReadIsFramedAfresh)
+{
+    const Junk& junk = GetParam();
+    EXPECT_EQ(receive(junk.from, {junk.bytes}), Messages());
+    EXPECT_EQ(receive(junk.from, {junk.bytes, encodeMessage(Move)}), Messages({Move}));
+}
+
+INSTANTIATE_TEST_SUITE_P(MessageBuffer, Discarded, testing::Values(
+    Junk{"Text", Sender::Guest, "hello\r\nworld\r\n"},
+    Junk{"EmptyLine", Sender::Host, "\r\n4\r\n2\r\n5\r\n7\r\n"},
+    Junk{"KindFive", Sender::Host, "5\r\n1\r\n"},
+    Junk{"NegativeKind", Sender::Host, "-1\r\n1\r\n"},
+    Junk{"StartFromAGuest", Sender::Guest, "3\r\n8\r\n2\r\n0\r\n61\r\n1\r\n"},
+    Junk{"OverlongWithoutBreak", Sender::Guest, QByteArray(1500, 'x')},
+    Junk{"OverlongLine", Sender::Guest, "4\r\n" + QByteArray(2000, '9')},
+    Junk{"ShortMoveInAFullCut", Sender::Guest, "4\r\n2\r\n" + QByteArray(994, 'x') + "\r\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(MessageBuffer, GuestChatWithExtraLinesComesOutAsTwoLinesAndNeverAsAStart)
+{
+    const QByteArray wire = encodeMessage({"2", "B：hi", "3", "8", "2", "0", "61", "1"});
+    EXPECT_EQ(receive(Sender::Guest, {wire}), Messages({{"2", "B：hi"}}));
+}
+
+TEST(MessageBuffer, TwoJoinNoticesFromTheHostBothComeOut)
+{
+    const QStringList first{"1", "◆C氏の来訪", "A", "B", "C"};
+    const QStringList second{"1", "◆D氏の来訪", "A", "B", "C", "D"};
+    const Messages out = receive(Sender::Host, {encodeMessage(first) + encodeMessage(second)});
+    EXPECT_EQ(out, Messages({first, second}));
+}
+
+TEST(MessageBuffer, MemberListEndsWhereAnotherHostMessagePlainlyBegins)
+{
+    const QStringList reply{"0", "A", "2", "4", "B"};
+    const QStringList leave{"1", "◆C氏の退室", "A", "B"};
+    const Messages followers{Chat, Start, Move, leave};
+    for (const QStringList& follower : followers) {
+        SCOPED_TRACE(follower.join(u'|').toStdString());
+        EXPECT_EQ(receive(Sender::Host, {encodeMessage(reply) + encodeMessage(follower)}),
+                  Messages({reply, follower}));
+    }
+}
+
+TEST(MessageBuffer, MemberListWaitsForALineStillArriving)
+{
+    MessageBuffer buffer(Sender::Host);
+    buffer.append("0\r\n");
+    EXPECT_EQ(buffer.next(), std::nullopt);
+    buffer.append("A\r\nB");
+    EXPECT_EQ(buffer.next(), std::nullopt);
+    buffer.append("ob\r\n");
+    EXPECT_EQ(buffer.next(), QStringList({"0", "A", "Bob"}));
+}
+
+TEST(MessageBuffer, FromAGuestJoinAndLeaveHaveTwoLines)
+{
+    const QByteArray wire = encodeMessage({"0", "B"}) + encodeMessage({"1", "B"});
+    EXPECT_EQ(receive(Sender::Guest, {wire}), Messages({{"0", "B"}, {"1", "B"}}));
+}
+
+TEST(MessageBuffer, ThousandAndOneByteMessageThenAnotherBothComeOut)
+{
+    const QStringList longChat{"2", QString(996, u'x')};
+    const QByteArray cut = encodeMessage(longChat);
+    ASSERT_EQ(cut.size(), 1000);
+    EXPECT_EQ(receive(Sender::Guest, {cut + encodeMessage(Move)}), Messages({longChat, Move}));
+    EXPECT_EQ(receive(Sender::Guest, {cut, encodeMessage(Move)}), Messages({longChat, Move}));
+}
+
+TEST(MessageBuffer, MessageCutInsideALineEndsAtTheLimit)
+{
+    const QByteArray cut = encodeMessage({"2", QString(1500, u'y')});
+    const Messages out = receive(Sender::Host, {cut + encodeMessage(Move)});
+    EXPECT_EQ(out, Messages({{"2", QString(997, u'y')}, Move}));
+}
+
+TEST(MessageBuffer, MemberListCutAtTheLimitStopsThere)
+{
+    QStringList names{"0"};
+    while (encodeMessage(names).size() < 1000)
+        names << QString("guest%1").arg(names.size());
+    const Messages out = receive(Sender::Host, {encodeMessage(names) + encodeMessage(Move)});
+    ASSERT_EQ(out.size(), 2);
+    EXPECT_EQ(out[0], net::splitLines(encodeMessage(names)));
+    EXPECT_EQ(out[1], Move);
+}
+
+TEST(MessageBuffer, NulEndsWhatThatReadBrought)
+{
+    const QByteArray withNul = encodeMessage(Chat) + QByteArray("\0" "4\r\n2\r\n5\r\n7\r\n", 14);
+    EXPECT_EQ(receive(Sender::Guest, {withNul}), Messages({Chat}));
+    EXPECT_EQ(receive(Sender::Guest, {withNul, encodeMessage(Move)}), Messages({Chat, Move}));
+    EXPECT_EQ(receive(Sender::Guest, {QByteArray("4\r\n2\0junk", 9), "\r\n5\r\n7\r\n"}), Messages({Move}));
+}
+
+TEST(MessageBuffer, ClearForgetsAHalfMessage)
+{
+    MessageBuffer buffer(Sender::Guest);
+    buffer.append("4\r\n2\r\n");
+    buffer.clear();
+    buffer.append(encodeMessage(Chat));
+    EXPECT_EQ(buffer.next(), Chat);
+}
+
+} // namespace
