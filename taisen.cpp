@@ -1,8 +1,26 @@
+#include "ui/boot.h"
+#include "ui/fonts.h"
+#include "ui/main.h"
 #include <QApplication>
+#include <memory>
 
+// The lobby comes first and is the main window; the game window waits hidden beside it.
+// The program runs until the lobby is closed, even while the game window stays open.
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // Only the name: a display name would be appended to every window's caption.
     QApplication::setApplicationName(QStringLiteral("対戦ゲム"));
-    return 0;
+    ui::installSubstitutes();
+    QApplication::setQuitOnLastWindowClosed(false);
+    const QString exeDir = QCoreApplication::applicationDirPath() + QStringLiteral("/");
+
+    auto bootform = std::make_unique<ui::Tbootform>(exeDir);
+    bootform->show();
+    auto mainform = std::make_unique<ui::Tmainform>(*bootform, exeDir);
+    QObject::connect(bootform.get(), &ui::Tbootform::Closed, &app, &QCoreApplication::quit);
+    const int result = QApplication::exec();
+    mainform.reset();
+    bootform.reset();
+    return result;
 }
