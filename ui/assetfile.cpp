@@ -10,18 +10,37 @@ namespace ui {
 namespace {
 
 constexpr qsizetype fileHeaderSize = 14;
-constexpr qsizetype infoHeaderSize = 40; // the smallest header that carries width and height
+constexpr quint32 infoHeaderSize = 40; // the smallest header that carries width and height
+constexpr quint32 uncompressed = 0;
+constexpr quint32 bitFields = 3;
 
-// Qt's reader is lenient about what follows the pixel offset; demand the header fields first.
+template <typename T>
+T field(const QByteArray& bytes, int offset)
+{
+    return qFromLittleEndian<T>(reinterpret_cast<const uchar*>(bytes.constData()) + offset);
+}
+
+// Rows are padded to four bytes; heights are negative for top-down bitmaps.
+qint64 pixelBytes(const QByteArray& bytes)
+{
+    const qint64 width = field<qint32>(bytes, 18);
+    const qint64 height = qAbs(qint64(field<qint32>(bytes, 22)));
+    const qint64 bitsPerPixel = field<quint16>(bytes, 28);
+    return (width * bitsPerPixel + 31) / 32 * 4 * height;
+}
+
+// Qt's reader accepts a pixel offset past the end and pixel rows cut short; refuse both.
 bool looksLikeBitmap(const QByteArray& bytes)
 {
     if (bytes.size() < fileHeaderSize + infoHeaderSize || !bytes.startsWith("BM"))
         return false;
-    const auto* raw = reinterpret_cast<const uchar*>(bytes.constData());
-    const quint32 pixelOffset = qFromLittleEndian<quint32>(raw + 10);
-    const quint32 headerSize = qFromLittleEndian<quint32>(raw + 14);
-    return headerSize >= infoHeaderSize && pixelOffset >= fileHeaderSize + headerSize
-        && pixelOffset < quint32(bytes.size());
+    const quint32 pixelOffset = field<quint32>(bytes, 10);
+    const quint32 headerSize = field<quint32>(bytes, 14);
+    if (headerSize < infoHeaderSize || pixelOffset < fileHeaderSize + headerSize || pixelOffset >= quint32(bytes.size()))
+        return false;
+    const quint32 compression = field<quint32>(bytes, 30);
+    const bool plainRows = compression == uncompressed || compression == bitFields;
+    return !plainRows || pixelOffset + pixelBytes(bytes) <= bytes.size();
 }
 
 } // namespace
