@@ -93,7 +93,7 @@ void Game::rev(int col, int row, int dc, int dr)
         if (!onBoard(c, r))
             return;
         const int v = board[c][r];
-        if (isJewel(v) && d >= 2)
+        if (isJewel(v)) // only the mover's own jewel can close an accepted line
             jewelTouched = true;
         if (!isFace(v) || v == curPlayer)
             return;

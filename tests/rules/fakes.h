@@ -26,7 +26,12 @@ public:
     {
         add("DelBlock " + cell(col0, row0) + " " + cell(col1, row1));
     }
-    void repaintBoard() override { add(std::string("repaint") + (repaintAllFlag && *repaintAllFlag ? " all" : "")); }
+    void repaintBoard() override
+    {
+        add(std::string("repaint") + (game && game->repaintAll ? " all" : ""));
+        if (game)
+            boardAtRepaint.push_back(game->board);
+    }
     void setBoardSize(int n) override { add("size " + std::to_string(n)); }
     void showName(int seat, const QString& name) override { add("name " + std::to_string(seat) + " " + utf8(name)); }
     void showLamp(int seat, bool lit) override { add("lamp " + std::to_string(seat) + (lit ? " on" : " off")); }
@@ -55,7 +60,8 @@ public:
     std::string scores[5];
     std::string gain, timeLeft, caption, status;
     int gainSize = 0;
-    const bool* repaintAllFlag = nullptr;
+    std::vector<std::vector<std::vector<int>>> boardAtRepaint;
+    const rules::Game* game = nullptr;
 
 private:
     void add(std::string entry) { log_.push_back(std::move(entry)); }
@@ -110,12 +116,13 @@ struct Engine {
     Engine()
     {
         station.game = &game;
-        view.repaintAllFlag = &game.repaintAll;
+        view.game = &game;
     }
     void reset(int size, bool countMode = false, int timeLimit = rules::NoLimit)
     {
         game.Reset({size, countMode, timeLimit}, FourNames);
         log.clear();
+        view.boardAtRepaint.clear();
     }
     // Entries of the log that begin with one of the prefixes, in order.
     Log only(std::initializer_list<std::string_view> prefixes) const

@@ -201,16 +201,39 @@ TEST(PutFace, PutsOnceThenFlipsEachFaceWithItsRepaintAndPause)
                   "1.....",
                   "2.....",
                   ".2341."});
-    e.game.lastCol = 4;
+    e.game.lastCol = 0; // column 0 is a real cell, not "none"
     e.game.lastRow = 0;
     e.game.TableSelectCell(0, 5);
     EXPECT_EQ(e.only({"sound", "Del", "repaint", "pause"}),
-              (Log{"sound put", "Del 4,0", "repaint", "pause 100",
+              (Log{"sound put", "Del 0,0", "repaint", "pause 100",
                    "sound flip", "repaint", "pause 100", "sound flip", "repaint", "pause 100",
                    "sound flip", "repaint", "pause 100", "sound flip", "repaint", "pause 100"}));
     EXPECT_EQ(e.game.lastCol, 0);
     EXPECT_EQ(e.game.lastRow, 5);
     EXPECT_EQ(e.game.moveCount, 4);
+}
+
+TEST(PutFace, FacesTurnDirectionByDirectionClockwiseFromUpLeftAndOutwards)
+{
+    Engine e;
+    e.reset(7);
+    load(e.game, {"1..1..1",
+                  ".2.2.2.",
+                  "..343..",
+                  "123.421",
+                  "..222..",
+                  ".2.4.2.",
+                  "1..1..1"});
+    e.game.TableSelectCell(3, 3);
+    std::vector<std::pair<int, int>> turned;
+    const auto& boards = e.view.boardAtRepaint;
+    for (std::size_t i = 1; i < boards.size(); ++i)
+        for (int col = 0; col < 7; ++col)
+            for (int row = 0; row < 7; ++row)
+                if (boards[i][col][row] != boards[i - 1][col][row])
+                    turned.emplace_back(col, row);
+    EXPECT_EQ(turned, (Cells{{2, 2}, {1, 1}, {3, 2}, {3, 1}, {4, 2}, {5, 1}, {4, 3}, {5, 3},
+                             {4, 4}, {5, 5}, {3, 4}, {3, 5}, {2, 4}, {1, 5}, {2, 3}, {1, 3}}));
 }
 
 TEST(PutFace, FirstPlacementPaintsNoOldMarkAndClosesTheBoard)
