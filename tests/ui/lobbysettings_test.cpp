@@ -1,0 +1,118 @@
+#include "inifile_fixture.h"
+#include "rules/failure.h"
+#include "ui/lobbysettings.h"
+
+namespace {
+
+using ui::LobbySettings;
+using ui::LobbyValues;
+
+using LobbySettingsTest = SettingsFileTest;
+
+// What the lobby does when joining starts: the host box's text joins the list, then all is written.
+void join(LobbySettings& settings, const QString& name, const QString& ip)
+{
+    const LobbyValues values = settings.read();
+    settings.writeJoining(name, values.port, ip, values.ipList + QStringList{ip});
+}
+
+TEST_F(LobbySettingsTest, FirstStartWithoutFileGivesDefaultsAndCreatesNothing)
+{
+    const LobbySettings settings(path);
+    const LobbyValues values = settings.read();
+    EXPECT_EQ(values.name, "YourName");
+    EXPECT_EQ(values.port, "18389");
+    EXPECT_EQ(values.ip, "");
+    EXPECT_TRUE(values.ipList.isEmpty());
+    EXPECT_FALSE(exists());
+    EXPECT_EQ(settings.path(), path);
+}
+
+TEST_F(LobbySettingsTest, SavedIpNeedNotBeInTheList)
+{
+    put(sjis("[RobbySetting]\r\nName=山田　太郎\r\nPort=20000\r\nIP=10.0.0.9\r\n[IPLIST]\r\n0=192.168.0.2\r\n"));
+    const LobbyValues values = LobbySettings(path).read();
+    EXPECT_EQ(values.name, text("山田　太郎"));
+    EXPECT_EQ(values.port, "20000");
+    EXPECT_EQ(values.ip, "10.0.0.9");
+    EXPECT_EQ(values.ipList, QStringList{"192.168.0.2"});
+}
+
+TEST_F(LobbySettingsTest, MissingKeysKeepTheirDefaults)
+{
+    put("[robbysetting]\r\nip=1.2.3.4\r\n");
+    const LobbyValues values = LobbySettings(path).read();
+    EXPECT_EQ(values.name, "YourName");
+    EXPECT_EQ(values.port, "18389");
+    EXPECT_EQ(values.ip, "1.2.3.4");
+}
+
+TEST_F(LobbySettingsTest, AddressListFollowsLineOrderKeepsEqualsAndEmptyItems)
+{
+    put("[IPLIST]\r\n1=host=x\r\n0=192.168.0.2\r\n2=\r\n");
+    EXPECT_EQ(LobbySettings(path).read().ipList, (QStringList{"host=x", "192.168.0.2", ""}));
+}
+
+TEST_F(LobbySettingsTest, HostingWritesNameThenPort)
+{
+    LobbySettings(path).writeHosting(text("ソフト太郎"), "18390");
+    EXPECT_EQ(bytes(), sjis("[RobbySetting]\r\nName=ソフト太郎\r\nPort=18390\r\n"));
+}
+
+TEST_F(LobbySettingsTest, HostingKeepsTheRestOfTheFile)
+{
+    put("; mine\n[IPLIST]\n0=a\n[RobbySetting]\nName=old\nIP=b\n");
+    LobbySettings(path).writeHosting("new", "1");
+    EXPECT_EQ(bytes(), "; mine\n[IPLIST]\n0=a\n[RobbySetting]\nName=new\r\nIP=b\nPort=1\r\n");
+}
+
+TEST_F(LobbySettingsTest, JoiningWritesNamePortIpThenTheList)
+{
+    LobbySettings(path).writeJoining("Taro", "18389", "10.0.0.2", {"10.0.0.1", "10.0.0.2"});
+    EXPECT_EQ(bytes(), "[RobbySetting]\r\nName=Taro\r\nPort=18389\r\nIP=10.0.0.2\r\n"
+                       "[IPLIST]\r\n0=10.0.0.1\r\n1=10.0.0.2\r\n");
+}
+
+TEST_F(LobbySettingsTest, JoiningTwiceToTheSameAddressKeepsItTwice)
+{
+    LobbySettings settings(path);
+    join(settings, "Taro", "192.168.0.2");
+    join(settings, "Taro", "192.168.0.2");
+    EXPECT_EQ(settings.read().ipList, (QStringList{"192.168.0.2", "192.168.0.2"}));
+    EXPECT_EQ(bytes(), "[RobbySetting]\r\nName=Taro\r\nPort=18389\r\nIP=192.168.0.2\r\n"
+                       "[IPLIST]\r\n0=192.168.0.2\r\n1=192.168.0.2\r\n");
+}
+
+TEST_F(LobbySettingsTest, ShorterListLeavesLaterKeysInTheFile)
+{
+    put("[IPLIST]\r\n0=a\r\n1=b\r\n2=c\r\n");
+    LobbySettings settings(path);
+    settings.writeJoining("Taro", "18389", "z", {"z"});
+    EXPECT_EQ(settings.read().ipList, (QStringList{"z", "b", "c"}));
+}
+
+TEST_F(LobbySettingsTest, FailingPortStopsBeforeIpAndList)
+{
+    put("[RobbySetting]\r\nName=a\r\nPort=1\r\n");
+    EXPECT_THROW(LobbySettings(path).writeJoining("b", "2\n3", "h", {"h"}), Failure);
+    EXPECT_EQ(bytes(), "[RobbySetting]\r\nName=b\r\nPort=1\r\n");
+}
+
+TEST_F(LobbySettingsTest, FailingListItemKeepsTheItemsBeforeIt)
+{
+    EXPECT_THROW(LobbySettings(path).writeJoining("n", "1", "h", {"x", "bad\r\nline", "y"}), Failure);
+    EXPECT_EQ(bytes(), "[RobbySetting]\r\nName=n\r\nPort=1\r\nIP=h\r\n[IPLIST]\r\n0=x\r\n");
+}
+
+TEST_F(LobbySettingsTest, UnwritableFileNamesItsFullPath)
+{
+    ASSERT_TRUE(QDir().mkdir(path));
+    try {
+        LobbySettings(path).writeHosting("n", "1");
+        ADD_FAILURE() << "no failure";
+    } catch (const Failure& failure) {
+        EXPECT_EQ(failure.text(), path + " に書き込めません");
+    }
+}
+
+} // namespace
