@@ -10,7 +10,7 @@ RadioGroup::RadioGroup(const QString& title, const QStringList& items, QWidget* 
 {
     auto* column = new QVBoxLayout(this);
     // The items share the room below the title evenly, as a designed group lays them out.
-    column->setContentsMargins(8, 2, 2, 2);
+    column->setContentsMargins(4, 0, 0, 1);
     column->setSpacing(0);
     for (int i = 0; i < items.size(); ++i) {
         auto* button = new QRadioButton(items[i], this);
