@@ -35,7 +35,6 @@ TEST_P(IniFileWritesKey, ChangingOnlyItsLine)
 const WriteCase writeCases[] = {
     {"FirstWriteCreatesTheFile", nullptr, "RobbySetting", "Name", "Taro",
      "[RobbySetting]\r\nName=Taro\r\n"},
-    {"EmptyFileGetsTheSection", "", "s", "k", "v", "[s]\r\nk=v\r\n"},
     {"ReplacedLineEndsInCrLfAndAllElseStays",
      "; settings\n\n[RobbySetting]\r\n  name =  Old \nPort=18389\r\r\n[IPLIST]\r\n0=a",
      "RobbySetting", "NAME", "新しい名前",
@@ -50,7 +49,6 @@ const WriteCase writeCases[] = {
     {"NewKeyAfterAnUnendedLastLine", "[s]\r\nx=1", "s", "k", "v", "[s]\r\nx=1\r\nk=v\r\n"},
     {"NewKeyAfterAnUnendedHeader", "[s]", "s", "k", "v", "[s]\r\nk=v\r\n"},
     {"NewSectionAfterAnUnendedLine", "[a]\r\nx=1", "s", "k", "v", "[a]\r\nx=1\r\n[s]\r\nk=v\r\n"},
-    {"NewSectionAfterLfLines", "[a]\nx=1\n", "s", "k", "v", "[a]\nx=1\n[s]\r\nk=v\r\n"},
     {"NewSectionAfterLoneCr", "[a]\rx=1\r", "s", "k", "v", "[a]\rx=1\r[s]\r\nk=v\r\n"},
     {"FirstOfTwinKeysIsReplaced", "[s]\r\nk=1\r\nk=2\r\n", "s", "k", "9", "[s]\r\nk=9\r\nk=2\r\n"},
     {"FirstOfTwinSectionsGetsTheKey", "[s]\r\na=1\r\n[s]\r\nb=2\r\n", "s", "b", "3",
@@ -61,7 +59,6 @@ const WriteCase writeCases[] = {
     {"ShiftJisValue", "[RobbySetting]\r\nName=YourName\r\n", "RobbySetting", "Name", "山田　太郎ソ",
      "[RobbySetting]\r\nName=山田　太郎ソ\r\n"},
     {"ValueWithEquals", "[IPLIST]\r\n", "IPLIST", "0", "host=x", "[IPLIST]\r\n0=host=x\r\n"},
-    {"EmptyValue", "[s]\r\nk=1\r\n", "s", "k", "", "[s]\r\nk=\r\n"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, IniFileWritesKey, testing::ValuesIn(writeCases),
@@ -180,14 +177,11 @@ TEST_P(IniFileRefuses, TextThatCannotStandOnOneLine)
 
 const Unstorable unstorables[] = {
     {"LineBreakInValue", "s", "k", "a\r\n[t]\r\nx=y"},
-    {"LoneCrInValue", "s", "k", "a\rb"},
     {"LineBreakInKey", "s", "k\nj", "v"},
-    {"LineBreakInSection", "s\nt", "k", "v"},
     {"BracketInSection", "a]b", "k", "v"},
     {"EqualsInKey", "s", "a=b", "v"},
     {"EmptyKey", "s", " ", "v"},
     {"CommentKey", "s", ";k", "v"},
-    {"BracketKey", "s", "[k", "v"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, IniFileRefuses, testing::ValuesIn(unstorables),

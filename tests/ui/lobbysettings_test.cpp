@@ -59,13 +59,6 @@ TEST_F(LobbySettingsTest, HostingWritesNameThenPort)
     EXPECT_EQ(bytes(), sjis("[RobbySetting]\r\nName=ソフト太郎\r\nPort=18390\r\n"));
 }
 
-TEST_F(LobbySettingsTest, HostingKeepsTheRestOfTheFile)
-{
-    put("; mine\n[IPLIST]\n0=a\n[RobbySetting]\nName=old\nIP=b\n");
-    LobbySettings(path).writeHosting("new", "1");
-    EXPECT_EQ(bytes(), "; mine\n[IPLIST]\n0=a\n[RobbySetting]\nName=new\r\nIP=b\nPort=1\r\n");
-}
-
 TEST_F(LobbySettingsTest, JoiningWritesNamePortIpThenTheList)
 {
     LobbySettings(path).writeJoining("Taro", "18389", "10.0.0.2", {"10.0.0.1", "10.0.0.2"});
@@ -102,17 +95,6 @@ TEST_F(LobbySettingsTest, FailingListItemKeepsTheItemsBeforeIt)
 {
     EXPECT_THROW(LobbySettings(path).writeJoining("n", "1", "h", {"x", "bad\r\nline", "y"}), Failure);
     EXPECT_EQ(bytes(), "[RobbySetting]\r\nName=n\r\nPort=1\r\nIP=h\r\n[IPLIST]\r\n0=x\r\n");
-}
-
-TEST_F(LobbySettingsTest, UnwritableFileNamesItsFullPath)
-{
-    ASSERT_TRUE(QDir().mkdir(path));
-    try {
-        LobbySettings(path).writeHosting("n", "1");
-        ADD_FAILURE() << "no failure";
-    } catch (const Failure& failure) {
-        EXPECT_EQ(failure.text(), path + " に書き込めません");
-    }
 }
 
 } // namespace
