@@ -1,0 +1,54 @@
+#include "net/framer.h"
+#include "net/message.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+void check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+// Line counts that a buffer may hand out for each kind from each side.
+void checkMessage(net::Sender from, const QStringList& message)
+{
+    const auto kind = net::lineNumber(message, 0);
+    check(kind.has_value() && *kind >= net::MsgJoin && *kind <= net::MsgMove);
+    const bool memberList = from == net::Sender::Host && *kind <= net::MsgLeave;
+    if (memberList) {
+        check(message.size() >= 2);
+        return;
+    }
+    check(*kind != net::MsgStart || from == net::Sender::Host);
+    const int lines = *kind == net::MsgMove ? 4 : *kind == net::MsgStart ? 6 : 2;
+    check(message.size() == lines);
+}
+
+// The input arrives in reads whose sizes come from the input's own bytes.
+void feedInChunks(net::Sender from, const QByteArray& input)
+{
+    net::MessageBuffer buffer(from);
+    qsizetype at = 0;
+    while (at < input.size()) {
+        const qsizetype length = 1 + quint8(input[at]) * 5;
+        buffer.append(input.mid(at, length));
+        at += length;
+        while (const auto message = buffer.next())
+            checkMessage(from, *message);
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QByteArray input(reinterpret_cast<const char*>(data), qsizetype(size));
+    const QStringList lines = net::splitLines(input);
+    check(net::encodeMessage(lines).size() <= net::MaxMessageBytes);
+    feedInChunks(net::Sender::Guest, input);
+    feedInChunks(net::Sender::Host, input);
+    return 0;
+}
