@@ -1,0 +1,127 @@
+#include "tests/ui/main_fixture.h"
+#include <QCheckBox>
+#include <QStatusBar>
+
+// What the game window paints on the board: a new game, the hover cursor, the last-move mark.
+
+using ui::Table;
+
+namespace {
+
+// Quarters 0 and 2 lie in a piece's transparent half, 1 and 3 in its opaque half.
+constexpr int TopLeft = 0, TopRight = 1, BottomLeft = 2, BottomRight = 3;
+
+} // namespace
+
+TEST_F(MainFormTest, NewGameOnASmallerBoardClearsThePreviousPicture)
+{
+    startShown(26);
+    for (int c = 0; c < 26; ++c)
+        for (int r = 0; r < 26; ++r)
+            form->Put(c, r, rules::CursorImage); // opaque over every cell
+    setLobby(12); // its centre block reaches only columns and rows 3 to 9
+    form->newGame();
+
+    const QImage shot = board();
+    ASSERT_EQ(shot.size(), QSize(300, 300));
+    for (int c = 0; c < 12; ++c)
+        for (int r = 0; r < 12; ++r) {
+            const int code = form->game.board[c][r];
+            const QColor opaqueHalf = code > 0 ? testimg::piece(code) : Table::BoardColour;
+            EXPECT_EQ(quarter(shot, c, r, TopLeft), Table::BoardColour) << c << "," << r;
+            EXPECT_EQ(quarter(shot, c, r, BottomLeft), Table::BoardColour) << c << "," << r;
+            EXPECT_EQ(quarter(shot, c, r, BottomRight), opaqueHalf) << c << "," << r;
+        }
+    EXPECT_EQ(shot.pixelColor(24, 60), Table::LineColour);
+}
+
+TEST_F(MainFormTest, HoverDrawsTheCursorUnderThePieceAndRestoresTheCellItLeaves)
+{
+    startShown(8); // seat 1's jewel (code 5) stands at (3, 3)
+    openTurn();
+    hover(3 * 25 + 5, 3 * 25 + 20);
+    QImage shot = board();
+    EXPECT_EQ(form->StatusBar->currentMessage(), QStringLiteral("移動中：3,3"));
+    EXPECT_EQ(quarter(shot, 3, 3, TopLeft), testimg::cursor);
+    EXPECT_EQ(quarter(shot, 3, 3, TopRight), testimg::piece(5));
+
+    hover(1 * 25 + 3, 0 * 25 + 20);
+    shot = board();
+    EXPECT_EQ(form->StatusBar->currentMessage(), QStringLiteral("移動中：1,0"));
+    EXPECT_EQ(quarter(shot, 3, 3, TopLeft), Table::BoardColour);
+    EXPECT_EQ(quarter(shot, 3, 3, TopRight), testimg::piece(5));
+    EXPECT_EQ(shot.pixelColor(3 * 25 + 24, 3 * 25 + 5), Table::LineColour);
+    for (int q = 0; q < 4; ++q)
+        EXPECT_EQ(quarter(shot, 1, 0, q), testimg::cursor);
+}
+
+TEST_F(MainFormTest, MovingWithinOneCellDrawsAndWritesNothing)
+{
+    startShown(8);
+    openTurn();
+    hover(2 * 25 + 2, 2 * 25 + 2);
+    QPixmap dot(3, 3);
+    dot.fill(testimg::mark);
+    form->Table->drawPixmap(2 * 25 + 10, 2 * 25 + 10, dot); // would vanish if the cell were drawn again
+    form->StatusBar->showMessage(QStringLiteral("x"));
+
+    hover(2 * 25 + 23, 2 * 25 + 24); // the grid-line pixels still belong to the cell
+    EXPECT_EQ(board().pixelColor(2 * 25 + 11, 2 * 25 + 11), testimg::mark);
+    EXPECT_EQ(form->StatusBar->currentMessage(), QStringLiteral("x"));
+}
+
+TEST_F(MainFormTest, FirstCellAfterANewGameGetsNoCursorUntilThePointerComesBack)
+{
+    startShown(8);
+    openTurn();
+    hover(5, 5);
+    EXPECT_EQ(quarter(board(), 0, 0, TopLeft), Table::BoardColour);
+    EXPECT_TRUE(form->StatusBar->currentMessage().isEmpty());
+
+    hover(30, 5);
+    hover(5, 5);
+    EXPECT_EQ(quarter(board(), 0, 0, TopLeft), testimg::cursor);
+    EXPECT_EQ(quarter(board(), 1, 0, TopLeft), Table::BoardColour);
+    EXPECT_EQ(form->StatusBar->currentMessage(), QStringLiteral("移動中：0,0"));
+}
+
+TEST_F(MainFormTest, PositionTextNamesTheLastCellOfTheLargestBoard)
+{
+    startShown(26);
+    openTurn();
+    hover(25 * 25 + 1, 25 * 25 + 1);
+    EXPECT_EQ(form->StatusBar->currentMessage(), QStringLiteral("移動中：25,25"));
+    hover(650, 10); // right of the grid: not over a cell
+    EXPECT_EQ(form->StatusBar->currentMessage(), QStringLiteral("移動中：25,25"));
+}
+
+TEST_F(MainFormTest, LastPlacedFaceShowsTheMarkUnderIt)
+{
+    startShown(8);
+    boot->rotation->setChecked(false);
+    openTurn();
+    QTest::mouseClick(form->Table, Qt::LeftButton, {}, QPoint(1 * 25 + 12, 3 * 25 + 12));
+
+    ASSERT_EQ(form->game.board[1][3], 1);
+    const QImage shot = board();
+    EXPECT_EQ(quarter(shot, 1, 3, TopLeft), testimg::mark);
+    EXPECT_EQ(quarter(shot, 1, 3, TopRight), testimg::piece(1));
+    EXPECT_EQ(quarter(shot, 1, 3, BottomLeft), Table::BoardColour);
+    EXPECT_EQ(quarter(shot, 2, 3, BottomRight), testimg::piece(1)); // the captured face
+    EXPECT_EQ(quarter(shot, 2, 3, TopLeft), Table::BoardColour);    // no mark on it
+    EXPECT_FALSE(form->Table->isEnabled());
+}
+
+TEST_F(MainFormTest, ShownAgainTheBoardIsPaintedWholeWithoutTheCursor)
+{
+    startShown(8);
+    openTurn();
+    hover(1 * 25 + 5, 1 * 25 + 5);
+    form->close();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    const QImage shot = board();
+    EXPECT_EQ(quarter(shot, 1, 1, TopLeft), Table::BoardColour);
+    EXPECT_EQ(quarter(shot, 3, 3, TopRight), testimg::piece(5));
+    EXPECT_EQ(shot.pixelColor(1 * 25 + 24, 10), Table::LineColour);
+}

@@ -1,0 +1,136 @@
+#pragma once
+#include "tests/ui/screen_grab.h"
+#include "ui/boot.h"
+#include "ui/errorbox.h"
+#include "ui/main.h"
+#include "ui/table.h"
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+// Colours of the pictures written for the tests: each piece is opaque in its right half and
+// transparent (white) in its left half; the mark is opaque in its top half only; the cursor
+// is opaque all over.
+namespace testimg {
+inline QColor piece(int code) { return QColor(20 * code, 100, 200 - 10 * code); }
+inline const QColor cursor(250, 200, 0);
+inline const QColor mark(255, 0, 255);
+} // namespace testimg
+
+// A lobby and a game window over a folder of small pictures and sounds made for the test;
+// failures go to `errors` instead of a modal box.
+class MainFormTest : public testing::Test {
+protected:
+    static constexpr const char* ImageNames[] = {"select", "f_red", "f_blu", "f_grn", "f_blk", "koma_red",
+                                                 "koma_blu", "koma_grn", "koma_blk", "old", "light0", "light1"};
+    static constexpr const char* SoundNames[] = {"kako", "put", "buz", "change", "rotate"};
+
+    void SetUp() override
+    {
+        ui::setErrorSink([this](const QString& message) { errors << message; });
+        ASSERT_TRUE(dir.isValid());
+        QDir(dir.path()).mkpath(QStringLiteral("img"));
+        QDir(dir.path()).mkpath(QStringLiteral("snd"));
+        for (const char* name : SoundNames)
+            writeFile(QStringLiteral("snd/%1.wav").arg(QLatin1String(name)), QByteArray("RIFF") + name);
+        for (int i = 0; i < 12; ++i)
+            ASSERT_TRUE(pictureFor(i).save(path(QStringLiteral("img/%1.bmp").arg(QLatin1String(ImageNames[i]))), "BMP"));
+    }
+
+    void TearDown() override
+    {
+        form.reset();
+        boot.reset();
+        ui::resetErrorSink();
+    }
+
+    QString exeDir() const { return dir.path() + QLatin1Char('/'); }
+    QString path(const QString& relative) const { return exeDir() + relative; }
+    void writeFile(const QString& relative, const QByteArray& bytes)
+    {
+        QFile file(path(relative));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    static QImage pictureFor(int index)
+    {
+        if (index >= 10) { // lamps: a dot on white
+            QImage lamp(17, 17, QImage::Format_RGB32);
+            lamp.fill(Qt::white);
+            lamp.setPixel(8, 8, index == 11 ? qRgb(0, 255, 0) : qRgb(90, 90, 90));
+            return lamp;
+        }
+        QImage image(24, 24, QImage::Format_RGB32);
+        image.fill(index == 0 ? testimg::cursor : QColor(Qt::white));
+        for (int y = 0; y < 24; ++y)
+            for (int x = 0; x < 24; ++x) {
+                if (index >= 1 && index <= 8 && x >= 12)
+                    image.setPixel(x, y, testimg::piece(index).rgb());
+                if (index == 9 && y < 12)
+                    image.setPixel(x, y, testimg::mark.rgb());
+            }
+        return image;
+    }
+
+    // Builds the lobby and the window; the lobby holds four members and the given settings.
+    void create(int boardSize = 8, int timeLimit = 61, int scoreMethod = 0)
+    {
+        boot = std::make_unique<ui::Tbootform>(exeDir());
+        form = std::make_unique<ui::Tmainform>(*boot, exeDir());
+        boot->Mem->clear();
+        boot->Mem->addItems({QStringLiteral("赤"), QStringLiteral("青"), QStringLiteral("緑"), QStringLiteral("黒")});
+        setLobby(boardSize, timeLimit, scoreMethod);
+    }
+
+    void setLobby(int boardSize, int timeLimit = 61, int scoreMethod = 0)
+    {
+        boot->TableSize->setPosition(boardSize);
+        boot->TimeLimit->setPosition(timeLimit);
+        boot->score_method->setItemIndex(scoreMethod);
+    }
+
+    void startShown(int boardSize = 8)
+    {
+        create(boardSize);
+        form->newGame();
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+
+    // The local turn as BeginLocalTurn opens it, without timers.
+    void openTurn()
+    {
+        form->game.myTurn = true;
+        form->setBoardEnabled(true);
+        form->setPassEnabled(true);
+    }
+
+    // A pointer move over the board with no button down, delivered at once.
+    void hover(int x, int y)
+    {
+        QMouseEvent move(QEvent::MouseMove, QPointF(x, y), form->Table->mapToGlobal(QPointF(x, y)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(form->Table, &move);
+    }
+
+    QImage board() { return grabOnScreen(*form->Table); }
+
+    // The colour of one quarter of a cell's interior on screen: quarter 0 top-left, 1 top-right,
+    // 2 bottom-left, 3 bottom-right.
+    QColor quarter(const QImage& shot, int col, int row, int which) const
+    {
+        return shot.pixelColor(col * 25 + 6 + (which % 2) * 12, row * 25 + 6 + (which / 2) * 12);
+    }
+
+    QTemporaryDir dir;
+    QStringList errors;
+    std::unique_ptr<ui::Tbootform> boot;
+    std::unique_ptr<ui::Tmainform> form;
+};

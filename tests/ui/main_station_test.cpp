@@ -1,0 +1,105 @@
+#include "tests/ui/main_fixture.h"
+#include "rules/failure.h"
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+// The window's controls wired to the game: new game from the lobby, the pass button, the
+// two timers, cell choices and the announcement of a move.
+
+TEST_F(MainFormTest, NewGameReadsSizeRuleTimeAndNamesFromTheLobby)
+{
+    create(7, 30, 1);
+    form->newGame();
+    EXPECT_EQ(form->game.boardSize, 7);
+    EXPECT_TRUE(form->game.countMode);
+    EXPECT_EQ(form->game.timeLimit, 30);
+    EXPECT_EQ(form->Timer->interval(), 30000);
+    EXPECT_EQ(form->PBlk->text(), QStringLiteral("2個"));
+    EXPECT_EQ(form->Name[3]->text(), QStringLiteral("緑"));
+    EXPECT_EQ(form->LTL->text(), QStringLiteral("残り30秒"));
+    EXPECT_FALSE(form->Light[1]->pixmap().isNull());
+}
+
+TEST_F(MainFormTest, ShortMemberListFailsAndKeepsThePreviousGame)
+{
+    create(8);
+    form->newGame();
+    boot->Mem->takeItem(3);
+    setLobby(10);
+    EXPECT_THROW(form->newGame(), Failure);
+    EXPECT_EQ(form->game.boardSize, 8);
+    EXPECT_EQ(form->Table->gridSize(), 8);
+}
+
+TEST_F(MainFormTest, PassButtonPassesTheTurnAndClosesIt)
+{
+    startShown(8);
+    openTurn();
+    QTest::mouseClick(form->BtnPass, Qt::LeftButton);
+    EXPECT_EQ(form->game.passCount, 1);
+    EXPECT_EQ(form->game.curPlayer, 2);
+    EXPECT_FALSE(form->game.myTurn);
+    EXPECT_FALSE(form->BtnPass->isEnabled());
+    EXPECT_FALSE(form->Table->isEnabled());
+}
+
+TEST_F(MainFormTest, RefusedCellKeepsTheTurnOpen)
+{
+    startShown(8);
+    openTurn();
+    const auto before = form->game.board;
+    QTest::mouseClick(form->Table, Qt::LeftButton, {}, QPoint(3 * 25 + 12, 3 * 25 + 12)); // a jewel
+    EXPECT_EQ(form->game.board, before);
+    EXPECT_TRUE(form->Table->isEnabled());
+    EXPECT_TRUE(form->game.myTurn);
+}
+
+TEST_F(MainFormTest, TimeOutPassesOnItsOwn)
+{
+    create(8, 5);
+    form->newGame();
+    openTurn();
+    form->setTimeoutInterval(30);
+    form->startTimers();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->game.passCount == 1; }, 2000));
+    EXPECT_EQ(form->game.curPlayer, 2);
+    EXPECT_FALSE(form->Timer->isActive());
+    EXPECT_FALSE(form->counter->isActive());
+}
+
+TEST_F(MainFormTest, CounterTicksEverySecondUntilStopped)
+{
+    create(8, 5);
+    form->newGame();
+    openTurn();
+    form->startTimers();
+    EXPECT_TRUE(form->Timer->isActive());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->LTL->text() == QStringLiteral("残り4秒"); }, 1500));
+    form->stopTimers();
+    EXPECT_FALSE(form->Timer->isActive());
+    EXPECT_FALSE(form->counter->isActive());
+    QTest::qWait(1100);
+    EXPECT_EQ(form->LTL->text(), QStringLiteral("残り4秒"));
+}
+
+TEST_F(MainFormTest, AnnouncingClosesTheLocalTurn)
+{
+    startShown(8);
+    openTurn();
+    form->announce(-1, -1);
+    EXPECT_FALSE(form->game.myTurn);
+    EXPECT_FALSE(form->Table->isEnabled());
+    EXPECT_FALSE(form->BtnPass->isEnabled());
+}
+
+TEST_F(MainFormTest, GainShowsAtOnceInPointsOfANinetySixDpiScreen)
+{
+    create(8);
+    form->showGain(QStringLiteral("＋6点"), 12);
+    EXPECT_EQ(form->LPoint->text(), QStringLiteral("＋6点"));
+    EXPECT_EQ(form->LPoint->font().pixelSize(), 16);
+    form->showGain(QStringLiteral("2個"), 11);
+    EXPECT_EQ(form->LPoint->font().pixelSize(), 15);
+    EXPECT_TRUE(form->LPoint->font().italic());
+}

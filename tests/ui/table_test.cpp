@@ -1,0 +1,291 @@
+#include "tests/ui/screen_grab.h"
+#include "ui/table.h"
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <utility>
+#include <vector>
+
+using ui::Table;
+
+namespace {
+
+using Cells = std::vector<std::pair<int, int>>;
+
+// A shown 6 × 6 board, enabled, that records every cell it chooses.
+class TableTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        table.setGridSize(6);
+        table.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&table));
+        QObject::connect(&table, &Table::cellChosen, [this](int c, int r) { chosen.emplace_back(c, r); });
+    }
+
+    static QPoint centreOf(int col, int row) { return QPoint(col * 25 + 12, row * 25 + 12); }
+    void press(int col, int row) { QTest::mousePress(&table, Qt::LeftButton, {}, centreOf(col, row)); }
+    void dragTo(QPoint pixel) { QTest::mouseMove(&table, pixel); }
+    void release() { QTest::mouseRelease(&table, Qt::LeftButton, {}, QPoint(1, 1)); }
+
+    // A picture with something in every pixel, so that any overpainting shows.
+    void fillWithPattern()
+    {
+        QPixmap pattern(table.size());
+        pattern.fill(QColor(200, 40, 40));
+        table.drawPixmap(0, 0, pattern);
+        table.drawGridLines();
+    }
+
+    Table table;
+    Cells chosen;
+};
+
+QRgb rgb(const QColor& c) { return c.rgb(); }
+
+} // namespace
+
+// --- drawing -------------------------------------------------------------------------
+
+class DelTest : public TableTest, public testing::WithParamInterface<std::pair<int, int>> {};
+
+TEST_P(DelTest, PaintsExactlyTheCellAndItsFourLinesAndShowsAtOnce)
+{
+    const auto [col, row] = GetParam();
+    fillWithPattern();
+    const QImage before = grabOnScreen(table);
+    table.paintOver(col, row, col, row);
+    const QImage after = grabOnScreen(table); // no event processing: the repaint was immediate
+
+    const QRect outline(col * 25 - 1, row * 25 - 1, 26, 26);
+    for (int y = 0; y < after.height(); ++y)
+        for (int x = 0; x < after.width(); ++x) {
+            const QPoint p(x, y);
+            if (!outline.contains(p)) {
+                ASSERT_EQ(after.pixel(p), before.pixel(p)) << "outside the cell at " << x << "," << y;
+                continue;
+            }
+            const bool edge = x == outline.left() || x == outline.right() || y == outline.top() || y == outline.bottom();
+            ASSERT_EQ(after.pixel(p), rgb(edge ? Table::LineColour : Table::BoardColour)) << x << "," << y;
+        }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cells, DelTest, testing::Values(std::pair{2, 3}, std::pair{0, 0}, std::pair{5, 5}));
+
+TEST_F(TableTest, DelOfTheCellBeforeTheFirstChangesNothing)
+{
+    fillWithPattern();
+    const QImage before = grabOnScreen(table);
+    table.paintOver(-1, -1, -1, -1);
+    EXPECT_EQ(grabOnScreen(table), before);
+}
+
+TEST_F(TableTest, BlockGetsOneOutlineAndNoInnerLines)
+{
+    fillWithPattern();
+    table.paintOver(1, 1, 3, 2);
+    const QImage after = grabOnScreen(table);
+    EXPECT_EQ(after.pixel(24, 30), rgb(Table::LineColour));       // left outline
+    EXPECT_EQ(after.pixel(49, 30), rgb(Table::BoardColour));      // inner vertical line gone
+    EXPECT_EQ(after.pixel(60, 49), rgb(Table::BoardColour));      // inner horizontal line gone
+    EXPECT_EQ(after.pixel(99, 74), rgb(Table::LineColour));       // bottom-right corner
+    EXPECT_EQ(after.pixel(100, 60), QColor(200, 40, 40).rgb());   // next cell untouched
+}
+
+TEST_F(TableTest, PixmapShowsAtOnceWithoutItsTransparentPixels)
+{
+    fillWithPattern();
+    QImage piece(24, 24, QImage::Format_ARGB32);
+    piece.fill(Qt::transparent);
+    for (int y = 0; y < 24; ++y)
+        piece.setPixel(5, y, qRgb(0, 0, 255));
+    table.drawPixmap(25, 50, QPixmap::fromImage(piece));
+    const QImage after = grabOnScreen(table);
+    EXPECT_EQ(after.pixel(30, 60), qRgb(0, 0, 255));
+    EXPECT_EQ(after.pixel(31, 60), QColor(200, 40, 40).rgb());
+}
+
+TEST_F(TableTest, BatchShowsItsDrawingOnlyWhenItEnds)
+{
+    fillWithPattern();
+    const QImage before = grabOnScreen(table);
+    {
+        Table::Batch batch(table);
+        table.paintOver(0, 0, 5, 5);
+        EXPECT_EQ(grabOnScreen(table), before);
+    }
+    EXPECT_EQ(grabOnScreen(table).pixel(60, 60), rgb(Table::BoardColour));
+}
+
+TEST_F(TableTest, GridLinesLieRightOfAndBelowEachCell)
+{
+    table.drawGridLines();
+    const QImage after = grabOnScreen(table);
+    EXPECT_EQ(after.pixel(24, 3), rgb(Table::LineColour));
+    EXPECT_EQ(after.pixel(149, 3), rgb(Table::LineColour));
+    EXPECT_EQ(after.pixel(3, 124), rgb(Table::LineColour));
+    EXPECT_EQ(after.pixel(23, 23), rgb(Table::BoardColour));
+    EXPECT_EQ(after.pixel(25, 25), rgb(Table::BoardColour));
+}
+
+TEST_F(TableTest, ShowingAgainClearsWhatWasDrawn)
+{
+    fillWithPattern();
+    QSignalSpy cleared(&table, &Table::surfaceCleared);
+    table.hide();
+    table.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&table));
+    EXPECT_EQ(cleared.count(), 1);
+    EXPECT_EQ(table.surface().pixel(60, 60), rgb(Table::BoardColour));
+}
+
+TEST_F(TableTest, NewSizeKeepsTheOverlapAndMovesTheCurrentCellWithoutAChoice)
+{
+    table.setGridSize(8);
+    table.setFocus();
+    QTest::keyClick(&table, Qt::Key_End);
+    QTest::keyClick(&table, Qt::Key_PageDown);
+    ASSERT_EQ(table.currentCell(), QPoint(7, 7));
+    fillWithPattern();
+    chosen.clear();
+
+    table.setGridSize(6);
+    EXPECT_EQ(table.size(), QSize(150, 150));
+    EXPECT_EQ(table.currentCell(), QPoint(5, 5));
+    EXPECT_TRUE(chosen.empty());
+    EXPECT_EQ(table.surface().pixel(130, 130), QColor(200, 40, 40).rgb());
+}
+
+// --- choosing cells with the mouse -----------------------------------------------------
+
+TEST_F(TableTest, LeftPressChoosesTheCellAndTakesFocusOtherButtonsChooseNothing)
+{
+    QTest::mousePress(&table, Qt::RightButton, {}, centreOf(1, 1));
+    QTest::mouseRelease(&table, Qt::RightButton, {}, centreOf(1, 1));
+    QTest::mousePress(&table, Qt::MiddleButton, {}, centreOf(1, 1));
+    QTest::mouseRelease(&table, Qt::MiddleButton, {}, centreOf(1, 1));
+    EXPECT_TRUE(chosen.empty());
+
+    QTest::mousePress(&table, Qt::LeftButton, Qt::ShiftModifier, QPoint(24, 49)); // grid-line pixels
+    EXPECT_EQ(chosen, (Cells{{0, 1}}));
+    EXPECT_TRUE(table.hasFocus());
+}
+
+TEST_F(TableTest, PressOnTheCurrentCellChoosesItAgainButADoubleClickDoesNot)
+{
+    press(3, 4);
+    release();
+    press(3, 4);
+    release();
+    QTest::mouseDClick(&table, Qt::LeftButton, {}, centreOf(3, 4));
+    release();
+    EXPECT_EQ(chosen, (Cells{{3, 4}, {3, 4}}));
+}
+
+TEST_F(TableTest, DragChoosesEveryNewCellEnteredUntilRelease)
+{
+    press(1, 1);
+    dragTo(QPoint(40, 40));  // still (1, 1)
+    dragTo(centreOf(2, 1));
+    dragTo(centreOf(3, 2));
+    release();
+    dragTo(centreOf(4, 4));
+    EXPECT_EQ(chosen, (Cells{{1, 1}, {2, 1}, {3, 2}}));
+}
+
+TEST_F(TableTest, DisablingTheBoardEndsTheDrag)
+{
+    QObject::connect(&table, &Table::cellChosen, [this] {
+        if (chosen.size() == 2)
+            table.setEnabled(false); // as a legal placement does
+    });
+    press(0, 0);
+    dragTo(centreOf(1, 0));
+    table.setEnabled(true);
+    dragTo(centreOf(2, 0));
+    EXPECT_EQ(chosen, (Cells{{0, 0}, {1, 0}}));
+}
+
+TEST_F(TableTest, DragPastTheRightEdgeStepsRightEverySixtyMsUpToTheLastColumn)
+{
+    press(2, 3);
+    QElapsedTimer clock;
+    clock.start();
+    dragTo(QPoint(200, centreOf(0, 3).y()));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return chosen.size() == 4; }, 2000));
+    const qint64 elapsed = clock.elapsed();
+    QTest::qWait(200);
+    EXPECT_EQ(chosen, (Cells{{2, 3}, {3, 3}, {4, 3}, {5, 3}}));
+    EXPECT_GE(elapsed, 3 * 55);
+}
+
+TEST_F(TableTest, DragBeyondTwoSidesStepsDiagonallyThenAlongTheEdge)
+{
+    press(3, 1);
+    dragTo(QPoint(-5, -30));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return chosen.size() == 4; }, 2000));
+    QTest::qWait(150);
+    EXPECT_EQ(chosen, (Cells{{3, 1}, {2, 0}, {1, 0}, {0, 0}}));
+}
+
+TEST_F(TableTest, ComingBackInsideStopsTheStepping)
+{
+    press(2, 2);
+    dragTo(QPoint(-10, centreOf(0, 2).y()));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return chosen.size() == 2; }, 2000));
+    dragTo(centreOf(1, 2)); // the cell chosen last: no choice
+    QTest::qWait(200);
+    EXPECT_EQ(chosen, (Cells{{2, 2}, {1, 2}}));
+}
+
+TEST_F(TableTest, DisabledBoardReportsNeitherChoicesNorMoves)
+{
+    QSignalSpy moves(&table, &Table::pointerMoved);
+    table.setEnabled(false);
+    press(1, 1);
+    release();
+    QTest::keyClick(&table, Qt::Key_Right);
+    QMouseEvent move(QEvent::MouseMove, QPointF(40, 40), table.mapToGlobal(QPointF(40, 40)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&table, &move);
+    EXPECT_TRUE(chosen.empty());
+    EXPECT_EQ(moves.count(), 0);
+}
+
+// --- choosing cells with the keyboard ------------------------------------------------
+
+struct KeyMove {
+    Qt::Key key;
+    std::pair<int, int> cell;
+};
+
+class KeyTest : public TableTest, public testing::WithParamInterface<KeyMove> {};
+
+TEST_P(KeyTest, KeyMovesTheCurrentCellAndChoosesIt)
+{
+    press(2, 3);
+    release();
+    chosen.clear();
+    QTest::keyClick(&table, GetParam().key);
+    EXPECT_EQ(chosen, (Cells{GetParam().cell}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, KeyTest,
+                         testing::Values(KeyMove{Qt::Key_Left, {1, 3}}, KeyMove{Qt::Key_Right, {3, 3}},
+                                         KeyMove{Qt::Key_Up, {2, 2}}, KeyMove{Qt::Key_Down, {2, 4}},
+                                         KeyMove{Qt::Key_Home, {0, 3}}, KeyMove{Qt::Key_End, {5, 3}},
+                                         KeyMove{Qt::Key_PageUp, {2, 0}}, KeyMove{Qt::Key_PageDown, {2, 5}}));
+
+TEST_F(TableTest, KeyThatCannotMoveTheCurrentCellChoosesNothing)
+{
+    press(0, 5);
+    release();
+    chosen.clear();
+    for (Qt::Key key : {Qt::Key_Left, Qt::Key_Home, Qt::Key_Down, Qt::Key_PageDown})
+        QTest::keyClick(&table, key);
+    EXPECT_TRUE(chosen.empty());
+}
