@@ -84,6 +84,7 @@ private:
     void showStartingScores();
     void showTimeLimit();
     void layOutPieces();
+    int stepsToEdge(int from, int step) const;
     void capture(int col, int row);
     void showGain();
     void stopCountdown();

@@ -1,4 +1,5 @@
 #include "rules/game.h"
+#include <algorithm>
 
 namespace rules {
 
@@ -16,23 +17,27 @@ constexpr Direction Directions[] = {
 
 } // namespace
 
+// Steps from `from` to the last cell of the board along one axis.
+int Game::stepsToEdge(int from, int step) const
+{
+    return step > 0 ? boardSize - 1 - from : step < 0 ? from : boardSize - 1;
+}
+
 // The cell (col, row) itself is not read, so it may lie off the board.
 bool Game::Vector_Search(int col, int row, int dc, int dr) const
 {
-    for (int d = 1; d < boardSize; ++d) {
-        const int c = col + d * dc;
-        const int r = row + d * dr;
-        if (!onBoard(c, r))
-            return false;
-        const int v = board[c][r];
-        if (d == 1) {
-            if (!isFace(v) || v == curPlayer)
-                return false;
-        } else if (v == curPlayer || v == jewelOf(curPlayer)) {
+    if (!onBoard(col + dc, row + dr))
+        return false;
+    const int first = board[col + dc][row + dr];
+    if (!isFace(first) || first == curPlayer)
+        return false;
+    const int steps = std::min(stepsToEdge(col, dc), stepsToEdge(row, dr));
+    for (int d = 2; d <= steps; ++d) {
+        const int v = board[col + d * dc][row + d * dr];
+        if (v == curPlayer || v == jewelOf(curPlayer))
             return true;
-        } else if (!isFace(v)) {
+        if (!isFace(v))
             return false;
-        }
     }
     return false;
 }
