@@ -1,30 +1,12 @@
 #pragma once
 #include "ui/boot.h"
 #include "ui/errorbox.h"
-#include <QDataStream>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
-
-// A short, playable wave: 16-bit mono samples behind the RIFF header.
-inline QByteArray tinyWave()
-{
-    const QByteArray samples(64, '\0');
-    QByteArray wave;
-    QDataStream out(&wave, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("RIFF", 4);
-    out << quint32(36 + samples.size());
-    out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(1) << quint32(22050) << quint32(44100) << quint16(2) << quint16(16);
-    out.writeRawData("data", 4);
-    out << quint32(samples.size());
-    out.writeRawData(samples.constData(), int(samples.size()));
-    return wave;
-}
 
 // A fresh folder standing in for the executable's; the lobby is started in it on demand, and
 // the failures it would show in a box are collected instead.
@@ -42,22 +24,17 @@ protected:
         ui::resetErrorSink();
     }
 
-    QString exeDir() const { return dir.path() + QStringLiteral("/"); }
-
-    void putFile(const QString& relative, const QByteArray& bytes)
+    // The program's own join sound, from the assets beside the test binary.
+    void putJoinSound()
     {
-        const QString path = dir.filePath(relative);
-        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(bytes), bytes.size());
+        ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("snd")));
+        ASSERT_TRUE(QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/snd/kako.wav"),
+                                dir.filePath(QStringLiteral("snd/kako.wav"))));
     }
-
-    void putJoinSound() { putFile(QStringLiteral("snd/kako.wav"), tinyWave()); }
 
     ui::Tbootform& start()
     {
-        lobby = std::make_unique<ui::Tbootform>(exeDir());
+        lobby = std::make_unique<ui::Tbootform>(dir.path() + QStringLiteral("/"));
         return *lobby;
     }
 

@@ -5,11 +5,9 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -49,143 +47,79 @@ QString shownText(const QWidget* w)
         return e->text();
     if (auto* g = qobject_cast<const QGroupBox*>(w))
         return g->title();
-    if (auto* c = qobject_cast<const QComboBox*>(w))
-        return c->currentText();
     return QStringLiteral("<no text>");
 }
 
-QColor pixelAt(QWidget* w, int x, int y)
-{
-    return w->grab().toImage().pixelColor(x, y);
-}
-
-TEST_F(BootTest, CaptionAndStatusTextAreTheDesignedOnes)
-{
-    EXPECT_EQ(lobby->windowTitle(), QStringLiteral("対戦ゲム\u3000ロビー (for Kuralo ver1.7)"));
-    EXPECT_EQ(lobby->StatusBar->currentMessage(), QStringLiteral("ドラッグでサイズ変更が可能です"));
-}
-
-TEST_F(BootTest, ControlsStartWithTheirCaptionsAndEnabledStates)
+TEST_F(BootTest, StartsIdleAsHostWithTheDesignedTexts)
 {
     struct Row {
         const char* name;
         const char* text;
         bool enabled;
     };
-    const Row rows[] = {
-        {"Label5", "お名前", true},
-        {"BoxName", "YourName", true},
-        {"Label2", "ポート番号", true},
-        {"BoxPort", "18389", true},
-        {"UseSOund", "サウンドを使用する", true},
-        {"Method", "接続方式", true},
-        {"Label3", "ローカルかもしれないあなたのIP", true},
-        {"BtnStart", "待機開始", true},
-        {"Label1", "接続先IPアドレス", true},
-        {"BoxIP", "", false},
-        {"BtnGo", "接続", false},
-        {"BtnOut", "切断", false},
-        {"LTime", "行動制限時間：なし", true},
-        {"score_method", "スコア", false},
-        {"LSize", "盤のサイズ：8", true},
-        {"rotation", "宝石回転", false},
-        {"BtnGame", "ゲム開始", false},
-        {"LabelChat", " 会話", true},
-        {"LabelMem", " 参加者", true},
-        {"BtnSend", "送信", true},
-    };
+    const Row rows[] = {{"Label5", "お名前", true}, {"BoxName", "YourName", true}, {"Label2", "ポート番号", true},
+        {"BoxPort", "18389", true}, {"UseSOund", "サウンドを使用する", true}, {"Method", "接続方式", true},
+        {"Label3", "ローカルかもしれないあなたのIP", true}, {"BtnStart", "待機開始", true},
+        {"Label1", "接続先IPアドレス", true}, {"BtnGo", "接続", false}, {"BtnOut", "切断", false},
+        {"LTime", "行動制限時間：なし", true}, {"score_method", "スコア", false}, {"LSize", "盤のサイズ：8", true},
+        {"rotation", "宝石回転", false}, {"BtnGame", "ゲム開始", false}, {"LabelChat", " 会話", true},
+        {"LabelMem", " 参加者", true}, {"BtnSend", "送信", true}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        QWidget* w = control(row.name);
-        ASSERT_NE(w, nullptr);
-        EXPECT_EQ(shownText(w), QString::fromUtf8(row.text));
-        EXPECT_EQ(w->isEnabled(), row.enabled);
+        EXPECT_EQ(shownText(control(row.name)), QString::fromUtf8(row.text));
+        EXPECT_EQ(control(row.name)->isEnabled(), row.enabled);
     }
-    EXPECT_FALSE(lobby->TimeLimit->isEnabled());
-    EXPECT_FALSE(lobby->TableSize->isEnabled());
-    EXPECT_TRUE(lobby->LabIP->isReadOnly());
-    EXPECT_TRUE(lobby->UseSOund->isChecked());
-    EXPECT_TRUE(lobby->rotation->isChecked());
-    EXPECT_EQ(lobby->Method->ItemIndex(), 0);
-    EXPECT_EQ(lobby->score_method->ItemIndex(), 0);
+    EXPECT_EQ(lobby->windowTitle(), QStringLiteral("対戦ゲム\u3000ロビー (for Kuralo ver1.7)"));
+    EXPECT_EQ(lobby->StatusBar->currentMessage(), QStringLiteral("ドラッグでサイズ変更が可能です"));
+    EXPECT_FALSE(lobby->BoxIP->isEnabled());
+    EXPECT_TRUE(lobby->UseSOund->isChecked() && lobby->rotation->isChecked());
     EXPECT_TRUE(lobby->isHost());
-    EXPECT_EQ(lobby->BoxIP->count(), 0);
-    EXPECT_EQ(lobby->mySeat, 0);
-    EXPECT_TRUE(lobby->sendList.isEmpty());
-    EXPECT_TRUE(lobby->recvList.isEmpty());
-    EXPECT_FALSE(lobby->joinSound.isEmpty());
+    EXPECT_EQ(lobby->score_method->ItemIndex(), 0);
+    const std::tuple<ui::TExtTrackBar*, int, int, int> sliders[] = {{lobby->TimeLimit, 5, 61, 61},
+                                                                    {lobby->TableSize, 6, 26, 8}};
+    for (const auto& [slider, min, max, position] : sliders) {
+        EXPECT_EQ(std::tuple(slider->Min(), slider->Max(), slider->Position()), std::tuple(min, max, position));
+        EXPECT_EQ(slider->tickPosition(), QSlider::TicksBelow);
+        EXPECT_FALSE(slider->isEnabled());
+    }
 }
 
-TEST_F(BootTest, ConfigurationControlsSitAtTheirDesignedPlaces)
+TEST_F(BootTest, ControlsSitAtTheirDesignedPlaces)
 {
-    struct Row {
-        const char* name;
-        QRect place;
-    };
-    const Row rows[] = {
-        {"BoxName", {8, 16, 142, 20}},       {"BoxPort", {156, 16, 57, 20}},   {"UseSOund", {219, 20, 117, 17}},
-        {"Method", {8, 41, 143, 56}},        {"LabIP", {156, 56, 105, 19}},    {"BtnStart", {159, 78, 73, 25}},
-        {"BoxIP", {8, 113, 144, 20}},        {"BtnGo", {159, 108, 73, 25}},    {"BtnOut", {236, 108, 73, 25}},
-        {"TimeLimit", {343, 22, 190, 25}},   {"score_method", {346, 55, 81, 56}}, {"TableSize", {425, 70, 110, 25}},
-        {"rotation", {355, 115, 70, 17}},    {"BtnGame", {461, 108, 73, 25}},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(control(row.name)->geometry(), row.place);
-    }
-    EXPECT_EQ(control("Label5")->pos(), QPoint(10, 4));
-    EXPECT_EQ(control("LTime")->pos(), QPoint(348, 8));
+    const std::pair<const char*, QRect> rows[] = {{"BoxName", {8, 16, 142, 20}}, {"Method", {8, 41, 143, 56}},
+        {"LabIP", {156, 56, 105, 19}}, {"BoxIP", {8, 113, 144, 20}}, {"BtnOut", {236, 108, 73, 25}},
+        {"TimeLimit", {343, 22, 190, 25}}, {"TableSize", {425, 70, 110, 25}}, {"BtnGame", {461, 108, 73, 25}}};
+    for (const auto& [name, place] : rows)
+        EXPECT_EQ(control(name)->geometry(), place) << name;
     EXPECT_EQ(control("LSize")->pos(), QPoint(432, 56));
     EXPECT_EQ(lobby->Bevel1->geometry().left(), 339);
-    EXPECT_EQ(lobby->Bevel1->height(), 137);
 }
 
-TEST_F(BootTest, WindowIsDividedIntoItsFourBands)
+TEST_F(BootTest, ExtraRoomGoesToTheChatLogAndTheWindowStopsAtItsMinimum)
 {
     showLobby();
-    EXPECT_EQ(lobby->size(), QSize(537, 339));
-    EXPECT_EQ(lobby->PanelConfig->geometry(), QRect(0, 0, 537, 137));
-    EXPECT_EQ(lobby->Splitter2->geometry(), QRect(0, 137, 537, 339 - 137 - 21 - 20));
-    EXPECT_EQ(lobby->PanelMem->width(), 92);
-    EXPECT_EQ(lobby->Splitter2->handleWidth(), 3);
-    EXPECT_EQ(lobby->EditMessage->height(), 21);
-    EXPECT_EQ(lobby->BtnSend->size(), QSize(55, 19));
-    EXPECT_EQ(lobby->StatusBar->geometry(), QRect(0, 339 - 20, 537, 20));
-    EXPECT_EQ(control("LabelChat")->height(), 16);
-    EXPECT_EQ(control("LabelMem")->height(), 16);
-}
-
-TEST_F(BootTest, ResizingGivesTheExtraRoomToTheChatLog)
-{
-    showLobby();
+    const auto bands = [&] {
+        return QList<int>{lobby->PanelConfig->height(), lobby->Splitter2->height(), lobby->EditMessage->height(),
+            lobby->StatusBar->height(), lobby->PanelMem->width(), lobby->PanelChat->width()};
+    };
+    EXPECT_EQ(bands(), (QList<int>{137, 339 - 137 - 21 - 20, 21, 20, 92, 537 - 92 - 3}));
     lobby->resize(800, 500);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return lobby->Splitter2->height() == 500 - 137 - 21 - 20; }));
-    EXPECT_EQ(lobby->PanelConfig->height(), 137);
-    EXPECT_EQ(lobby->PanelMem->width(), 92);
-    EXPECT_EQ(lobby->PanelChat->width(), 800 - 92 - 3);
-    EXPECT_EQ(lobby->StatusBar->height(), 20);
-    EXPECT_EQ(lobby->EditMessage->height(), 21);
-}
-
-TEST_F(BootTest, WindowCannotShrinkBelowItsMinimum)
-{
-    showLobby();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return bands() == QList<int>{137, 500 - 178, 21, 20, 92, 800 - 95}; }));
     lobby->resize(300, 100);
     EXPECT_TRUE(QTest::qWaitFor([&] { return lobby->size() == QSize(537, 230); }));
-    EXPECT_EQ(lobby->PanelConfig->height(), 137);
+    EXPECT_EQ(lobby->BtnSend->size(), QSize(55, 19));
+    EXPECT_EQ(control("LabelChat")->height(), 16);
 }
 
 TEST_F(BootTest, ColouredControlsPaintTheirColours)
 {
     showLobby();
-    const QColor azure(0xF0, 0xFF, 0xFF);
-    EXPECT_EQ(pixelAt(lobby->Chat->viewport(), 5, 5), azure);
-    EXPECT_EQ(pixelAt(lobby->Mem->viewport(), 5, 5), azure);
-    EXPECT_EQ(pixelAt(lobby->Splitter2->handle(1), 1, 10), QColor(0x55, 0x99, 0xCC));
-    EXPECT_EQ(pixelAt(lobby->LabIP, lobby->LabIP->width() - 3, 3), QColor(0xDD, 0xFF, 0xDD));
-    EXPECT_EQ(lobby->BoxIP->palette().color(QPalette::Base), lobby->palette().color(QPalette::Midlight));
+    const auto pixel = [](QWidget* w, int x, int y) { return w->grab().toImage().pixelColor(x, y); };
+    EXPECT_EQ(pixel(lobby->Chat->viewport(), 5, 5), QColor(0xF0, 0xFF, 0xFF));
+    EXPECT_EQ(pixel(control("Mem"), 5, 5), QColor(0xF0, 0xFF, 0xFF));
+    EXPECT_EQ(pixel(lobby->Splitter2->handle(1), 1, 10), QColor(0x55, 0x99, 0xCC));
+    EXPECT_EQ(pixel(lobby->LabIP, lobby->LabIP->width() - 3, 3), QColor(0xDD, 0xFF, 0xDD));
     EXPECT_EQ(lobby->LabIP->font().pixelSize(), 13);
-    EXPECT_EQ(lobby->Chat->font().pixelSize(), 13);
     EXPECT_EQ(lobby->EditMessage->font().pixelSize(), 13);
     EXPECT_EQ(lobby->BoxName->font().pixelSize(), 12);
 }
@@ -195,14 +129,14 @@ TEST_F(BootTest, TabVisitsTheControlsInTheDesignedOrderAndSkipsTheChatLog)
     const QList<QWidget*> expected{lobby->Method->button(0), lobby->Method->button(1), lobby->LabIP, lobby->BtnStart,
         lobby->BtnOut, lobby->BtnGo, lobby->BoxIP, lobby->UseSOund, lobby->BoxName, lobby->BoxPort, lobby->BtnGame,
         lobby->TableSize, lobby->score_method->button(0), lobby->score_method->button(1), lobby->TimeLimit,
-        lobby->rotation, lobby->Mem, lobby->EditMessage, lobby->BtnSend};
+        lobby->rotation, control("Mem"), lobby->EditMessage, lobby->BtnSend};
     QList<QWidget*> visited;
     QWidget* w = expected.front();
     do {
         if (expected.contains(w))
             visited.append(w);
         w = w->nextInFocusChain();
-    } while (w != expected.front() && visited.size() < expected.size());
+    } while (w != expected.front());
     EXPECT_EQ(visited, expected);
     EXPECT_FALSE(lobby->Chat->focusPolicy() & Qt::TabFocus);
 }
@@ -211,23 +145,18 @@ TEST_F(BootTest, GuestChoiceEnablesTheHostBoxAndHostChoiceDisablesItKeepingItsTe
 {
     lobby->BtnOut->setEnabled(true);
     lobby->Method->button(1)->click();
-    EXPECT_FALSE(lobby->isHost());
     EXPECT_FALSE(lobby->BtnStart->isEnabled());
-    EXPECT_TRUE(lobby->BtnGo->isEnabled());
-    EXPECT_TRUE(lobby->BoxIP->isEnabled());
+    EXPECT_TRUE(lobby->BtnGo->isEnabled() && lobby->BoxIP->isEnabled());
     EXPECT_EQ(lobby->BoxIP->palette().color(QPalette::Base), lobby->palette().color(QPalette::Base));
 
     lobby->BoxIP->setEditText(QStringLiteral("192.168.0.2"));
     lobby->Method->button(0)->click();
     EXPECT_TRUE(lobby->BtnStart->isEnabled());
-    EXPECT_FALSE(lobby->BtnGo->isEnabled());
-    EXPECT_FALSE(lobby->BoxIP->isEnabled());
+    EXPECT_FALSE(lobby->BtnGo->isEnabled() || lobby->BoxIP->isEnabled());
     EXPECT_EQ(lobby->BoxIP->palette().color(QPalette::Base), lobby->palette().color(QPalette::Midlight));
     EXPECT_EQ(lobby->BoxIP->currentText(), QStringLiteral("192.168.0.2"));
-    // Nothing else follows the choice.
-    EXPECT_TRUE(lobby->BtnOut->isEnabled());
+    EXPECT_TRUE(lobby->BtnOut->isEnabled()); // nothing else follows the choice
     EXPECT_FALSE(lobby->BtnGame->isEnabled());
-    EXPECT_TRUE(lobby->BoxName->isEnabled());
 }
 
 TEST_F(BootTest, SwitchingTheGameSettingsOffAndOnKeepsTheirValues)
@@ -238,22 +167,15 @@ TEST_F(BootTest, SwitchingTheGameSettingsOffAndOnKeepsTheirValues)
     lobby->rotation->setChecked(false);
     const QList<QWidget*> settings{lobby->BtnGame, lobby->score_method, lobby->TableSize, lobby->TimeLimit,
         lobby->rotation};
-
-    lobby->Setting_enable(true);
-    for (QWidget* w : settings)
-        EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
-    lobby->Setting_enable(false);
-    for (QWidget* w : settings)
-        EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
-    lobby->Setting_enable(true);
-
+    for (bool enable : {true, false, true}) {
+        lobby->Setting_enable(enable);
+        for (QWidget* w : settings)
+            EXPECT_EQ(w->isEnabled(), enable) << w->objectName().toStdString();
+    }
     EXPECT_EQ(lobby->TableSize->Position(), 12);
     EXPECT_EQ(lobby->TimeLimit->Position(), 30);
     EXPECT_EQ(lobby->score_method->ItemIndex(), 1);
     EXPECT_FALSE(lobby->rotation->isChecked());
-    EXPECT_EQ(lobby->LSize->text(), QStringLiteral("盤のサイズ：12"));
-    EXPECT_EQ(lobby->LTime->text(), QStringLiteral("行動制限時間：30秒"));
-    EXPECT_TRUE(lobby->Method->isEnabled());
 }
 
 TEST_F(BootTest, TimeLabelShowsSecondsOrNoLimit)
@@ -261,43 +183,27 @@ TEST_F(BootTest, TimeLabelShowsSecondsOrNoLimit)
     const std::pair<int, const char*> rows[] = {
         {61, "行動制限時間：なし"}, {60, "行動制限時間：60秒"}, {30, "行動制限時間：30秒"}, {5, "行動制限時間：5秒"}};
     for (const auto& [seconds, label] : rows) {
-        SCOPED_TRACE(seconds);
         lobby->TimeLimit->setPosition(seconds == 5 ? 6 : 5);
         lobby->TimeLimit->setPosition(seconds);
-        EXPECT_EQ(lobby->LTime->text(), QString::fromUtf8(label));
+        EXPECT_EQ(lobby->LTime->text(), QString::fromUtf8(label)) << seconds;
     }
-}
-
-TEST_F(BootTest, SizeLabelFollowsTheBoardSizeAndClampsAtTheMaximum)
-{
-    lobby->TableSize->setPosition(6);
-    EXPECT_EQ(lobby->LSize->text(), QStringLiteral("盤のサイズ：6"));
-    lobby->TableSize->setPosition(26);
-    EXPECT_EQ(lobby->LSize->text(), QStringLiteral("盤のサイズ：26"));
-    lobby->TableSize->setPosition(12);
-    lobby->TableSize->setPosition(30);
-    EXPECT_EQ(lobby->TableSize->Position(), 26);
-    EXPECT_EQ(lobby->LSize->text(), QStringLiteral("盤のサイズ：26"));
-}
-
-TEST_F(BootTest, SettingTheCurrentSizeAgainRunsNoHandler)
-{
-    lobby->LSize->setText(QStringLiteral("untouched"));
-    lobby->TableSize->setPosition(8);
-    EXPECT_EQ(lobby->LSize->text(), QStringLiteral("untouched"));
-    lobby->TableSize->setPosition(26);
-    lobby->LSize->setText(QStringLiteral("untouched"));
-    lobby->TableSize->setPosition(30); // clamps onto the current position
-    EXPECT_EQ(lobby->LSize->text(), QStringLiteral("untouched"));
-}
-
-TEST_F(BootTest, ArrowKeyOnTheTimeSliderLabelsTheNewPosition)
-{
     lobby->Setting_enable(true);
-    QTest::keyClick(lobby->TimeLimit, Qt::Key_Left);
-    EXPECT_EQ(lobby->LTime->text(), QStringLiteral("行動制限時間：60秒"));
-    QTest::keyClick(lobby->TimeLimit, Qt::Key_End);
+    QTest::keyClick(lobby->TimeLimit, Qt::Key_End); // the user's own move labels the new position
     EXPECT_EQ(lobby->LTime->text(), QStringLiteral("行動制限時間：なし"));
+}
+
+TEST_F(BootTest, SizeLabelFollowsClampsAndStaysWhenThePositionStays)
+{
+    const std::pair<int, int> rows[] = {{6, 6}, {26, 26}, {12, 12}, {30, 26}};
+    for (const auto& [set, shown] : rows) {
+        lobby->TableSize->setPosition(set);
+        EXPECT_EQ(lobby->TableSize->Position(), shown);
+        EXPECT_EQ(lobby->LSize->text(), QStringLiteral("盤のサイズ：%1").arg(shown));
+    }
+    lobby->LSize->setText(QStringLiteral("untouched"));
+    lobby->TableSize->setPosition(26);
+    lobby->TableSize->setPosition(27); // clamps onto the current position
+    EXPECT_EQ(lobby->LSize->text(), QStringLiteral("untouched"));
 }
 
 TEST_F(BootTest, EnterInAnEmptyLineSendsNothing)
@@ -310,21 +216,18 @@ TEST_F(BootTest, EnterInAnEmptyLineSendsNothing)
     EXPECT_TRUE(lobby->EditMessage->toPlainText().isEmpty());
 }
 
-TEST_F(BootTest, EnterSendsTheLineUnderThePlayersName)
+TEST_F(BootTest, EnterOrTheButtonSendsTheLineUnderThePlayersName)
 {
     QSignalSpy typed(lobby.get(), &ui::Tbootform::chatLineTyped);
     lobby->BoxName->setText(QStringLiteral("花子"));
-    QTest::keyClicks(lobby->EditMessage, QStringLiteral("hello"));
+    QTest::keyClicks(lobby->EditMessage, QStringLiteral("hi"));
     QTest::keyClick(lobby->EditMessage, Qt::Key_Enter); // the keypad's Enter counts too
-    ASSERT_EQ(typed.count(), 1);
-    EXPECT_EQ(typed.at(0).at(0).toString(), QStringLiteral("花子：hello"));
-    EXPECT_EQ(lobby->Chat->toPlainText(), QStringLiteral("花子：hello"));
-    EXPECT_TRUE(lobby->EditMessage->toPlainText().isEmpty());
-
     QTest::keyClicks(lobby->EditMessage, QStringLiteral("again"));
     lobby->BtnSend->click();
-    EXPECT_EQ(typed.count(), 2);
-    EXPECT_EQ(lobby->Chat->toPlainText(), QStringLiteral("花子：hello\n花子：again"));
+    ASSERT_EQ(typed.count(), 2);
+    EXPECT_EQ(typed.at(0).at(0).toString(), QStringLiteral("花子：hi"));
+    EXPECT_EQ(lobby->Chat->toPlainText(), QStringLiteral("花子：hi\n花子：again"));
+    EXPECT_TRUE(lobby->EditMessage->toPlainText().isEmpty());
 }
 
 TEST_F(BootTest, MessageLineTakesTabsAndNeverLineBreaks)
@@ -337,7 +240,6 @@ TEST_F(BootTest, MessageLineTakesTabsAndNeverLineBreaks)
     QGuiApplication::clipboard()->setText(QStringLiteral("one\r\ntwo\nthree\u2029four"));
     lobby->EditMessage->paste();
     EXPECT_EQ(lobby->EditMessage->toPlainText(), QStringLiteral("one two three four"));
-    EXPECT_EQ(lobby->EditMessage->document()->blockCount(), 1);
 }
 
 TEST_F(BootTest, SoundPlaysOnlyWhileTheSwitchIsOn)
@@ -354,15 +256,6 @@ TEST_F(BootTest, SoundPlaysOnlyWhileTheSwitchIsOn)
     EXPECT_EQ(player.startedCount(), before + 1);
 }
 
-TEST_F(BootTest, MembersAndChatLinesReadBackInOrder)
-{
-    lobby->Mem->addItems({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("A")});
-    EXPECT_EQ(lobby->members(), (QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("A")}));
-    lobby->addChat(QStringLiteral("◆B氏の来訪"));
-    lobby->addChat(QStringLiteral("B：やあ"));
-    EXPECT_EQ(lobby->Chat->toPlainText(), QStringLiteral("◆B氏の来訪\nB：やあ"));
-}
-
 TEST_F(BootTest, ClosingTheLobbySignalsTheEndOfTheProgram)
 {
     QSignalSpy closed(lobby.get(), &ui::Tbootform::Closed);
@@ -375,19 +268,14 @@ TEST(RadioGroupTest, SelectionChangesSignalOnceAndBadIndexesAreIgnored)
 {
     ui::RadioGroup group(QStringLiteral("スコア"), {QStringLiteral("得点制"), QStringLiteral("個数制")});
     QSignalSpy clicks(&group, &ui::RadioGroup::Click);
-    EXPECT_EQ(group.ItemIndex(), -1);
     group.setItemIndex(0);
-    EXPECT_EQ(clicks.count(), 1);
     group.button(0)->click(); // already selected
     EXPECT_EQ(clicks.count(), 1);
     group.button(1)->click();
-    EXPECT_EQ(group.ItemIndex(), 1);
-    EXPECT_EQ(clicks.count(), 2);
     group.setItemIndex(2);
     group.setItemIndex(-1);
     EXPECT_EQ(group.ItemIndex(), 1);
     EXPECT_EQ(clicks.count(), 2);
-    EXPECT_EQ(group.button(2), nullptr);
 }
 
 } // namespace
