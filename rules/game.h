@@ -83,6 +83,7 @@ private:
     void showNames(const QStringList& members);
     void showStartingScores();
     void showTimeLimit();
+    void setUpBoard(int size);
     void layOutPieces();
     int stepsToEdge(int from, int step) const;
     void capture(int col, int row);

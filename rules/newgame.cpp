@@ -31,11 +31,9 @@ constexpr const char* OddLayout[] = {
 void Game::Reset(const Settings& settings, const QStringList& members)
 {
     countMode = settings.countMode;
-    hoverCol = 0;
-    hoverRow = 0;
+    hoverCol = hoverRow = 0;
     showNames(members); // throws before any later state changes
-    lastCol = -1;
-    lastRow = -1;
+    lastCol = lastRow = -1;
     view_.showLamp(1, true);
     view_.showLamp(2, false);
     view_.showLamp(4, false);
@@ -48,15 +46,20 @@ void Game::Reset(const Settings& settings, const QStringList& members)
     timeLeft = timeLimit;
     showTimeLimit();
     skipEcho = false;
+    setUpBoard(std::clamp(settings.boardSize, MinBoardSize, MaxBoardSize));
+}
 
+// The grid, the window figures and the board of a new game, repainted whole.
+void Game::setUpBoard(int size)
+{
     // board and boardSize change together, so that no repaint ever reads outside the board
-    boardSize = std::clamp(settings.boardSize, MinBoardSize, MaxBoardSize);
-    board.assign(boardSize, std::vector<int>(boardSize, Empty));
-    view_.setBoardSize(boardSize);
-    view_.setCaption(QStringLiteral("Kuralo　サイズ") + QString::number(boardSize));
+    boardSize = size;
+    board.assign(size, std::vector<int>(size, Empty));
+    view_.setBoardSize(size);
+    view_.setCaption(QStringLiteral("Kuralo　サイズ") + QString::number(size));
     view_.showGain(QString(), 11);
-    centerCol = boardSize / 2;
-    centerRow = boardSize / 2;
+    centerCol = size / 2;
+    centerRow = size / 2;
     view_.DelBlock(centerCol - 3, centerRow - 3, centerCol + 3, centerRow + 3);
     layOutPieces();
     repaintAll = true;
