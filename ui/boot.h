@@ -91,6 +91,7 @@ private:
     void createControls();
     QWidget* createConfigPanel();
     void createConnectionControls(QWidget* panel);
+    void createRoleControls(QWidget* panel);
     void createGameSettings(QWidget* panel);
     QWidget* createChatArea();
     QWidget* createMessageLine();

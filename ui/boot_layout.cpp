@@ -113,6 +113,7 @@ QWidget* Tbootform::createConfigPanel()
     PanelConfig = named(new QWidget(this), "PanelConfig");
     PanelConfig->setFixedHeight(configHeight);
     createConnectionControls(PanelConfig);
+    createRoleControls(PanelConfig);
     Bevel1 = named(new QFrame(PanelConfig), "Bevel1");
     Bevel1->setFrameStyle(QFrame::VLine | QFrame::Sunken);
     Bevel1->setGeometry(339, 0, 2, configHeight);
@@ -129,6 +130,10 @@ void Tbootform::createConnectionControls(QWidget* panel)
     UseSOund = named(new QCheckBox(QStringLiteral("サウンドを使用する"), panel), "UseSOund");
     UseSOund->setGeometry(219, 20, 117, 17);
     UseSOund->setChecked(true);
+}
+
+void Tbootform::createRoleControls(QWidget* panel)
+{
     Method = named(new RadioGroup(QStringLiteral("接続方式"),
                        {QStringLiteral("サーバーとして待機"), QStringLiteral("クライアントとして接続")}, panel),
         "Method");

@@ -41,15 +41,4 @@ INSTANTIATE_TEST_SUITE_P(Choices, LocalAddressTest,
         Case{"nothing at all", addresses({"127.0.0.1"}), addresses({"127.0.0.1"}), ""}),
     [](const testing::TestParamInfo<Case>& info) { return "case" + std::to_string(info.index); });
 
-TEST(LocalAddressOfThisMachine, IsEmptyOrADottedNonLoopbackAddress)
-{
-    const QString shown = ui::localAddress();
-    if (shown.isEmpty())
-        return;
-    const QHostAddress address(shown);
-    EXPECT_EQ(address.protocol(), QAbstractSocket::IPv4Protocol) << shown.toStdString();
-    EXPECT_FALSE(address.isLoopback()) << shown.toStdString();
-    EXPECT_EQ(shown.count(u'.'), 3);
-}
-
 } // namespace
