@@ -1,4 +1,5 @@
 #include "ui/fonts.h"
+#include <QStringList>
 
 namespace ui {
 
