@@ -28,6 +28,36 @@ TEST(LegalCells, FirstMovesOnEightCloseOnTheJewelOrOnAFace)
     }
 }
 
+TEST(FirstMove, OnSevenCapturesTwoFacesClosedByAFace)
+{
+    Engine e;
+    e.reset(7);
+    e.game.TableSelectCell(0, 2);
+    EXPECT_EQ(picture(e.game), (Picture{"...3...",
+                                        "...3...",
+                                        "1.352..",
+                                        "416.822",
+                                        "..171..",
+                                        "...1...",
+                                        "...1..."}));
+    EXPECT_FALSE(e.game.jewelTouched);
+}
+
+TEST(FirstMove, OnEightScoresByEitherRule)
+{
+    Engine count;
+    count.reset(8, true);
+    count.game.TableSelectCell(1, 3);
+    EXPECT_EQ(count.game.scores, (std::array<int, 5>{0, 4, 2, 2, 1}));
+    EXPECT_EQ(count.view.gain, "2個");
+    Engine points;
+    points.reset(8, false);
+    points.game.TableSelectCell(1, 3);
+    EXPECT_EQ(points.game.scores, (std::array<int, 5>{0, 1, 0, 0, 0}));
+    EXPECT_EQ(points.view.gain, "＋1点");
+    EXPECT_EQ(points.view.gainSize, 11);
+}
+
 // One placement by seat 1 at (col, row) of the picture.
 struct LineCase {
     const char* name;
