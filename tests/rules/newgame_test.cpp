@@ -220,13 +220,4 @@ TEST(ExistSpace, FindsTheOnlyEmptyCellWhereverItIs)
     }
 }
 
-TEST(AddScore, ShowsNegativeScoresWithTheirSign)
-{
-    Engine e;
-    e.reset(6, true);
-    e.game.addscore(3, -5);
-    EXPECT_EQ(e.game.scores[3], -3);
-    EXPECT_EQ(e.view.scores[3], "-3個");
-}
-
 } // namespace

@@ -130,14 +130,6 @@ TEST(Rotation, FramesArePacedAndOnlyTheLastChangesTheBoard)
     EXPECT_EQ(f.game.board[2][2], 7);
 }
 
-TEST(Rotation, EvenBoardRedrawsOnlyTheMovingJewel)
-{
-    Engine e;
-    e.reset(8);
-    e.game.one_rotate(2, 3, 3, 1);
-    EXPECT_EQ(e.log, (Log{"Del 3,3", "PutAt 85,75 5"}));
-}
-
 TEST(Rotation, OddBoardRedrawsTheCentreAndItsDiagonalsFromTheirCodes)
 {
     Engine e;
