@@ -76,6 +76,7 @@ public:
     void endgame();
     void BeginLocalTurn();
     void tekitoo();
+    // Both ignore a tick unless myTurn is set: a stale time-out never passes for the next seat.
     void TimerTimer();
     void counterTimer();
 
