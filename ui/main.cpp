@@ -65,13 +65,6 @@ void Tmainform::newGame()
     game.Reset(settings, boot_.members());
 }
 
-void Tmainform::sendgameinfo([[maybe_unused]] int col, [[maybe_unused]] int row)
-{
-    game.myTurn = false;
-    setBoardEnabled(false);
-    setPassEnabled(false);
-}
-
 void Tmainform::closeEvent(QCloseEvent* event)
 {
     guarded([&] { FormClose(); });

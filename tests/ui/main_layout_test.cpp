@@ -72,13 +72,6 @@ TEST_F(MainFormTest, LargerWindowKeepsItsSize)
     EXPECT_EQ(form->size(), QSize(1000, 900));
 }
 
-TEST_F(MainFormTest, StatusBarStaysAlongTheBottom)
-{
-    startShown(8);
-    form->resize(700, 600);
-    EXPECT_EQ(form->StatusBar->geometry(), QRect(0, 575, 700, 25));
-}
-
 TEST_F(MainFormTest, ClosingOnTheHostHidesAndReopensTheSettings)
 {
     startShown(8);

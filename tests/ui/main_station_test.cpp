@@ -83,23 +83,3 @@ TEST_F(MainFormTest, CounterTicksEverySecondUntilStopped)
     EXPECT_EQ(form->LTL->text(), QStringLiteral("残り4秒"));
 }
 
-TEST_F(MainFormTest, AnnouncingClosesTheLocalTurn)
-{
-    startShown(8);
-    openTurn();
-    form->announce(-1, -1);
-    EXPECT_FALSE(form->game.myTurn);
-    EXPECT_FALSE(form->Table->isEnabled());
-    EXPECT_FALSE(form->BtnPass->isEnabled());
-}
-
-TEST_F(MainFormTest, GainShowsAtOnceInPointsOfANinetySixDpiScreen)
-{
-    create(8);
-    form->showGain(QStringLiteral("＋6点"), 12);
-    EXPECT_EQ(form->LPoint->text(), QStringLiteral("＋6点"));
-    EXPECT_EQ(form->LPoint->font().pixelSize(), 16);
-    form->showGain(QStringLiteral("2個"), 11);
-    EXPECT_EQ(form->LPoint->font().pixelSize(), 15);
-    EXPECT_TRUE(form->LPoint->font().italic());
-}

@@ -109,29 +109,6 @@ TEST_F(TableTest, PixmapShowsAtOnceWithoutItsTransparentPixels)
     EXPECT_EQ(after.pixel(31, 60), QColor(200, 40, 40).rgb());
 }
 
-TEST_F(TableTest, BatchShowsItsDrawingOnlyWhenItEnds)
-{
-    fillWithPattern();
-    const QImage before = grabOnScreen(table);
-    {
-        Table::Batch batch(table);
-        table.paintOver(0, 0, 5, 5);
-        EXPECT_EQ(grabOnScreen(table), before);
-    }
-    EXPECT_EQ(grabOnScreen(table).pixel(60, 60), rgb(Table::BoardColour));
-}
-
-TEST_F(TableTest, GridLinesLieRightOfAndBelowEachCell)
-{
-    table.drawGridLines();
-    const QImage after = grabOnScreen(table);
-    EXPECT_EQ(after.pixel(24, 3), rgb(Table::LineColour));
-    EXPECT_EQ(after.pixel(149, 3), rgb(Table::LineColour));
-    EXPECT_EQ(after.pixel(3, 124), rgb(Table::LineColour));
-    EXPECT_EQ(after.pixel(23, 23), rgb(Table::BoardColour));
-    EXPECT_EQ(after.pixel(25, 25), rgb(Table::BoardColour));
-}
-
 TEST_F(TableTest, ShowingAgainClearsWhatWasDrawn)
 {
     fillWithPattern();
