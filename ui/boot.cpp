@@ -1,4 +1,6 @@
 #include "ui/boot.h"
+#include "net/guestlink.h"
+#include "net/hostserver.h"
 #include "ui/assetfile.h"
 #include "ui/errorbox.h"
 #include "ui/fonts.h"
@@ -48,8 +50,11 @@ Tbootform::Tbootform(const QString& exeDir, QWidget* parent) : QWidget(parent), 
     guarded([this] { FormCreate(); });
 }
 
-// Connections are closed by FormClose; what FormCreate made goes with the members.
-Tbootform::~Tbootform() = default;
+// What FormCreate made goes with the members.
+Tbootform::~Tbootform()
+{
+    guarded([this] { FormDestroy(); });
+}
 
 void Tbootform::connectHandlers()
 {
@@ -57,7 +62,12 @@ void Tbootform::connectHandlers()
     handle(TableSize, &TExtTrackBar::OnChange, this, &Tbootform::TableSizeChange);
     handle(TimeLimit, &TExtTrackBar::OnChange, this, &Tbootform::TimeLimitChange);
     handle(BtnSend, &QPushButton::clicked, this, &Tbootform::BtnSendClick);
+    handle(BtnStart, &QPushButton::clicked, this, &Tbootform::BtnStartClick);
+    handle(BtnGo, &QPushButton::clicked, this, &Tbootform::BtnGoClick);
+    handle(BtnOut, &QPushButton::clicked, this, &Tbootform::BtnOutClick);
+    handle(BtnGame, &QPushButton::clicked, this, &Tbootform::BtnGameClick);
     EditMessage->installEventFilter(this);
+    connectNetwork();
 }
 
 void Tbootform::FormCreate()
@@ -74,11 +84,6 @@ void Tbootform::FormCreate()
     // The saved address stands on its own, whether or not the list holds it.
     BoxIP->setCurrentIndex(-1);
     BoxIP->setEditText(values.ip);
-}
-
-void Tbootform::FormClose()
-{
-    // The place where an open client connection, then a listening server, are closed.
 }
 
 void Tbootform::closeEvent(QCloseEvent* event)

@@ -18,9 +18,16 @@ class QPushButton;
 class QSplitter;
 class QStatusBar;
 
+namespace net {
+class Connection;
+class GuestLink;
+class HostServer;
+} // namespace net
+
 namespace ui {
 
 class LobbySettings;
+class Tmainform;
 
 // The lobby window: connection settings, host or guest, chat, members, the sound switch and
 // the host's game settings. The program's main window; closing it ends the program.
@@ -65,6 +72,11 @@ public:
     int mySeat = 0;
     // Null when start-up stopped before opening the settings file; then nothing is written.
     std::unique_ptr<LobbySettings> settings;
+    // The host's listening socket with its guests, and the guest's connection to the host.
+    std::unique_ptr<net::HostServer> SS;
+    std::unique_ptr<net::GuestLink> CS;
+    // The game window, while it exists; it registers itself.
+    Tmainform* mainform = nullptr;
 
     bool isHost() const; // item 0 of Method
     QStringList members() const;
@@ -76,6 +88,18 @@ public:
     void Setting_enable(bool enable);
     void SE_Play(const QByteArray& sound);
     void BtnSendClick();
+    void BtnOutClick();
+
+    // Host side.
+    void BtnStartClick();
+    void BtnGameClick();
+    void SSClientRead(net::Connection& sender, const QStringList& message);
+    // Guest side.
+    void BtnGoClick();
+    void CSConnect();
+    void CSRead(const QStringList& message);
+    void CSDisconnect();
+    void CSError();
 
 signals:
     // A chat line typed here has gone to the chat log; the networking passes it on.
@@ -102,6 +126,18 @@ private:
 
     void FormCreate();
     void FormClose();
+    void FormDestroy();
+    void connectNetwork();
+    void setMembers(const QStringList& names);
+    void sendChat(const QString& line);
+    void stopHosting();
+    void guestJoined(net::Connection& sender);
+    void guestLeft(net::Connection& sender);
+    void guestChat(net::Connection& sender);
+    void guestMove(net::Connection& sender);
+    void leaveHost();
+    void startFromHost();
+    void moveFromHost();
     void EditMessageKeyDown(int key);
     QString exeDir_;
 };

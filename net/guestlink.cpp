@@ -1,0 +1,107 @@
+#include "net/guestlink.h"
+
+#include <QTcpSocket>
+
+namespace net {
+
+GuestLink::GuestLink(QObject* parent) : QObject(parent) {}
+
+GuestLink::~GuestLink()
+{
+    if (link_)
+        link_->socket()->disconnect(this);
+}
+
+void GuestLink::connectTo(const QString& host, quint16 port)
+{
+    abandon();
+    link_ = new Connection(Sender::Host, nullptr, this);
+    wasConnected_ = false;
+    closingAnnounced_ = false;
+    started_ = false;
+    watch(link_->socket());
+    link_->socket()->connectToHost(host, port);
+}
+
+void GuestLink::watch(QTcpSocket* socket)
+{
+    connect(socket, &QTcpSocket::connected, this, [this] {
+        wasConnected_ = true;
+        emit connected();
+    });
+    connect(link_, &Connection::readable, this, &GuestLink::drain);
+    connect(socket, &QTcpSocket::errorOccurred, this, &GuestLink::brokeDown);
+    // Handlers of aboutToClose can still send; by disconnected the connection is gone.
+    connect(socket, &QTcpSocket::aboutToClose, this, [this] {
+        if (!sending_ && isConnected())
+            announceClosing();
+    });
+    connect(socket, &QTcpSocket::disconnected, this, [this] {
+        if (!sending_)
+            announceClosing();
+    });
+}
+
+bool GuestLink::isConnected() const
+{
+    return link_ && link_->socket()->state() == QAbstractSocket::ConnectedState;
+}
+
+void GuestLink::close()
+{
+    if (isConnected())
+        link_->socket()->close();
+    abandon();
+}
+
+Connection::SendResult GuestLink::send(const QStringList& lines)
+{
+    if (!link_)
+        return Connection::SendResult::NotConnected;
+    sending_ = true;
+    const auto result = link_->DataSend(lines);
+    sending_ = false;
+    if (result == Connection::SendResult::Failed)
+        emit failed();
+    return result;
+}
+
+void GuestLink::drain()
+{
+    const Connection* current = link_;
+    QStringList message;
+    while (link_ && link_ == current && link_->DataReceive(message))
+        emit messageArrived(message);
+}
+
+// The host closing its side is a disconnection, not a failure.
+void GuestLink::brokeDown(QAbstractSocket::SocketError error)
+{
+    if (sending_)
+        return;
+    if (error == QAbstractSocket::RemoteHostClosedError)
+        announceClosing();
+    else
+        emit failed();
+}
+
+void GuestLink::announceClosing()
+{
+    if (!wasConnected_ || closingAnnounced_)
+        return;
+    closingAnnounced_ = true;
+    emit closing();
+}
+
+void GuestLink::abandon()
+{
+    if (!link_)
+        return;
+    link_->socket()->disconnect(this);
+    link_->disconnect(this);
+    link_->socket()->abort();
+    link_->deleteLater();
+    link_ = nullptr;
+}
+
+} // namespace net

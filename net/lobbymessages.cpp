@@ -1,0 +1,83 @@
+#include "net/lobbymessages.h"
+
+#include "net/message.h"
+
+namespace net {
+
+namespace {
+
+QStringList withKind(int kind, const QStringList& lines)
+{
+    return QStringList{QString::number(kind)} + lines;
+}
+
+MemberChange announce(QStringList members, const QString& notice)
+{
+    MemberChange change;
+    change.toOthers = withKind(MsgLeave, QStringList{notice} + members);
+    change.members = std::move(members);
+    change.notice = notice;
+    return change;
+}
+
+} // namespace
+
+MemberChange memberJoined(QStringList members, const QString& name)
+{
+    members.append(name);
+    MemberChange change = announce(members, QStringLiteral("◆") + name + QStringLiteral("氏の来訪"));
+    change.toSender = withKind(MsgJoin, change.members);
+    return change;
+}
+
+MemberChange memberLeft(QStringList members, const QString& name)
+{
+    for (qsizetype i = 0; i < members.size(); ++i)
+        if (members[i].compare(name, Qt::CaseInsensitive) == 0) {
+            members.removeAt(i);
+            break;
+        }
+    return announce(members, QStringLiteral("◆") + name + QStringLiteral("氏の退室"));
+}
+
+QStringList joinMessage(const QString& name) { return withKind(MsgJoin, {name}); }
+QStringList leaveMessage(const QString& name) { return withKind(MsgLeave, {name}); }
+QStringList chatMessage(const QString& line) { return withKind(MsgChat, {line}); }
+
+QStringList startMessage(const StartSettings& s)
+{
+    return withKind(MsgStart, {QString::number(s.boardSize), QString::number(s.seat), QString::number(s.scoreMethod),
+                               QString::number(s.timeLimit), s.rotation ? QStringLiteral("1") : QStringLiteral("0")});
+}
+
+std::optional<StartSettings> parseStart(const QStringList& m)
+{
+    const auto size = lineNumber(m, 1);
+    const auto seat = lineNumber(m, 2);
+    const auto method = lineNumber(m, 3);
+    const auto limit = lineNumber(m, 4);
+    if (!size || !seat || !method || !limit || m.size() < 6)
+        return std::nullopt;
+    return StartSettings{*size, *seat, *method, *limit, m[5] == u"1"};
+}
+
+QStringList moveMessage(int turnSeat, int col, int row)
+{
+    return withKind(MsgMove, {QString::number(turnSeat), QString::number(col), QString::number(row)});
+}
+
+std::optional<Move> parseMove(const QStringList& m)
+{
+    const auto seat = lineNumber(m, 1);
+    const auto col = lineNumber(m, 2);
+    if (!seat || !col)
+        return std::nullopt;
+    if (*col == -1)
+        return Move{*seat, -1, -1};
+    const auto row = lineNumber(m, 3);
+    if (!row)
+        return std::nullopt;
+    return Move{*seat, *col, *row};
+}
+
+} // namespace net

@@ -1,0 +1,150 @@
+#include "net/lobbymessages.h"
+#include "net/socketerror.h"
+#include "rules/failure.h"
+
+#include <gtest/gtest.h>
+
+using namespace net;
+
+TEST(MemberChange, JoinAppendsRepliesToTheJoinerAndNotifiesTheOthers)
+{
+    const MemberChange change = memberJoined({"A", "B", "C"}, "D");
+    EXPECT_EQ(change.members, QStringList({"A", "B", "C", "D"}));
+    EXPECT_EQ(change.notice, QStringLiteral("◆D氏の来訪"));
+    EXPECT_EQ(change.toSender, QStringList({"0", "A", "B", "C", "D"}));
+    EXPECT_EQ(change.toOthers, QStringList({"1", QStringLiteral("◆D氏の来訪"), "A", "B", "C", "D"}));
+}
+
+TEST(MemberChange, JoinKeepsANameThatIsAlreadyThere)
+{
+    EXPECT_EQ(memberJoined({"A", "B"}, "B").members, QStringList({"A", "B", "B"}));
+}
+
+struct LeaveCase {
+    const char* name;
+    QStringList before;
+    QString leaving;
+    QStringList after;
+};
+
+class Leave : public testing::TestWithParam<LeaveCase> {};
+
+TEST_P(Leave, RemovesTheFirstEqualNameIgnoringCaseAndAlwaysNotifies)
+{
+    const LeaveCase& c = GetParam();
+    const MemberChange change = memberLeft(c.before, c.leaving);
+    EXPECT_EQ(change.members, c.after);
+    EXPECT_EQ(change.notice, QStringLiteral("◆") + c.leaving + QStringLiteral("氏の退室"));
+    EXPECT_EQ(change.toOthers, QStringList({"1", change.notice}) + c.after);
+    EXPECT_TRUE(change.toSender.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(MemberChange, Leave, testing::Values(
+    LeaveCase{"Middle", {"A", "B", "C", "D"}, "C", {"A", "B", "D"}},
+    LeaveCase{"OtherCase", {"A", "bob", "C"}, "BOB", {"A", "C"}},
+    LeaveCase{"FirstOfTwins", {"A", "B", "x", "B"}, "B", {"A", "x", "B"}},
+    LeaveCase{"Unknown", {"A", "B"}, "Z", {"A", "B"}},
+    LeaveCase{"Japanese", {"A", QStringLiteral("緑")}, QStringLiteral("緑"), {"A"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(StartMessage, CarriesTheSettingsInOrderAndReadsBack)
+{
+    const StartSettings sent{10, 3, 1, 30, false};
+    const QStringList lines = startMessage(sent);
+    EXPECT_EQ(lines, QStringList({"3", "10", "3", "1", "30", "0"}));
+    const auto read = parseStart(lines);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->boardSize, 10);
+    EXPECT_EQ(read->seat, 3);
+    EXPECT_EQ(read->scoreMethod, 1);
+    EXPECT_EQ(read->timeLimit, 30);
+    EXPECT_FALSE(read->rotation);
+}
+
+TEST(StartMessage, RotationIsOnOnlyForExactlyOne)
+{
+    for (const char* text : {"0", "2", "01", " 1", "", "true"})
+        EXPECT_FALSE(parseStart({"3", "8", "2", "0", "61", text})->rotation) << text;
+    EXPECT_TRUE(parseStart({"3", "8", "2", "0", "61", "1"})->rotation);
+}
+
+TEST(StartMessage, MissingOrNonNumericLinesAreNoStart)
+{
+    EXPECT_FALSE(parseStart({"3", "8", "2", "0", "61"}));
+    EXPECT_FALSE(parseStart({"3", "8", "x", "0", "61", "1"}));
+    EXPECT_FALSE(parseStart({"3", "", "2", "0", "61", "1"}));
+    EXPECT_FALSE(parseStart({"3"}));
+}
+
+struct MoveCase {
+    const char* name;
+    QStringList lines;
+    std::optional<Move> move;
+};
+
+class MoveLines : public testing::TestWithParam<MoveCase> {};
+
+TEST_P(MoveLines, ReadAsAPlacementAPassOrNothing)
+{
+    const auto read = parseMove(GetParam().lines);
+    const auto& expected = GetParam().move;
+    ASSERT_EQ(read.has_value(), expected.has_value());
+    if (!read)
+        return;
+    EXPECT_EQ(read->turnSeat, expected->turnSeat);
+    EXPECT_EQ(read->col, expected->col);
+    EXPECT_EQ(read->row, expected->row);
+}
+
+INSTANTIATE_TEST_SUITE_P(ParseMove, MoveLines, testing::Values(
+    MoveCase{"Placement", {"4", "2", "5", "7"}, Move{2, 5, 7}},
+    MoveCase{"Pass", {"4", "1", "-1", "-1"}, Move{1, -1, -1}},
+    MoveCase{"PassWithARowIsStillAPass", {"4", "1", "-1", "7"}, Move{1, -1, -1}},
+    MoveCase{"PassWithoutARow", {"4", "3", "-1"}, Move{3, -1, -1}},
+    MoveCase{"NoRow", {"4", "2", "5"}, std::nullopt},
+    MoveCase{"NoColumn", {"4", "2"}, std::nullopt},
+    MoveCase{"LetterForColumn", {"4", "2", "a", "7"}, std::nullopt},
+    MoveCase{"LetterForSeat", {"4", "b", "5", "7"}, std::nullopt},
+    MoveCase{"LetterForRow", {"4", "2", "5", "7x"}, std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(MoveMessage, IsKindFourSeatColumnRow)
+{
+    EXPECT_EQ(moveMessage(4, -1, -1), QStringList({"4", "4", "-1", "-1"}));
+    EXPECT_EQ(moveMessage(2, 25, 0), QStringList({"4", "2", "25", "0"}));
+}
+
+TEST(PortNumber, TakesDecimalIntegersOnly)
+{
+    EXPECT_EQ(portNumber("18389", "bind"), 18389);
+    EXPECT_EQ(portNumber("0", "bind"), 0);
+    for (const QString& text : {QString("12a"), QString(""), QString(" 80"), QString("0x50"), QStringLiteral("８０")}) {
+        try {
+            portNumber(text, "bind");
+            ADD_FAILURE() << "accepted " << text.toStdString();
+        } catch (const Failure& f) {
+            EXPECT_EQ(f.text(), QStringLiteral("'") + text + QStringLiteral("' は整数ではありません"));
+        }
+    }
+}
+
+TEST(PortNumber, IntegerBeyondThePortsFailsAsTheSocketCallWould)
+{
+    for (const char* text : {"65536", "-1", "2147483647"}) {
+        try {
+            portNumber(text, "connect");
+            ADD_FAILURE() << "accepted " << text;
+        } catch (const Failure& f) {
+            EXPECT_TRUE(f.text().startsWith(QStringLiteral("Windows ソケットエラー： "))) << f.what();
+            EXPECT_TRUE(f.text().endsWith(QStringLiteral("[API 'connect']"))) << f.what();
+        }
+    }
+    EXPECT_EQ(portNumber("65535", "bind"), 65535);
+}
+
+TEST(SocketErrorText, NamesTheSystemTextNumberAndCall)
+{
+    EXPECT_EQ(socketErrorText(EADDRINUSE, "bind"),
+              QStringLiteral("Windows ソケットエラー： Address already in use (98) [API 'bind']"));
+    EXPECT_EQ(asyncSocketErrorText(errnoFor(QAbstractSocket::NetworkError)), QStringLiteral("非同期ソケットエラー 100"));
+}
