@@ -15,6 +15,8 @@ struct Breakage {
     int lampsLoaded;
 };
 
+void PrintTo(const Breakage& b, std::ostream* out) { *out << b.file << (b.garbage ? " spoilt" : " missing"); }
+
 class LoadingStops : public MainFormTest, public testing::WithParamInterface<Breakage> {};
 
 int soundsLoaded(const ui::Tmainform& form)

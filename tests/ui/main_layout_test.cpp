@@ -13,6 +13,8 @@ struct Figures {
     QSize outerMinimum;
 };
 
+void PrintTo(const Figures& f, std::ostream* out) { *out << "N" << f.n; }
+
 class WindowFigures : public MainFormTest, public testing::WithParamInterface<Figures> {};
 
 } // namespace

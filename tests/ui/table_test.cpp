@@ -2,6 +2,7 @@
 #include "ui/table.h"
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QSignalSpy>
@@ -239,6 +240,8 @@ struct KeyMove {
     Qt::Key key;
     std::pair<int, int> cell;
 };
+
+void PrintTo(const KeyMove& m, std::ostream* out) { *out << QKeySequence(m.key).toString().toStdString(); }
 
 class KeyTest : public TableTest, public testing::WithParamInterface<KeyMove> {};
 
