@@ -33,6 +33,8 @@ public:
     ~Tmainform() override;
 
     rules::Game game;
+    // Scales every pause of the game; tests and benchmarks set 0 to play without waiting.
+    static inline int pauseFactor = 1;
 
     // Controls that the game rules' helpers and the lobby read and write directly.
     ui::Table* Table = nullptr;

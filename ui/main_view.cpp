@@ -121,7 +121,8 @@ void Tmainform::play(rules::Sound sound)
 
 void Tmainform::pause(int ms)
 {
-    QThread::msleep(ms);
+    if (ms > 0 && pauseFactor > 0)
+        QThread::msleep(static_cast<unsigned long>(ms) * pauseFactor);
 }
 
 } // namespace ui
