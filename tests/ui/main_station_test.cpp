@@ -1,5 +1,6 @@
 #include "tests/ui/main_fixture.h"
 #include "rules/failure.h"
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -83,3 +84,18 @@ TEST_F(MainFormTest, CounterTicksEverySecondUntilStopped)
     EXPECT_EQ(form->LTL->text(), QStringLiteral("残り4秒"));
 }
 
+
+TEST_F(MainFormTest, PauseBlocksForItsTimeUnlessScaledToNothing)
+{
+    create(8);
+    QElapsedTimer clock;
+    clock.start();
+    form->pause(40);
+    EXPECT_GE(clock.elapsed(), 40);
+
+    ui::Tmainform::pauseFactor = 0;
+    clock.restart();
+    form->pause(1000);
+    ui::Tmainform::pauseFactor = 1;
+    EXPECT_LT(clock.elapsed(), 500);
+}
