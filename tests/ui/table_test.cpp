@@ -28,6 +28,13 @@ protected:
         QObject::connect(&table, &Table::cellChosen, [this](int c, int r) { chosen.emplace_back(c, r); });
     }
 
+    // QTest remembers held buttons across tests: let go of any drag left open.
+    void TearDown() override
+    {
+        table.setEnabled(true);
+        release();
+    }
+
     static QPoint centreOf(int col, int row) { return QPoint(col * 25 + 12, row * 25 + 12); }
     void press(int col, int row) { QTest::mousePress(&table, Qt::LeftButton, {}, centreOf(col, row)); }
     void dragTo(QPoint pixel) { QTest::mouseMove(&table, pixel); }
