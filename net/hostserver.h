@@ -31,6 +31,8 @@ public:
     void close();
 
     QList<Connection*> guests() const;
+    // Closes one guest connection; the others keep their order.
+    void closeGuest(Connection* guest) { drop(guest); }
 
     // What goes to the guest at `index`; nothing when empty.
     using Addressing = std::function<std::optional<QStringList>(int index, const Connection* guest)>;

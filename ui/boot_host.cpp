@@ -83,6 +83,8 @@ void Tbootform::guestLeft(net::Connection& sender)
         Setting_enable(false);
     sendList = change.toOthers;
     SS->sendToGuests(sendList, &sender);
+    // A guest says goodbye only as its connection closes: nothing more may be sent to it.
+    SS->closeGuest(&sender);
 }
 
 void Tbootform::guestChat(net::Connection& sender)

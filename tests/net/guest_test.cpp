@@ -1,0 +1,289 @@
+#include "net/lobbymessages.h"
+#include "tests/net/rawpeer.h"
+#include "tests/net/station.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <QSettings>
+
+namespace {
+
+const QString B = QStringLiteral("B");
+
+// The guest B joined to a host of bytes only, which has read B's MsgJoin.
+class GuestTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        guest.join(rawHost.port());
+        host = rawHost.accept();
+        ASSERT_TRUE(host);
+        ASSERT_TRUE(host->waitFor(1));
+        joinBytes = std::exchange(host->bytes, {});
+        host->heard.clear();
+    }
+
+    void hostSays(const QStringList& lines)
+    {
+        host->say(lines);
+        QTest::qWait(30);
+    }
+
+    // The member list, then a start with the guest's seat, the count rule and no time limit.
+    void started(int seat, int size = 8, int limit = 61)
+    {
+        hostSays({"0", "A", "B", "C", "D"});
+        hostSays(net::startMessage({size, seat, 1, limit, true}));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return guest.form->isVisible(); }, 5000));
+    }
+
+    ErrorCollector errors;
+    RawHost rawHost;
+    Station guest{B};
+    std::unique_ptr<RawPeer> host;
+    QByteArray joinBytes;
+};
+
+TEST_F(GuestTest, JoinsByNameAndTakesTheHostsMemberList)
+{
+    EXPECT_EQ(joinBytes, "0\r\nB\r\n");
+    hostSays({"0", "A", "B"});
+    EXPECT_EQ(guest.members(), QStringList({"A", "B"}));
+    EXPECT_EQ(guest.chat(), QStringList({QStringLiteral("◆サーバーと接続完了")}));
+    EXPECT_EQ(guest.boot->windowTitle(), QStringLiteral("対戦ゲム　ロビー 【クライアント】"));
+    EXPECT_TRUE(guest.boot->BtnOut->isEnabled());
+    EXPECT_FALSE(guest.boot->BtnGo->isEnabled() || guest.boot->Method->isEnabled() || guest.boot->BoxName->isEnabled());
+}
+
+TEST_F(GuestTest, NoticesGoToTheChatAndReplaceTheMembersEvenBeforeTheReply)
+{
+    hostSays({"1", QStringLiteral("◆D氏の来訪"), "A", "C", "D"});
+    EXPECT_EQ(guest.chat().last(), QStringLiteral("◆D氏の来訪"));
+    EXPECT_EQ(guest.members(), QStringList({"A", "C", "D"}));
+    hostSays({"0", "A", "C", "D", "B"});
+    EXPECT_EQ(guest.members(), QStringList({"A", "C", "D", "B"}));
+    hostSays({"2", QStringLiteral("C：やあ")});
+    EXPECT_EQ(guest.chat().last(), QStringLiteral("C：やあ"));
+}
+
+TEST_F(GuestTest, StartTakesTheHostsSettingsAndShowsANewGame)
+{
+    guest.boot->rotation->setChecked(true);
+    hostSays({"0", "A", "B", "C", "D"});
+    hostSays({"3", "10", "3", "1", "30", "0"});
+    EXPECT_EQ(guest.boot->TableSize->Position(), 10);
+    EXPECT_EQ(guest.boot->mySeat, 3);
+    EXPECT_EQ(guest.boot->score_method->ItemIndex(), 1);
+    EXPECT_EQ(guest.boot->TimeLimit->Position(), 30);
+    EXPECT_FALSE(guest.boot->rotation->isChecked());
+    EXPECT_FALSE(guest.game().myTurn);
+    EXPECT_FALSE(guest.boardOpen());
+    EXPECT_EQ(guest.game().boardSize, 10);
+    EXPECT_TRUE(guest.game().countMode);
+    EXPECT_TRUE(guest.form->isVisible());
+}
+
+struct StartCase {
+    const char* name;
+    QStringList lines;
+    int size, method, limit;
+};
+
+class GuestStart : public GuestTest, public testing::WithParamInterface<StartCase> {};
+
+// The game settings stood at 12, count rule, 20 seconds before each of these.
+TEST_P(GuestStart, OutOfRangeValuesAreClampedAndAnUnknownRuleIsKept)
+{
+    guest.boot->TableSize->setPosition(12);
+    guest.boot->score_method->setItemIndex(1);
+    guest.boot->TimeLimit->setPosition(20);
+    hostSays({"0", "A", "B", "C", "D"});
+    hostSays(GetParam().lines);
+    EXPECT_EQ(guest.boot->TableSize->Position(), GetParam().size);
+    EXPECT_EQ(guest.boot->score_method->ItemIndex(), GetParam().method);
+    EXPECT_EQ(guest.boot->TimeLimit->Position(), GetParam().limit);
+    EXPECT_TRUE(errors.messages.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(GuestTest, GuestStart, testing::Values(
+    StartCase{"TooLarge", {"3", "40", "2", "0", "99", "1"}, 26, 0, 61},
+    StartCase{"TooSmall", {"3", "-3", "2", "0", "1", "1"}, 6, 0, 5},
+    StartCase{"UnknownRule", {"3", "9", "2", "5", "61", "1"}, 9, 1, 61},
+    StartCase{"NotANumber", {"3", "9", "2", "x", "61", "1"}, 12, 1, 20}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(GuestTest, RotationIsTickedOnlyByExactlyOne)
+{
+    hostSays({"0", "A", "B", "C", "D"});
+    const std::pair<const char*, bool> cases[] = {{"1", true}, {"2", false}, {"1", true}, {"0", false}, {"yes", false}};
+    for (const auto& [text, ticked] : cases) {
+        hostSays({"3", "8", "2", "0", "61", text});
+        EXPECT_EQ(guest.boot->rotation->isChecked(), ticked) << text;
+    }
+}
+
+TEST_F(GuestTest, MoveNamingItsSeatOpensItsTurnWithTheTimers)
+{
+    started(3, 8, 60);
+    const auto [col, row] = guest.game().legalCells().front();
+    hostSays(net::moveMessage(2, col, row));
+    EXPECT_EQ(guest.game().board[col][row], 1);
+    EXPECT_FALSE(guest.boardOpen());
+    hostSays(net::moveMessage(3, -1, -1));
+    EXPECT_EQ(guest.game().curPlayer, 3);
+    EXPECT_TRUE(guest.boardOpen());
+    EXPECT_TRUE(guest.game().myTurn);
+    EXPECT_TRUE(guest.form->Timer->isActive() && guest.form->counter->isActive());
+}
+
+TEST_F(GuestTest, OwnMoveGoesToTheHostAndItsEchoIsDropped)
+{
+    started(2);
+    hostSays(net::moveMessage(2, -1, -1));
+    ASSERT_TRUE(guest.game().myTurn);
+    const auto [col, row] = guest.game().legalCells().front();
+    guest.game().TableSelectCell(col, row);
+    ASSERT_TRUE(host->waitFor(1));
+    EXPECT_EQ(host->heard.last(), net::moveMessage(3, col, row));
+    EXPECT_TRUE(guest.game().skipEcho);
+    EXPECT_FALSE(guest.boardOpen());
+
+    const auto board = guest.game().board;
+    hostSays(net::moveMessage(3, col, row));
+    EXPECT_FALSE(guest.game().skipEcho);
+    EXPECT_EQ(guest.game().board, board);
+    EXPECT_EQ(guest.game().curPlayer, 3);
+    host->settle();
+    EXPECT_EQ(host->heard.size(), 1);
+}
+
+TEST_F(GuestTest, MoveBeforeAnyStartIsIgnored)
+{
+    hostSays({"0", "A", "B", "C", "D"});
+    hostSays(net::moveMessage(2, -1, -1));
+    EXPECT_FALSE(guest.form->isVisible());
+    EXPECT_EQ(guest.game().passCount, 0);
+    EXPECT_TRUE(errors.messages.isEmpty());
+}
+
+TEST_F(GuestTest, MalformedMessagesChangeNothing)
+{
+    started(2);
+    hostSays({"4", "2", "x", "3"});
+    hostSays({"4", "2"});
+    hostSays({"3", "9", "2"});
+    hostSays({"7", "junk"});
+    EXPECT_EQ(guest.game().curPlayer, 1);
+    EXPECT_EQ(guest.game().boardSize, 8);
+    EXPECT_TRUE(errors.messages.isEmpty());
+}
+
+TEST_F(GuestTest, ChatGoesToTheHostAndAnEmptyLineNowhere)
+{
+    guest.boot->BtnSendClick();
+    guest.boot->EditMessage->setPlainText(QStringLiteral("よろしく"));
+    guest.boot->BtnSendClick();
+    ASSERT_TRUE(host->waitFor(1));
+    host->settle();
+    EXPECT_EQ(host->heard, Messages({{"2", QStringLiteral("B：よろしく")}}));
+    EXPECT_EQ(guest.chat().last(), QStringLiteral("B：よろしく"));
+}
+
+TEST_F(GuestTest, LeavingSaysGoodbyeAndResetsTheLobby)
+{
+    started(2);
+    guest.boot->BtnOutClick();
+    ASSERT_TRUE(host->waitFor(1));
+    EXPECT_EQ(host->heard, Messages({{"1", "B"}}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return host->socket->state() != QAbstractSocket::ConnectedState; }, 5000));
+    EXPECT_TRUE(guest.members().isEmpty());
+    EXPECT_EQ(guest.chat().last(), QStringLiteral("◆サーバーから切断しました"));
+    EXPECT_EQ(guest.boot->windowTitle(), QStringLiteral("対戦ゲム　ロビー"));
+    EXPECT_TRUE(guest.boot->BtnGo->isEnabled() && guest.boot->Method->isEnabled() && guest.boot->BoxName->isEnabled());
+    EXPECT_FALSE(guest.boot->BtnOut->isEnabled());
+    EXPECT_TRUE(guest.form->isVisible());
+}
+
+TEST_F(GuestTest, ClosingTheLobbySaysGoodbye)
+{
+    guest.boot->close();
+    ASSERT_TRUE(host->waitFor(1));
+    EXPECT_EQ(host->heard, Messages({{"1", "B"}}));
+}
+
+TEST_F(GuestTest, HostGoingAwayLeavesTheLobbyAsItWas)
+{
+    hostSays({"0", "A", "B"});
+    host->socket->disconnectFromHost();
+    QTest::qWait(100);
+    EXPECT_EQ(guest.members(), QStringList({"A", "B"}));
+    EXPECT_EQ(guest.chat(), QStringList({QStringLiteral("◆サーバーと接続完了")}));
+    EXPECT_TRUE(guest.boot->BtnOut->isEnabled());
+    EXPECT_TRUE(errors.messages.isEmpty());
+}
+
+TEST_F(GuestTest, EveryJoinAddsTheAddressToTheListAndTheSettings)
+{
+    guest.boot->BtnOutClick();
+    guest.join(rawHost.port());
+    QSettings ini(guest.exeDir() + QStringLiteral("setting.ini"), QSettings::IniFormat);
+    EXPECT_EQ(ini.value("RobbySetting/Name").toString(), B);
+    EXPECT_EQ(ini.value("RobbySetting/Port").toString(), QString::number(rawHost.port()));
+    EXPECT_EQ(ini.value("RobbySetting/IP").toString(), QStringLiteral("127.0.0.1"));
+    EXPECT_EQ(ini.value("IPLIST/0").toString(), QStringLiteral("127.0.0.1"));
+    EXPECT_EQ(ini.value("IPLIST/1").toString(), QStringLiteral("127.0.0.1"));
+    EXPECT_EQ(guest.boot->BoxIP->count(), 2);
+}
+
+} // namespace
+
+// A guest whose host cannot be reached, or whose port is bad.
+class GuestFailure : public testing::Test {
+protected:
+    ErrorCollector errors;
+    Station guest{B};
+};
+
+TEST_F(GuestFailure, UnreachableHostGoesBackToIdleWithNameAndPortLocked)
+{
+    quint16 closedPort = 0;
+    {
+        QTcpServer probe;
+        ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+        closedPort = probe.serverPort();
+    }
+    guest.join(closedPort);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return guest.boot->BtnGo->isEnabled(); }, 5000));
+    EXPECT_EQ(guest.chat(), QStringList({QStringLiteral("▲サーバーとの接続に失敗しました")}));
+    EXPECT_FALSE(guest.boot->BtnOut->isEnabled());
+    EXPECT_TRUE(guest.boot->Method->isEnabled());
+    EXPECT_FALSE(guest.boot->BoxName->isEnabled() || guest.boot->BoxPort->isEnabled());
+    EXPECT_EQ(guest.boot->windowTitle(), QStringLiteral("対戦ゲム　ロビー"));
+    EXPECT_TRUE(errors.messages.isEmpty());
+}
+
+TEST_F(GuestFailure, PortThatIsNoIntegerStopsBeforeConnecting)
+{
+    guest.boot->Method->setItemIndex(1);
+    guest.boot->BoxPort->setText(QStringLiteral("port"));
+    ui::guarded([&] { guest.boot->BtnGoClick(); });
+    EXPECT_EQ(errors.messages, QStringList({QStringLiteral("'port' は整数ではありません.")}));
+    EXPECT_TRUE(guest.boot->BtnGo->isEnabled() && guest.boot->Method->isEnabled());
+    EXPECT_FALSE(guest.boot->BtnOut->isEnabled() || guest.boot->BoxName->isEnabled());
+    EXPECT_EQ(guest.boot->BoxIP->count(), 0);
+}
+
+TEST_F(GuestFailure, LeavingWhileStillConnectingAbandonsTheAttempt)
+{
+    RawHost rawHost;
+    guest.join(rawHost.port());
+    guest.boot->BtnOutClick();
+    auto peer = rawHost.accept();
+    ASSERT_TRUE(peer);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return peer->socket->state() == QAbstractSocket::UnconnectedState; }, 5000));
+    peer->collect();
+    EXPECT_TRUE(peer->bytes.isEmpty());
+    EXPECT_FALSE(guest.boot->CS->isConnected());
+    EXPECT_FALSE(guest.chat().contains(QStringLiteral("◆サーバーと接続完了")));
+}

@@ -1,0 +1,339 @@
+#include "net/lobbymessages.h"
+#include "tests/net/rawpeer.h"
+#include "tests/net/station.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <QSettings>
+
+using net::Sender;
+
+namespace {
+
+const QString A = QStringLiteral("A");
+
+// The host A with guests of bytes only, each joined under its name.
+class HostTest : public testing::Test {
+protected:
+    void SetUp() override { port = host.host(); }
+
+    RawPeer& join(const QString& name)
+    {
+        auto& peer = *guests.emplace_back(std::make_unique<RawPeer>(Sender::Host));
+        EXPECT_TRUE(peer.connectTo(port));
+        peer.say({"0", name});
+        EXPECT_TRUE(QTest::qWaitFor([&] { return host.members().endsWith(name); }, 5000)) << name.toStdString();
+        return peer;
+    }
+
+    // B, C and D joined, each has read everything sent so far.
+    void fourMembers()
+    {
+        for (const char* name : {"B", "C", "D"})
+            join(QLatin1String(name));
+        for (auto& g : guests)
+            g->settle();
+    }
+
+    void clearInboxes()
+    {
+        for (auto& g : guests) {
+            g->settle();
+            g->heard.clear();
+            g->bytes.clear();
+        }
+    }
+
+    ErrorCollector errors;
+    Station host{A};
+    quint16 port = 0;
+    std::vector<std::unique_ptr<RawPeer>> guests;
+};
+
+QString joined(const char* name) { return QStringLiteral("◆") + QLatin1String(name) + QStringLiteral("氏の来訪"); }
+QString left(const char* name) { return QStringLiteral("◆") + QLatin1String(name) + QStringLiteral("氏の退室"); }
+
+TEST_F(HostTest, ListeningLocksTheRoleAndListsTheHostAndSavesNameAndPort)
+{
+    EXPECT_EQ(host.members(), QStringList({A}));
+    EXPECT_EQ(host.chat(), QStringList({QStringLiteral("◆サーバーとして接続を待機中")}));
+    EXPECT_EQ(host.boot->windowTitle(), QStringLiteral("対戦ゲム　ロビー 【サーバー】"));
+    EXPECT_FALSE(host.boot->BoxName->isEnabled() || host.boot->BoxPort->isEnabled());
+    EXPECT_FALSE(host.boot->BtnStart->isEnabled() || host.boot->Method->isEnabled());
+    EXPECT_TRUE(host.boot->BtnOut->isEnabled());
+    QSettings ini(host.exeDir() + QStringLiteral("setting.ini"), QSettings::IniFormat);
+    EXPECT_EQ(ini.value("RobbySetting/Name").toString(), A);
+    EXPECT_EQ(ini.value("RobbySetting/Port").toString(), QStringLiteral("0"));
+}
+
+TEST_F(HostTest, FirstGuestGetsTheMemberListAndNobodyElseHearsOfIt)
+{
+    RawPeer& b = join("B");
+    ASSERT_TRUE(b.waitFor(1));
+    EXPECT_EQ(b.heard, Messages({{"0", "A", "B"}}));
+    EXPECT_EQ(host.chat().last(), joined("B"));
+    EXPECT_FALSE(host.boot->BtnGame->isEnabled());
+}
+
+TEST_F(HostTest, FourthMemberGetsTheListTheOthersTheNoticeAndTheSettingsOpen)
+{
+    join("B");
+    join("C");
+    EXPECT_FALSE(host.boot->BtnGame->isEnabled());
+    clearInboxes();
+    RawPeer& d = join("D");
+    ASSERT_TRUE(d.waitFor(1));
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_TRUE(guests[i]->waitFor(1));
+        EXPECT_EQ(guests[i]->heard, Messages({{"1", joined("D"), "A", "B", "C", "D"}}));
+    }
+    EXPECT_EQ(d.heard, Messages({{"0", "A", "B", "C", "D"}}));
+    for (QWidget* w : std::initializer_list<QWidget*>{host.boot->BtnGame, host.boot->score_method,
+                                                      host.boot->TableSize, host.boot->TimeLimit, host.boot->rotation})
+        EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
+}
+
+TEST_F(HostTest, LeaveNotifiesTheOthersOnlyAndClosesTheSettingsBelowFour)
+{
+    fourMembers();
+    clearInboxes();
+    guests[1]->say({"1", "C"});
+    for (int i : {0, 2}) {
+        ASSERT_TRUE(guests[i]->waitFor(1));
+        EXPECT_EQ(guests[i]->heard, Messages({{"1", left("C"), "A", "B", "D"}}));
+    }
+    guests[1]->settle();
+    EXPECT_TRUE(guests[1]->heard.isEmpty());
+    EXPECT_EQ(host.members(), QStringList({"A", "B", "D"}));
+    EXPECT_EQ(host.chat().last(), left("C"));
+    EXPECT_FALSE(host.boot->BtnGame->isEnabled());
+    EXPECT_FALSE(host.boot->TableSize->isEnabled());
+}
+
+TEST_F(HostTest, LeaveOfAnUnknownNameStillNotifiesWithTheListUnchanged)
+{
+    join("B");
+    join("C");
+    clearInboxes();
+    guests[1]->say({"1", "Z"});
+    ASSERT_TRUE(guests[0]->waitFor(1));
+    EXPECT_EQ(guests[0]->heard, Messages({{"1", left("Z"), "A", "B", "C"}}));
+    EXPECT_EQ(host.members(), QStringList({"A", "B", "C"}));
+}
+
+TEST_F(HostTest, ChatGoesToEveryOtherGuestWhole)
+{
+    fourMembers();
+    clearInboxes();
+    const QStringList chat{"2", QStringLiteral("B：こんにちは"), "second line"};
+    guests[0]->say(chat);
+    for (int i : {1, 2}) {
+        ASSERT_TRUE(guests[i]->waitFor(1));
+        EXPECT_EQ(guests[i]->heard, Messages({{"2", QStringLiteral("B：こんにちは")}}));
+    }
+    guests[0]->settle();
+    EXPECT_TRUE(guests[0]->heard.isEmpty());
+    EXPECT_EQ(host.chat().last(), QStringLiteral("B：こんにちは"));
+}
+
+TEST_F(HostTest, HostsOwnChatReachesEveryGuestAndAnEmptyLineNothing)
+{
+    fourMembers();
+    clearInboxes();
+    host.boot->BtnSendClick();
+    host.boot->EditMessage->setPlainText(QStringLiteral("やあ"));
+    host.boot->BtnSendClick();
+    for (auto& g : guests) {
+        ASSERT_TRUE(g->waitFor(1));
+        g->settle();
+        EXPECT_EQ(g->heard, Messages({{"2", QStringLiteral("A：やあ")}}));
+    }
+    EXPECT_EQ(host.chat().last(), QStringLiteral("A：やあ"));
+}
+
+TEST_F(HostTest, GameStartSendsEachGuestItsSeatAndOpensTheHostsTurn)
+{
+    fourMembers();
+    clearInboxes();
+    host.boot->TableSize->setPosition(10);
+    host.boot->TimeLimit->setPosition(30);
+    host.boot->score_method->setItemIndex(1);
+    host.boot->rotation->setChecked(false);
+    host.boot->BtnGameClick();
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(guests[i]->waitFor(1));
+        const QByteArray seat = QByteArray::number(i + 2);
+        EXPECT_EQ(guests[i]->bytes, "3\r\n10\r\n" + seat + "\r\n1\r\n30\r\n0\r\n");
+    }
+    EXPECT_EQ(host.boot->mySeat, 1);
+    EXPECT_TRUE(host.game().myTurn);
+    EXPECT_TRUE(host.boardOpen());
+    EXPECT_TRUE(host.form->Timer->isActive() && host.form->counter->isActive());
+    EXPECT_TRUE(host.form->isVisible());
+    EXPECT_FALSE(host.boot->BtnGame->isEnabled() || host.boot->score_method->isEnabled()
+                 || host.boot->TimeLimit->isEnabled());
+    EXPECT_TRUE(host.boot->TableSize->isEnabled());
+}
+
+TEST_F(HostTest, GameStartWithTooFewNamesStopsBeforeAnythingIsSent)
+{
+    join("B");
+    clearInboxes();
+    host.boot->Setting_enable(true);
+    ui::guarded([&] { host.boot->BtnGameClick(); });
+    EXPECT_EQ(errors.messages, QStringList({QStringLiteral("リストのインデックスが範囲を超えています (2)")}));
+    guests[0]->settle();
+    EXPECT_TRUE(guests[0]->heard.isEmpty());
+    EXPECT_FALSE(host.form->isVisible());
+    EXPECT_FALSE(host.game().myTurn);
+    EXPECT_TRUE(host.boot->BtnGame->isEnabled());
+}
+
+// The host moves, then the guests of seats 2, 3 and 4 in turn; a guest out of turn is not heard.
+TEST_F(HostTest, MovesAreRelayedToAllGuestsOnlyFromTheSeatToMove)
+{
+    fourMembers();
+    host.boot->BtnGameClick();
+    clearInboxes();
+    auto cell = [&] { return host.game().legalCells().front(); };
+    const auto [c1, r1] = cell();
+    host.game().TableSelectCell(c1, r1);
+    EXPECT_FALSE(host.boardOpen());
+    for (auto& g : guests) {
+        ASSERT_TRUE(g->waitFor(1));
+        EXPECT_EQ(g->heard.last(), QStringList({"4", "2", QString::number(c1), QString::number(r1)}));
+    }
+
+    // Seat 4 speaks out of turn: nothing changes, nothing is relayed.
+    const auto board = host.game().board;
+    const auto [fc, fr] = cell();
+    guests[2]->say(net::moveMessage(1, fc, fr));
+    guests[0]->settle();
+    EXPECT_EQ(host.game().board, board);
+    EXPECT_EQ(guests[0]->heard.size(), 1);
+
+    for (int seat = 2; seat <= 4; ++seat) {
+        const int next = seat == 4 ? 1 : seat + 1;
+        guests[seat - 2]->say(net::moveMessage(next, -1, -1));
+        for (auto& g : guests) {
+            ASSERT_TRUE(g->waitFor(seat)) << seat;
+            EXPECT_EQ(g->heard.last(), QStringList({"4", QString::number(next), "-1", "-1"}));
+        }
+        EXPECT_EQ(host.boardOpen(), next == 1) << seat;
+    }
+    EXPECT_TRUE(host.game().myTurn);
+    EXPECT_EQ(host.game().passCount, 3);
+}
+
+TEST_F(HostTest, MalformedMovesAreIgnored)
+{
+    fourMembers();
+    host.boot->BtnGameClick();
+    host.game().BtnPassClick();
+    clearInboxes();
+    guests[0]->say({"4", "3", "x", "1"});
+    guests[0]->say({"4", "3", "2"});
+    guests[0]->say({"4", "3", "99", "99"});
+    guests[0]->settle();
+    EXPECT_EQ(host.game().curPlayer, 2);
+    EXPECT_EQ(host.game().passCount, 1);
+    EXPECT_TRUE(guests[1]->heard.isEmpty());
+    EXPECT_TRUE(errors.messages.isEmpty());
+}
+
+TEST_F(HostTest, FailedSendClosesThatGuestAndTheRelayGoesOn)
+{
+    fourMembers();
+    clearInboxes();
+    // Bytes left unread in B's system buffer make B's abort reset the connection.
+    guests[0]->socket->setReadBufferSize(1);
+    guests[1]->say({"2", "C：unread"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return guests[0]->socket->bytesAvailable() > 0; }, 5000));
+    guests[2]->settle();
+    guests[2]->heard.clear();
+    guests[0]->reset();
+    QThread::msleep(20);
+    host.boot->EditMessage->setPlainText(QStringLiteral("まだいる？"));
+    host.boot->BtnSendClick();
+    for (int i : {1, 2}) {
+        ASSERT_TRUE(guests[i]->waitFor(1));
+        EXPECT_EQ(guests[i]->heard.last(), QStringList({"2", QStringLiteral("A：まだいる？")}));
+    }
+    EXPECT_EQ(host.boot->SS->guests().size(), 2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !errors.messages.isEmpty(); }, 5000));
+    EXPECT_TRUE(errors.messages[0].startsWith(QStringLiteral("Windows ソケットエラー： ")));
+    EXPECT_TRUE(errors.messages[0].endsWith(QStringLiteral("[API 'send'].")));
+    EXPECT_EQ(host.members(), QStringList({"A", "B", "C", "D"}));
+}
+
+TEST_F(HostTest, GuestThatClosesWithoutLeavingDropsOutQuietlyAndKeepsItsName)
+{
+    join("B");
+    join("C");
+    guests[0]->socket->disconnectFromHost();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return host.boot->SS->guests().size() == 1; }, 5000));
+    host.boot->EditMessage->setPlainText(QStringLiteral("x"));
+    host.boot->BtnSendClick();
+    QTest::qWait(60);
+    EXPECT_TRUE(errors.messages.isEmpty());
+    EXPECT_EQ(host.members(), QStringList({"A", "B", "C"}));
+}
+
+TEST_F(HostTest, StoppingDuringAGameClosesEveryGuestAndKeepsTheGameWindow)
+{
+    fourMembers();
+    host.boot->BtnGameClick();
+    host.boot->BtnOutClick();
+    for (auto& g : guests)
+        EXPECT_TRUE(QTest::qWaitFor([&] { return g->socket->state() == QAbstractSocket::UnconnectedState; }, 5000));
+    EXPECT_TRUE(host.members().isEmpty());
+    EXPECT_TRUE(host.form->isVisible());
+    EXPECT_FALSE(host.boot->SS->isListening());
+    EXPECT_EQ(host.chat().last(), QStringLiteral("◆サーバーを終了しました"));
+    EXPECT_EQ(host.boot->windowTitle(), QStringLiteral("対戦ゲム　ロビー"));
+    EXPECT_TRUE(host.boot->BtnStart->isEnabled() && host.boot->BoxName->isEnabled() && host.boot->Method->isEnabled());
+    EXPECT_FALSE(host.boot->BtnOut->isEnabled() || host.boot->BtnGame->isEnabled());
+}
+
+TEST_F(HostTest, ClosingTheLobbyLeavesNothingListening)
+{
+    join("B");
+    host.boot->close();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return guests[0]->socket->state() == QAbstractSocket::UnconnectedState; }, 5000));
+    RawPeer late(Sender::Host);
+    EXPECT_FALSE(late.connectTo(port));
+}
+
+} // namespace
+
+// Hosting fails at its first step that fails: the name and port stay locked, Start stays usable.
+class HostStartFailure : public testing::Test {
+protected:
+    void start(const QString& portText)
+    {
+        station.boot->BoxPort->setText(portText);
+        ui::guarded([&] { station.boot->BtnStartClick(); });
+        EXPECT_FALSE(station.boot->BoxName->isEnabled() || station.boot->BoxPort->isEnabled());
+        EXPECT_TRUE(station.boot->BtnStart->isEnabled());
+        EXPECT_TRUE(station.members().isEmpty());
+        EXPECT_TRUE(station.chat().isEmpty());
+    }
+    ErrorCollector errors;
+    Station station{A};
+};
+
+TEST_F(HostStartFailure, PortInUseNamesBind)
+{
+    QTcpServer taken;
+    ASSERT_TRUE(taken.listen(QHostAddress::Any, 0));
+    start(QString::number(taken.serverPort()));
+    EXPECT_EQ(errors.messages,
+              QStringList({QStringLiteral("Windows ソケットエラー： Address already in use (98) [API 'bind'].")}));
+}
+
+TEST_F(HostStartFailure, PortThatIsNoIntegerIsNamed)
+{
+    start(QStringLiteral("18a"));
+    EXPECT_EQ(errors.messages, QStringList({QStringLiteral("'18a' は整数ではありません.")}));
+}

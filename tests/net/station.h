@@ -1,0 +1,86 @@
+#pragma once
+#include "net/guestlink.h"
+#include "net/hostserver.h"
+#include "ui/boot.h"
+#include "ui/errorbox.h"
+#include "ui/main.h"
+#include "ui/table.h"
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <memory>
+
+// One program: the lobby and the game window over a folder of its own that holds the shipped
+// pictures and sounds, so that each station keeps its own setting.ini.
+class Station {
+public:
+    explicit Station(const QString& name)
+    {
+        const QDir assets(QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../assets"));
+        for (const char* folder : {"img", "snd"}) {
+            const QString sub = QLatin1String(folder);
+            QDir(dir.path()).mkpath(sub);
+            for (const QString& file : QDir(assets.filePath(sub)).entryList(QDir::Files))
+                QFile::copy(assets.filePath(sub + u'/' + file), dir.filePath(sub + u'/' + file));
+        }
+        boot = std::make_unique<ui::Tbootform>(exeDir());
+        form = std::make_unique<ui::Tmainform>(*boot, exeDir());
+        boot->BoxName->setText(name);
+        boot->UseSOund->setChecked(false);
+    }
+
+    ~Station()
+    {
+        form.reset();
+        boot.reset();
+    }
+
+    QString exeDir() const { return dir.path() + u'/'; }
+
+    // Starts hosting on a free port of this machine and tells which.
+    quint16 host()
+    {
+        boot->BoxPort->setText(QStringLiteral("0"));
+        boot->BtnStartClick();
+        return boot->SS->port();
+    }
+
+    // Starts joining the host at 127.0.0.1:port; the connection is made in the event loop.
+    void join(quint16 port)
+    {
+        boot->Method->setItemIndex(1);
+        boot->BoxIP->setEditText(QStringLiteral("127.0.0.1"));
+        boot->BoxPort->setText(QString::number(port));
+        boot->BtnGoClick();
+    }
+
+    rules::Game& game() { return form->game; }
+    QStringList members() const { return boot->members(); }
+    QStringList chat() const { return boot->Chat->toPlainText().split(u'\n', Qt::SkipEmptyParts); }
+    bool boardOpen() const { return form->Table->isEnabled() && form->BtnPass->isEnabled(); }
+
+    QTemporaryDir dir;
+    std::unique_ptr<ui::Tbootform> boot;
+    std::unique_ptr<ui::Tmainform> form;
+};
+
+// Every animation pause cut to nothing while it lives.
+struct NoPauses {
+    NoPauses() { ui::Tmainform::pauseFactor = 0; }
+    ~NoPauses() { ui::Tmainform::pauseFactor = 1; }
+};
+
+// Failures that would show in a box are collected for the test instead.
+class ErrorCollector {
+public:
+    ErrorCollector() { ui::setErrorSink([this](const QString& m) { messages << m; }); }
+    ~ErrorCollector() { ui::resetErrorSink(); }
+    QStringList messages;
+};
