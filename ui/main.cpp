@@ -40,9 +40,13 @@ Tmainform::Tmainform(Tbootform& boot, const QString& exeDir, QWidget* parent)
     connectHandlers();
 
     guarded([&] { FormCreate(); });
+    boot_.mainform = this;
 }
 
-Tmainform::~Tmainform() = default;
+Tmainform::~Tmainform()
+{
+    boot_.mainform = nullptr;
+}
 
 void Tmainform::connectHandlers()
 {

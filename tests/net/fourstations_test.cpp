@@ -1,0 +1,154 @@
+#include "tests/net/station.h"
+
+#include <QStatusBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString GameOver = QStringLiteral("ゲーム終了　");
+
+// One host and three guests, real programs in one process on 127.0.0.1, every animation pause
+// cut to nothing.
+class FourStations : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        const quint16 port = all[0]->host();
+        // One at a time, so that seats follow the names.
+        for (int i = 1; i < 4; ++i) {
+            all[i]->join(port);
+            ASSERT_TRUE(QTest::qWaitFor([&] { return all[0]->members().size() == i + 1; }, 5000));
+        }
+        for (Station* s : all)
+            ASSERT_TRUE(QTest::qWaitFor([&] { return s->members().size() == 4; }, 5000));
+    }
+
+    void start(int size, int scoreMethod, bool rotation, int limit = 61)
+    {
+        Station& host = *all[0];
+        host.boot->TableSize->setPosition(size);
+        host.boot->score_method->setItemIndex(scoreMethod);
+        host.boot->rotation->setChecked(rotation);
+        host.boot->TimeLimit->setPosition(limit);
+        host.boot->BtnGameClick();
+        for (Station* s : all)
+            ASSERT_TRUE(QTest::qWaitFor([&] { return s->form->isVisible() && s->game().boardSize == size; }, 5000));
+    }
+
+    void autoPlay(std::initializer_list<int> seats)
+    {
+        for (int seat : seats)
+            all[seat - 1]->form->AutoPass->setChecked(true);
+    }
+
+    bool allOver() const
+    {
+        return std::all_of(all.begin(), all.end(), [](Station* s) { return s->form->windowTitle() == GameOver; });
+    }
+
+    void expectAlike(std::initializer_list<int> seats)
+    {
+        const rules::Game& first = all[*seats.begin() - 1]->game();
+        for (int seat : seats) {
+            const rules::Game& g = all[seat - 1]->game();
+            EXPECT_EQ(g.board, first.board) << seat;
+            EXPECT_EQ(g.scores, first.scores) << seat;
+            EXPECT_EQ(g.curPlayer, first.curPlayer) << seat;
+            EXPECT_EQ(g.passCount, first.passCount) << seat;
+        }
+    }
+
+    NoPauses noPauses;
+    ErrorCollector errors;
+    Station a{QStringLiteral("A")};
+    Station b{QStringLiteral("B")};
+    Station c{QStringLiteral("C")};
+    Station d{QStringLiteral("D")};
+    std::array<Station*, 4> all{&a, &b, &c, &d};
+};
+
+struct GameSetup {
+    const char* name;
+    int size;
+    int scoreMethod;
+    bool rotation;
+    int limit;
+};
+
+class WholeGame : public FourStations, public testing::WithParamInterface<GameSetup> {};
+
+TEST_P(WholeGame, EndsWithTheSameBoardAndScoresEverywhere)
+{
+    const GameSetup& s = GetParam();
+    autoPlay({1, 2, 3, 4});
+    start(s.size, s.scoreMethod, s.rotation, s.limit);
+    EXPECT_EQ(c.boot->mySeat, 3);
+    // The host's first turn never plays by itself.
+    QTest::qWait(20);
+    ASSERT_TRUE(a.game().myTurn);
+    a.game().tekitoo();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return allOver(); }, 120000));
+    expectAlike({1, 2, 3, 4});
+    for (Station* st : all) {
+        EXPECT_FALSE(st->game().myTurn);
+        EXPECT_EQ(st->form->StatusBar->currentMessage(), QStringLiteral("終了！"));
+    }
+    EXPECT_TRUE(a.boot->BtnGame->isEnabled());
+    EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join(u'\n').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(FourStations, WholeGame, testing::Values(
+    GameSetup{"Six_Points_Rotating", 6, 0, true, 61},
+    GameSetup{"Seven_Count_Fixed", 7, 1, false, 61},
+    GameSetup{"Eight_Count_Rotating_TimeLimit", 8, 1, true, 60},
+    GameSetup{"Eleven_Points_Fixed", 11, 0, false, 61},
+    GameSetup{"TwentySix_Points_Rotating", 26, 0, true, 61}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(FourStations, SecondGameStartsAfreshOnEveryStation)
+{
+    autoPlay({1, 2, 3, 4});
+    start(6, 1, false);
+    a.game().tekitoo();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return allOver(); }, 60000));
+    start(9, 0, true);
+    for (Station* st : all)
+        EXPECT_NE(st->form->windowTitle(), GameOver);
+    a.game().tekitoo();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return allOver(); }, 60000));
+    expectAlike({1, 2, 3, 4});
+}
+
+// Seat 3 moves once more and leaves: the others play on until seat 3's turn comes back.
+TEST_F(FourStations, GuestLeavingMidwayStopsPlayAtItsSeatAndHarmsNoOne)
+{
+    autoPlay({1, 2, 4});
+    start(8, 0, true);
+    a.game().tekitoo();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return c.game().myTurn; }, 10000));
+    const auto boardBefore = c.game().board;
+    c.game().tekitoo();
+    const auto boardAtLeave = c.game().board;
+    ASSERT_NE(boardAtLeave, boardBefore);
+    c.boot->BtnOutClick();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return a.members().size() == 3; }, 5000));
+    // Boards only move forward, so a seat 3 to move on a changed board is the turn come back.
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return std::all_of(all.begin(), all.end(), [&](Station* s) {
+            return s == &c || (s->game().curPlayer == 3 && s->game().board != boardBefore);
+        });
+    }, 10000));
+    QTest::qWait(100);
+    expectAlike({1, 2, 4});
+    EXPECT_EQ(a.game().curPlayer, 3);
+    EXPECT_EQ(c.game().board, boardAtLeave);
+    for (Station* st : {&a, &b, &d})
+        EXPECT_FALSE(st->game().myTurn);
+    EXPECT_EQ(a.members(), QStringList({"A", "B", "D"}));
+    EXPECT_EQ(b.members(), QStringList({"A", "B", "D"}));
+    EXPECT_FALSE(a.boot->BtnGame->isEnabled());
+    EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join(u'\n').toStdString();
+}
+
+} // namespace
