@@ -25,8 +25,9 @@ void GuestLink::connectTo(const QString& host, quint16 port)
 
 void GuestLink::watch(QTcpSocket* socket)
 {
-    connect(socket, &QTcpSocket::connected, this, [this] {
+    connect(socket, &QTcpSocket::connected, this, [this, socket] {
         wasConnected_ = true;
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         emit connected();
     });
     connect(link_, &Connection::readable, this, &GuestLink::drain);

@@ -64,6 +64,8 @@ QList<Connection*> HostServer::guests() const
 void HostServer::accept()
 {
     while (QTcpSocket* socket = server_->nextPendingConnection()) {
+        // Moves are small and each must leave at once, not wait for the last one's acknowledgement.
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         auto* guest = new Connection(Sender::Guest, socket, this);
         guests_.append({guest, 0});
         connect(guest, &Connection::readable, this, [this, guest] { drain(guest); });

@@ -1,0 +1,137 @@
+#include "tests/net/station.h"
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QtCore/qtestsupport_core.h>
+#include <benchmark/benchmark.h>
+#include <array>
+#include <cstdlib>
+
+// A move's way through the network: from a guest's sendgameinfo, over the host's relay on
+// 127.0.0.1, to the move applied on the other three stations. The animation pauses are cut to
+// nothing, so what is left is the network, the rules and the drawing.
+
+namespace {
+
+QApplication& application()
+{
+    static int argc = 1;
+    static char name[] = "taisen_bench";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = [] {
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        setenv("SDL_AUDIODRIVER", "dummy", 0);
+        auto* made = qobject_cast<QApplication*>(QCoreApplication::instance());
+        return made ? made : new QApplication(argc, argv);
+    }();
+    return *app;
+}
+
+// One host and three guests in this process, joined in seat order.
+struct Table4 {
+    std::array<Station, 4> st{Station(QStringLiteral("A")), Station(QStringLiteral("B")), Station(QStringLiteral("C")),
+                              Station(QStringLiteral("D"))};
+
+    bool shown = true;
+
+    bool open(int size)
+    {
+        const quint16 port = st[0].host();
+        for (int i = 1; i < 4; ++i) {
+            st[i].join(port);
+            if (!QTest::qWaitFor([&] { return st[0].members().size() == i + 1; }, 5000))
+                return false;
+        }
+        for (Station& s : st)
+            if (!QTest::qWaitFor([&] { return s.members().size() == 4; }, 5000))
+                return false;
+        st[0].boot->TableSize->setPosition(size);
+        return newGame();
+    }
+
+    bool newGame()
+    {
+        st[0].boot->BtnGameClick();
+        const bool met = QTest::qWaitFor([&] { return !over() && everyoneHas(st[0].game()); }, 5000);
+        for (Station& s : st)
+            s.form->setVisible(shown);
+        return met;
+    }
+
+    bool everyoneHas(const rules::Game& g)
+    {
+        return std::all_of(st.begin(), st.end(), [&](Station& s) {
+            return s.game().board == g.board && s.game().curPlayer == g.curPlayer && s.game().passCount == g.passCount;
+        });
+    }
+
+    // Lets the events in: true once every station holds what `mover` holds; false after 5 s.
+    bool spread(Station& mover)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (!everyoneHas(mover.game()) && clock.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+        return everyoneHas(mover.game());
+    }
+
+    Station& toMove() { return st[st[0].game().curPlayer - 1]; }
+
+    // The station to move places on its first legal cell, or passes.
+    static void move(Station& s)
+    {
+        const auto cells = s.game().legalCells();
+        if (cells.empty())
+            s.game().BtnPassClick();
+        else
+            s.game().TableSelectCell(cells.front().first, cells.front().second);
+    }
+
+    bool over() const { return st[0].form->windowTitle() == QStringLiteral("ゲーム終了　"); }
+};
+
+void GuestMoveReachesTheOtherThree(benchmark::State& state)
+{
+    application();
+    ui::setErrorSink([](const QString& message) { qWarning("%s", qPrintable(message)); });
+    ui::Tmainform::pauseFactor = 0;
+    Table4 table;
+    table.shown = state.range(1) != 0;
+    if (!table.open(int(state.range(0)))) {
+        state.SkipWithError("the four stations could not meet");
+        return;
+    }
+    QElapsedTimer clock;
+    double localApply = 0;
+    for (auto _ : state) {
+        // The host's own move and a finished game are set aside: only a guest's move is timed.
+        while (table.over() || &table.toMove() == &table.st[0]) {
+            if (table.over() ? !table.newGame() : (Table4::move(table.st[0]), !table.spread(table.st[0]))) {
+                state.SkipWithError("the host's move did not spread");
+                return;
+            }
+        }
+        Station& mover = table.toMove();
+        clock.start();
+        Table4::move(mover);
+        const qint64 sent = clock.nsecsElapsed();
+        if (!table.spread(mover)) {
+            state.SkipWithError("a guest's move did not spread");
+            return;
+        }
+        state.SetIterationTime(double(clock.nsecsElapsed() - sent) * 1e-9);
+        localApply += double(sent) * 1e-6;
+    }
+    // What one station spends applying a move itself: the host and two guests each do it in turn
+    // within the timed span, as all four share this one thread.
+    state.counters["oneApply_ms"] = benchmark::Counter(localApply, benchmark::Counter::kAvgIterations);
+    ui::Tmainform::pauseFactor = 1;
+}
+
+} // namespace
+
+// shown 0: the game windows hidden, so no station draws and the network and the rules are left.
+BENCHMARK(GuestMoveReachesTheOtherThree)
+    ->ArgsProduct({{8, 26}, {1, 0}})
+    ->ArgNames({"size", "shown"})
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
