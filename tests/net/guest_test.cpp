@@ -158,6 +158,17 @@ TEST_F(GuestTest, OwnMoveGoesToTheHostAndItsEchoIsDropped)
     EXPECT_EQ(host->heard.size(), 1);
 }
 
+TEST_F(GuestTest, NewStartClosesATurnLeftOpenByTheLastGame)
+{
+    started(2);
+    hostSays(net::moveMessage(2, -1, -1));
+    ASSERT_TRUE(guest.boardOpen());
+    hostSays(net::startMessage({6, 2, 0, 61, false}));
+    EXPECT_EQ(guest.game().boardSize, 6);
+    EXPECT_FALSE(guest.game().myTurn);
+    EXPECT_FALSE(guest.boardOpen());
+}
+
 TEST_F(GuestTest, MoveBeforeAnyStartIsIgnored)
 {
     hostSays({"0", "A", "B", "C", "D"});

@@ -106,6 +106,7 @@ TEST_F(HostTest, LeaveNotifiesTheOthersOnlyAndClosesTheSettingsBelowFour)
     guests[1]->settle();
     EXPECT_TRUE(guests[1]->heard.isEmpty());
     EXPECT_EQ(host.members(), QStringList({"A", "B", "D"}));
+    EXPECT_EQ(host.boot->SS->guests().size(), 2);
     EXPECT_EQ(host.chat().last(), left("C"));
     EXPECT_FALSE(host.boot->BtnGame->isEnabled());
     EXPECT_FALSE(host.boot->TableSize->isEnabled());
