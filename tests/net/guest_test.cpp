@@ -113,16 +113,6 @@ INSTANTIATE_TEST_SUITE_P(GuestTest, GuestStart, testing::Values(
     StartCase{"NotANumber", {"3", "9", "2", "x", "61", "1"}, 12, 1, 20}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(GuestTest, RotationIsTickedOnlyByExactlyOne)
-{
-    hostSays({"0", "A", "B", "C", "D"});
-    const std::pair<const char*, bool> cases[] = {{"1", true}, {"2", false}, {"1", true}, {"0", false}, {"yes", false}};
-    for (const auto& [text, ticked] : cases) {
-        hostSays({"3", "8", "2", "0", "61", text});
-        EXPECT_EQ(guest.boot->rotation->isChecked(), ticked) << text;
-    }
-}
-
 TEST_F(GuestTest, MoveNamingItsSeatOpensItsTurnWithTheTimers)
 {
     started(3, 8, 60);

@@ -15,11 +15,6 @@ TEST(MemberChange, JoinAppendsRepliesToTheJoinerAndNotifiesTheOthers)
     EXPECT_EQ(change.toOthers, QStringList({"1", QStringLiteral("◆D氏の来訪"), "A", "B", "C", "D"}));
 }
 
-TEST(MemberChange, JoinKeepsANameThatIsAlreadyThere)
-{
-    EXPECT_EQ(memberJoined({"A", "B"}, "B").members, QStringList({"A", "B", "B"}));
-}
-
 struct LeaveCase {
     const char* name;
     QStringList before;
@@ -47,33 +42,11 @@ INSTANTIATE_TEST_SUITE_P(MemberChange, Leave, testing::Values(
     LeaveCase{"Japanese", {"A", QStringLiteral("緑")}, QStringLiteral("緑"), {"A"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(StartMessage, CarriesTheSettingsInOrderAndReadsBack)
-{
-    const StartSettings sent{10, 3, 1, 30, false};
-    const QStringList lines = startMessage(sent);
-    EXPECT_EQ(lines, QStringList({"3", "10", "3", "1", "30", "0"}));
-    const auto read = parseStart(lines);
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->boardSize, 10);
-    EXPECT_EQ(read->seat, 3);
-    EXPECT_EQ(read->scoreMethod, 1);
-    EXPECT_EQ(read->timeLimit, 30);
-    EXPECT_FALSE(read->rotation);
-}
-
 TEST(StartMessage, RotationIsOnOnlyForExactlyOne)
 {
     for (const char* text : {"0", "2", "01", " 1", "", "true"})
         EXPECT_FALSE(parseStart({"3", "8", "2", "0", "61", text})->rotation) << text;
     EXPECT_TRUE(parseStart({"3", "8", "2", "0", "61", "1"})->rotation);
-}
-
-TEST(StartMessage, MissingOrNonNumericLinesAreNoStart)
-{
-    EXPECT_FALSE(parseStart({"3", "8", "2", "0", "61"}));
-    EXPECT_FALSE(parseStart({"3", "8", "x", "0", "61", "1"}));
-    EXPECT_FALSE(parseStart({"3", "", "2", "0", "61", "1"}));
-    EXPECT_FALSE(parseStart({"3"}));
 }
 
 struct MoveCase {
@@ -107,12 +80,6 @@ INSTANTIATE_TEST_SUITE_P(ParseMove, MoveLines, testing::Values(
     MoveCase{"LetterForSeat", {"4", "b", "5", "7"}, std::nullopt},
     MoveCase{"LetterForRow", {"4", "2", "5", "7x"}, std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(MoveMessage, IsKindFourSeatColumnRow)
-{
-    EXPECT_EQ(moveMessage(4, -1, -1), QStringList({"4", "4", "-1", "-1"}));
-    EXPECT_EQ(moveMessage(2, 25, 0), QStringList({"4", "2", "25", "0"}));
-}
 
 TEST(PortNumber, TakesDecimalIntegersOnly)
 {
