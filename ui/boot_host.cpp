@@ -104,6 +104,8 @@ void Tbootform::guestMove(net::Connection& sender)
 
 void Tbootform::BtnGameClick()
 {
+    if (!mainform)
+        return;
     mainform->newGame();
     mainform->show();
     BtnGame->setEnabled(false);
