@@ -22,14 +22,14 @@ QByteArray decode(const QByteArray& wav)
     if (wav.isEmpty() || wav.size() > INT_MAX)
         return {};
     SDL_RWops* source = SDL_RWFromConstMem(wav.constData(), int(wav.size()));
-    SDL_AudioSpec spec;
+    SDL_AudioSpec sourceFormat;
     Uint8* samples = nullptr;
     Uint32 length = 0;
-    if (!source || !SDL_LoadWAV_RW(source, 1, &spec, &samples, &length))
+    if (!source || !SDL_LoadWAV_RW(source, 1, &sourceFormat, &samples, &length))
         return {};
     SDL_AudioCVT cvt;
     QByteArray result;
-    const int built = SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq,
+    const int built = SDL_BuildAudioCVT(&cvt, sourceFormat.format, sourceFormat.channels, sourceFormat.freq,
                                         deviceFormat, deviceChannels, deviceRate);
     if (built == 0) {
         result = QByteArray(reinterpret_cast<const char*>(samples), qsizetype(length));

@@ -138,7 +138,7 @@ TEST(SoundPlayerDeathTest, WithoutAnyAudioDeviceEverySoundIsSilent)
 class ShippedWaveTest : public ::testing::TestWithParam<const char*> {};
 
 struct DecodedWave {
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec format{};
     std::vector<qint16> samples;
 };
 
@@ -147,7 +147,7 @@ DecodedWave decode(const QByteArray& bytes)
     DecodedWave wave;
     Uint8* buffer = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes.constData(), int(bytes.size())), 1, &wave.spec, &buffer, &length))
+    if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes.constData(), int(bytes.size())), 1, &wave.format, &buffer, &length))
         return wave;
     for (Uint32 i = 0; i + 1 < length; i += 2)
         wave.samples.push_back(qFromLittleEndian<qint16>(buffer + i));
@@ -164,9 +164,9 @@ TEST_P(ShippedWaveTest, IsMono16BitAt22050AndStartsAndEndsInSilence)
 {
     const DecodedWave wave = decode(shippedSound(GetParam()));
     ASSERT_FALSE(wave.samples.empty());
-    EXPECT_EQ(wave.spec.freq, 22050);
-    EXPECT_EQ(wave.spec.format, AUDIO_S16LSB);
-    EXPECT_EQ(wave.spec.channels, 1);
+    EXPECT_EQ(wave.format.freq, 22050);
+    EXPECT_EQ(wave.format.format, AUDIO_S16LSB);
+    EXPECT_EQ(wave.format.channels, 1);
     // A sample far from zero at either end would click.
     EXPECT_LT(std::abs(wave.samples.front()), 300);
     EXPECT_LT(std::abs(wave.samples.back()), 300);
