@@ -43,12 +43,18 @@ void Tmainform::repaintBoard()
 void Tmainform::TableDrawCell(int col, int row)
 {
     const int code = game.board[col][row];
+    const bool marked = col == game.lastCol && row == game.lastRow;
+    // A cell that still shows this piece and mark would come out the same: pass over it.
+    const int key = code + (marked ? rules::LastMoveImage + 1 : 0);
+    if (!game.repaintAll && Table->shown(col, row) == key)
+        return;
     if (game.repaintAll && code == rules::Empty)
         Del(col, row);
-    if (col == game.lastCol && row == game.lastRow)
+    if (marked)
         Put(col, row, rules::LastMoveImage);
     if (code > rules::Empty)
         Put(col, row, code);
+    Table->setShown(col, row, key);
 }
 
 void Tmainform::TableMouseMove(int x, int y)

@@ -39,12 +39,15 @@ void Table::setGridSize(int n)
     QPainter(&grown).drawImage(0, 0, surface_);
     surface_ = std::move(grown);
     n_ = n;
+    shown_.assign(std::size_t(n * n), -1);
     setFixedSize(surface_.size());
     current_ = onBoard(current_);
 }
 
-template <class Draw> void Table::draw(const QRect& changed, Draw&& paint)
+template <class Draw> void Table::draw(const QRect& changed, Draw&& paint, Keeps keeps)
 {
+    if (keeps == Keeps::Nothing)
+        forget(changed);
     if (batchPainter_) {
         paint(*batchPainter_);
         batchDirty_ |= changed;
@@ -55,6 +58,16 @@ template <class Draw> void Table::draw(const QRect& changed, Draw&& paint)
         paint(painter);
     }
     repaint(changed & rect());
+}
+
+void Table::forget(const QRect& pixels)
+{
+    const QRect grid = pixels & rect();
+    if (grid.isEmpty())
+        return;
+    for (int col = grid.left() / Cell; col <= grid.right() / Cell; ++col)
+        for (int row = grid.top() / Cell; row <= grid.bottom() / Cell; ++row)
+            setShown(col, row, -1);
 }
 
 void Table::drawPixmap(int x, int y, const QPixmap& pixmap)
@@ -82,7 +95,7 @@ void Table::drawGridLines()
             p.fillRect(line, 0, 1, surface_.height(), LineColour);
             p.fillRect(0, line, surface_.width(), 1, LineColour);
         }
-    });
+    }, Keeps::Cells);
 }
 
 Table::Batch::Batch(Table& table) : table_(table), outermost_(!table.batchPainter_)
@@ -110,6 +123,7 @@ void Table::showEvent(QShowEvent* event)
 {
     // Whatever was drawn while hidden never showed: start from a clean board.
     surface_.fill(BoardColour);
+    forget(rect());
     emit surfaceCleared();
     QWidget::showEvent(event);
 }

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 class QPainter;
 
@@ -41,6 +42,12 @@ public:
     void paintOver(int col0, int row0, int col1, int row1);
     void drawGridLines();
 
+    // What the grid's repaint last drew in a cell (a key of the caller's), or -1 when that is
+    // unknown or something has drawn over the cell since. Drawing a piece again over itself
+    // changes no pixel, so a repaint may pass over a cell that still shows what it would draw.
+    int shown(int col, int row) const { return shown_[std::size_t(col * n_ + row)]; }
+    void setShown(int col, int row, int key) { shown_[std::size_t(col * n_ + row)] = key; }
+
     // Gathers every drawing call of its lifetime into one repaint at its end.
     class Batch {
     public:
@@ -70,7 +77,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    template <class Draw> void draw(const QRect& changed, Draw&& paint);
+    // Grid lines lie outside every cell's interior: drawing them keeps what the cells show.
+    enum class Keeps { Nothing, Cells };
+    template <class Draw> void draw(const QRect& changed, Draw&& paint, Keeps keeps = Keeps::Nothing);
+    void forget(const QRect& pixels);
     QPoint cellAt(const QPoint& pixel) const;
     QPoint onBoard(QPoint cell) const;
     void choose(const QPoint& cell);
@@ -80,6 +90,7 @@ private:
 
     int n_ = 0;
     QImage surface_;
+    std::vector<int> shown_;
     std::unique_ptr<QPainter> batchPainter_;
     QRect batchDirty_;
     QPoint current_{0, 0};

@@ -125,3 +125,28 @@ TEST_F(MainFormTest, ShownAgainTheBoardIsPaintedWholeWithoutTheCursor)
     EXPECT_EQ(quarter(shot, 3, 3, TopRight), testimg::piece(5));
     EXPECT_EQ(shot.pixelColor(1 * 25 + 24, 10), Table::LineColour);
 }
+
+TEST_F(MainFormTest, RepaintThatPassesOverUnchangedCellsMatchesOneThatDrawsEveryCell)
+{
+    ui::Tmainform::pauseFactor = 0;
+    startShown(7);
+    boot->rotation->setChecked(true);
+    for (int move = 0; move < 16 && form->game.existSpace(); ++move) {
+        const auto cells = form->game.legalCells();
+        openTurn();
+        if (cells.empty()) {
+            form->game.BtnPassClick();
+        } else {
+            // The cursor over a piece, then a placement with its captures and perhaps a rotation.
+            hover(3 * 25 + 3, (move % 7) * 25 + 3);
+            form->game.TableSelectCell(cells[move % cells.size()].first, cells[move % cells.size()].second);
+        }
+        const QImage onScreen = board();
+        for (int c = 0; c < form->game.boardSize; ++c)
+            for (int r = 0; r < form->game.boardSize; ++r)
+                form->Table->setShown(c, r, -1);
+        form->repaintBoard();
+        ASSERT_EQ(board(), onScreen) << "after move " << move;
+    }
+    ui::Tmainform::pauseFactor = 1;
+}

@@ -276,3 +276,29 @@ TEST_F(TableTest, KeyThatCannotMoveTheCurrentCellChoosesNothing)
         QTest::keyClick(&table, key);
     EXPECT_TRUE(chosen.empty());
 }
+
+TEST_F(TableTest, DrawingOverACellForgetsWhatItShowedButGridLinesDoNot)
+{
+    for (int c = 0; c < 6; ++c)
+        for (int r = 0; r < 6; ++r)
+            table.setShown(c, r, 7);
+    table.drawGridLines();
+    EXPECT_EQ(table.shown(4, 4), 7);
+
+    QPixmap piece(24, 24);
+    piece.fill(Qt::red);
+    table.drawPixmap(2 * 25 + 5, 1 * 25, piece); // a frame between two cells, as a rotating jewel is drawn
+    EXPECT_EQ(table.shown(2, 1), -1);
+    EXPECT_EQ(table.shown(3, 1), -1);
+    EXPECT_EQ(table.shown(2, 2), 7);
+
+    table.paintOver(4, 4, 4, 4); // its outline runs along the lines of the cells above and left
+    EXPECT_EQ(table.shown(4, 4), -1);
+    EXPECT_EQ(table.shown(3, 3), -1);
+    EXPECT_EQ(table.shown(5, 5), 7);
+
+    table.hide();
+    table.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&table));
+    EXPECT_EQ(table.shown(5, 5), -1); // shown again on a cleared surface
+}
