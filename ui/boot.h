@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -129,6 +130,8 @@ private:
     void FormDestroy();
     void connectNetwork();
     void setMembers(const QStringList& names);
+    // Keeps a message that arrived in recvList and gives its kind; lobby kinds ring joinSound.
+    std::optional<int> receive(const QStringList& message);
     void sendChat(const QString& line);
     void stopHosting();
     void guestJoined(net::Connection& sender);

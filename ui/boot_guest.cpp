@@ -45,12 +45,9 @@ void Tbootform::CSConnect()
 
 void Tbootform::CSRead(const QStringList& message)
 {
-    recvList = message;
-    const auto kind = net::lineNumber(recvList, 0);
+    const auto kind = receive(message);
     if (!kind)
         return;
-    if (*kind < net::MsgStart)
-        SE_Play(joinSound);
     switch (*kind) {
     case net::MsgJoin:
         setMembers(recvList.mid(1));

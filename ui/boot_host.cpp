@@ -45,12 +45,9 @@ void Tbootform::BtnStartClick()
 
 void Tbootform::SSClientRead(net::Connection& sender, const QStringList& message)
 {
-    recvList = message;
-    const auto kind = net::lineNumber(recvList, 0);
+    const auto kind = receive(message);
     if (!kind)
         return;
-    if (*kind < net::MsgStart)
-        SE_Play(joinSound);
     switch (*kind) {
     case net::MsgJoin: guestJoined(sender); break;
     case net::MsgLeave: guestLeft(sender); break;

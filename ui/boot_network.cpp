@@ -1,6 +1,7 @@
 #include "net/guestlink.h"
 #include "net/hostserver.h"
 #include "net/lobbymessages.h"
+#include "net/message.h"
 #include "ui/boot.h"
 #include "ui/errorbox.h"
 #include <QListWidget>
@@ -39,6 +40,15 @@ void Tbootform::BtnOutClick()
         stopHosting();
     else
         leaveHost();
+}
+
+std::optional<int> Tbootform::receive(const QStringList& message)
+{
+    recvList = message;
+    const auto kind = net::lineNumber(recvList, 0);
+    if (kind && *kind < net::MsgStart)
+        SE_Play(joinSound);
+    return kind;
 }
 
 void Tbootform::setMembers(const QStringList& names)
