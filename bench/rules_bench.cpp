@@ -31,7 +31,6 @@ public:
     bool isHost() const override { return true; }
     bool rotationOn() const override { return true; }
     bool autoPlay() const override { return false; }
-    int timeLimitSetting() const override { return 30; }
     void setBoardEnabled(bool) override {}
     void setPassEnabled(bool) override {}
     void setTimeoutInterval(int) override {}

@@ -14,8 +14,19 @@ Connection::Connection(Sender from, QTcpSocket* socket, QObject* parent)
 {
     socket_->setParent(this);
     socket_->setReadBufferSize(ReadBufferBytes);
-    connect(socket_, &QTcpSocket::connected, this, [this] { buffer_.clear(); });
+    if (socket_->state() == QAbstractSocket::ConnectedState)
+        probe_.watch(socket_->socketDescriptor());
+    connect(socket_, &QTcpSocket::connected, this, [this] {
+        buffer_.clear();
+        probe_.watch(socket_->socketDescriptor());
+    });
     connect(socket_, &QTcpSocket::readyRead, this, &Connection::readable);
+    // Qt reports the error that closed a socket before the socket becomes unconnected, so
+    // whoever handles it can still ask how it closed; a close of our own lets go at once.
+    connect(socket_, &QTcpSocket::stateChanged, this, [this](QAbstractSocket::SocketState s) {
+        if (s == QAbstractSocket::UnconnectedState)
+            probe_.release();
+    });
 }
 
 Connection::SendResult Connection::DataSend(const QStringList& lines)
@@ -33,14 +44,21 @@ Connection::SendResult Connection::DataSend(const QStringList& lines)
 bool Connection::DataReceive(QStringList& into)
 {
     // Reads from the socket only when no whole message is held, so the buffer stays small.
+    bool drained = false;
     for (;;) {
         if (auto message = buffer_.next()) {
             into = std::move(*message);
             return true;
         }
-        if (socket_->bytesAvailable() <= 0)
+        if (socket_->bytesAvailable() > 0) {
+            buffer_.append(socket_->readAll());
+            continue;
+        }
+        // Time spent in a handler is not quiet on the line: the gap starts once the socket is empty.
+        if (drained)
             return false;
-        buffer_.append(socket_->readAll());
+        buffer_.drained();
+        drained = true;
     }
 }
 

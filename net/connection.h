@@ -1,5 +1,6 @@
 #pragma once
 #include "net/framer.h"
+#include "net/resetprobe.h"
 
 #include <QObject>
 #include <QStringList>
@@ -26,6 +27,10 @@ public:
     SendResult DataSend(const QStringList& lines);
     // The next whole message replaces `into`; false while none is whole.
     bool DataReceive(QStringList& into);
+    // The name this guest joined with, so that the host's reply can be framed.
+    void setOwnName(const QString& name) { buffer_.setOwnName(name); }
+    // The peer ended the connection with a reset rather than in order.
+    bool peerReset() const { return probe_.wasReset(); }
 
 signals:
     // New bytes have arrived: call DataReceive until it returns false.
@@ -34,6 +39,7 @@ signals:
 private:
     QTcpSocket* socket_;
     MessageBuffer buffer_;
+    ResetProbe probe_;
 };
 
 } // namespace net

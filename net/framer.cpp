@@ -1,108 +1,55 @@
 #include "net/framer.h"
 
 #include "net/message.h"
+#include "net/plainmessage.h"
 
+#include <QElapsedTimer>
 #include <algorithm>
 
 namespace net {
 
-namespace {
-
-bool numbersFollow(const QStringList& lines, int from, int count)
+qint64 steadyMilliseconds()
 {
-    for (int i = from; i < from + count; ++i)
-        if (!lineNumber(lines, i))
-            return false;
-    return true;
+    static QElapsedTimer clock = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return clock.elapsed();
 }
-
-bool isNotice(const QString& line)
-{
-    return line.startsWith(QStringLiteral("◆"))
-        && (line.endsWith(QStringLiteral("氏の来訪")) || line.endsWith(QStringLiteral("氏の退室")));
-}
-
-// Whether lines[at] plainly starts another message of the host, judged by the lines after it.
-bool hostMessageBegins(const QStringList& lines, int at)
-{
-    const QString& kind = lines[at];
-    const bool hasNext = at + 1 < lines.size();
-    if (kind == u"1")
-        return hasNext && isNotice(lines[at + 1]);
-    if (kind == u"2")
-        return hasNext && lines[at + 1].contains(QStringLiteral("："));
-    if (kind == u"3")
-        return numbersFollow(lines, at + 1, 5);
-    if (kind == u"4")
-        return numbersFollow(lines, at + 1, 3);
-    return false;
-}
-
-} // namespace
 
 // The complete lines at the front of what is held, no further than one message can reach.
-struct MessageBuffer::Front {
-    QByteArrayView region;
-    QList<LineSpan> spans;
-    bool full = false;          // MaxMessageBytes are there: the sender cut the message here
-    bool partialTail = false;   // bytes of a line whose break has not arrived yet
+struct MessageBuffer::Lines {
+    QStringList text;
+    QList<qsizetype> ends;    // where the unread bytes after each line begin
+    bool full = false;        // MaxMessageBytes are there: the sender cut any message here
+    bool partialTail = false; // bytes of a line whose break has not arrived yet
 
-    QStringList lines(qsizetype count) const
+    Lines(QByteArrayView unread)
     {
-        QStringList out;
-        for (qsizetype i = 0; i < std::min(count, spans.size()); ++i)
-            out << decodeLine(region.sliced(spans[i].begin, spans[i].end - spans[i].begin));
-        return out;
+        full = unread.size() >= MaxMessageBytes;
+        const QByteArrayView region = unread.first(std::min<qsizetype>(unread.size(), MaxMessageBytes));
+        qsizetype from = 0;
+        while (const auto line = scanLine(region, from)) {
+            text << decodeLine(region.sliced(line->begin, line->end - line->begin));
+            ends << line->next;
+            from = line->next;
+        }
+        if (from < region.size()) {
+            if (full) {
+                text << decodeLine(region.sliced(from));
+                ends << region.size();
+            } else {
+                partialTail = true;
+            }
+        }
     }
+    int count() const { return int(text.size()); }
+    // The region holds no line break at all: one line longer than any message.
+    bool overlong() const { return full && ends.size() == 1 && ends[0] == MaxMessageBytes && !text[0].isEmpty(); }
 };
 
-MessageBuffer::Front MessageBuffer::front() const
-{
-    Front f;
-    const QByteArrayView unread = QByteArrayView(held_).sliced(pos_);
-    f.full = unread.size() >= MaxMessageBytes;
-    f.region = unread.first(std::min<qsizetype>(unread.size(), MaxMessageBytes));
-    qsizetype from = 0;
-    while (const auto line = scanLine(f.region, from)) {
-        f.spans << *line;
-        from = line->next;
-    }
-    if (from < f.region.size()) {
-        if (f.full)
-            f.spans << LineSpan{from, f.region.size(), f.region.size()};
-        else
-            f.partialTail = true;
-    }
-    return f;
-}
-
-bool MessageBuffer::knownKind(int kind) const
-{
-    if (from_ == Sender::Host)
-        return kind >= MsgJoin && kind <= MsgMove;
-    return kind == MsgJoin || kind == MsgLeave || kind == MsgChat || kind == MsgMove;
-}
-
-// Lines of the whole message at the front: 0 while some of them have not arrived.
-int MessageBuffer::wholeLength(int kind, const Front& f) const
-{
-    if (from_ == Sender::Host && (kind == MsgJoin || kind == MsgLeave))
-        return memberListLength(f);
-    const int need = kind == MsgMove ? 4 : kind == MsgStart ? 6 : 2;
-    return f.spans.size() >= need ? need : 0;
-}
-
-// A member list runs over the lines that came with it, up to a plain start of another message.
-int MessageBuffer::memberListLength(const Front& f) const
-{
-    if (f.spans.size() < 2)
-        return 0;
-    const QStringList lines = f.lines(f.spans.size());
-    for (int at = 2; at < lines.size(); ++at)
-        if (hostMessageBegins(lines, at))
-            return at;
-    return f.partialTail ? 0 : int(lines.size());
-}
+MessageBuffer::MessageBuffer(Sender from, Clock clock) : from_(from), clock_(std::move(clock)) {}
 
 void MessageBuffer::append(const QByteArray& bytes)
 {
@@ -110,31 +57,163 @@ void MessageBuffer::append(const QByteArray& bytes)
     QByteArrayView text = QByteArrayView(bytes).first(nul < 0 ? bytes.size() : nul);
     if (text.isEmpty())
         return;
+    if (quietSince_ && clock_() - *quietSince_ >= QuietGapMs) {
+        // What is held stopped arriving long ago: a fragment, not the front of these bytes.
+        held_.clear();
+        pos_ = 0;
+        skipLine_ = false;
+    }
+    quietSince_.reset();
+    drained_ = false;
     if (skipLf_ && text.front() == '\n')
         text = text.sliced(1);
     skipLf_ = false;
     held_.append(text);
+    skipRestOfLine();
+}
+
+void MessageBuffer::drained()
+{
+    drained_ = true;
+    if ((pos_ < held_.size() || skipLine_) && !quietSince_)
+        quietSince_ = clock_();
+}
+
+void MessageBuffer::clear()
+{
+    held_.clear();
+    pos_ = 0;
+    skipLf_ = skipLine_ = drained_ = false;
+    quietSince_.reset();
+    ownName_.clear();
+    members_.reset();
 }
 
 std::optional<QStringList> MessageBuffer::next()
 {
-    const Front f = front();
-    if (f.spans.isEmpty())
-        return std::nullopt;
-    const auto kind = lineNumber(f.lines(1), 0);
-    if (!kind || !knownKind(*kind)) {
-        discard();
-        return std::nullopt;
+    for (;;) {
+        const Lines f(QByteArrayView(held_).sliced(pos_));
+        if (f.count() == 0)
+            return std::nullopt;
+        if (f.overlong()) {
+            skipLine_ = true;
+            skipRestOfLine();
+            continue;
+        }
+        const Reading r = read(f);
+        if (r.verdict == Verdict::Whole) {
+            QStringList message = f.text.first(r.lines);
+            consume(f.ends[r.lines - 1]);
+            noteMembers(message);
+            return message;
+        }
+        if (r.verdict == Verdict::Waiting && !f.full)
+            return std::nullopt;
+        // Junk, or a message cut short by the size limit: its first line goes, unless the whole
+        // of a message that has no business here is known.
+        consume(f.ends[std::max(r.lines, 1) - 1]);
     }
-    const int count = wholeLength(*kind, f);
-    if (count == 0) {
-        if (f.full)
-            discard();
-        return std::nullopt;
+}
+
+MessageBuffer::Reading MessageBuffer::read(const Lines& f) const
+{
+    const auto kind = lineNumber(f.text, 0);
+    if (!kind)
+        return {Verdict::Junk};
+    return from_ == Sender::Guest ? readFromGuest(*kind, f) : readFromHost(*kind, f);
+}
+
+MessageBuffer::Reading MessageBuffer::readFromGuest(int kind, const Lines& f) const
+{
+    const int need = plainLineCount(kind);
+    if (need == 0)
+        return {Verdict::Junk};
+    if (f.count() < need)
+        return {Verdict::Waiting};
+    if (kind == MsgStart) // a guest never starts a game: a plain start goes whole
+        return {Verdict::Junk, plainlyFromHost(f.text) ? need : 1};
+    return plainlyFromGuest(f.text) ? Reading{Verdict::Whole, need} : Reading{Verdict::Junk};
+}
+
+MessageBuffer::Reading MessageBuffer::readFromHost(int kind, const Lines& f) const
+{
+    if (kind == MsgJoin)
+        return readMemberList(kind, 1, f);
+    if (kind == MsgLeave) {
+        if (f.count() < 2)
+            return {Verdict::Waiting};
+        return isNotice(f.text[1]) ? readMemberList(kind, 2, f) : Reading{Verdict::Junk};
     }
-    QStringList message = f.lines(count);
-    consume(f.spans[count - 1].next);
-    return message;
+    const int need = plainLineCount(kind);
+    if (need == 0)
+        return {Verdict::Junk};
+    if (f.count() < need)
+        return {Verdict::Waiting};
+    return plainlyFromHost(f.text) ? Reading{Verdict::Whole, need} : Reading{Verdict::Junk};
+}
+
+// A member list's names start at line `from`. A notice's list is known once its lines are
+// there. Otherwise the list is read once all that came in one go is there: up to a plain chat
+// or member message, or up to the guest's own name (as the host accepted it), with which a
+// reply ends, when a start or a move plainly follows it.
+MessageBuffer::Reading MessageBuffer::readMemberList(int kind, int from, const Lines& f) const
+{
+    if (kind == MsgLeave)
+        if (const auto end = noticeListEnd(from, f.text))
+            return {Verdict::Whole, *end};
+    if (!f.full && !(drained_ && !f.partialTail))
+        return {Verdict::Waiting};
+    int end = listEndByArrival(from, f.text);
+    const qsizetype own = ownName_.isEmpty() ? -1 : f.text.first(end).lastIndexOf(ownName_);
+    if (kind == MsgJoin && own > from && plainlyFromHost(f.text.sliced(own + 1)))
+        end = int(own) + 1;
+    if (end > from)
+        return {Verdict::Whole, end};
+    return {f.full ? Verdict::Junk : Verdict::Waiting}; // not a name yet: the rest is on its way
+}
+
+// The list after a notice is the last list read, changed by the one name it names.
+std::optional<int> MessageBuffer::noticeListEnd(int from, const QStringList& lines) const
+{
+    if (!members_)
+        return std::nullopt;
+    for (const QStringList& expected : listsAfterNotice(*members_, lines[1]))
+        if (lines.size() >= from + expected.size() && lines.mid(from, expected.size()) == expected)
+            return from + int(expected.size());
+    return std::nullopt;
+}
+
+int MessageBuffer::listEndByArrival(int from, const QStringList& lines) const
+{
+    for (int at = from + 1; at < lines.size(); ++at)
+        if (lobbyMessageBegins(lines, at))
+            return at;
+    return int(lines.size());
+}
+
+// A start or a move never ends a list of unknown length: its lines could be names.
+bool MessageBuffer::lobbyMessageBegins(const QStringList& lines, int at) const
+{
+    const QString& kind = lines[at];
+    if (at + 1 >= lines.size())
+        return false;
+    if (kind == u"0")
+        return !ownName_.isEmpty() && lines.indexOf(ownName_, at + 2) >= 0;
+    if (kind == u"1")
+        return isNotice(lines[at + 1]);
+    if (kind == u"2")
+        return isChatLine(lines[at + 1]);
+    return false;
+}
+
+void MessageBuffer::noteMembers(const QStringList& message)
+{
+    if (from_ != Sender::Host)
+        return;
+    if (message[0] == u"0")
+        members_ = message.mid(1);
+    else if (message[0] == u"1")
+        members_ = message.mid(2);
 }
 
 void MessageBuffer::consume(qsizetype length)
@@ -142,24 +221,31 @@ void MessageBuffer::consume(qsizetype length)
     pos_ += length;
     // A lone CR ended what had arrived: an LF coming next completes that break.
     skipLf_ = pos_ == held_.size() && length < MaxMessageBytes && held_.endsWith('\r');
-    if (pos_ == held_.size())
-        drop(skipLf_);
-    else if (pos_ > held_.size() / 2) {
+    if (pos_ == held_.size()) {
+        held_.clear();
+        pos_ = 0;
+    } else if (pos_ > held_.size() / 2) {
         held_.remove(0, pos_);
         pos_ = 0;
     }
 }
 
-void MessageBuffer::discard()
+// The rest of an overlong line goes as it arrives, up to and including its break.
+void MessageBuffer::skipRestOfLine()
 {
-    drop(held_.endsWith('\r'));
-}
-
-void MessageBuffer::drop(bool skipLf)
-{
-    held_.clear();
-    pos_ = 0;
-    skipLf_ = skipLf;
+    if (!skipLine_)
+        return;
+    const qsizetype cr = held_.indexOf('\r', pos_);
+    const qsizetype lf = held_.indexOf('\n', pos_);
+    const qsizetype brk = cr < 0 ? lf : lf < 0 ? cr : std::min(cr, lf);
+    if (brk < 0) {
+        held_.clear();
+        pos_ = 0;
+        return;
+    }
+    skipLine_ = false;
+    const bool crLf = held_[brk] == '\r' && brk + 1 < held_.size() && held_[brk + 1] == '\n';
+    consume(brk + (crLf ? 2 : 1) - pos_);
 }
 
 } // namespace net

@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace net {
@@ -8,34 +9,71 @@ namespace net {
 // Who sends to a buffer: the host's connections hear guests, a guest's connection hears the host.
 enum class Sender { Guest, Host };
 
-// What one connection has received and not yet handed out, cut into whole messages by the
-// line counts of each kind. Append what arrived, then take messages with next() until none is
-// left; what then remains is under MaxMessageBytes, so the buffer never grows without bound.
+// Milliseconds on a clock that never goes back; tests drive their own.
+using Clock = std::function<qint64()>;
+qint64 steadyMilliseconds();
+
+// One send's pieces arrive within a few milliseconds of each other, and even a piece that TCP
+// had to send again comes within Linux's shortest retransmission time (200 ms) plus a round
+// trip. A message that has been incomplete for longer is a fragment from a faulty peer: it is
+// dropped when the next bytes come, never completed by them.
+constexpr qint64 QuietGapMs = 300;
+
+// What one connection has received and not yet handed out, cut into whole messages. Append
+// what arrived, take messages with next() until none is left, and call drained() when the
+// connection has nothing more for now; what then remains is under MaxMessageBytes.
+//
+// A message comes out only when its lines are plainly that message: the right kind for the
+// sender, the lines it needs, numbers in range. Anything else is dropped a line at a time, so
+// that the next plain message after it still comes out. The host's member lists have no line
+// count: a guest finds their end from what it knows (its reply ends with its own name; a
+// notice changes the last list it read by one name), and failing that takes the lines that
+// arrived together, up to a plain chat or member message, so that a name can never become a
+// start or a move.
 class MessageBuffer {
 public:
-    explicit MessageBuffer(Sender from) : from_(from) {}
+    explicit MessageBuffer(Sender from, Clock clock = steadyMilliseconds);
 
     // A NUL ends what this read brought: the rest of the read is dropped, as no text holds one.
     void append(const QByteArray& bytes);
-    // The next whole message in arrival order; junk and overlong text are discarded on the way.
+    // The connection has nothing more for now.
+    void drained();
+    // The next whole message in arrival order.
     std::optional<QStringList> next();
     // Forgets everything, as at the start of a new connection.
-    void clear() { drop(false); }
+    void clear();
+    // The name that this guest joined with, as the host accepts it.
+    void setOwnName(const QString& name) { ownName_ = name; }
+
+    struct Lines;
 
 private:
-    struct Front;
-    Front front() const;
-    bool knownKind(int kind) const;
-    int wholeLength(int kind, const Front& f) const;
-    int memberListLength(const Front& f) const;
+    enum class Verdict { Whole, Waiting, Junk };
+    struct Reading {
+        Verdict verdict;
+        int lines = 0;
+    };
+    Reading read(const Lines& f) const;
+    Reading readFromGuest(int kind, const Lines& f) const;
+    Reading readFromHost(int kind, const Lines& f) const;
+    Reading readMemberList(int kind, int from, const Lines& f) const;
+    std::optional<int> noticeListEnd(int from, const QStringList& lines) const;
+    int listEndByArrival(int from, const QStringList& lines) const;
+    bool lobbyMessageBegins(const QStringList& lines, int at) const;
+    void noteMembers(const QStringList& message);
     void consume(qsizetype length);
-    void discard();
-    void drop(bool skipLf);
+    void skipRestOfLine();
 
     Sender from_;
+    Clock clock_;
     QByteArray held_;
-    qsizetype pos_ = 0;     // where the unread part of held_ begins
-    bool skipLf_ = false;   // the last message ended in a CR at the end of what had arrived
+    qsizetype pos_ = 0;          // where the unread part of held_ begins
+    bool skipLf_ = false;        // the last line ended in a CR at the end of what had arrived
+    bool skipLine_ = false;      // inside an overlong line: bytes up to its break are junk
+    bool drained_ = false;       // nothing has arrived since the connection was last emptied
+    std::optional<qint64> quietSince_;
+    QString ownName_;
+    std::optional<QStringList> members_; // the last member list handed out
 };
 
 } // namespace net

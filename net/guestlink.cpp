@@ -18,7 +18,6 @@ void GuestLink::connectTo(const QString& host, quint16 port)
     link_ = new Connection(Sender::Host, nullptr, this);
     wasConnected_ = false;
     closingAnnounced_ = false;
-    started_ = false;
     watch(link_->socket());
     link_->socket()->connectToHost(host, port);
 }
@@ -67,6 +66,12 @@ Connection::SendResult GuestLink::send(const QStringList& lines)
     return result;
 }
 
+void GuestLink::setOwnName(const QString& name)
+{
+    if (link_)
+        link_->setOwnName(name);
+}
+
 void GuestLink::drain()
 {
     const Connection* current = link_;
@@ -75,12 +80,12 @@ void GuestLink::drain()
         emit messageArrived(message);
 }
 
-// The host closing its side is a disconnection, not a failure.
+// The host closing its side in order is a disconnection; a reset is a failure.
 void GuestLink::brokeDown(QAbstractSocket::SocketError error)
 {
     if (sending_)
         return;
-    if (error == QAbstractSocket::RemoteHostClosedError)
+    if (error == QAbstractSocket::RemoteHostClosedError && !(link_ && link_->peerReset()))
         announceClosing();
     else
         emit failed();

@@ -25,9 +25,8 @@ public:
     // A send that fails closes the connection and reports failed().
     Connection::SendResult send(const QStringList& lines);
 
-    // MsgStart has arrived on this connection, so the moves that follow belong to its game.
-    void noteStart() { started_ = true; }
-    bool hasStarted() const { return started_; }
+    // The name this guest joins with, so that the host's reply can be framed.
+    void setOwnName(const QString& name);
 
 signals:
     void connected();
@@ -47,7 +46,6 @@ private:
     bool wasConnected_ = false;
     bool closingAnnounced_ = false;
     bool sending_ = false; // errors raised inside a send are reported by send()
-    bool started_ = false;
 };
 
 } // namespace net

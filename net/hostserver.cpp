@@ -6,20 +6,21 @@
 
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <cerrno>
 #include <unistd.h>
 #include <utility>
 
 namespace net {
 
-HostServer::HostServer(QObject* parent) : QObject(parent), server_(new QTcpServer(this))
+HostServer::HostServer(QObject* parent) : QObject(parent), server_(new QTcpServer(this)), lobby_(*this)
 {
     connect(server_, &QTcpServer::newConnection, this, &HostServer::accept);
 }
 
 HostServer::~HostServer()
 {
-    for (const Guest& g : guests_)
-        g.link->socket()->disconnect(this);
+    for (const Link& l : links_)
+        l.connection->socket()->disconnect(this);
 }
 
 void HostServer::listen(quint16 port)
@@ -44,21 +45,14 @@ quint16 HostServer::port() const
 void HostServer::close()
 {
     server_->close();
-    const QList<Guest> closing = std::exchange(guests_, {});
-    for (const Guest& g : closing) {
-        g.link->socket()->disconnect(this);
-        g.link->disconnect(this);
-        g.link->socket()->close();
-        g.link->deleteLater();
+    lobby_.shut();
+    const QList<Link> closing = std::exchange(links_, {});
+    for (const Link& l : closing) {
+        l.connection->socket()->disconnect(this);
+        l.connection->disconnect(this);
+        l.connection->socket()->close();
+        l.connection->deleteLater();
     }
-}
-
-QList<Connection*> HostServer::guests() const
-{
-    QList<Connection*> links;
-    for (const Guest& g : guests_)
-        links.append(g.link);
-    return links;
 }
 
 void HostServer::accept()
@@ -66,95 +60,81 @@ void HostServer::accept()
     while (QTcpSocket* socket = server_->nextPendingConnection()) {
         // Moves are small and each must leave at once, not wait for the last one's acknowledgement.
         socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-        auto* guest = new Connection(Sender::Guest, socket, this);
-        guests_.append({guest, 0});
-        connect(guest, &Connection::readable, this, [this, guest] { drain(guest); });
+        const HostLobby::GuestId id = nextId_++;
+        auto* connection = new Connection(Sender::Guest, socket, this);
+        links_.append({id, connection});
+        lobby_.accepted(id);
+        connect(connection, &Connection::readable, this, [this, id] { drain(id); });
         connect(socket, &QAbstractSocket::errorOccurred, this,
-                [this, guest](QAbstractSocket::SocketError e) { brokeDown(guest, e); });
-        connect(socket, &QAbstractSocket::disconnected, this, [this, guest] { drop(guest); });
+                [this, id](QAbstractSocket::SocketError e) { brokeDown(id, e); });
+        connect(socket, &QAbstractSocket::disconnected, this, [this, id] { drop(id); });
     }
 }
 
-void HostServer::drain(Connection* guest)
+Connection* HostServer::find(HostLobby::GuestId id) const
 {
-    QStringList message;
-    while (indexOf(guest) >= 0 && guest->DataReceive(message))
-        emit messageArrived(guest, message);
+    for (const Link& l : links_)
+        if (l.id == id)
+            return l.connection;
+    return nullptr;
 }
 
-// A guest that closed its side goes quietly; any other error of its own is reported.
-void HostServer::brokeDown(Connection* guest, QAbstractSocket::SocketError error)
+void HostServer::drain(HostLobby::GuestId id)
 {
-    if (sending_ || indexOf(guest) < 0)
+    QStringList message;
+    while (Connection* c = find(id)) {
+        if (!c->DataReceive(message))
+            return;
+        lobby_.SSClientRead(id, message);
+    }
+}
+
+// A guest that closed its side goes quietly; a reset or any other error is reported.
+void HostServer::brokeDown(HostLobby::GuestId id, QAbstractSocket::SocketError error)
+{
+    const Connection* c = find(id);
+    if (sending_ || !c)
         return;
-    drop(guest);
-    if (error != QAbstractSocket::RemoteHostClosedError)
+    const bool reset = error == QAbstractSocket::RemoteHostClosedError && c->peerReset();
+    drop(id);
+    if (reset)
+        emit failed(socketErrorText(ECONNRESET, "recv"));
+    else if (error != QAbstractSocket::RemoteHostClosedError)
         emit failed(asyncSocketErrorText(errnoFor(error)));
 }
 
-void HostServer::drop(Connection* guest)
+void HostServer::send(HostLobby::GuestId to, const QStringList& message)
 {
-    const qsizetype i = indexOf(guest);
-    if (i < 0)
+    Connection* c = find(to);
+    if (!c)
         return;
-    guests_.removeAt(i);
-    guest->socket()->disconnect(this);
-    guest->disconnect(this);
-    guest->socket()->abort();
-    guest->deleteLater();
+    sending_ = true;
+    const auto result = c->DataSend(message);
+    sending_ = false;
+    if (result != Connection::SendResult::Failed)
+        return;
+    const QString failure = socketErrorText(errnoFor(c->socket()->error()), "send");
+    drop(to);
+    emit failed(failure);
 }
 
-qsizetype HostServer::indexOf(const Connection* guest) const
+void HostServer::hangUp(HostLobby::GuestId guest)
 {
-    for (qsizetype i = 0; i < guests_.size(); ++i)
-        if (guests_[i].link == guest)
-            return i;
-    return -1;
+    drop(guest);
 }
 
-void HostServer::relay(const Addressing& messageFor)
+// The lobby hears of it once the handler that is running has finished with its list.
+void HostServer::drop(HostLobby::GuestId id)
 {
-    QStringList failures;
-    const QList<Connection*> links = guests();
-    for (int i = 0; i < links.size(); ++i) {
-        const auto lines = messageFor(i, links[i]);
-        if (!lines || indexOf(links[i]) < 0)
-            continue;
-        sending_ = true;
-        const auto result = links[i]->DataSend(*lines);
-        sending_ = false;
-        if (result == Connection::SendResult::Failed) {
-            failures << socketErrorText(errnoFor(links[i]->socket()->error()), "send");
-            drop(links[i]);
-        }
-    }
-    for (const QString& f : failures)
-        emit failed(f);
-}
-
-void HostServer::sendToGuests(const QStringList& lines, const Connection* except)
-{
-    relay([&](int, const Connection* guest) -> std::optional<QStringList> {
-        if (guest == except)
-            return std::nullopt;
-        return lines;
-    });
-}
-
-void HostServer::startGame(StartSettings settings)
-{
-    for (qsizetype i = 0; i < guests_.size(); ++i)
-        guests_[i].seat = int(i) + 2;
-    relay([&](int index, const Connection*) -> std::optional<QStringList> {
-        settings.seat = index + 2;
-        return startMessage(settings);
-    });
-}
-
-bool HostServer::mayMove(const Connection* guest, int curPlayer) const
-{
-    const qsizetype i = indexOf(guest);
-    return i >= 0 && guests_[i].seat == curPlayer;
+    Connection* c = find(id);
+    if (!c)
+        return;
+    links_.removeIf([&](const Link& l) { return l.id == id; });
+    c->socket()->disconnect(this);
+    c->disconnect(this);
+    c->socket()->abort();
+    c->deleteLater();
+    QMetaObject::invokeMethod(this, [this, id] { lobby_.closed(id); }, Qt::QueuedConnection);
 }
 
 } // namespace net

@@ -11,33 +11,14 @@ QStringList withKind(int kind, const QStringList& lines)
     return QStringList{QString::number(kind)} + lines;
 }
 
-MemberChange announce(QStringList members, const QString& notice)
-{
-    MemberChange change;
-    change.toOthers = withKind(MsgLeave, QStringList{notice} + members);
-    change.members = std::move(members);
-    change.notice = notice;
-    return change;
-}
-
 } // namespace
 
-MemberChange memberJoined(QStringList members, const QString& name)
+QString joinNotice(const QString& name) { return QStringLiteral("◆") + name + QStringLiteral("氏の来訪"); }
+QString leaveNotice(const QString& name) { return QStringLiteral("◆") + name + QStringLiteral("氏の退室"); }
+QStringList replyMessage(const QStringList& members) { return withKind(MsgJoin, members); }
+QStringList noticeMessage(const QString& notice, const QStringList& members)
 {
-    members.append(name);
-    MemberChange change = announce(members, QStringLiteral("◆") + name + QStringLiteral("氏の来訪"));
-    change.toSender = withKind(MsgJoin, change.members);
-    return change;
-}
-
-MemberChange memberLeft(QStringList members, const QString& name)
-{
-    for (qsizetype i = 0; i < members.size(); ++i)
-        if (members[i].compare(name, Qt::CaseInsensitive) == 0) {
-            members.removeAt(i);
-            break;
-        }
-    return announce(members, QStringLiteral("◆") + name + QStringLiteral("氏の退室"));
+    return withKind(MsgLeave, QStringList{notice} + members);
 }
 
 QStringList joinMessage(const QString& name) { return withKind(MsgJoin, {name}); }

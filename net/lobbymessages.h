@@ -6,18 +6,11 @@
 // game and a move (the lines of each kind are listed in message.h).
 namespace net {
 
-// What the host does when a guest joins or leaves: the member list after the change, the
-// notice for its own chat log, and the lines that go to the guests.
-struct MemberChange {
-    QStringList members;
-    QString notice;
-    QStringList toOthers; // "1", notice, members
-    QStringList toSender; // "0", members; empty when the sender is sent nothing
-};
-
-MemberChange memberJoined(QStringList members, const QString& name);
-// Removes the first name equal to `name`, letter case ignored; an unknown name changes nothing.
-MemberChange memberLeft(QStringList members, const QString& name);
+// "◆" name "氏の来訪" and "◆" name "氏の退室": what the chat logs show.
+QString joinNotice(const QString& name);
+QString leaveNotice(const QString& name);
+QStringList replyMessage(const QStringList& members);                       // "0", members
+QStringList noticeMessage(const QString& notice, const QStringList& members); // "1", notice, members
 // Four names make a game; fewer take the settings away again.
 constexpr int PlayersToStart = 4;
 

@@ -2,14 +2,14 @@
 
 namespace net {
 
-void applyReceivedMove(rules::Game& game, const Move& move, int mySeat)
+bool applyReceivedMove(rules::Game& game, const Move& move)
 {
+    const bool legal = move.isPass() || game.Search_Face(move.col, move.row);
     if (move.isPass())
         game.BtnPassClick();
     else
         game.TableSelectCell(move.col, move.row);
-    if (move.turnSeat == mySeat)
-        game.BeginLocalTurn();
+    return legal && game.curPlayer == move.turnSeat;
 }
 
 } // namespace net

@@ -4,8 +4,9 @@
 
 namespace net {
 
-// A move that came from another station, applied as a local one would be; then, when it
-// names this station's seat as the next to move, this station's turn begins.
-void applyReceivedMove(rules::Game& game, const Move& move, int mySeat);
+// A move that came from another station, applied as a local one would be. False when the
+// board here refused it or ended with another seat to move than the sender said: this
+// station no longer agrees with the others.
+bool applyReceivedMove(rules::Game& game, const Move& move);
 
 } // namespace net

@@ -47,6 +47,7 @@ public:
     // tells a guest that the next move to arrive is its own coming back.
     bool myTurn = false;
     bool skipEcho = false;
+    bool gameOver = false; // from endgame until the next Reset
     std::array<QString, 5> names; // indexed 1..4 by seat: what the name labels show
 
     bool onBoard(int col, int row) const { return col >= 0 && row >= 0 && col < boardSize && row < boardSize; }
@@ -75,6 +76,8 @@ public:
     void nextplayer();
     void endgame();
     void BeginLocalTurn();
+    // The host's first turn of a game opens without automatic play.
+    void openFirstTurn();
     void tekitoo();
     // Both ignore a tick unless myTurn is set: a stale time-out never passes for the next seat.
     void TimerTimer();

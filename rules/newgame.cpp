@@ -46,6 +46,7 @@ void Game::Reset(const Settings& settings, const QStringList& members)
     timeLeft = timeLimit;
     showTimeLimit();
     skipEcho = false;
+    gameOver = false;
     setUpBoard(std::clamp(settings.boardSize, MinBoardSize, MaxBoardSize));
 }
 

@@ -12,7 +12,6 @@ public:
     virtual bool isHost() const = 0;
     virtual bool rotationOn() const = 0;    // the lobby's rotation box, read at each change of turn
     virtual bool autoPlay() const = 0;      // the AutoPass box, read when a local turn begins
-    virtual int timeLimitSetting() const = 0; // the lobby's TimeLimit slider position
 
     virtual void setBoardEnabled(bool on) = 0; // Table
     virtual void setPassEnabled(bool on) = 0;  // BtnPass

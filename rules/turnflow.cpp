@@ -53,6 +53,7 @@ void Game::nextplayer()
 
 void Game::endgame()
 {
+    gameOver = true;
     station_.setBoardEnabled(false);
     station_.setPassEnabled(false);
     view_.showStatus(QStringLiteral("終了！"));
@@ -63,13 +64,19 @@ void Game::endgame()
 
 void Game::BeginLocalTurn()
 {
+    openFirstTurn();
+    if (station_.autoPlay())
+        tekitoo();
+}
+
+// The timers follow the limit this game was started with, not the lobby's slider of today.
+void Game::openFirstTurn()
+{
     station_.setBoardEnabled(true);
     station_.setPassEnabled(true);
     myTurn = true;
-    if (station_.timeLimitSetting() < NoLimit)
+    if (timeLimit < NoLimit)
         station_.startTimers();
-    if (station_.autoPlay())
-        tekitoo();
 }
 
 void Game::tekitoo()

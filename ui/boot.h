@@ -1,4 +1,5 @@
 #pragma once
+#include "net/guestsession.h"
 #include "ui/extrkbar.h"
 #include "ui/radiogroup.h"
 #include <QByteArray>
@@ -6,7 +7,6 @@
 #include <QStringList>
 #include <QWidget>
 #include <memory>
-#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -20,9 +20,9 @@ class QSplitter;
 class QStatusBar;
 
 namespace net {
-class Connection;
 class GuestLink;
 class HostServer;
+struct Move;
 } // namespace net
 
 namespace ui {
@@ -32,7 +32,7 @@ class Tmainform;
 
 // The lobby window: connection settings, host or guest, chat, members, the sound switch and
 // the host's game settings. The program's main window; closing it ends the program.
-class Tbootform : public QWidget {
+class Tbootform : public QWidget, public net::GuestStation {
     Q_OBJECT
 public:
     // exeDir ends in a path separator; snd/, img/ and setting.ini lie beneath it.
@@ -67,21 +67,21 @@ public:
     QSplitter* Splitter2 = nullptr;
     QFrame* Bevel1 = nullptr;
 
-    QStringList sendList;
-    QStringList recvList;
     QByteArray joinSound;
     int mySeat = 0;
     // Null when start-up stopped before opening the settings file; then nothing is written.
     std::unique_ptr<LobbySettings> settings;
-    // The host's listening socket with its guests, and the guest's connection to the host.
+    // The host's listening socket with its guests, and the guest's connection to the host
+    // with what this guest does with the host's messages.
     std::unique_ptr<net::HostServer> SS;
     std::unique_ptr<net::GuestLink> CS;
+    std::unique_ptr<net::GuestSession> guest;
     // The game window, while it exists; it registers itself.
     Tmainform* mainform = nullptr;
 
     bool isHost() const; // item 0 of Method
     QStringList members() const;
-    void addChat(const QString& line);
+    void addChat(const QString& line) override;
 
     void MethodClick();
     void TableSizeChange();
@@ -94,7 +94,6 @@ public:
     // Host side.
     void BtnStartClick();
     void BtnGameClick();
-    void SSClientRead(net::Connection& sender, const QStringList& message);
     // Guest side.
     void BtnGoClick();
     void CSConnect();
@@ -129,20 +128,20 @@ private:
     void FormClose();
     void FormDestroy();
     void connectNetwork();
-    void setMembers(const QStringList& names);
-    // Keeps a message that arrived in recvList and gives its kind; lobby kinds ring joinSound.
-    std::optional<int> receive(const QStringList& message);
+    void connectHostLobby();
     void sendChat(const QString& line);
     void stopHosting();
-    void guestJoined(net::Connection& sender);
-    void guestLeft(net::Connection& sender);
-    void guestChat(net::Connection& sender);
-    void guestMove(net::Connection& sender);
+    void guestMove(const net::Move& move);
+    void refusedMove();
     void leaveHost();
-    void startFromHost();
-    void moveFromHost();
+    void unlockNameAndPort();
+    // net::GuestStation
+    void setMembers(const QStringList& names) override;
+    void ring() override;
+    rules::Game* startGame(const net::StartSettings& settings) override;
     void EditMessageKeyDown(int key);
     QString exeDir_;
+    bool desyncShown_ = false; // this game's host has said once that a guest is out of step
 };
 
 } // namespace ui

@@ -1,7 +1,5 @@
 #include "net/guestlink.h"
 #include "net/lobbymessages.h"
-#include "net/message.h"
-#include "net/receivedmove.h"
 #include "net/socketerror.h"
 #include "ui/boot.h"
 #include "ui/lobbysettings.h"
@@ -13,6 +11,7 @@
 #include <QPushButton>
 
 // The guest's side of the lobby: its connection to the host, and the game the host starts.
+// What each message from the host does is the guest session's business.
 namespace ui {
 
 void Tbootform::BtnGoClick()
@@ -20,7 +19,12 @@ void Tbootform::BtnGoClick()
     BoxName->setEnabled(false);
     BoxPort->setEnabled(false);
     const QString host = BoxIP->currentText();
-    CS->connectTo(host, net::portNumber(BoxPort->text(), "connect"));
+    try {
+        CS->connectTo(host, net::portNumber(BoxPort->text(), "connect"));
+    } catch (...) {
+        unlockNameAndPort();
+        throw;
+    }
     BtnOut->setEnabled(true);
     BtnGo->setEnabled(false);
     Method->setEnabled(false);
@@ -35,80 +39,51 @@ void Tbootform::BtnGoClick()
     settings->writeJoining(BoxName->text(), BoxPort->text(), host, used);
 }
 
+// The box shows the name as the host will list it, so chat lines carry that name.
 void Tbootform::CSConnect()
 {
-    sendList = net::joinMessage(BoxName->text());
-    CS->send(sendList);
+    BoxName->setText(guest->CSConnect(BoxName->text()));
     addChat(QStringLiteral("◆サーバーと接続完了"));
     setWindowTitle(QStringLiteral("対戦ゲム　ロビー 【クライアント】"));
 }
 
 void Tbootform::CSRead(const QStringList& message)
 {
-    const auto kind = receive(message);
-    if (!kind)
-        return;
-    switch (*kind) {
-    case net::MsgJoin:
-        setMembers(recvList.mid(1));
-        break;
-    case net::MsgLeave:
-        addChat(recvList.value(1));
-        setMembers(recvList.mid(2));
-        break;
-    case net::MsgChat: addChat(recvList.value(1)); break;
-    case net::MsgStart: startFromHost(); break;
-    case net::MsgMove: moveFromHost(); break;
-    default: break;
-    }
+    guest->CSRead(message);
 }
 
-// Out-of-range sizes and limits are clamped by the sliders; an unknown scoring rule is ignored.
-void Tbootform::startFromHost()
+// Out-of-range sizes and limits never come out of the receive buffer.
+rules::Game* Tbootform::startGame(const net::StartSettings& start)
 {
-    const auto start = net::parseStart(recvList);
-    if (!start || !mainform)
-        return;
-    TableSize->setPosition(start->boardSize);
-    mySeat = start->seat;
-    score_method->setItemIndex(start->scoreMethod);
-    TimeLimit->setPosition(start->timeLimit);
-    rotation->setChecked(start->rotation);
+    if (!mainform)
+        return nullptr;
+    TableSize->setPosition(start.boardSize);
+    mySeat = start.seat;
+    score_method->setItemIndex(start.scoreMethod);
+    TimeLimit->setPosition(start.timeLimit);
+    rotation->setChecked(start.rotation);
     // A turn of an earlier game must not stay open: a move made there would reach nobody.
     mainform->game.myTurn = false;
     mainform->setBoardEnabled(false);
     mainform->setPassEnabled(false);
     mainform->newGame();
     mainform->show();
-    CS->noteStart();
-}
-
-// A guest that joined during a game has no board for it and waits for the next start.
-void Tbootform::moveFromHost()
-{
-    const auto move = net::parseMove(recvList);
-    if (!move || !mainform || !CS->hasStarted())
-        return;
-    if (mainform->game.skipEcho) {
-        mainform->game.skipEcho = false;
-        return;
-    }
-    net::applyReceivedMove(mainform->game, *move, mySeat);
+    return &mainform->game;
 }
 
 // Sent while the connection can still carry it; a connection already gone sends nothing.
 void Tbootform::CSDisconnect()
 {
-    sendList = net::leaveMessage(BoxName->text());
-    CS->send(sendList);
+    guest->CSDisconnect();
 }
 
-// Name and port stay locked, so the user can try again as they are.
+// Back to idle with name and port open again, so another address or port can be tried.
 void Tbootform::CSError()
 {
     addChat(QStringLiteral("▲サーバーとの接続に失敗しました"));
     BtnOut->setEnabled(false);
     Method->setEnabled(true);
+    unlockNameAndPort();
     CS->close();
     BtnGo->setEnabled(true);
     Mem->clear();
@@ -119,8 +94,7 @@ void Tbootform::leaveHost()
 {
     BtnOut->setEnabled(false);
     Method->setEnabled(true);
-    BoxName->setEnabled(true);
-    BoxPort->setEnabled(true);
+    unlockNameAndPort();
     CS->close();
     BtnGo->setEnabled(true);
     Mem->clear();

@@ -1,9 +1,10 @@
 #include "net/hostserver.h"
 #include "net/lobbymessages.h"
-#include "net/message.h"
+#include "net/names.h"
 #include "net/receivedmove.h"
 #include "net/socketerror.h"
 #include "ui/boot.h"
+#include "ui/errorbox.h"
 #include "ui/lobbysettings.h"
 #include "ui/main.h"
 #include <QCheckBox>
@@ -11,92 +12,59 @@
 #include <QListWidget>
 #include <QPushButton>
 
-// The host's side of the lobby: listening, the members, relaying, and starting a game.
+// The host's side of the lobby: listening, starting a game and the moves of its guests. Who
+// is a member and what goes to whom is the host lobby's business.
 namespace ui {
 
-namespace {
-
-// The host's first turn of a game opens without automatic play.
-void openFirstTurn(Tmainform& form)
+void Tbootform::connectHostLobby()
 {
-    form.setBoardEnabled(true);
-    form.setPassEnabled(true);
-    form.game.myTurn = true;
-    if (form.timeLimitSetting() < rules::NoLimit)
-        form.startTimers();
+    net::HostLobby& lobby = SS->lobby();
+    connect(&lobby, &net::HostLobby::chatLine, this, &Tbootform::addChat);
+    connect(&lobby, &net::HostLobby::membersChanged, this, &Tbootform::setMembers);
+    connect(&lobby, &net::HostLobby::lobbyMessage, this, &Tbootform::ring);
+    connect(&lobby, &net::HostLobby::enoughMembers, this, &Tbootform::Setting_enable);
+    connect(&lobby, &net::HostLobby::moveAccepted, this,
+            [this](const net::Move& m) { guarded([&] { guestMove(m); }); });
+    connect(&lobby, &net::HostLobby::moveRefused, this, [this] { refusedMove(); });
 }
 
-} // namespace
-
+// A failed start leaves name and port open again, so another port can be tried at once.
 void Tbootform::BtnStartClick()
 {
     BoxName->setEnabled(false);
     BoxPort->setEnabled(false);
-    SS->listen(net::portNumber(BoxPort->text(), "bind"));
+    try {
+        SS->listen(net::portNumber(BoxPort->text(), "bind"));
+    } catch (...) {
+        unlockNameAndPort();
+        throw;
+    }
+    BoxName->setText(net::acceptName(BoxName->text(), {}));
     addChat(QStringLiteral("◆サーバーとして接続を待機中"));
     BtnOut->setEnabled(true);
     BtnStart->setEnabled(false);
     Method->setEnabled(false);
-    Mem->addItem(BoxName->text());
+    SS->lobby().open(BoxName->text());
     setWindowTitle(QStringLiteral("対戦ゲム　ロビー 【サーバー】"));
     if (settings)
         settings->writeHosting(BoxName->text(), BoxPort->text());
 }
 
-void Tbootform::SSClientRead(net::Connection& sender, const QStringList& message)
+// The move has been checked against the board; the host's turn follows its own game.
+void Tbootform::guestMove(const net::Move& move)
 {
-    const auto kind = receive(message);
-    if (!kind)
+    if (!mainform)
         return;
-    switch (*kind) {
-    case net::MsgJoin: guestJoined(sender); break;
-    case net::MsgLeave: guestLeft(sender); break;
-    case net::MsgChat: guestChat(sender); break;
-    case net::MsgMove: guestMove(sender); break;
-    default: break;
-    }
+    rules::Game& game = mainform->game;
+    net::applyReceivedMove(game, move);
+    if (!game.gameOver && game.curPlayer == mySeat)
+        game.BeginLocalTurn();
 }
 
-// The joiner gets the member list; everyone else the notice with it.
-void Tbootform::guestJoined(net::Connection& sender)
+void Tbootform::refusedMove()
 {
-    const net::MemberChange change = net::memberJoined(members(), recvList.value(1));
-    setMembers(change.members);
-    addChat(change.notice);
-    if (change.members.size() >= net::PlayersToStart)
-        Setting_enable(true);
-    sendList = change.toOthers;
-    SS->relay([&](int, const net::Connection* guest) {
-        return std::optional(guest == &sender ? change.toSender : change.toOthers);
-    });
-}
-
-void Tbootform::guestLeft(net::Connection& sender)
-{
-    const net::MemberChange change = net::memberLeft(members(), recvList.value(1));
-    setMembers(change.members);
-    addChat(change.notice);
-    if (change.members.size() < net::PlayersToStart)
-        Setting_enable(false);
-    sendList = change.toOthers;
-    SS->sendToGuests(sendList, &sender);
-    // A guest says goodbye only as its connection closes: nothing more may be sent to it.
-    SS->closeGuest(&sender);
-}
-
-void Tbootform::guestChat(net::Connection& sender)
-{
-    addChat(recvList.value(1));
-    SS->sendToGuests(recvList, &sender);
-}
-
-// Only the guest whose seat is to move is heard; the move then goes out to all guests.
-void Tbootform::guestMove(net::Connection& sender)
-{
-    const auto move = net::parseMove(recvList);
-    if (!move || !mainform || !SS->mayMove(&sender, mainform->game.curPlayer))
-        return;
-    net::applyReceivedMove(mainform->game, *move, mySeat);
+    if (!std::exchange(desyncShown_, true))
+        addChat(net::desyncNotice());
 }
 
 void Tbootform::BtnGameClick()
@@ -110,18 +78,17 @@ void Tbootform::BtnGameClick()
     TimeLimit->setEnabled(false);
     const net::StartSettings start{TableSize->Position(), 0, score_method->ItemIndex(), TimeLimit->Position(),
                                    rotation->isChecked()};
-    sendList = net::startMessage(start);
-    openFirstTurn(*mainform);
+    mainform->game.openFirstTurn();
     mySeat = 1;
-    SS->startGame(start);
+    desyncShown_ = false;
+    SS->lobby().startGame(start, mainform->game);
 }
 
 void Tbootform::stopHosting()
 {
     BtnOut->setEnabled(false);
     Method->setEnabled(true);
-    BoxName->setEnabled(true);
-    BoxPort->setEnabled(true);
+    unlockNameAndPort();
     SS->close();
     BtnStart->setEnabled(true);
     Mem->clear();

@@ -178,6 +178,8 @@ QWidget* Tbootform::createChatArea()
 {
     Chat = named(new QPlainTextEdit, "Chat");
     Chat->setReadOnly(true);
+    // A long session or a flood of chat must not grow the log, and the time to add a line, for ever.
+    Chat->setMaximumBlockCount(2000);
     Chat->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Chat->setFocusPolicy(Qt::ClickFocus); // the Tab key passes it by
     Chat->setFont(uiFont(13));

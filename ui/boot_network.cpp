@@ -1,9 +1,9 @@
 #include "net/guestlink.h"
 #include "net/hostserver.h"
 #include "net/lobbymessages.h"
-#include "net/message.h"
 #include "ui/boot.h"
 #include "ui/errorbox.h"
+#include <QLineEdit>
 #include <QListWidget>
 
 // The lobby's connections: which side handles what, and closing them when the lobby goes.
@@ -13,9 +13,9 @@ void Tbootform::connectNetwork()
 {
     SS = std::make_unique<net::HostServer>();
     CS = std::make_unique<net::GuestLink>();
-    connect(SS.get(), &net::HostServer::messageArrived, this,
-            [this](net::Connection* from, const QStringList& m) { guarded([&] { SSClientRead(*from, m); }); });
-    // The box waits until the handler that met the failure has finished its relay.
+    guest = std::make_unique<net::GuestSession>(*CS, *this);
+    connectHostLobby();
+    // The box waits until the handler that met the failure has finished.
     connect(SS.get(), &net::HostServer::failed, this, [](const QString& m) { showError(m); }, Qt::QueuedConnection);
     connect(CS.get(), &net::GuestLink::connected, this, [this] { guarded([this] { CSConnect(); }); });
     connect(CS.get(), &net::GuestLink::messageArrived, this,
@@ -27,11 +27,10 @@ void Tbootform::connectNetwork()
 
 void Tbootform::sendChat(const QString& line)
 {
-    sendList = net::chatMessage(line);
     if (isHost())
-        SS->sendToGuests(sendList);
+        SS->lobby().sendToGuests(net::chatMessage(line));
     else
-        CS->send(sendList);
+        guest->sendChat(line);
 }
 
 void Tbootform::BtnOutClick()
@@ -42,19 +41,21 @@ void Tbootform::BtnOutClick()
         leaveHost();
 }
 
-std::optional<int> Tbootform::receive(const QStringList& message)
+void Tbootform::ring()
 {
-    recvList = message;
-    const auto kind = net::lineNumber(recvList, 0);
-    if (kind && *kind < net::MsgStart)
-        SE_Play(joinSound);
-    return kind;
+    SE_Play(joinSound);
 }
 
 void Tbootform::setMembers(const QStringList& names)
 {
     Mem->clear();
     Mem->addItems(names);
+}
+
+void Tbootform::unlockNameAndPort()
+{
+    BoxName->setEnabled(true);
+    BoxPort->setEnabled(true);
 }
 
 // The guest's connection goes first, saying goodbye; then nothing is left listening.
@@ -67,6 +68,7 @@ void Tbootform::FormClose()
 void Tbootform::FormDestroy()
 {
     FormClose();
+    guest.reset();
     SS.reset();
     CS.reset();
 }

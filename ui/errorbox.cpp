@@ -2,14 +2,57 @@
 #include "rules/failure.h"
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace ui {
 namespace {
 
+// One box at a time, shown without a nested event loop: a handler never runs inside another
+// handler's box, and failures that come while it is open join it instead of piling up boxes.
+class ErrorBox {
+public:
+    void add(const QString& message)
+    {
+        if (!box_) {
+            listed_.clear();
+            unlisted_ = 0;
+            open();
+        }
+        if (listed_.size() < MaxListed && !listed_.contains(message))
+            listed_ << message;
+        else
+            ++unlisted_;
+        box_->setText(text());
+    }
+
+private:
+    static constexpr int MaxListed = 10;
+
+    void open()
+    {
+        box_ = new QMessageBox(QMessageBox::Critical, QStringLiteral("対戦ゲム"), QString(), QMessageBox::Ok);
+        box_->setAttribute(Qt::WA_DeleteOnClose);
+        box_->setWindowModality(Qt::ApplicationModal);
+        box_->show();
+    }
+
+    QString text() const
+    {
+        QString shown = listed_.join(u'\n');
+        if (unlisted_ > 0)
+            shown += u'\n' + QCoreApplication::translate("ui::ErrorBox", "…ほか %n 件", nullptr, unlisted_);
+        return shown;
+    }
+
+    QPointer<QMessageBox> box_;
+    QStringList listed_;
+    int unlisted_ = 0; // repeats, and texts beyond the list
+};
+
 void showBox(const QString& message)
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("対戦ゲム"), message, QMessageBox::Ok);
-    box.exec();
+    static ErrorBox box;
+    box.add(message);
 }
 
 ErrorSink& sink()

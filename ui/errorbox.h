@@ -8,7 +8,7 @@ class QWidget;
 // critical box captioned "対戦ゲム" shows the message, and the program goes on.
 namespace ui {
 
-// Where failures go; the default shows a modal box. Tests install a collector instead.
+// Where failures go; the default shows them in the one error box. Tests install a collector.
 using ErrorSink = std::function<void(const QString& message)>;
 void setErrorSink(ErrorSink sink);
 void resetErrorSink();

@@ -92,7 +92,6 @@ public:
     bool isHost() const override;
     bool rotationOn() const override;
     bool autoPlay() const override;
-    int timeLimitSetting() const override;
     void setBoardEnabled(bool on) override;
     void setPassEnabled(bool on) override;
     void setTimeoutInterval(int ms) override;

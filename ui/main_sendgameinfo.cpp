@@ -1,4 +1,4 @@
-#include "net/guestlink.h"
+#include "net/guestsession.h"
 #include "net/hostserver.h"
 #include "net/lobbymessages.h"
 #include "ui/boot.h"
@@ -10,14 +10,10 @@ namespace ui {
 // The host sends every move it applies, its own and the guests'; a guest only its own.
 void Tmainform::sendgameinfo(int col, int row)
 {
-    const QStringList message = net::moveMessage(game.curPlayer, col, row);
-    if (isHost()) {
-        boot_.SS->sendToGuests(message);
-    } else if (game.myTurn) {
-        boot_.CS->send(message);
-        // The host passes the move back to every guest, the mover included, who has applied it.
-        game.skipEcho = true;
-    }
+    if (isHost())
+        boot_.SS->lobby().sendToGuests(net::moveMessage(game.curPlayer, col, row));
+    else
+        boot_.guest->sendgameinfo(game, col, row);
     game.myTurn = false;
     setBoardEnabled(false);
     setPassEnabled(false);

@@ -12,7 +12,6 @@ int Tmainform::mySeat() const { return boot_.mySeat; }
 bool Tmainform::isHost() const { return boot_.isHost(); }
 bool Tmainform::rotationOn() const { return boot_.rotation->isChecked(); }
 bool Tmainform::autoPlay() const { return AutoPass->isChecked(); }
-int Tmainform::timeLimitSetting() const { return boot_.TimeLimit->Position(); }
 
 void Tmainform::setBoardEnabled(bool on) { Table->setEnabled(on); }
 void Tmainform::setPassEnabled(bool on) { BtnPass->setEnabled(on); }

@@ -10,13 +10,16 @@ using Messages = QList<QStringList>;
 
 namespace {
 
-// Feeds the reads one after another, taking every whole message after each.
+// Feeds the reads one after another, taking every whole message after each; a guest that
+// receives them joined as B.
 Messages receive(Sender from, const QList<QByteArray>& reads)
 {
     MessageBuffer buffer(from);
+    buffer.setOwnName(QStringLiteral("B"));
     Messages out;
     for (const QByteArray& read : reads) {
         buffer.append(read);
+        buffer.drained();
         while (auto message = buffer.next())
             out << *message;
     }
@@ -81,22 +84,51 @@ struct Junk {
 
 class Discarded : public testing::TestWithParam<Junk> {};
 
-TEST_P(Discarded, NothingComesOutAndTheNextReadIsFramedAfresh)
+// Junk goes, and a plain message right behind it in the same burst still comes out.
+TEST_P(Discarded, OnlyTheJunkGoes)
 {
     const Junk& junk = GetParam();
     EXPECT_EQ(receive(junk.from, {junk.bytes}), Messages());
-    EXPECT_EQ(receive(junk.from, {junk.bytes, encodeMessage(Move)}), Messages({Move}));
+    EXPECT_EQ(receive(junk.from, {junk.bytes + "\r\n" + encodeMessage(Move)}), Messages({Move}));
+}
+
+// After a quiet gap a fragment is forgotten: the next bytes are framed afresh.
+TEST_P(Discarded, AQuietGapStartsAfresh)
+{
+    qint64 now = 0;
+    MessageBuffer buffer(GetParam().from, [&] { return now; });
+    buffer.append(GetParam().bytes);
+    buffer.drained();
+    EXPECT_EQ(buffer.next(), std::nullopt);
+    now += net::QuietGapMs;
+    buffer.append(encodeMessage(Move));
+    EXPECT_EQ(buffer.next(), Move);
+}
+
+// Within one burst a move cut short would take the next message's lines: only the quiet gap
+// that follows a faulty peer's short message tells them apart.
+TEST(MessageBuffer, ShortMoveIsNotCompletedByAMoveAfterAQuietGap)
+{
+    qint64 now = 0;
+    MessageBuffer buffer(Sender::Guest, [&] { return now; });
+    buffer.append("4\r\n3\r\n");
+    buffer.drained();
+    EXPECT_EQ(buffer.next(), std::nullopt);
+    now += net::QuietGapMs;
+    buffer.append(encodeMessage({"4", "3", "4", "3"}) + encodeMessage({"0", "0"}));
+    EXPECT_EQ(buffer.next(), QStringList({"4", "3", "4", "3"}));
+    EXPECT_EQ(buffer.next(), QStringList({"0", "0"}));
+    EXPECT_EQ(buffer.next(), std::nullopt);
 }
 
 INSTANTIATE_TEST_SUITE_P(MessageBuffer, Discarded, testing::Values(
-    Junk{"Text", Sender::Guest, "hello\r\nworld\r\n"},
-    Junk{"EmptyLine", Sender::Host, "\r\n4\r\n2\r\n5\r\n7\r\n"},
-    Junk{"KindFive", Sender::Host, "5\r\n1\r\n"},
-    Junk{"NegativeKind", Sender::Host, "-1\r\n1\r\n"},
-    Junk{"StartFromAGuest", Sender::Guest, "3\r\n8\r\n2\r\n0\r\n61\r\n1\r\n"},
+    Junk{"Text", Sender::Guest, "hello\r\nworld"},
+    Junk{"KindFive", Sender::Host, "5\r\n1"},
+    Junk{"NegativeKind", Sender::Host, "-1\r\n1"},
+    Junk{"StartFromAGuest", Sender::Guest, "3\r\n8\r\n2\r\n0\r\n61\r\n1"},
     Junk{"OverlongWithoutBreak", Sender::Guest, QByteArray(1500, 'x')},
-    Junk{"OverlongLine", Sender::Guest, "4\r\n" + QByteArray(2000, '9')},
-    Junk{"ShortMoveInAFullCut", Sender::Guest, "4\r\n2\r\n" + QByteArray(994, 'x') + "\r\n"}),
+    Junk{"OverlongLine", Sender::Host, "4\r\n" + QByteArray(20000, '9')},
+    Junk{"ShortMoveInAFullCut", Sender::Guest, "4\r\n2\r\n" + QByteArray(994, 'x')}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MessageBuffer, GuestChatWithExtraLinesComesOutAsTwoLinesAndNeverAsAStart)
@@ -128,11 +160,14 @@ TEST(MessageBuffer, MemberListEndsWhereAnotherHostMessagePlainlyBegins)
 TEST(MessageBuffer, MemberListWaitsForALineStillArriving)
 {
     MessageBuffer buffer(Sender::Host);
-    buffer.append("0\r\n");
-    EXPECT_EQ(buffer.next(), std::nullopt);
-    buffer.append("A\r\nB");
-    EXPECT_EQ(buffer.next(), std::nullopt);
+    for (const QByteArray& piece : {"0\r\n", "A\r\nB"}) {
+        buffer.append(piece);
+        buffer.drained();
+        EXPECT_EQ(buffer.next(), std::nullopt);
+    }
     buffer.append("ob\r\n");
+    EXPECT_EQ(buffer.next(), std::nullopt); // more of the list may be on its way
+    buffer.drained();
     EXPECT_EQ(buffer.next(), QStringList({"0", "A", "Bob"}));
 }
 
@@ -144,7 +179,7 @@ TEST(MessageBuffer, FromAGuestJoinAndLeaveHaveTwoLines)
 
 TEST(MessageBuffer, ThousandAndOneByteMessageThenAnotherBothComeOut)
 {
-    const QStringList longChat{"2", QString(996, u'x')};
+    const QStringList longChat{"2", QStringLiteral("B：") + QString(992, u'x')};
     const QByteArray cut = encodeMessage(longChat);
     ASSERT_EQ(cut.size(), 1000);
     EXPECT_EQ(receive(Sender::Guest, {cut + encodeMessage(Move)}), Messages({longChat, Move}));
@@ -153,9 +188,9 @@ TEST(MessageBuffer, ThousandAndOneByteMessageThenAnotherBothComeOut)
 
 TEST(MessageBuffer, MessageCutInsideALineEndsAtTheLimit)
 {
-    const QByteArray cut = encodeMessage({"2", QString(1500, u'y')});
+    const QByteArray cut = encodeMessage({"2", QStringLiteral("B：") + QString(1500, u'y')});
     const Messages out = receive(Sender::Host, {cut + encodeMessage(Move)});
-    EXPECT_EQ(out, Messages({{"2", QString(997, u'y')}, Move}));
+    EXPECT_EQ(out, Messages({{"2", QStringLiteral("B：") + QString(994, u'y')}, Move}));
 }
 
 TEST(MessageBuffer, MemberListCutAtTheLimitStopsThere)

@@ -1,4 +1,5 @@
 #include "net/lobbymessages.h"
+#include "net/plainmessage.h"
 #include "net/socketerror.h"
 #include "rules/failure.h"
 
@@ -6,40 +7,29 @@
 
 using namespace net;
 
-TEST(MemberChange, JoinAppendsRepliesToTheJoinerAndNotifiesTheOthers)
-{
-    const MemberChange change = memberJoined({"A", "B", "C"}, "D");
-    EXPECT_EQ(change.members, QStringList({"A", "B", "C", "D"}));
-    EXPECT_EQ(change.notice, QStringLiteral("◆D氏の来訪"));
-    EXPECT_EQ(change.toSender, QStringList({"0", "A", "B", "C", "D"}));
-    EXPECT_EQ(change.toOthers, QStringList({"1", QStringLiteral("◆D氏の来訪"), "A", "B", "C", "D"}));
-}
-
-struct LeaveCase {
+struct NoticeCase {
     const char* name;
     QStringList before;
-    QString leaving;
-    QStringList after;
+    QString notice;
+    QList<QStringList> after;
 };
 
-class Leave : public testing::TestWithParam<LeaveCase> {};
+class ListAfterNotice : public testing::TestWithParam<NoticeCase> {};
 
-TEST_P(Leave, RemovesTheFirstEqualNameIgnoringCaseAndAlwaysNotifies)
+// What a guest expects after a notice: a join appends, a leave takes one entry of the name.
+TEST_P(ListAfterNotice, ChangesTheListBeforeByOneName)
 {
-    const LeaveCase& c = GetParam();
-    const MemberChange change = memberLeft(c.before, c.leaving);
-    EXPECT_EQ(change.members, c.after);
-    EXPECT_EQ(change.notice, QStringLiteral("◆") + c.leaving + QStringLiteral("氏の退室"));
-    EXPECT_EQ(change.toOthers, QStringList({"1", change.notice}) + c.after);
-    EXPECT_TRUE(change.toSender.isEmpty());
+    const NoticeCase& c = GetParam();
+    EXPECT_EQ(listsAfterNotice(c.before, c.notice), c.after);
 }
 
-INSTANTIATE_TEST_SUITE_P(MemberChange, Leave, testing::Values(
-    LeaveCase{"Middle", {"A", "B", "C", "D"}, "C", {"A", "B", "D"}},
-    LeaveCase{"OtherCase", {"A", "bob", "C"}, "BOB", {"A", "C"}},
-    LeaveCase{"FirstOfTwins", {"A", "B", "x", "B"}, "B", {"A", "x", "B"}},
-    LeaveCase{"Unknown", {"A", "B"}, "Z", {"A", "B"}},
-    LeaveCase{"Japanese", {"A", QStringLiteral("緑")}, QStringLiteral("緑"), {"A"}}),
+INSTANTIATE_TEST_SUITE_P(Notices, ListAfterNotice, testing::Values(
+    NoticeCase{"Join", {"A", "B"}, QStringLiteral("◆C氏の来訪"), {{"A", "B", "C"}}},
+    NoticeCase{"LeaveMiddle", {"A", "B", "C", "D"}, QStringLiteral("◆C氏の退室"), {{"A", "B", "D"}}},
+    NoticeCase{"LeaveOtherCase", {"A", "bob", "C"}, QStringLiteral("◆BOB氏の退室"), {{"A", "C"}}},
+    NoticeCase{"LeaveOfTwins", {"A", "B", "x", "B"}, QStringLiteral("◆B氏の退室"), {{"A", "x", "B"}, {"A", "B", "x"}}},
+    NoticeCase{"LeaveUnknown", {"A", "B"}, QStringLiteral("◆Z氏の退室"), {{"A", "B"}}},
+    NoticeCase{"NotANotice", {"A"}, QStringLiteral("◆Z"), {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StartMessage, RotationIsOnOnlyForExactlyOne)

@@ -6,6 +6,7 @@
 #include <QTcpSocket>
 #include <QTest>
 #include <memory>
+#include <sys/socket.h>
 
 // The other end of a connection speaking bytes only: it says messages and keeps what arrives,
 // both as raw bytes and framed into messages as a program would.
@@ -24,7 +25,13 @@ public:
         return socket->waitForConnected(5000);
     }
 
-    void say(const QStringList& lines) { sayBytes(net::encodeMessage(lines)); }
+    // A join names this peer, so that the host's reply to it can be framed.
+    void say(const QStringList& lines)
+    {
+        if (lines.value(0) == u"0")
+            inbox.setOwnName(lines.value(1));
+        sayBytes(net::encodeMessage(lines));
+    }
     void sayBytes(const QByteArray& bytes)
     {
         socket->write(bytes);
@@ -36,6 +43,7 @@ public:
         const QByteArray arrived = socket->readAll();
         bytes += arrived;
         inbox.append(arrived);
+        inbox.drained();
         while (auto m = inbox.next())
             heard << *m;
     }
@@ -52,8 +60,13 @@ public:
         collect();
     }
 
-    // Closes with a reset: the unread bytes left in the socket make the system send one.
-    void reset() { socket->abort(); }
+    // Closes with a reset rather than in order.
+    void reset()
+    {
+        const linger now{1, 0};
+        ::setsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &now, sizeof now);
+        socket->abort();
+    }
 
     std::unique_ptr<QTcpSocket> socket;
     net::MessageBuffer inbox;

@@ -76,7 +76,6 @@ public:
     bool isHost() const override { return host; }
     bool rotationOn() const override { return rotation; }
     bool autoPlay() const override { return automatic; }
-    int timeLimitSetting() const override { return limitSetting; }
 
     void setBoardEnabled(bool on) override { log_.push_back(std::string("board ") + ((boardOn = on) ? "on" : "off")); }
     void setPassEnabled(bool on) override { log_.push_back(std::string("pass ") + ((passOn = on) ? "on" : "off")); }
@@ -95,7 +94,6 @@ public:
     bool host = true;
     bool rotation = false;
     bool automatic = false;
-    int limitSetting = rules::NoLimit;
     bool boardOn = false;
     bool passOn = false;
     rules::Game* game = nullptr;

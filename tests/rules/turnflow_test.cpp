@@ -127,7 +127,6 @@ TEST(Placement, PassNeverRotatesAndClearsTheTouch)
 TEST(Placement, RefusedCellOnlyBuzzesAndTheTurnGoesOn)
 {
     Engine e;
-    e.station.limitSetting = 30;
     e.reset(8, false, 30);
     e.game.BeginLocalTurn();
     e.log.clear();
@@ -144,7 +143,6 @@ TEST(LocalTurn, OpensTheControlsAndStartsTheTimersOnlyWithALimit)
 {
     for (int limit : {5, 60, 61}) {
         Engine e;
-        e.station.limitSetting = limit;
         e.reset(8, false, limit);
         e.game.BeginLocalTurn();
         const Log expected = limit < 61 ? Log{"board on", "pass on", "timers start"} : Log{"board on", "pass on"};
@@ -157,7 +155,6 @@ class Timed : public testing::Test {
 protected:
     void SetUp() override
     {
-        e.station.limitSetting = 30;
         e.reset(8, false, 30);
         e.game.BeginLocalTurn();
         e.log.clear();

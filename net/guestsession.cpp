@@ -1,0 +1,92 @@
+#include "net/guestsession.h"
+
+#include "net/guestlink.h"
+#include "net/message.h"
+#include "net/names.h"
+#include "net/receivedmove.h"
+#include "rules/game.h"
+
+namespace net {
+
+QString desyncNotice()
+{
+    return QStringLiteral("▲受信した手を盤に置けません。盤面が他の端末と食い違っています");
+}
+
+// Joining under the name the host will accept lets the reply be told apart by its last line.
+QString GuestSession::CSConnect(const QString& name)
+{
+    name_ = acceptName(name, {});
+    mySeat_ = 0;
+    game_ = nullptr;
+    link_.setOwnName(name_);
+    link_.send(joinMessage(name_));
+    return name_;
+}
+
+void GuestSession::CSRead(const QStringList& message)
+{
+    const auto kind = lineNumber(message, 0);
+    if (!kind)
+        return;
+    if (*kind < MsgStart)
+        station_.ring();
+    switch (*kind) {
+    case MsgJoin: station_.setMembers(message.mid(1)); break;
+    case MsgLeave:
+        station_.addChat(message.value(1));
+        station_.setMembers(message.mid(2));
+        break;
+    case MsgChat: station_.addChat(message.value(1)); break;
+    case MsgStart: start(message); break;
+    case MsgMove: move(message); break;
+    default: break;
+    }
+}
+
+void GuestSession::start(const QStringList& message)
+{
+    const auto settings = parseStart(message);
+    if (!settings)
+        return;
+    mySeat_ = settings->seat;
+    game_ = nullptr; // until the new game stands, no move belongs to any
+    game_ = station_.startGame(*settings);
+    desyncShown_ = false;
+}
+
+// A guest that joined during a game has no board for it and waits for the next start.
+void GuestSession::move(const QStringList& message)
+{
+    const auto m = parseMove(message);
+    if (!m || !game_ || game_->gameOver)
+        return;
+    if (game_->skipEcho) {
+        game_->skipEcho = false;
+        return;
+    }
+    if (!applyReceivedMove(*game_, *m) && !std::exchange(desyncShown_, true))
+        station_.addChat(desyncNotice());
+    if (m->turnSeat == mySeat_)
+        game_->BeginLocalTurn();
+}
+
+void GuestSession::CSDisconnect()
+{
+    link_.send(leaveMessage(name_));
+}
+
+void GuestSession::sendChat(const QString& line)
+{
+    link_.send(chatMessage(line));
+}
+
+void GuestSession::sendgameinfo(rules::Game& game, int col, int row)
+{
+    if (game.myTurn) {
+        link_.send(moveMessage(game.curPlayer, col, row));
+        game.skipEcho = true;
+    }
+}
+
+} // namespace net

@@ -1,0 +1,175 @@
+#include "net/hostlobby.h"
+
+#include "net/message.h"
+#include "net/names.h"
+#include "rules/game.h"
+
+#include <algorithm>
+
+namespace net {
+
+HostLobby::HostLobby(Transport& transport, QObject* parent) : QObject(parent), transport_(transport) {}
+
+void HostLobby::open(const QString& hostName)
+{
+    shut();
+    hostName_ = hostName;
+    emit membersChanged(members());
+}
+
+void HostLobby::shut()
+{
+    guests_.clear();
+    game_ = nullptr;
+}
+
+void HostLobby::accepted(GuestId guest)
+{
+    Guest g;
+    g.id = guest;
+    guests_.append(g);
+}
+
+void HostLobby::closed(GuestId guest)
+{
+    const Guest* g = find(guest);
+    if (!g)
+        return;
+    if (g->joined)
+        leave(guest);
+    else
+        guests_.removeIf([&](const Guest& x) { return x.id == guest; });
+}
+
+HostLobby::Guest* HostLobby::find(GuestId id)
+{
+    const auto it = std::find_if(guests_.begin(), guests_.end(), [&](const Guest& g) { return g.id == id; });
+    return it == guests_.end() ? nullptr : &*it;
+}
+
+QStringList HostLobby::members() const
+{
+    QStringList names{hostName_};
+    for (const Guest& g : guests_)
+        if (g.joined)
+            names << g.name;
+    return names;
+}
+
+void HostLobby::SSClientRead(GuestId sender, const QStringList& message)
+{
+    Guest* g = find(sender);
+    const auto kind = lineNumber(message, 0);
+    if (!g || !kind)
+        return;
+    if (*kind == MsgJoin && !g->joined)
+        join(*g, message.value(1));
+    else if (*kind == MsgLeave)
+        leave(sender);
+    else if (!g->joined)
+        return; // only members chat and move
+    else if (*kind == MsgChat)
+        chat(sender, message);
+    else if (*kind == MsgMove)
+        move(*g, message);
+}
+
+// A member's name is set once, by its first join; it takes its place after the members.
+void HostLobby::join(Guest& guest, const QString& name)
+{
+    Guest joiner = guest;
+    joiner.joined = true;
+    joiner.name = acceptName(name, members());
+    guests_.removeIf([&](const Guest& x) { return x.id == joiner.id; });
+    const auto firstWaiting = std::find_if(guests_.begin(), guests_.end(), [](const Guest& g) { return !g.joined; });
+    guests_.insert(firstWaiting, joiner);
+
+    const QString notice = joinNotice(joiner.name);
+    const QStringList names = members();
+    emit lobbyMessage();
+    emit membersChanged(names);
+    emit chatLine(notice);
+    if (names.size() >= PlayersToStart)
+        emit enoughMembers(true);
+    for (const GuestId id : joinedIds())
+        transport_.send(id, id == joiner.id ? replyMessage(names) : noticeMessage(notice, names));
+}
+
+// A goodbye takes the sender's own entry, whatever name it carries; one without an entry has
+// nothing to take.
+void HostLobby::leave(GuestId id)
+{
+    const Guest* g = find(id);
+    if (!g)
+        return;
+    const bool wasMember = g->joined;
+    const QString name = g->name;
+    guests_.removeIf([&](const Guest& x) { return x.id == id; });
+    if (wasMember) {
+        const QString notice = leaveNotice(name);
+        const QStringList names = members();
+        emit lobbyMessage();
+        emit membersChanged(names);
+        emit chatLine(notice);
+        if (names.size() < PlayersToStart)
+            emit enoughMembers(false);
+        sendToGuests(noticeMessage(notice, names));
+    }
+    transport_.hangUp(id);
+}
+
+void HostLobby::chat(GuestId sender, const QStringList& message)
+{
+    emit lobbyMessage();
+    emit chatLine(message[1]);
+    for (const GuestId id : joinedIds())
+        if (id != sender)
+            transport_.send(id, message);
+}
+
+void HostLobby::move(const Guest& sender, const QStringList& message)
+{
+    const auto m = parseMove(message);
+    if (!m || !game_ || game_->gameOver)
+        return;
+    if (mayMove(sender, *m))
+        emit moveAccepted(*m);
+    else
+        emit moveRefused(*m);
+}
+
+bool HostLobby::mayMove(const Guest& sender, const Move& m) const
+{
+    return sender.seat == game_->curPlayer && (m.isPass() || game_->Search_Face(m.col, m.row));
+}
+
+void HostLobby::startGame(StartSettings settings, const rules::Game& game)
+{
+    game_ = &game;
+    int seat = 2;
+    for (Guest& g : guests_) {
+        if (!g.joined)
+            continue;
+        g.seat = std::min(seat++, rules::Seats + 1);
+        settings.seat = g.seat;
+        transport_.send(g.id, startMessage(settings));
+    }
+}
+
+void HostLobby::sendToGuests(const QStringList& message)
+{
+    for (const GuestId id : joinedIds())
+        transport_.send(id, message);
+}
+
+// Taken before sending: a send that fails may drop a guest from the list.
+QList<HostLobby::GuestId> HostLobby::joinedIds() const
+{
+    QList<GuestId> ids;
+    for (const Guest& g : guests_)
+        if (g.joined)
+            ids << g.id;
+    return ids;
+}
+
+} // namespace net

@@ -1,0 +1,86 @@
+#pragma once
+#include "net/lobbymessages.h"
+
+#include <QList>
+#include <QObject>
+#include <QStringList>
+
+namespace rules {
+class Game;
+}
+
+namespace net {
+
+// The host's side of the lobby without sockets or windows: which connections have joined and
+// under which name, what goes to whom, the seats of a game and whose move counts. Every
+// connection is known by an id; only those that have joined are guests. A peer can act only
+// for itself: it names itself once, can only remove itself and can only move for its seat.
+class HostLobby : public QObject {
+    Q_OBJECT
+public:
+    using GuestId = int;
+
+    // How messages reach the connections.
+    class Transport {
+    public:
+        virtual ~Transport() = default;
+        virtual void send(GuestId to, const QStringList& message) = 0;
+        // The guest has said goodbye: nothing more may be sent to it.
+        virtual void hangUp(GuestId guest) = 0;
+    };
+
+    explicit HostLobby(Transport& transport, QObject* parent = nullptr);
+
+    // Hosting starts with the host as the only member, under the name given (as accepted).
+    void open(const QString& hostName);
+    // Everyone is forgotten; nothing is sent.
+    void shut();
+
+    void accepted(GuestId guest);
+    // The connection is gone, with or without a goodbye; a member leaves as if it had said one.
+    void closed(GuestId guest);
+    void SSClientRead(GuestId sender, const QStringList& message);
+
+    // Sends each guest its seat: the first three members after the host play seats 2 to 4 in
+    // the order they joined, later ones watch. Moves are then checked against `game`.
+    void startGame(StartSettings settings, const rules::Game& game);
+    // A chat line or a move of the host's own goes to every guest.
+    void sendToGuests(const QStringList& message);
+
+    QStringList members() const;
+    QString hostName() const { return hostName_; }
+
+signals:
+    void chatLine(const QString& line);
+    void membersChanged(const QStringList& names);
+    // A join, leave or chat was handled: the lobby rings.
+    void lobbyMessage();
+    // Four members make a game; fewer take the settings away again.
+    void enoughMembers(bool enough);
+    // A guest's move that its seat may make on the board as it stands; apply it.
+    void moveAccepted(const net::Move& move);
+    // A guest's move that the board refused.
+    void moveRefused(const net::Move& move);
+
+private:
+    struct Guest {
+        GuestId id = 0;
+        bool joined = false;
+        QString name;
+        int seat = 0;
+    };
+    Guest* find(GuestId id);
+    void join(Guest& guest, const QString& name);
+    void leave(GuestId id);
+    void chat(GuestId sender, const QStringList& message);
+    void move(const Guest& sender, const QStringList& message);
+    bool mayMove(const Guest& sender, const Move& move) const;
+    QList<GuestId> joinedIds() const;
+
+    Transport& transport_;
+    QString hostName_;
+    QList<Guest> guests_; // in the order they joined; those not yet joined after them
+    const rules::Game* game_ = nullptr;
+};
+
+} // namespace net

@@ -1,0 +1,17 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+namespace net {
+
+// The longest name the host accepts, in Shift_JIS bytes: four of them and a notice always fit
+// in one message.
+constexpr int MaxNameBytes = 24;
+
+// A member's name as the host accepts it: control characters removed, cut to MaxNameBytes
+// (never inside a two-byte character). A name that could be read as another line of the
+// protocol (empty, a number, or starting with "◆") becomes "ゲスト" and a number that no
+// name in `taken` has.
+QString acceptName(const QString& name, const QStringList& taken);
+
+} // namespace net

@@ -1,0 +1,108 @@
+#include "net/plainmessage.h"
+
+#include "net/message.h"
+#include "rules/cell.h"
+
+namespace net {
+
+namespace {
+
+const QString Marker = QStringLiteral("◆");
+const QString Came = QStringLiteral("氏の来訪");
+const QString Went = QStringLiteral("氏の退室");
+
+bool inRange(const QStringList& lines, int i, int low, int high)
+{
+    const auto n = lineNumber(lines, i);
+    return n && *n >= low && *n <= high;
+}
+
+bool plainMove(const QStringList& m)
+{
+    constexpr int LastCell = rules::MaxBoardSize - 1;
+    return inRange(m, 1, 1, rules::Seats) && inRange(m, 2, -1, LastCell) && inRange(m, 3, -1, LastCell);
+}
+
+// Seats beyond the fourth watch the game.
+bool plainStart(const QStringList& m)
+{
+    return inRange(m, 1, rules::MinBoardSize, rules::MaxBoardSize) && inRange(m, 2, 2, rules::Seats + 1)
+        && inRange(m, 3, 0, 1) && inRange(m, 4, rules::MinTimeLimit, rules::NoLimit)
+        && (m[5] == u"0" || m[5] == u"1");
+}
+
+QString noticeName(const QString& notice, const QString& ending)
+{
+    return notice.sliced(Marker.size(), notice.size() - Marker.size() - ending.size());
+}
+
+} // namespace
+
+int plainLineCount(int kind)
+{
+    switch (kind) {
+    case MsgJoin:
+    case MsgLeave:
+    case MsgChat: return 2;
+    case MsgStart: return 6;
+    case MsgMove: return 4;
+    default: return 0;
+    }
+}
+
+bool plainlyFromGuest(const QStringList& lines)
+{
+    const auto kind = lineNumber(lines, 0);
+    if (!kind)
+        return false;
+    switch (*kind) {
+    case MsgJoin:
+    case MsgLeave: return lines.size() >= 2;
+    case MsgChat: return lines.size() >= 2 && isChatLine(lines[1]);
+    case MsgMove: return lines.size() >= 4 && plainMove(lines);
+    default: return false;
+    }
+}
+
+bool plainlyFromHost(const QStringList& lines)
+{
+    const auto kind = lineNumber(lines, 0);
+    if (!kind)
+        return false;
+    switch (*kind) {
+    case MsgChat: return lines.size() >= 2 && isChatLine(lines[1]);
+    case MsgStart: return lines.size() >= 6 && plainStart(lines);
+    case MsgMove: return lines.size() >= 4 && plainMove(lines);
+    default: return false;
+    }
+}
+
+bool isNotice(const QString& line)
+{
+    return line.size() > Marker.size() + Came.size() && line.startsWith(Marker)
+        && (line.endsWith(Came) || line.endsWith(Went));
+}
+
+bool isChatLine(const QString& line)
+{
+    return line.contains(QStringLiteral("："));
+}
+
+QList<QStringList> listsAfterNotice(const QStringList& members, const QString& notice)
+{
+    if (!isNotice(notice))
+        return {};
+    if (notice.endsWith(Came))
+        return {members + QStringList{noticeName(notice, Came)}};
+    const QString name = noticeName(notice, Went);
+    QList<QStringList> lists;
+    for (qsizetype i = 0; i < members.size(); ++i)
+        if (members[i].compare(name, Qt::CaseInsensitive) == 0) {
+            QStringList after = members;
+            after.removeAt(i);
+            lists << after;
+        }
+    return lists.isEmpty() ? QList<QStringList>{members} : lists;
+}
+
+} // namespace net
