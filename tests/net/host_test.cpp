@@ -1,8 +1,11 @@
+#include "net/guestsession.h"
 #include "net/lobbymessages.h"
 #include "net/socketerror.h"
 #include "tests/net/rawpeer.h"
 #include "tests/net/station.h"
 
+#include <QApplication>
+#include <QMessageBox>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -354,6 +357,136 @@ TEST_F(HostTest, StoppingDuringAGameClosesEveryGuestAndKeepsTheGameWindow)
     EXPECT_FALSE(host.boot->BtnOut->isEnabled() || host.boot->BtnGame->isEnabled());
 }
 
+TEST_F(HostTest, ConnectionThatNeverJoinedHearsNothingAndGetsNoSeat)
+{
+    RawPeer idle(Sender::Host);
+    ASSERT_TRUE(idle.connectTo(port));
+    fourMembers();
+    host.boot->EditMessage->setPlainText(QStringLiteral("やあ"));
+    host.boot->BtnSendClick();
+    host.boot->BtnGameClick();
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(guests[i]->waitFor(guests[i]->heard.size() + 2));
+        EXPECT_EQ(net::parseStart(guests[i]->heard.last())->seat, i + 2);
+    }
+    idle.settle();
+    EXPECT_TRUE(idle.bytes.isEmpty());
+}
+
+TEST_F(HostTest, AMemberBeyondTheFourthWatches)
+{
+    fourMembers();
+    RawPeer& e = join("E");
+    host.boot->BtnGameClick();
+    ASSERT_TRUE(e.waitFor(2));
+    EXPECT_EQ(net::parseStart(e.heard.last())->seat, 5);
+}
+
+class HostGame : public HostTest {
+protected:
+    void SetUp() override
+    {
+        HostTest::SetUp();
+        fourMembers();
+        host.boot->BtnGameClick();
+        host.game().BtnPassClick(); // seat 2 is to move
+        clearInboxes();
+    }
+    // What the guest of `seat` sends, and whether the others heard anything of it.
+    bool relayed(int seat, const QStringList& move)
+    {
+        guests[seat - 2]->say(move);
+        guests[0]->settle();
+        guests[0]->settle();
+        return !guests[0]->heard.isEmpty();
+    }
+};
+
+TEST_F(HostGame, IllegalMoveNamingTheHostOpensNothingAndSaysTheBoardsDisagree)
+{
+    EXPECT_FALSE(relayed(2, net::moveMessage(1, 0, 0)));
+    EXPECT_FALSE(relayed(3, net::moveMessage(1, -1, -1))); // not seat 3's turn
+    EXPECT_FALSE(host.boardOpen());
+    EXPECT_FALSE(host.game().myTurn);
+    EXPECT_EQ(host.game().curPlayer, 2);
+    EXPECT_EQ(host.chat().filter(net::desyncNotice()).size(), 1);
+    // The seat to move can still pass, and its pass counts.
+    EXPECT_TRUE(relayed(2, net::moveMessage(3, -1, -1)));
+    EXPECT_EQ(guests[0]->heard.last(), QStringList({"4", "3", "-1", "-1"}));
+}
+
+TEST_F(HostGame, LegalMoveNamingTheWrongNextSeatGoesOutWithTheHostsNextSeat)
+{
+    const auto [col, row] = host.game().legalCells().front();
+    EXPECT_TRUE(relayed(2, net::moveMessage(1, col, row)));
+    ASSERT_TRUE(guests[1]->waitFor(1));
+    EXPECT_EQ(guests[1]->heard.last(), net::moveMessage(3, col, row));
+    EXPECT_FALSE(host.boardOpen());
+}
+
+// A game without a limit keeps none, even if the slider moves while it runs.
+TEST_F(HostTest, TimeLimitChangedDuringAGameWaitsForTheNextGame)
+{
+    fourMembers();
+    host.boot->TimeLimit->setPosition(rules::NoLimit);
+    host.boot->BtnGameClick();
+    const auto [col, row] = host.game().legalCells().front();
+    host.game().TableSelectCell(col, row);
+    host.boot->Setting_enable(true);
+    host.boot->TimeLimit->setPosition(5);
+    for (int seat = 2; seat <= 4; ++seat)
+        guests[seat - 2]->say(net::moveMessage(seat % 4 + 1, -1, -1));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return host.game().myTurn; }, 5000));
+    EXPECT_FALSE(host.form->Timer->isActive() || host.form->counter->isActive());
+}
+
+TEST_F(HostTest, ChatLogKeepsTheLastTwoThousandLines)
+{
+    RawPeer& b = join("B");
+    QByteArray flood;
+    for (int i = 0; i < 3000; ++i)
+        flood += net::encodeMessage({"2", QStringLiteral("B：%1").arg(i)});
+    b.sayBytes(flood);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return host.chat().last() == QStringLiteral("B：2999"); }, 10000));
+    EXPECT_EQ(host.boot->Chat->blockCount(), 2000);
+}
+
+int visibleBoxes()
+{
+    int boxes = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        boxes += qobject_cast<QMessageBox*>(w) && w->isVisible();
+    return boxes;
+}
+
+// Connections come and go, half of them with a reset, while a guest chats: the failures share
+// one box and the lobby still works for the next guest.
+TEST_F(HostTest, ChurnOfConnectionsLeavesOneBoxAndAWorkingLobby)
+{
+    ui::resetErrorSink();
+    RawPeer& chatter = join("B");
+    for (int i = 0; i < 2000; ++i) {
+        RawPeer peer(Sender::Host);
+        ASSERT_TRUE(peer.connectTo(port));
+        peer.say({"0", QStringLiteral("churn%1").arg(i)});
+        chatter.say({"2", QStringLiteral("B：%1").arg(i)});
+        if (i % 2)
+            peer.reset();
+        if (i % 50 == 0)
+            QTest::qWait(1);
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return host.boot->SS->connectionCount() == 1; }, 20000));
+    QTest::qWait(100);
+    EXPECT_LE(visibleBoxes(), 1);
+    EXPECT_EQ(host.members(), QStringList({"A", "B"}));
+    RawPeer& c = join("C");
+    ASSERT_TRUE(c.waitFor(1));
+    EXPECT_EQ(c.heard.last(), QStringList({"0", "A", "B", "C"}));
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<QMessageBox*>(w))
+            w->close();
+}
+
 TEST_F(HostTest, ClosingTheLobbyLeavesNothingListening)
 {
     join("B");
@@ -380,6 +513,17 @@ protected:
     ErrorCollector errors;
     Station station{A};
 };
+
+TEST_F(HostStartFailure, AnotherPortCanBeTriedAtOnce)
+{
+    QTcpServer taken;
+    ASSERT_TRUE(taken.listen(QHostAddress::Any, 0));
+    start(QString::number(taken.serverPort()));
+    station.boot->BoxPort->setText(QStringLiteral("0"));
+    station.boot->BtnStartClick();
+    EXPECT_TRUE(station.boot->SS->isListening());
+    EXPECT_EQ(station.members(), QStringList({"A"}));
+}
 
 TEST_F(HostStartFailure, PortInUseNamesBind)
 {
