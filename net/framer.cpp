@@ -61,7 +61,7 @@ void MessageBuffer::append(const QByteArray& bytes)
         // What is held stopped arriving long ago: a fragment, not the front of these bytes.
         held_.clear();
         pos_ = 0;
-        skipLine_ = false;
+        skipLine_ = unsure_ = false;
     }
     quietSince_.reset();
     drained_ = false;
@@ -75,7 +75,7 @@ void MessageBuffer::append(const QByteArray& bytes)
 void MessageBuffer::drained()
 {
     drained_ = true;
-    if ((pos_ < held_.size() || skipLine_) && !quietSince_)
+    if ((pos_ < held_.size() || skipLine_ || unsure_) && !quietSince_)
         quietSince_ = clock_();
 }
 
@@ -83,10 +83,11 @@ void MessageBuffer::clear()
 {
     held_.clear();
     pos_ = 0;
-    skipLf_ = skipLine_ = drained_ = false;
+    skipLf_ = skipLine_ = drained_ = unsure_ = false;
     quietSince_.reset();
     ownName_.clear();
     members_.reset();
+    replied_ = membersSure_ = false;
 }
 
 std::optional<QStringList> MessageBuffer::next()
@@ -100,15 +101,23 @@ std::optional<QStringList> MessageBuffer::next()
             skipRestOfLine();
             continue;
         }
-        const Reading r = read(f);
+        Reading r = read(f);
+        const int kind = lineNumber(f.text, 0).value_or(-1);
+        if (r.verdict == Verdict::Whole && unsure_ && (kind == MsgStart || kind == MsgMove))
+            r = {Verdict::Junk}; // it could be names of the guessed list
         if (r.verdict == Verdict::Whole) {
             QStringList message = f.text.first(r.lines);
             consume(f.ends[r.lines - 1]);
-            noteMembers(message);
+            if (noteMembers(message)) {
+                unsure_ = r.unsure;
+                membersSure_ = !r.unsure;
+            }
             return message;
         }
         if (r.verdict == Verdict::Waiting && !f.full)
             return std::nullopt;
+        if (from_ == Sender::Host && (kind == MsgJoin || kind == MsgLeave))
+            unsure_ = true; // a member list that cannot be read leaves its names behind
         // Junk, or a message cut short by the size limit: its first line goes, unless the whole
         // of a message that has no business here is known.
         consume(f.ends[std::max(r.lines, 1) - 1]);
@@ -138,7 +147,7 @@ MessageBuffer::Reading MessageBuffer::readFromGuest(int kind, const Lines& f) co
 MessageBuffer::Reading MessageBuffer::readFromHost(int kind, const Lines& f) const
 {
     if (kind == MsgJoin)
-        return readMemberList(kind, 1, f);
+        return replied_ ? Reading{Verdict::Junk} : readMemberList(kind, 1, f);
     if (kind == MsgLeave) {
         if (f.count() < 2)
             return {Verdict::Waiting};
@@ -152,53 +161,66 @@ MessageBuffer::Reading MessageBuffer::readFromHost(int kind, const Lines& f) con
     return plainlyFromHost(f.text) ? Reading{Verdict::Whole, need} : Reading{Verdict::Junk};
 }
 
-// A member list's names start at line `from`. A notice's list is known once its lines are
-// there. Otherwise the list is read once all that came in one go is there: up to a plain chat
-// or member message, or up to the guest's own name (as the host accepted it), with which a
-// reply ends, when a start or a move plainly follows it.
+// A member list's names start at line `from`. A notice's list is known from the last list
+// read. Otherwise the list is read once all that came in one go is there: up to the guest's
+// own name (as the host accepted it), with which a reply ends, when a start or a move plainly
+// follows it; failing that, up to a plain chat or member message.
 MessageBuffer::Reading MessageBuffer::readMemberList(int kind, int from, const Lines& f) const
 {
     if (kind == MsgLeave)
-        if (const auto end = noticeListEnd(from, f.text))
-            return {Verdict::Whole, *end};
+        if (const Reading known = noticeList(from, f); known.verdict != Verdict::Junk)
+            return known;
     if (!f.full && !(drained_ && !f.partialTail))
         return {Verdict::Waiting};
-    int end = listEndByArrival(from, f.text);
+    if (kind == MsgJoin && !f.full && !ownName_.isEmpty() && f.text.indexOf(ownName_, from + 1) < 0)
+        return {Verdict::Waiting}; // a reply ends with the guest's own name
+    const int end = listEndByArrival(kind, from, f.text);
     const qsizetype own = ownName_.isEmpty() ? -1 : f.text.first(end).lastIndexOf(ownName_);
-    if (kind == MsgJoin && own > from && plainlyFromHost(f.text.sliced(own + 1)))
-        end = int(own) + 1;
+    if (kind == MsgJoin && own > from) {
+        const QStringList after = f.text.sliced(own + 1);
+        if (own + 1 == end || plainlyFromHost(after))
+            return {Verdict::Whole, int(own) + 1};
+        if (!f.full && after.size() < plainLineCount(lineNumber(after, 0).value_or(-1)))
+            return {Verdict::Waiting}; // what follows the reply is still arriving
+    }
     if (end > from)
-        return {Verdict::Whole, end};
+        return {Verdict::Whole, end, true};
     return {f.full ? Verdict::Junk : Verdict::Waiting}; // not a name yet: the rest is on its way
 }
 
-// The list after a notice is the last list read, changed by the one name it names.
-std::optional<int> MessageBuffer::noticeListEnd(int from, const QStringList& lines) const
+// The list after a notice is the last list read, changed by the one name it names: whole once
+// its lines are there, waiting while they are arriving, junk when it is not that list.
+MessageBuffer::Reading MessageBuffer::noticeList(int from, const Lines& f) const
 {
     if (!members_)
-        return std::nullopt;
-    for (const QStringList& expected : listsAfterNotice(*members_, lines[1]))
-        if (lines.size() >= from + expected.size() && lines.mid(from, expected.size()) == expected)
-            return from + int(expected.size());
-    return std::nullopt;
+        return {Verdict::Junk};
+    const QStringList names = f.text.sliced(from);
+    bool arriving = false;
+    for (const QStringList& expected : listsAfterNotice(*members_, f.text[1])) {
+        if (names.size() >= expected.size() && names.first(expected.size()) == expected)
+            return {Verdict::Whole, from + int(expected.size()), !membersSure_};
+        arriving = arriving || (names.size() < expected.size() && expected.first(names.size()) == names);
+    }
+    return {arriving && !f.full ? Verdict::Waiting : Verdict::Junk};
 }
 
-int MessageBuffer::listEndByArrival(int from, const QStringList& lines) const
+int MessageBuffer::listEndByArrival(int kind, int from, const QStringList& lines) const
 {
+    const bool replyMayFollow = !replied_ && kind != MsgJoin;
     for (int at = from + 1; at < lines.size(); ++at)
-        if (lobbyMessageBegins(lines, at))
+        if (lobbyMessageBegins(lines, at, replyMayFollow))
             return at;
     return int(lines.size());
 }
 
 // A start or a move never ends a list of unknown length: its lines could be names.
-bool MessageBuffer::lobbyMessageBegins(const QStringList& lines, int at) const
+bool MessageBuffer::lobbyMessageBegins(const QStringList& lines, int at, bool replyMayFollow) const
 {
     const QString& kind = lines[at];
     if (at + 1 >= lines.size())
         return false;
     if (kind == u"0")
-        return !ownName_.isEmpty() && lines.indexOf(ownName_, at + 2) >= 0;
+        return replyMayFollow && !ownName_.isEmpty() && lines.indexOf(ownName_, at + 2) >= 0;
     if (kind == u"1")
         return isNotice(lines[at + 1]);
     if (kind == u"2")
@@ -206,14 +228,13 @@ bool MessageBuffer::lobbyMessageBegins(const QStringList& lines, int at) const
     return false;
 }
 
-void MessageBuffer::noteMembers(const QStringList& message)
+bool MessageBuffer::noteMembers(const QStringList& message)
 {
-    if (from_ != Sender::Host)
-        return;
-    if (message[0] == u"0")
-        members_ = message.mid(1);
-    else if (message[0] == u"1")
-        members_ = message.mid(2);
+    if (from_ != Sender::Host || (message[0] != u"0" && message[0] != u"1"))
+        return false;
+    replied_ = replied_ || message[0] == u"0";
+    members_ = message.mid(message[0] == u"0" ? 1 : 2);
+    return true;
 }
 
 void MessageBuffer::consume(qsizetype length)

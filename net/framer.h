@@ -52,15 +52,16 @@ private:
     struct Reading {
         Verdict verdict;
         int lines = 0;
+        bool unsure = false; // a member list whose end was guessed from what arrived
     };
     Reading read(const Lines& f) const;
     Reading readFromGuest(int kind, const Lines& f) const;
     Reading readFromHost(int kind, const Lines& f) const;
     Reading readMemberList(int kind, int from, const Lines& f) const;
-    std::optional<int> noticeListEnd(int from, const QStringList& lines) const;
-    int listEndByArrival(int from, const QStringList& lines) const;
-    bool lobbyMessageBegins(const QStringList& lines, int at) const;
-    void noteMembers(const QStringList& message);
+    Reading noticeList(int from, const Lines& f) const;
+    int listEndByArrival(int kind, int from, const QStringList& lines) const;
+    bool lobbyMessageBegins(const QStringList& lines, int at, bool replyMayFollow) const;
+    bool noteMembers(const QStringList& message);
     void consume(qsizetype length);
     void skipRestOfLine();
 
@@ -74,6 +75,11 @@ private:
     std::optional<qint64> quietSince_;
     QString ownName_;
     std::optional<QStringList> members_; // the last member list handed out
+    bool membersSure_ = false;           // members_ was read with certainty
+    bool replied_ = false;               // the host answers a join once
+    // Lines right after a list whose end was guessed may be its names: until a quiet gap or a
+    // list read with certainty, none of them is taken for a start or a move.
+    bool unsure_ = false;
 };
 
 } // namespace net

@@ -79,7 +79,7 @@ bool plainlyFromHost(const QStringList& lines)
 
 bool isNotice(const QString& line)
 {
-    return line.size() > Marker.size() + Came.size() && line.startsWith(Marker)
+    return line.size() >= Marker.size() + Came.size() && line.startsWith(Marker)
         && (line.endsWith(Came) || line.endsWith(Went));
 }
 
