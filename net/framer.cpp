@@ -116,7 +116,7 @@ std::optional<QStringList> MessageBuffer::next()
         }
         if (r.verdict == Verdict::Waiting && !f.full)
             return std::nullopt;
-        if (from_ == Sender::Host && (kind == MsgJoin || kind == MsgLeave))
+        if (from_ == Sender::Host && kind == MsgJoin)
             unsure_ = true; // a member list that cannot be read leaves its names behind
         // Junk, or a message cut short by the size limit: its first line goes, unless the whole
         // of a message that has no business here is known.
@@ -183,8 +183,8 @@ MessageBuffer::Reading MessageBuffer::readMemberList(int kind, int from, const L
         if (!f.full && after.size() < plainLineCount(lineNumber(after, 0).value_or(-1)))
             return {Verdict::Waiting}; // what follows the reply is still arriving
     }
-    if (end > from)
-        return {Verdict::Whole, end, true};
+    if (end > from) // a list the sender cut at the size limit ends there for certain
+        return {Verdict::Whole, end, !(f.full && end == f.count())};
     return {f.full ? Verdict::Junk : Verdict::Waiting}; // not a name yet: the rest is on its way
 }
 

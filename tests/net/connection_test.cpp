@@ -106,7 +106,8 @@ TEST_F(ConnectionPair, MessageWrittenInPiecesComesOutOnceWhenWhole)
 TEST_F(ConnectionPair, MessagesSentBackToBackArriveInOrder)
 {
     Inbox atGuest(*guest);
-    const Messages sent{{"1", "◆C氏の来訪", "A", "B", "C"}, Chat, Start, {"4", "2", "-1", "-1"}};
+    guest->setOwnName("B");
+    const Messages sent{{"0", "A", "B"}, {"1", "◆C氏の来訪", "A", "B", "C"}, Chat, Start, {"4", "2", "-1", "-1"}};
     for (const QStringList& message : sent)
         EXPECT_EQ(host->DataSend(message), Connection::SendResult::Sent);
     ASSERT_TRUE(atGuest.waitFor(sent.size()));

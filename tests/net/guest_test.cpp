@@ -33,7 +33,7 @@ protected:
     // The member list, then a start with the guest's seat, the count rule and no time limit.
     void started(int seat, int size = 8, int limit = 61)
     {
-        hostSays({"0", "A", "B", "C", "D"});
+        hostSays({"0", "A", "C", "D", "B"});
         hostSays(net::startMessage({size, seat, 1, limit, true}));
         ASSERT_TRUE(QTest::qWaitFor([&] { return guest.form->isVisible(); }, 5000));
     }
@@ -70,7 +70,7 @@ TEST_F(GuestTest, NoticesGoToTheChatAndReplaceTheMembersEvenBeforeTheReply)
 TEST_F(GuestTest, StartTakesTheHostsSettingsAndShowsANewGame)
 {
     guest.boot->rotation->setChecked(true);
-    hostSays({"0", "A", "B", "C", "D"});
+    hostSays({"0", "A", "C", "D", "B"});
     hostSays({"3", "10", "3", "1", "30", "0"});
     EXPECT_EQ(guest.boot->TableSize->Position(), 10);
     EXPECT_EQ(guest.boot->mySeat, 3);
@@ -91,7 +91,7 @@ TEST_P(GuestStart, OutOfRangeOrMalformedStartIsIgnored)
 {
     guest.boot->TableSize->setPosition(12);
     guest.boot->TimeLimit->setPosition(20);
-    hostSays({"0", "A", "B", "C", "D"});
+    hostSays({"0", "A", "C", "D", "B"});
     hostSays(GetParam());
     EXPECT_EQ(guest.boot->TableSize->Position(), 12);
     EXPECT_EQ(guest.boot->TimeLimit->Position(), 20);
@@ -153,7 +153,7 @@ TEST_F(GuestTest, NewStartClosesATurnLeftOpenByTheLastGame)
 
 TEST_F(GuestTest, MoveBeforeAnyStartIsIgnored)
 {
-    hostSays({"0", "A", "B", "C", "D"});
+    hostSays({"0", "A", "C", "D", "B"});
     hostSays(net::moveMessage(2, -1, -1));
     EXPECT_FALSE(guest.form->isVisible());
     EXPECT_EQ(guest.game().passCount, 0);

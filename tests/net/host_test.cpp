@@ -136,8 +136,7 @@ TEST_F(HostTest, LeaveRemovesOnlyTheSendersOwnEntry)
 TEST_F(HostTest, OnlyTheFirstJoinOfAConnectionNamesIt)
 {
     RawPeer& b = join("B");
-    b.say({"0", "E"});
-    b.say({"0", "F"});
+    b.sayBytes(net::encodeMessage({"0", "E"}) + net::encodeMessage({"0", "F"}));
     b.settle();
     EXPECT_EQ(host.members(), QStringList({"A", "B"}));
     EXPECT_EQ(b.heard, Messages({{"0", "A", "B"}}));
