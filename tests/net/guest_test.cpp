@@ -1,3 +1,4 @@
+#include "net/guestsession.h"
 #include "net/lobbymessages.h"
 #include "tests/net/rawpeer.h"
 #include "tests/net/station.h"
@@ -170,6 +171,57 @@ TEST_F(GuestTest, MalformedMessagesChangeNothing)
     EXPECT_EQ(guest.game().curPlayer, 1);
     EXPECT_EQ(guest.game().boardSize, 8);
     EXPECT_TRUE(errors.messages.isEmpty());
+}
+
+// Messages that an earlier reading of the stream merged, cut or took for others.
+TEST_F(GuestTest, ShortMoveFromTheHostIsNotCompletedByItsNextMove)
+{
+    started(3);
+    host->sayBytes("4\r\n2\r\n");
+    QTest::qWait(net::QuietGapMs + 100);
+    const auto [col, row] = guest.game().legalCells().front();
+    hostSays(net::moveMessage(2, col, row));
+    EXPECT_EQ(guest.game().board[col][row], 1);
+    EXPECT_EQ(guest.game().curPlayer, 2);
+}
+
+TEST_F(GuestTest, JoinNoticeThenTheReplyInOneReadAreTwoMessages)
+{
+    host->sayBytes(net::encodeMessage({"1", QStringLiteral("◆G氏の来訪"), "A", "G"})
+                   + net::encodeMessage({"0", "A", "G", "B"}));
+    QTest::qWait(60);
+    EXPECT_EQ(guest.members(), QStringList({"A", "G", "B"}));
+    EXPECT_EQ(guest.chat().last(), QStringLiteral("◆G氏の来訪"));
+}
+
+class NamesAsLines : public GuestTest, public testing::WithParamInterface<QStringList> {};
+
+// Names chosen by players stay names, whatever host lists them and whatever follows them.
+TEST_P(NamesAsLines, NeverBecomeAMoveOrAStart)
+{
+    hostSays(QStringList{"0", "A"} + GetParam() + QStringList{"B"});
+    EXPECT_EQ(guest.members(), QStringList({"A"}) + GetParam() + QStringList({"B"}));
+    host->sayBytes(net::encodeMessage(QStringList{"1", QStringLiteral("◆E氏の来訪"), "A"} + GetParam()
+                                      + QStringList{"B", "E"})
+                   + net::encodeMessage({"2", QStringLiteral("E：やあ")}));
+    QTest::qWait(60);
+    EXPECT_EQ(guest.chat().last(), QStringLiteral("E：やあ"));
+    EXPECT_FALSE(guest.form->isVisible());
+    EXPECT_EQ(guest.game().boardSize, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(GuestTest, NamesAsLines, testing::Values(
+    QStringList{"4", "5", "6", "7"}, QStringList{"3", "8", "2", "0", "61", "0"}, QStringList{"0", "1", "2"}),
+    [](const auto& info) { return "Names_" + info.param.join(u'_').toStdString(); });
+
+TEST_F(GuestTest, MoveTheBoardRefusesIsSaidOnceAGame)
+{
+    started(3);
+    const int c = guest.game().centerCol;
+    hostSays(net::moveMessage(2, c, c)); // a jewel's cell
+    hostSays(net::moveMessage(3, -1, -1));
+    EXPECT_EQ(guest.chat().filter(net::desyncNotice()).size(), 1);
+    EXPECT_TRUE(guest.boardOpen()); // play goes on
 }
 
 TEST_F(GuestTest, ChatGoesToTheHostAndAnEmptyLineNowhere)

@@ -423,6 +423,32 @@ TEST_F(HostGame, LegalMoveNamingTheWrongNextSeatGoesOutWithTheHostsNextSeat)
     EXPECT_FALSE(host.boardOpen());
 }
 
+TEST_F(HostGame, ShortMoveIsNotCompletedByTheGuestsNextMessage)
+{
+    guests[0]->sayBytes("4\r\n3\r\n");
+    QTest::qWait(net::QuietGapMs + 100);
+    const auto [col, row] = host.game().legalCells().front();
+    EXPECT_TRUE(relayed(2, net::moveMessage(3, col, row)));
+    EXPECT_EQ(host.game().board[col][row], 2);
+    EXPECT_EQ(host.members(), QStringList({"A", "B", "C", "D"}));
+}
+
+TEST_F(HostTest, BadMessagesTakeNoGoodOnesWithThem)
+{
+    fourMembers();
+    clearInboxes();
+    guests[0]->sayBytes(net::encodeMessage(net::startMessage({8, 2, 0, 61, false}))
+                        + net::encodeMessage({"2", QStringLiteral("B：まだ")}));
+    ASSERT_TRUE(guests[1]->waitFor(1));
+    EXPECT_EQ(guests[1]->heard, Messages({{"2", QStringLiteral("B：まだ")}}));
+    RawPeer& e = *guests.emplace_back(std::make_unique<RawPeer>(Sender::Host));
+    ASSERT_TRUE(e.connectTo(port));
+    e.sayBytes(QByteArray(10 * 1024 * 1024, 'z') + "\r\n");
+    e.say({"0", "E"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return host.members().size() == 5; }, 20000));
+    EXPECT_EQ(host.members().last(), "E");
+}
+
 // A game without a limit keeps none, even if the slider moves while it runs.
 TEST_F(HostTest, TimeLimitChangedDuringAGameWaitsForTheNextGame)
 {
