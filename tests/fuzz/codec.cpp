@@ -1,5 +1,6 @@
 #include "net/framer.h"
 #include "net/message.h"
+#include "net/plainmessage.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -23,19 +24,27 @@ void checkMessage(net::Sender from, const QStringList& message)
         return;
     }
     check(*kind != net::MsgStart || from == net::Sender::Host);
+    check(from == net::Sender::Host ? net::plainlyFromHost(message) : net::plainlyFromGuest(message));
     const int lines = *kind == net::MsgMove ? 4 : *kind == net::MsgStart ? 6 : 2;
     check(message.size() == lines);
 }
 
-// The input arrives in reads whose sizes come from the input's own bytes.
+// The input arrives in reads whose sizes, quiet gaps and ends of bursts come from its own bytes.
 void feedInChunks(net::Sender from, const QByteArray& input)
 {
-    net::MessageBuffer buffer(from);
+    qint64 now = 0;
+    net::MessageBuffer buffer(from, [&] { return now; });
+    buffer.setOwnName(QStringLiteral("B"));
     qsizetype at = 0;
     while (at < input.size()) {
-        const qsizetype length = 1 + quint8(input[at]) * 5;
+        const quint8 shape = quint8(input[at]);
+        const qsizetype length = 1 + (shape & 0x3f) * 16;
         buffer.append(input.mid(at, length));
         at += length;
+        if (shape & 0x40)
+            buffer.drained();
+        if (shape & 0x80)
+            now += net::QuietGapMs;
         while (const auto message = buffer.next())
             checkMessage(from, *message);
     }
