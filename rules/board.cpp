@@ -70,6 +70,18 @@ std::vector<int> Board::legalIndices(int seat) const
     return legal;
 }
 
+int Board::captures(int index, int seat) const
+{
+    int taken = 0;
+    for (const Direction& d : Directions) {
+        const int step = stepOf(d);
+        if (closes(index, step, seat))
+            for (int at = index + step; isFace(cells_[at]) && cells_[at] != seat; at += step)
+                ++taken;
+    }
+    return taken;
+}
+
 bool Board::hasEmpty() const
 {
     for (int col = 0; col < size_; ++col)

@@ -92,6 +92,8 @@ public:
                 return true;
         return false;
     }
+    // Faces that a placement of seat at index would take, in all eight lines.
+    int captures(int index, int seat) const;
     // Indices where seat may place, column by column.
     std::vector<int> legalIndices(int seat) const;
     bool hasEmpty() const;

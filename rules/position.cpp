@@ -68,7 +68,7 @@ void Position::place(int index)
         if (board_.closes(index, step, seat) && board_.captureLine(index, step, seat, take))
             jewelTouched_ = true;
     }
-    scores_[seat] += countMode_ ? taken + 1 : taken * (taken + 1) / 2;
+    scores_[seat] += gainFor(taken);
     endPlacement();
 }
 

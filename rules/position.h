@@ -44,6 +44,9 @@ public:
     std::vector<Cell> legalCells() const; // column-major, as automatic play lists them
     std::vector<int> legalIndices() const { return board_.legalIndices(toMove_); }
 
+    // What the seat to move would score by a placement at index, which is legal.
+    int gainOf(int index) const { return gainFor(board_.captures(index, toMove_)); }
+
     // A legal placement or a pass, then the change of turn that follows it.
     void play(Cell cell);
     // index is legal for the seat to move.
@@ -51,6 +54,7 @@ public:
     void pass();
 
 private:
+    int gainFor(int taken) const { return countMode_ ? taken + 1 : taken * (taken + 1) / 2; }
     void turnJewels();
     void endPlacement();
 

@@ -49,8 +49,12 @@ TEST_P(PositionAndGame, AgreeAfterEveryMoveOfRandomGames)
         ASSERT_LT(step, 2000) << "the game never ended";
         const auto cells = p.legalCells();
         const rules::Cell move = cells.empty() || random() % 12 == 0 ? rules::Pass : cells[random() % cells.size()];
+        const int mover = p.toMove();
+        const int before = p.score(mover);
+        const int gain = move.isPass() ? 0 : p.gainOf(rules::Board::indexOf(move.col, move.row));
         move.isPass() ? e.game.BtnPassClick() : e.game.TableSelectCell(move.col, move.row);
         p.play(move);
+        ASSERT_EQ(p.score(mover) - before, gain) << "step " << step;
         if (!move.isPass()) {
             ASSERT_EQ(p.jewelTouched(), e.game.jewelTouched) << "step " << step;
         }
