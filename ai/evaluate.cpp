@@ -5,9 +5,12 @@ namespace ai {
 
 namespace {
 
-// Weights of what the board promises, against one point of score.
+// Weights against one point of score.
 constexpr int ScoreWeight = 8;
-constexpr int CornerWeight = 24; // a face in a corner can never be taken
+constexpr int StableWeight = 12;  // a face that can never be taken back
+constexpr int MobilityWeight = 3; // a cell where the seat may place
+
+using PerSeat = std::array<int, 5>; // indexed 1..4 by seat
 
 struct Standing {
     int own = 0;
@@ -15,7 +18,7 @@ struct Standing {
     int otherSum = 0;
 };
 
-Standing standingOf(const std::array<int, 5>& values, int seat)
+Standing standingOf(const PerSeat& values, int seat)
 {
     Standing s{values[seat], -(1 << 30), 0};
     for (int other = 1; other <= rules::Seats; ++other)
@@ -30,17 +33,27 @@ Standing standingOf(const std::array<int, 5>& values, int seat)
 // second keeps every opponent's gain in view.
 int lead(const Standing& s) { return 6 * s.own - 3 * s.bestOther - s.otherSum; }
 
-std::array<int, 5> corners(const rules::Position& position)
+// A corner lies on no line between two cells, and an edge cell only on the edge's own line;
+// so a corner's face, and the faces of its seat that follow it without a gap along an edge,
+// can never be taken.
+PerSeat stableFaces(const rules::Board& board)
 {
-    std::array<int, 5> owned{};
-    const int last = position.size() - 1;
+    PerSeat stable{};
+    const int last = board.size() - 1;
     for (int col : {0, last})
         for (int row : {0, last}) {
-            const int code = position.board()[col][row];
-            if (rules::isFace(code))
-                ++owned[code];
+            const int seat = board[col][row];
+            if (!rules::isFace(seat))
+                continue;
+            ++stable[seat];
+            const int dc = col == 0 ? 1 : -1;
+            const int dr = row == 0 ? 1 : -1;
+            for (int c = col + dc; c != col + dc * (last + 1) && board[c][row] == seat; c += dc)
+                ++stable[seat];
+            for (int r = row + dr; r != row + dr * (last + 1) && board[col][r] == seat; r += dr)
+                ++stable[seat];
         }
-    return owned;
+    return stable;
 }
 
 } // namespace
@@ -52,7 +65,9 @@ int evaluate(const rules::Position& position, int seat)
         const int margin = score.own - score.bestOther;
         return (margin > 0 ? WinValue : margin < 0 ? -WinValue : 0) + margin;
     }
-    return ScoreWeight * lead(score) + CornerWeight * lead(standingOf(corners(position), seat));
+    const int mobility = static_cast<int>(position.board().legalIndices(seat).size());
+    return ScoreWeight * lead(score) + StableWeight * lead(standingOf(stableFaces(position.board()), seat)) +
+           MobilityWeight * mobility;
 }
 
 } // namespace ai

@@ -1,0 +1,137 @@
+#include "ai/choose.h"
+#include "picture.h"
+#include <gtest/gtest.h>
+#include <map>
+
+namespace {
+
+using ai::Level;
+using picture::positionOf;
+using rules::Cell;
+
+constexpr auto Budget = std::chrono::milliseconds(20);
+
+Cell choose(const rules::Position& position, Level level, unsigned seed = 1)
+{
+    std::mt19937 rng(seed);
+    return ai::chooseCell(position, level, rng, Budget);
+}
+
+struct Obvious {
+    const char* name;
+    rules::Position position;
+    Cell best;
+};
+
+// Seat 1 takes three faces in one line at (0, 0), or one at (2, 5).
+constexpr std::string_view ThreeOrOne[] = {".2341.", "......", "..56..", "..78..", "......", "...21."};
+
+rules::Position threeOrOne(bool countMode)
+{
+    const auto& r = ThreeOrOne;
+    return positionOf({r[0], r[1], r[2], r[3], r[4], r[5]}, {1, countMode, false});
+}
+
+// Seat 1 takes one face either way. At (1, 3) its jewel closes the line, the jewels turn, and
+// seat 2's jewel leaves (4, 3), which would otherwise close two of seat 1's faces for seat 2
+// playing at (4, 0).
+rules::Position rotationDecides()
+{
+    return positionOf({"........",
+                       "....1...",
+                       "....1...",
+                       "..356...",
+                       "...78...",
+                       "........",
+                       "........",
+                       ".....14."},
+                      {1, false, true});
+}
+
+std::vector<Obvious> obviousCases()
+{
+    return {{"PointsThreeFacesInOneLine", threeOrOne(false), {0, 0}},
+            {"CountThreeFacesInOneLine", threeOrOne(true), {0, 0}},
+            {"RotationTakesAwayTheNextSeatsCapture", rotationDecides(), {1, 3}}};
+}
+
+class ObviouslyBest : public testing::TestWithParam<std::tuple<Obvious, Level>> {};
+
+TEST_P(ObviouslyBest, IsChosenWhateverTheRandomDraws)
+{
+    const auto& [obvious, level] = GetParam();
+    for (unsigned seed = 1; seed <= 8; ++seed)
+        EXPECT_EQ(choose(obvious.position, level, seed), obvious.best) << "seed " << seed;
+}
+
+INSTANTIATE_TEST_SUITE_P(Levels2And3, ObviouslyBest,
+                         testing::Combine(testing::ValuesIn(obviousCases()), testing::Values(Level::Greedy, Level::Strong)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) + "Level" +
+                                    std::to_string(static_cast<int>(std::get<1>(info.param)));
+                         });
+
+TEST(RotationDecides, WithoutRotationTheJewelMoveIsNoBetter)
+{
+    const auto& cells = rotationDecides().legalCells();
+    ASSERT_EQ(cells, (std::vector<Cell>{{1, 3}, {7, 7}}));
+    rules::Position fixed = positionOf({"........", "....1...", "....1...", "..356...", "...78...", "........",
+                                        "........", ".....14."},
+                                       {1, false, false});
+    std::map<int, int> chosen;
+    for (unsigned seed = 1; seed <= 40; ++seed)
+        ++chosen[choose(fixed, Level::Greedy, seed).col];
+    EXPECT_GT(chosen[1], 0);
+    EXPECT_GT(chosen[7], 0);
+}
+
+TEST(Random, DrawsEveryLegalCell)
+{
+    const rules::Position start = rules::Position::newGame(8, false, false);
+    std::map<std::pair<int, int>, int> drawn;
+    std::mt19937 rng(5);
+    for (int i = 0; i < 600; ++i) {
+        const Cell cell = ai::chooseCell(start, Level::Random, rng);
+        ++drawn[{cell.col, cell.row}];
+    }
+    ASSERT_EQ(drawn.size(), start.legalCells().size());
+    for (const auto& [cell, times] : drawn)
+        EXPECT_GT(times, 50) << cell.first << "," << cell.second;
+}
+
+class EveryLevel : public testing::TestWithParam<Level> {};
+
+TEST_P(EveryLevel, PassesOnlyWithoutALegalCell)
+{
+    const rules::Position stuck = positionOf({"1.....", "......", "..56..", "..78..", "......", "......"}, {});
+    EXPECT_EQ(choose(stuck, GetParam()), rules::Pass);
+}
+
+// Positions of random games on boards of every parity and both rules.
+TEST_P(EveryLevel, AlwaysChoosesALegalCell)
+{
+    std::mt19937 rng(3);
+    for (int size : {6, 7, 12, 19}) {
+        rules::Position p = rules::Position::newGame(size, size % 3 == 0, size % 2 == 0);
+        for (int step = 0; !p.over() && step < 40; ++step) {
+            const Cell cell = step % 4 == 0 ? choose(p, GetParam(), step) : ai::chooseCell(p, Level::Random, rng);
+            if (cell.isPass())
+                ASSERT_TRUE(p.legalCells().empty()) << "size " << size << " step " << step;
+            else
+                ASSERT_TRUE(p.isLegal(cell)) << "size " << size << " step " << step;
+            p.play(cell);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Levels, EveryLevel, testing::Values(Level::Random, Level::Greedy, Level::Strong),
+                         [](const auto& info) { return "Level" + std::to_string(static_cast<int>(info.param)); });
+
+TEST(LevelName, AsThePlayerSeesIt)
+{
+    EXPECT_EQ(ai::levelName(Level::Random), QStringLiteral("適当"));
+    EXPECT_EQ(ai::levelName(Level::Greedy), QStringLiteral("普通"));
+    EXPECT_EQ(ai::levelName(Level::Strong), QStringLiteral("強い"));
+}
+
+} // namespace
