@@ -23,7 +23,7 @@ namespace {
 using Millis = std::chrono::duration<double, std::milli>;
 
 struct Options {
-    int games = 24;
+    int games = 32;
     int budgetMs = 180;
     int threads = 2;
     int samples = 24;
