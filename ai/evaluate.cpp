@@ -5,7 +5,7 @@ namespace ai {
 
 namespace {
 
-// Weights against one point of score.
+// Weights of one point of score lead, one stable face of lead and one cell of choice.
 constexpr int ScoreWeight = 8;
 constexpr int StableWeight = 12;  // a face that can never be taken back
 constexpr int MobilityWeight = 3; // a cell where the seat may place

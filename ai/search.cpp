@@ -96,15 +96,6 @@ std::pair<int, int> Search::best(const rules::Position& position, const std::vec
     return {chosen, alpha};
 }
 
-int emptyCells(const rules::Position& position)
-{
-    int empty = 0;
-    for (int col = 0; col < position.size(); ++col)
-        for (int code : position.board()[col])
-            empty += code == rules::Empty;
-    return empty;
-}
-
 } // namespace
 
 int searchChoice(const rules::Position& position, const std::vector<int>& legal, Clock::time_point deadline)
@@ -115,7 +106,7 @@ int searchChoice(const rules::Position& position, const std::vector<int>& legal,
     Search search(position.toMove(), deadline);
     // A depth takes several times the one before, so one that would end past the deadline
     // is not begun. Beyond the empty cells (and a round of passes) nothing more can happen.
-    const int deepest = emptyCells(position) + rules::Seats;
+    const int deepest = position.emptyCells() + rules::Seats;
     for (int depth = 1; depth <= deepest; ++depth) {
         const auto [best, value] = search.best(position, moves, depth);
         if (search.aborted())

@@ -35,6 +35,7 @@ public:
     int score(int seat) const { return scores_[seat]; }
     const std::array<int, 5>& scores() const { return scores_; } // indexed 1..4 by seat
     int passCount() const { return passCount_; }
+    int emptyCells() const { return empty_; }
     bool countMode() const { return countMode_; }
     bool rotation() const { return rotation_; }
     bool jewelTouched() const { return jewelTouched_; } // by the last placement

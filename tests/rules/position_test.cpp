@@ -27,6 +27,7 @@ void expectAgree(const rules::Game& game, bool over, const rules::Position& p, i
     ASSERT_EQ(p.scores(), game.scores) << "step " << step;
     ASSERT_EQ(p.toMove(), game.curPlayer) << "step " << step;
     ASSERT_EQ(p.passCount(), game.passCount) << "step " << step;
+    ASSERT_EQ(p.emptyCells(), countCells(game, rules::Empty)) << "step " << step;
     ASSERT_EQ(p.over(), over) << "step " << step;
     if (!over) {
         ASSERT_EQ(p.legalCells(), cellsOf(game)) << "step " << step;
