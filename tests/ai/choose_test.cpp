@@ -89,6 +89,24 @@ TEST(RotationDecides, WithoutRotationTheJewelMoveIsNoBetter)
     EXPECT_GT(chosen[7], 0);
 }
 
+// Taking two faces at (1, 0) lines up four of seat 1's faces between seat 2's corner and
+// an empty cell; taking one at (0, 7) gives nothing away.
+TEST(Strong, SeesWhatTheGreedyMoveGivesAway)
+{
+    const rules::Position p = positionOf({"2.331...",
+                                          "........",
+                                          "........",
+                                          "...56...",
+                                          "...78...",
+                                          "........",
+                                          "........",
+                                          ".41....."},
+                                         {1, true, false});
+    ASSERT_EQ(p.legalCells(), (std::vector<Cell>{{0, 7}, {1, 0}}));
+    EXPECT_EQ(choose(p, Level::Greedy), (Cell{1, 0}));
+    EXPECT_EQ(choose(p, Level::Strong, 1, LongBudget), (Cell{0, 7}));
+}
+
 TEST(Random, DrawsEveryLegalCell)
 {
     const rules::Position start = rules::Position::newGame(8, false, false);
