@@ -50,6 +50,8 @@ rules::Position rotationDecides()
                       {1, false, true});
 }
 
+void PrintTo(const Obvious& obvious, std::ostream* out) { *out << obvious.name; }
+
 std::vector<Obvious> obviousCases()
 {
     return {{"PointsThreeFacesInOneLine", threeOrOne(false), {0, 0}},
@@ -90,7 +92,7 @@ TEST(RotationDecides, WithoutRotationTheJewelMoveIsNoBetter)
 }
 
 // Taking two faces at (1, 0) lines up four of seat 1's faces between seat 2's corner and
-// an empty cell; taking one at (0, 7) gives nothing away.
+// an empty cell; taking one at (1, 7) gives nothing away.
 TEST(Strong, SeesWhatTheGreedyMoveGivesAway)
 {
     const rules::Position p = positionOf({"2.331...",
@@ -100,11 +102,11 @@ TEST(Strong, SeesWhatTheGreedyMoveGivesAway)
                                           "...78...",
                                           "........",
                                           "........",
-                                          ".41....."},
+                                          "..41...."},
                                          {1, true, false});
-    ASSERT_EQ(p.legalCells(), (std::vector<Cell>{{0, 7}, {1, 0}}));
+    ASSERT_EQ(p.legalCells(), (std::vector<Cell>{{1, 0}, {1, 7}}));
     EXPECT_EQ(choose(p, Level::Greedy), (Cell{1, 0}));
-    EXPECT_EQ(choose(p, Level::Strong, 1, LongBudget), (Cell{0, 7}));
+    EXPECT_EQ(choose(p, Level::Strong, 1, LongBudget), (Cell{1, 7}));
 }
 
 TEST(Random, DrawsEveryLegalCell)
