@@ -19,7 +19,7 @@ public:
     // Value for the root seat of a position searched to depth more turns, within
     // (alpha, beta); meaningless once aborted.
     int value(const rules::Position& position, int depth, int alpha, int beta);
-    // The best of moves at the root, tried in their order.
+    // The best of moves at the root, tried in their order, and its value.
     std::pair<int, int> best(const rules::Position& position, const std::vector<int>& moves, int depth);
     bool aborted() const { return aborted_; }
 
