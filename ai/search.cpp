@@ -108,12 +108,12 @@ int searchChoice(const rules::Position& position, const std::vector<int>& legal,
     // is not begun. Beyond the empty cells (and a round of passes) nothing more can happen.
     const int deepest = position.emptyCells() + rules::Seats;
     for (int depth = 1; depth <= deepest; ++depth) {
-        const auto [best, value] = search.best(position, moves, depth);
+        const std::pair<int, int> found = search.best(position, moves, depth);
         if (search.aborted())
             break;
-        chosen = best;
-        std::stable_partition(moves.begin(), moves.end(), [best](int at) { return at == best; });
-        if (value >= WinValue / 2 || Clock::now() - start > (deadline - start) / 3)
+        chosen = found.first;
+        std::stable_partition(moves.begin(), moves.end(), [chosen](int at) { return at == chosen; });
+        if (found.second >= WinValue / 2 || Clock::now() - start > (deadline - start) / 3)
             break;
     }
     return chosen;

@@ -28,8 +28,10 @@ inline rules::Position positionOf(std::initializer_list<std::string_view> rows, 
     for (std::string_view line : rows) {
         for (int col = 0; col < n; ++col)
             if (line[col] != '.') {
-                board[col][row] = static_cast<rules::Code>(line[col] - '0');
-                scores[board[col][row]] += game.countMode && rules::isFace(board[col][row]);
+                const int code = line[col] - '0';
+                board[col][row] = static_cast<rules::Code>(code);
+                if (game.countMode && rules::isFace(code))
+                    ++scores[code]; // the count rule's score follows the faces
             }
         ++row;
     }
