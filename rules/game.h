@@ -1,4 +1,5 @@
 #pragma once
+#include "rules/board.h"
 #include "rules/cell.h"
 #include "rules/gameview.h"
 #include "rules/station.h"
@@ -25,7 +26,7 @@ public:
     Game(GameView& view, Station& station) : view_(view), station_(station) {}
 
     // --- state ---
-    std::vector<std::vector<int>> board; // [column][row], cell codes
+    Board board; // board[column][row] is a cell code
     int boardSize = 0;
     int centerCol = 0;
     int centerRow = 0;
@@ -88,8 +89,6 @@ private:
     void showStartingScores();
     void showTimeLimit();
     void setUpBoard(int size);
-    void layOutPieces();
-    int stepsToEdge(int from, int step) const;
     void capture(int col, int row);
     void showGain();
     void stopCountdown();

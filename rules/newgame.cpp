@@ -1,32 +1,8 @@
 #include "rules/failure.h"
 #include "rules/game.h"
 #include <algorithm>
-#include <span>
 
 namespace rules {
-
-namespace {
-
-// Starting pieces round the centre, one string per row from the top, one character per
-// column from the left; '.' is empty, digits are cell codes. The even picture starts at
-// offset -2 from the centre, the odd one at -3.
-constexpr const char* EvenLayout[] = {
-    ".43.",
-    "4563",
-    "2781",
-    ".21.",
-};
-constexpr const char* OddLayout[] = {
-    "...3...",
-    "...3...",
-    "..352..",
-    "446.822",
-    "..471..",
-    "...1...",
-    "...1...",
-};
-
-} // namespace
 
 void Game::Reset(const Settings& settings, const QStringList& members)
 {
@@ -55,14 +31,14 @@ void Game::setUpBoard(int size)
 {
     // board and boardSize change together, so that no repaint ever reads outside the board
     boardSize = size;
-    board.assign(size, std::vector<int>(size, Empty));
+    board.reset(size);
     view_.setBoardSize(size);
     view_.setCaption(QStringLiteral("Kuralo　サイズ") + QString::number(size));
     view_.showGain(QString(), 11);
     centerCol = size / 2;
     centerRow = size / 2;
     view_.DelBlock(centerCol - 3, centerRow - 3, centerCol + 3, centerRow + 3);
-    layOutPieces();
+    board.layOut();
     repaintAll = true;
     view_.repaintBoard();
     repaintAll = false;
@@ -97,22 +73,6 @@ void Game::showTimeLimit()
     }
 }
 
-// centerCol, centerRow and the fresh board are set.
-void Game::layOutPieces()
-{
-    const bool odd = boardSize % 2 == 1;
-    using Rows = std::span<const char* const>;
-    const Rows rows = odd ? Rows(OddLayout) : Rows(EvenLayout);
-    const int first = odd ? -3 : -2;
-    int dr = first;
-    for (const char* line : rows) {
-        for (int dc = first; *line; ++dc, ++line)
-            if (*line != '.')
-                board[centerCol + dc][centerRow + dr] = *line - '0';
-        ++dr;
-    }
-}
-
 void Game::addscore(int seat, int amount)
 {
     scores[seat] += amount;
@@ -121,11 +81,7 @@ void Game::addscore(int seat, int amount)
 
 bool Game::existSpace() const
 {
-    for (const auto& column : board)
-        for (int code : column)
-            if (code == Empty)
-                return true;
-    return false;
+    return board.hasEmpty();
 }
 
 } // namespace rules

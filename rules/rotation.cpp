@@ -7,25 +7,9 @@ namespace {
 constexpr int Frames = 5;
 constexpr int FramePause = 20;
 
-struct JewelCell {
-    int dc; // offset from the centre
-    int dr;
-    int direction;
-};
-
-// The four jewel cells in their call order; even boards turn the 2 × 2 block round the
-// centre corner, odd boards the four cells beside the centre cell.
-constexpr JewelCell EvenCells[] = {{-1, -1, 1}, {0, -1, 2}, {-1, 0, 3}, {0, 0, 4}};
-constexpr JewelCell OddCells[] = {{0, -1, 5}, {-1, 0, 6}, {0, 1, 7}, {1, 0, 8}};
-
 // Pixels per frame for direction codes 1..8; five frames make one cell.
 constexpr int TravelX[] = {0, 5, 0, 0, -5, 5, 5, -5, -5};
 constexpr int TravelY[] = {0, 0, 5, -5, 0, 5, -5, -5, 5};
-
-// Code of the jewel that lands on a cell holding jewel code 5..8, per parity; the jewels
-// always stand in the same cyclic order, so each cell receives its predecessor's jewel.
-constexpr int EvenArrival[] = {0, 0, 0, 0, 0, 7, 5, 8, 6};
-constexpr int OddArrival[] = {0, 0, 0, 0, 0, 6, 7, 8, 5};
 
 // Cells that the diagonal paths of the odd board's jewels cross, in redraw order.
 constexpr int CrossedCells[][2] = {{0, 0}, {1, 1}, {-1, -1}, {1, -1}, {-1, 1}};
@@ -34,11 +18,10 @@ constexpr int CrossedCells[][2] = {{0, 0}, {1, 1}, {-1, -1}, {1, -1}, {-1, 1}};
 
 void Game::do_rotation()
 {
-    const bool odd = boardSize % 2 == 1;
     view_.play(Sound::Rotate);
     for (int frame = 1; frame <= Frames; ++frame) {
         view_.pause(FramePause);
-        for (const JewelCell& cell : odd ? OddCells : EvenCells)
+        for (const JewelCell& cell : board.jewelCells())
             one_rotate(frame, centerCol + cell.dc, centerRow + cell.dr, cell.direction);
     }
 }
@@ -60,8 +43,7 @@ void Game::one_rotate(int frame, int col, int row, int direction)
     view_.PutAt(col * CellPixels + TravelX[direction] * frame, row * CellPixels + TravelY[direction] * frame, code);
     if (frame < Frames)
         return;
-    if (isJewel(code))
-        board[col][row] = odd ? OddArrival[code] : EvenArrival[code];
+    board.turnJewel(col, row);
     view_.repaintBoard();
 }
 

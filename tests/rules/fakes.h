@@ -60,7 +60,7 @@ public:
     std::string scores[5];
     std::string gain, timeLeft, caption, status;
     int gainSize = 0;
-    std::vector<std::vector<std::vector<int>>> boardAtRepaint;
+    std::vector<rules::Board> boardAtRepaint;
     const rules::Game* game = nullptr;
 
 private:
@@ -143,11 +143,11 @@ inline void load(rules::Game& game, std::initializer_list<std::string_view> rows
     const int n = static_cast<int>(rows.size());
     game.boardSize = n;
     game.centerCol = game.centerRow = n / 2;
-    game.board.assign(n, std::vector<int>(n, rules::Empty));
+    game.board.reset(n);
     int row = 0;
     for (std::string_view line : rows) {
         for (int col = 0; col < n && col < static_cast<int>(line.size()); ++col)
-            game.board[col][row] = line[col] == '.' ? rules::Empty : line[col] - '0';
+            game.board[col][row] = static_cast<rules::Code>(line[col] == '.' ? rules::Empty : line[col] - '0');
         ++row;
     }
 }
@@ -165,8 +165,8 @@ inline std::vector<std::string> picture(const rules::Game& game)
 inline int countCells(const rules::Game& game, int code)
 {
     int n = 0;
-    for (const auto& column : game.board)
-        for (int v : column)
+    for (int col = 0; col < game.boardSize; ++col)
+        for (int v : game.board[col])
             n += v == code;
     return n;
 }

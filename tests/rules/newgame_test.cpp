@@ -1,5 +1,6 @@
 #include "fakes.h"
 #include "rules/failure.h"
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace fakes;
@@ -209,8 +210,8 @@ TEST(ExistSpace, FindsTheOnlyEmptyCellWhereverItIs)
 {
     Engine e;
     e.reset(6);
-    for (auto& column : e.game.board)
-        std::fill(column.begin(), column.end(), 1);
+    for (int col = 0; col < 6; ++col)
+        std::ranges::fill(e.game.board[col], 1);
     EXPECT_FALSE(e.game.existSpace());
     for (auto [col, row] : {std::pair{0, 0}, std::pair{0, 5}, std::pair{5, 0}, std::pair{5, 5}, std::pair{2, 3}}) {
         e.game.board[col][row] = rules::Empty;

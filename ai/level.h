@@ -1,0 +1,17 @@
+#pragma once
+#include <QString>
+
+namespace ai {
+
+// How hard a computer player tries; the numbers are what the command line and the lobby
+// offer.
+enum class Level {
+    Random = 1, // 適当: any legal cell, as automatic play
+    Greedy = 2, // 普通: the best immediate gain
+    Strong = 3, // 強い: a search over the next turns of all four seats
+};
+
+// The level's name as the player sees it.
+QString levelName(Level level);
+
+} // namespace ai
