@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -18,6 +19,12 @@ class QFrame;
 class QPushButton;
 class QSplitter;
 class QStatusBar;
+class QToolButton;
+class QMenu;
+
+namespace computer {
+class ComputerPlayer;
+}
 
 namespace net {
 class GuestLink;
@@ -60,6 +67,7 @@ public:
     QListWidget* Mem = nullptr;
     QPlainTextEdit* EditMessage = nullptr;
     QPushButton* BtnSend = nullptr;
+    QToolButton* BtnComputer = nullptr; // adds and removes computer players while hosting
     QStatusBar* StatusBar = nullptr;
     QWidget* PanelConfig = nullptr;
     QWidget* PanelChat = nullptr;
@@ -93,6 +101,10 @@ public:
 
     // Host side.
     void BtnStartClick();
+    // Computer players join this host over the loopback address; level 1 to 3.
+    void addComputer(int level);
+    void removeComputer(const QString& name);
+    QStringList computerNames() const;
     void BtnGameClick();
     // Guest side.
     void BtnGoClick();
@@ -120,6 +132,9 @@ private:
     QWidget* createChatArea();
     QWidget* createMessageLine();
     void createStatusBar();
+    void createComputerControls(QLabel* heading);
+    void showComputerMenu(const QPoint& at);
+    void removeAllComputers();
     void orderTabStops();
     void connectHandlers();
     void setBoxIPColour(QPalette::ColorRole role);
@@ -142,6 +157,7 @@ private:
     void EditMessageKeyDown(int key);
     QString exeDir_;
     bool desyncShown_ = false; // this game's host has said once that a guest is out of step
+    std::vector<computer::ComputerPlayer*> computers_;
 };
 
 } // namespace ui

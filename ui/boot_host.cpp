@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QToolButton>
 
 // The host's side of the lobby: listening, starting a game and the moves of its guests. Who
 // is a member and what goes to whom is the host lobby's business.
@@ -44,6 +45,7 @@ void Tbootform::BtnStartClick()
     BtnOut->setEnabled(true);
     BtnStart->setEnabled(false);
     Method->setEnabled(false);
+    BtnComputer->setEnabled(true);
     SS->lobby().open(BoxName->text());
     setWindowTitle(QStringLiteral("対戦ゲム　ロビー 【サーバー】"));
     if (settings)
@@ -89,6 +91,8 @@ void Tbootform::stopHosting()
     BtnOut->setEnabled(false);
     Method->setEnabled(true);
     unlockNameAndPort();
+    removeAllComputers();
+    BtnComputer->setEnabled(false);
     SS->close();
     BtnStart->setEnabled(true);
     Mem->clear();

@@ -188,7 +188,9 @@ QWidget* Tbootform::createChatArea()
 
     Mem = named(new QListWidget, "Mem");
     setBase(Mem, QColor(0xF0, 0xFF, 0xFF));
-    PanelMem = headedPanel("PanelMem", heading(nullptr, "LabelMem", QStringLiteral(" 参加者")), Mem);
+    QLabel* labelMem = heading(nullptr, "LabelMem", QStringLiteral(" 参加者"));
+    PanelMem = headedPanel("PanelMem", labelMem, Mem);
+    createComputerControls(labelMem);
 
     Splitter2 = named(new QSplitter(Qt::Horizontal, this), "Splitter2");
     Splitter2->addWidget(PanelChat);

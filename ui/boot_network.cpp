@@ -62,6 +62,7 @@ void Tbootform::unlockNameAndPort()
 void Tbootform::FormClose()
 {
     CS->close();
+    removeAllComputers();
     SS->close();
 }
 

@@ -160,7 +160,7 @@ TEST(MessageBuffer, MemberListEndsWhereAnotherHostMessagePlainlyBegins)
 TEST(MessageBuffer, MemberListWaitsForALineStillArriving)
 {
     MessageBuffer buffer(Sender::Host);
-    for (const QByteArray& piece : {"0\r\n", "A\r\nB"}) {
+    for (const char* piece : {"0\r\n", "A\r\nB"}) {
         buffer.append(piece);
         buffer.drained();
         EXPECT_EQ(buffer.next(), std::nullopt);

@@ -1,0 +1,113 @@
+#include "ai/level.h"
+#include "computer/computerplayer.h"
+#include "net/hostserver.h"
+#include "ui/boot.h"
+#include "ui/errorbox.h"
+#include <QHBoxLayout>
+#include <QHostAddress>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QToolButton>
+
+// Computer players that the host adds to its own lobby: guests in this same program, joined
+// over the loopback address like any other.
+namespace ui {
+
+namespace {
+
+// "CPU" with the smallest number no member has yet, and the level.
+QString computerName(ai::Level level, const QStringList& members)
+{
+    for (int n = 1;; ++n) {
+        const QString prefix = QStringLiteral("CPU") + QString::number(n) + u'(';
+        const bool taken = std::any_of(members.begin(), members.end(),
+                                       [&](const QString& m) { return m.startsWith(prefix); });
+        if (!taken)
+            return prefix + ai::levelName(level) + u')';
+    }
+}
+
+} // namespace
+
+// A small button inside the members' heading, so no other control moves, and the same menu
+// on the member list's right click.
+void Tbootform::createComputerControls(QLabel* heading)
+{
+    BtnComputer = new QToolButton(heading);
+    BtnComputer->setObjectName(QStringLiteral("BtnComputer"));
+    BtnComputer->setText(QStringLiteral("＋"));
+    BtnComputer->setAutoRaise(true);
+    BtnComputer->setFixedSize(heading->height(), heading->height());
+    BtnComputer->setAccessibleName(tr("コンピューターの対戦相手"));
+    BtnComputer->setToolTip(tr("コンピューターの対戦相手を加える・外す"));
+    BtnComputer->setEnabled(false);
+    auto* row = new QHBoxLayout(heading);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addStretch();
+    row->addWidget(BtnComputer);
+    connect(BtnComputer, &QToolButton::clicked, this,
+            [this] { showComputerMenu(BtnComputer->mapToGlobal(QPoint(0, BtnComputer->height()))); });
+    Mem->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Mem, &QListWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { showComputerMenu(Mem->viewport()->mapToGlobal(at)); });
+}
+
+void Tbootform::showComputerMenu(const QPoint& at)
+{
+    const bool hosting = SS && SS->isListening();
+    QMenu menu(this);
+    for (const ai::Level level : {ai::Level::Random, ai::Level::Greedy, ai::Level::Strong}) {
+        QAction* add = menu.addAction(tr("コンピューターを加える（%1）").arg(ai::levelName(level)));
+        add->setEnabled(hosting);
+        connect(add, &QAction::triggered, this, [this, level] { guarded([&] { addComputer(int(level)); }); });
+    }
+    const QListWidgetItem* chosen = Mem->currentItem();
+    const QString name = chosen ? chosen->text() : QString();
+    QAction* remove = menu.addAction(tr("コンピューターを外す"));
+    remove->setEnabled(computerNames().contains(name));
+    connect(remove, &QAction::triggered, this, [this, name] { removeComputer(name); });
+    menu.exec(at);
+}
+
+void Tbootform::addComputer(int level)
+{
+    if (!SS || !SS->isListening())
+        return;
+    const auto l = static_cast<ai::Level>(level);
+    QStringList taken = members();
+    for (const computer::ComputerPlayer* c : computers_)
+        taken << c->name();
+    auto* player = new computer::ComputerPlayer(computerName(l, taken), l, this);
+    computers_.push_back(player);
+    connect(player, &computer::ComputerPlayer::failed, this, [](const QString& why) { showError(why); });
+    player->connectTo(QHostAddress(QHostAddress::LocalHost).toString(), SS->port());
+}
+
+void Tbootform::removeComputer(const QString& name)
+{
+    const auto it = std::find_if(computers_.begin(), computers_.end(),
+                                 [&](const computer::ComputerPlayer* c) { return c->name() == name; });
+    if (it == computers_.end())
+        return;
+    computer::ComputerPlayer* player = *it;
+    computers_.erase(it);
+    player->leave();
+    player->deleteLater();
+}
+
+QStringList Tbootform::computerNames() const
+{
+    QStringList names;
+    for (const computer::ComputerPlayer* c : computers_)
+        names << c->name();
+    return names;
+}
+
+void Tbootform::removeAllComputers()
+{
+    for (const QString& name : computerNames())
+        removeComputer(name);
+}
+
+} // namespace ui
