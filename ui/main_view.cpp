@@ -46,7 +46,7 @@ void Tmainform::repaintBoard()
     ui::Table::Batch batch(*Table);
     Table->drawGridLines();
     for (int col = 0; col < game.boardSize; ++col) {
-        const std::vector<int>& codes = game.board[col];
+        const auto& codes = game.board[col];
         // An unmarked cell's key is its code: a column without the mark is checked at once.
         if (!game.repaintAll && col != game.lastCol && Table->showsColumn(col, codes))
             continue;

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
+#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -51,10 +52,10 @@ public:
     int shown(int col, int row) const { return oversized_ ? -1 : shown_[index(col, row)]; }
     void setShown(int col, int row, int key) { shown_[index(col, row)] = key; }
     // Whether each cell of the column shows keys[row]; keys holds at least a column's cells.
-    bool showsColumn(int col, const std::vector<int>& keys) const
+    template <class Keys> bool showsColumn(int col, const Keys& keys) const
     {
         return !oversized_ && std::equal(shown_.begin() + std::ptrdiff_t(index(col, 0)),
-                                         shown_.begin() + std::ptrdiff_t(index(col, n_)), keys.begin());
+                                         shown_.begin() + std::ptrdiff_t(index(col, n_)), std::begin(keys));
     }
     // Every cell unknown and every grid line stale: the next repaint draws the whole board.
     void forgetAll();
