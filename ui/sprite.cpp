@@ -3,6 +3,26 @@
 
 namespace ui {
 
+namespace {
+
+// Writes source over target where mask is set, row by row over area; source and mask start at
+// the area's top-left pixel and advance by stride per row. Built twice, the wider vectors
+// chosen at load time where the processor has them.
+[[gnu::target_clones("avx2", "default")]] void selectRows(uchar* target, qsizetype bytesPerLine, const QRect& area,
+                                                          const QRgb* source, const QRgb* mask, int stride)
+{
+    const int width = area.width();
+    for (int row = area.top(); row <= area.bottom(); ++row) {
+        auto* line = reinterpret_cast<QRgb*>(target + row * bytesPerLine) + area.left();
+        for (int i = 0; i < width; ++i)
+            line[i] = (line[i] & ~mask[i]) | source[i];
+        source += stride;
+        mask += stride;
+    }
+}
+
+} // namespace
+
 Sprite::Sprite(const QPixmap& pixmap)
 {
     const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
@@ -20,23 +40,14 @@ Sprite::Sprite(const QPixmap& pixmap)
     size_ = image.size();
 }
 
-// Built twice, the wider vectors chosen at load time where the processor has them.
-[[gnu::target_clones("avx2", "default")]] void Sprite::drawOnto(QImage& target, int x, int y) const
+void Sprite::drawOnto(QImage& target, int x, int y) const
 {
     const QRect area = QRect(QPoint(x, y), size_) & target.rect();
     if (area.isEmpty())
         return;
-    uchar* bits = target.bits(); // once: every call would check for sharing again
-    const qsizetype bytesPerLine = target.bytesPerLine();
-    const int width = area.width();
-    for (int row = area.top(); row <= area.bottom(); ++row) {
-        auto* line = reinterpret_cast<QRgb*>(bits + row * bytesPerLine) + area.left();
-        const std::size_t from = std::size_t((row - y) * size_.width() + (area.left() - x));
-        const QRgb* source = pixels_.data() + from;
-        const QRgb* mask = mask_.data() + from;
-        for (int i = 0; i < width; ++i)
-            line[i] = (line[i] & ~mask[i]) | source[i];
-    }
+    const std::size_t first = std::size_t((area.top() - y) * size_.width() + (area.left() - x));
+    // bits() once: each call checks for sharing again.
+    selectRows(target.bits(), target.bytesPerLine(), area, pixels_.data() + first, mask_.data() + first, size_.width());
 }
 
 } // namespace ui
