@@ -1,65 +1,44 @@
+#include "bench/ratio_summary.h"
 #include "ui/boot.h"
 #include "ui/errorbox.h"
 #include "ui/extrkbar.h"
 #include "ui/main.h"
+#include "ui/table.h"
 #include <QApplication>
+#include <QBitmap>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
+#include <QPainter>
+#include <QPixmap>
 #include <QTemporaryDir>
 #include <QtWidgets/qtestsupport_widgets.h>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <memory>
 
-// The whole-board repaint that every capture and every rotation frame ends with, on the
-// largest board with every cell occupied and the window on screen.
+// What the board's repaints cost on screen, beside what a bare Qt program pays for drawing the
+// same pictures, so that every run shows the ratios. Each benchmark takes the board size as its
+// argument; boards are full, every cell holding a piece, the window shown.
 
 namespace {
+
+const QString assetsDir = QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../assets");
 
 // The shipped pictures and sounds, copied so that the lobby's settings file lands elsewhere.
 bool copyAssets(const QString& to)
 {
-    const QDir from(QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../assets"));
     for (const QString& folder : {QStringLiteral("img"), QStringLiteral("snd")}) {
         QDir(to).mkpath(folder);
-        const QDir source(from.filePath(folder));
+        const QDir source(QDir(assetsDir).filePath(folder));
         for (const QString& name : source.entryList(QDir::Files))
             if (!QFile::copy(source.filePath(name), to + u'/' + folder + u'/' + name))
                 return false;
     }
     return true;
 }
-
-struct FullBoard {
-    QTemporaryDir dir;
-    std::unique_ptr<ui::Tbootform> boot;
-    std::unique_ptr<ui::Tmainform> form;
-
-    // occupied: every cell holds a piece; otherwise the fresh board of a new game, whose
-    // repaint also clears every empty cell.
-    bool open(bool occupied)
-    {
-        if (!dir.isValid() || !copyAssets(dir.path()))
-            return false;
-        const QString exeDir = dir.path() + u'/';
-        boot = std::make_unique<ui::Tbootform>(exeDir);
-        form = std::make_unique<ui::Tmainform>(*boot, exeDir);
-        boot->Mem->clear();
-        boot->Mem->addItems({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")});
-        boot->TableSize->setPosition(26);
-        form->newGame();
-        for (int c = 0; occupied && c < 26; ++c)
-            for (int r = 0; r < 26; ++r)
-                form->game.board[c][r] = 1 + (c + r) % 8;
-        form->game.lastCol = 13;
-        form->game.lastRow = 12;
-        form->game.repaintAll = !occupied;
-        form->show();
-        return QTest::qWaitForWindowExposed(form.get());
-    }
-};
 
 // The benchmark binary's main belongs to Google Benchmark; the application object is made on
 // first use and lives to the end of the process.
@@ -68,29 +47,131 @@ void ensureApplication()
     if (QApplication::instance())
         return;
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
     static int argc = 1;
-    static char name[] = "taisen_bench";
+    static char name[] = "taisen_repaint_bench";
     static char* argv[] = {name, nullptr};
     new QApplication(argc, argv);
     ui::setErrorSink([](const QString& message) { qWarning("%s", qPrintable(message)); });
 }
 
-void repaint(benchmark::State& state, bool occupied)
-{
-    ensureApplication();
-    FullBoard board;
-    if (!board.open(occupied)) {
-        state.SkipWithError("the game window could not be shown");
-        return;
+struct ShownBoard {
+    QTemporaryDir dir;
+    std::unique_ptr<ui::Tbootform> boot;
+    std::unique_ptr<ui::Tmainform> form;
+
+    // occupied: every cell holds a piece; otherwise the fresh board of a new game.
+    bool open(int n, bool occupied)
+    {
+        ensureApplication();
+        if (!dir.isValid() || !copyAssets(dir.path()))
+            return false;
+        const QString exeDir = dir.path() + u'/';
+        boot = std::make_unique<ui::Tbootform>(exeDir);
+        form = std::make_unique<ui::Tmainform>(*boot, exeDir);
+        boot->Mem->clear();
+        boot->Mem->addItems({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")});
+        boot->TableSize->setPosition(n);
+        boot->UseSOund->setChecked(false);
+        form->newGame();
+        for (int c = 0; occupied && c < n; ++c)
+            for (int r = 0; r < n; ++r)
+                form->game.board[c][r] = 1 + (c + r) % 8;
+        form->game.lastCol = n / 2;
+        form->game.lastRow = n / 2 - 1;
+        form->show();
+        if (!QTest::qWaitForWindowExposed(form.get()))
+            return false;
+        form->repaintBoard();
+        return true;
     }
+
+};
+
+#define OPEN_OR_SKIP(board, n, occupied)                                                                              \
+    ShownBoard board;                                                                                                  \
+    if (!board.open(n, occupied)) {                                                                                    \
+        state.SkipWithError("the game window could not be shown");                                                     \
+        return;                                                                                                        \
+    }
+
+// A whole-board repaint that draws every grid line and the piece of every cell (and the mark
+// under the last one), as after the board was shown again. Forgetting what the board shows
+// costs a few hundred stores, nothing beside the drawing.
+void BM_RepaintEveryCell(benchmark::State& state)
+{
+    OPEN_OR_SKIP(board, int(state.range(0)), true);
+    for (auto _ : state) {
+        board.form->Table->forgetAll();
+        board.form->repaintBoard();
+    }
+}
+
+// The repaint after one captured face changed colour: one cell differs from what it shows.
+void BM_RepaintCapture(benchmark::State& state)
+{
+    OPEN_OR_SKIP(board, int(state.range(0)), true);
+    int& captured = board.form->game.board[1][2];
+    for (auto _ : state) {
+        captured = captured == 1 ? 2 : 1;
+        board.form->repaintBoard();
+    }
+}
+
+// The repaint of a new game: every empty cell painted over, the twelve pieces drawn.
+void BM_RepaintNewGame(benchmark::State& state)
+{
+    OPEN_OR_SKIP(board, int(state.range(0)), false);
+    board.form->game.repaintAll = true;
     for (auto _ : state)
         board.form->repaintBoard();
 }
 
-void BM_RepaintFullBoard(benchmark::State& state) { repaint(state, true); }
-void BM_RepaintFullBoardOfANewGame(benchmark::State& state) { repaint(state, false); }
+// A whole rotation of the jewels, without pauses: five frames of four moving jewels, each
+// drawing call shown at once, then the repaint that ends it. The counter gives the time per
+// frame; odd boards also redraw the cells the diagonal paths cross.
+void BM_Rotation(benchmark::State& state)
+{
+    OPEN_OR_SKIP(board, int(state.range(0)), false);
+    ui::Tmainform::pauseFactor = 0;
+    for (auto _ : state)
+        board.form->game.do_rotation();
+    ui::Tmainform::pauseFactor = 1;
+    state.counters["per_frame"] =
+        benchmark::Counter(double(state.iterations()) * 5, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
 
-BENCHMARK(BM_RepaintFullBoard)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_RepaintFullBoardOfANewGame)->Unit(benchmark::kMicrosecond);
+// The baseline: what a bare Qt program pays to draw the same number of the same pictures, each
+// a pixmap with a mask from its bottom-left pixel, with one QPainter into a pixmap.
+void BM_BareQtMaskedPixmaps(benchmark::State& state)
+{
+    ensureApplication();
+    const int n = int(state.range(0));
+    std::vector<QPixmap> pieces;
+    for (const char* name : {"f_red", "f_blu", "f_grn", "f_blk", "koma_red", "koma_blu", "koma_grn", "koma_blk"}) {
+        QPixmap piece(assetsDir + QStringLiteral("/img/%1.bmp").arg(QLatin1String(name)));
+        const QColor key = piece.toImage().pixelColor(0, piece.height() - 1);
+        piece.setMask(piece.createMaskFromColor(key, Qt::MaskInColor));
+        pieces.push_back(piece);
+    }
+    QPixmap target(n * 25, n * 25);
+    target.fill(ui::Table::BoardColour);
+    for (auto _ : state) {
+        QPainter painter(&target);
+        for (int c = 0; c < n; ++c)
+            for (int r = 0; r < n; ++r)
+                painter.drawPixmap(c * 25, r * 25, pieces[std::size_t(c + r) % pieces.size()]);
+    }
+}
+
+BENCHMARK(BM_BareQtMaskedPixmaps)->Arg(6)->Arg(26)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RepaintEveryCell)->Arg(6)->Arg(26)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RepaintCapture)->Arg(6)->Arg(26)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RepaintNewGame)->Arg(26)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Rotation)->Arg(7)->Arg(26)->Unit(benchmark::kMicrosecond);
+
+const bool ratios = bench::addRatio("BM_RepaintEveryCell/26", "BM_BareQtMaskedPixmaps/26", 1.0) &&
+                    bench::addRatio("BM_RepaintCapture/26", "BM_RepaintCapture/6", 1.5) &&
+                    bench::addRatio("BM_RepaintCapture/26", "BM_RepaintEveryCell/26", 0.1);
 
 } // namespace

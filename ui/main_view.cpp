@@ -31,30 +31,45 @@ void Tmainform::DelBlock(int col0, int row0, int col1, int row1)
     Table->paintOver(col0, row0, col1, row1);
 }
 
+namespace {
+
+// What a cell shows after its repaint: its piece, and whether the last-move mark lies under it.
+int shownKey(int code, bool marked)
+{
+    return code + (marked ? rules::LastMoveImage + 1 : 0);
+}
+
+} // namespace
+
 void Tmainform::repaintBoard()
 {
     ui::Table::Batch batch(*Table);
     Table->drawGridLines();
-    for (int col = 0; col < game.boardSize; ++col)
-        for (int row = 0; row < game.boardSize; ++row)
-            TableDrawCell(col, row);
+    for (int col = 0; col < game.boardSize; ++col) {
+        const auto& codes = game.board[col];
+        // An unmarked cell's key is its code: a column without the mark is checked at once.
+        if (!game.repaintAll && col != game.lastCol && Table->showsColumn(col, codes))
+            continue;
+        for (int row = 0; row < game.boardSize; ++row) {
+            // A cell that still shows this piece and mark would come out the same: pass over it.
+            const bool marked = col == game.lastCol && row == game.lastRow;
+            if (game.repaintAll || Table->shown(col, row) != shownKey(codes[row], marked))
+                TableDrawCell(col, row);
+        }
+    }
 }
 
 void Tmainform::TableDrawCell(int col, int row)
 {
     const int code = game.board[col][row];
     const bool marked = col == game.lastCol && row == game.lastRow;
-    // A cell that still shows this piece and mark would come out the same: pass over it.
-    const int key = code + (marked ? rules::LastMoveImage + 1 : 0);
-    if (!game.repaintAll && Table->shown(col, row) == key)
-        return;
     if (game.repaintAll && code == rules::Empty)
         Del(col, row);
     if (marked)
         Put(col, row, rules::LastMoveImage);
     if (code > rules::Empty)
         Put(col, row, code);
-    Table->setShown(col, row, key);
+    Table->setShown(col, row, shownKey(code, marked));
 }
 
 void Tmainform::TableMouseMove(int x, int y)

@@ -1,6 +1,5 @@
 #include "ui/soundplayer.h"
-
-#include <SDL.h>
+#include "ui/sdlaudio.h"
 
 #include <climits>
 #include <cstring>
@@ -13,23 +12,24 @@ namespace {
 constexpr int deviceRate = 22050;
 constexpr SDL_AudioFormat deviceFormat = AUDIO_S16SYS;
 constexpr Uint8 deviceChannels = 1;
+constexpr int deviceBytesPerSecond = deviceRate * deviceChannels * 2;
 constexpr Uint16 deviceBufferFrames = 512; // about 23 ms: a new sound cuts in quickly
 constexpr qsizetype maxCached = 16;        // the program has five sounds
 
 // The wave's samples in the device's format; empty when the bytes are not a playable wave.
-QByteArray decode(const QByteArray& wav)
+QByteArray decode(const SdlAudio& sdl, const QByteArray& wav)
 {
     if (wav.isEmpty() || wav.size() > INT_MAX)
         return {};
-    SDL_RWops* source = SDL_RWFromConstMem(wav.constData(), int(wav.size()));
+    SDL_RWops* source = sdl.RWFromConstMem(wav.constData(), int(wav.size()));
     SDL_AudioSpec sourceFormat;
     Uint8* samples = nullptr;
     Uint32 length = 0;
-    if (!source || !SDL_LoadWAV_RW(source, 1, &sourceFormat, &samples, &length))
+    if (!source || !sdl.LoadWAV_RW(source, 1, &sourceFormat, &samples, &length))
         return {};
     SDL_AudioCVT cvt;
     QByteArray result;
-    const int built = SDL_BuildAudioCVT(&cvt, sourceFormat.format, sourceFormat.channels, sourceFormat.freq,
+    const int built = sdl.BuildAudioCVT(&cvt, sourceFormat.format, sourceFormat.channels, sourceFormat.freq,
                                         deviceFormat, deviceChannels, deviceRate);
     if (built == 0) {
         result = QByteArray(reinterpret_cast<const char*>(samples), qsizetype(length));
@@ -38,9 +38,9 @@ QByteArray decode(const QByteArray& wav)
         result.resize(qsizetype(length) * cvt.len_mult);
         std::memcpy(result.data(), samples, length);
         cvt.buf = reinterpret_cast<Uint8*>(result.data());
-        result.resize(SDL_ConvertAudio(&cvt) == 0 ? cvt.len_cvt : 0);
+        result.resize(sdl.ConvertAudio(&cvt) == 0 ? cvt.len_cvt : 0);
     }
-    SDL_FreeWAV(samples);
+    sdl.FreeWAV(samples);
     return result;
 }
 
@@ -52,12 +52,15 @@ SoundPlayer& SoundPlayer::instance()
     return player;
 }
 
+SoundPlayer::SoundPlayer()
+{
+    closer_.setSingleShot(true);
+    QObject::connect(&closer_, &QTimer::timeout, [this] { closeIfPlayed(); });
+}
+
 SoundPlayer::~SoundPlayer()
 {
-    if (device_ == 0)
-        return;
-    SDL_CloseAudioDevice(device_);
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    closeDevice();
 }
 
 void SoundPlayer::play(const QByteArray& wav)
@@ -66,46 +69,73 @@ void SoundPlayer::play(const QByteArray& wav)
         return;
     cutPlaying();
     const QByteArray& samples = converted(wav);
-    if (samples.isEmpty() || SDL_QueueAudio(device_, samples.constData(), Uint32(samples.size())) != 0)
-        return;
-    ++started_;
+    if (!samples.isEmpty() && sdlAudio()->QueueAudio(device_, samples.constData(), Uint32(samples.size())) == 0)
+        ++started_;
+    closeWhenPlayed();
 }
 
 std::uint32_t SoundPlayer::queuedBytes() const
 {
-    return device_ == 0 ? 0 : SDL_GetQueuedAudioSize(device_);
+    return device_ == 0 ? 0 : sdlAudio()->GetQueuedAudioSize(device_);
 }
 
-// Tried once: a machine without sound stays silent instead of retrying on every play.
 bool SoundPlayer::ensureDevice()
 {
-    if (tried_)
+    if (device_ != 0 || failed_)
         return device_ != 0;
-    tried_ = true;
-    // SDL would otherwise take SIGINT and SIGTERM away from the program.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+    const SdlAudio* sdl = sdlAudio();
+    failed_ = true;
+    if (!sdl)
         return false;
-    SDL_AudioSpec wanted;
-    SDL_zero(wanted);
+    // SDL would otherwise take SIGINT and SIGTERM away from the program.
+    sdl->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (sdl->InitSubSystem(SDL_INIT_AUDIO) != 0)
+        return false;
+    SDL_AudioSpec wanted{};
     wanted.freq = deviceRate;
     wanted.format = deviceFormat;
     wanted.channels = deviceChannels;
     wanted.samples = deviceBufferFrames;
-    device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    device_ = sdl->OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
     if (device_ == 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        sdl->QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
-    SDL_PauseAudioDevice(device_, 0);
+    sdl->PauseAudioDevice(device_, 0);
+    failed_ = false;
     return true;
+}
+
+// An open device runs a thread that wakes every buffer, even paused: only closing stops it.
+void SoundPlayer::closeDevice()
+{
+    if (device_ == 0)
+        return;
+    closer_.stop();
+    sdlAudio()->CloseAudioDevice(device_);
+    sdlAudio()->QuitSubSystem(SDL_INIT_AUDIO);
+    device_ = 0;
+}
+
+// Closes the device a while after its queue has played out.
+void SoundPlayer::closeWhenPlayed()
+{
+    closer_.start(int(queuedBytes() * 1000ull / deviceBytesPerSecond) + IdleCloseMs);
+}
+
+void SoundPlayer::closeIfPlayed()
+{
+    if (queuedBytes() > 0) // the device plays slower than the clock runs
+        closeWhenPlayed();
+    else
+        closeDevice();
 }
 
 void SoundPlayer::cutPlaying()
 {
-    if (SDL_GetQueuedAudioSize(device_) > 0)
+    if (sdlAudio()->GetQueuedAudioSize(device_) > 0)
         ++cut_;
-    SDL_ClearQueuedAudio(device_);
+    sdlAudio()->ClearQueuedAudio(device_);
 }
 
 const QByteArray& SoundPlayer::converted(const QByteArray& wav)
@@ -117,7 +147,7 @@ const QByteArray& SoundPlayer::converted(const QByteArray& wav)
         cache_.clear();
     // A deep copy: the caller's bytes may be raw data that does not outlive this call.
     const QByteArray key(wav.constData(), wav.size());
-    return *cache_.insert(key, decode(wav));
+    return *cache_.insert(key, decode(*sdlAudio(), wav));
 }
 
 } // namespace ui

@@ -1,8 +1,7 @@
 #include "ui/table.h"
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
+#include <QRegion>
 #include <algorithm>
 
 namespace ui {
@@ -13,9 +12,21 @@ const QColor Table::LineColour(0xC0, 0xC0, 0xC0);
 namespace {
 
 constexpr int DesignCells = 15;
+constexpr std::size_t MaxSprites = 16;  // the board draws ten pictures
+constexpr std::size_t MaxHeldRects = 16; // beyond it, the last grows to cover the rest
 
-// -1, 0 or +1: which side of 0..limit-1 the value lies beyond.
-int beyond(int value, int limit) { return value < 0 ? -1 : (value >= limit ? 1 : 0); }
+// Calls draw(first, last) for every longest run of indexes 0..count-1 for which holds(i).
+template <class Holds, class Draw> void forEachRun(int count, Holds&& holds, Draw&& draw)
+{
+    for (int i = 0; i < count; ++i) {
+        if (!holds(i))
+            continue;
+        const int first = i;
+        while (i + 1 < count && holds(i + 1))
+            ++i;
+        draw(first, i);
+    }
+}
 
 } // namespace
 
@@ -40,196 +51,168 @@ void Table::setGridSize(int n)
     surface_ = std::move(grown);
     n_ = n;
     shown_.assign(std::size_t(n * n), -1);
+    linesStale_.assign(std::size_t(n * n), RightLine | LineBelow);
+    anyLineStale_ = true;
     setFixedSize(surface_.size());
     current_ = onBoard(current_);
 }
 
-template <class Draw> void Table::draw(const QRect& changed, Draw&& paint, Keeps keeps)
+void Table::fill(const QRect& pixels, QRgb colour)
 {
-    if (keeps == Keeps::Nothing)
-        forget(changed);
-    if (batchPainter_) {
-        paint(*batchPainter_);
-        batchDirty_ |= changed;
+    const QRect area = pixels & surface_.rect();
+    if (area.isEmpty())
         return;
-    }
-    {
-        QPainter painter(&surface_);
-        paint(painter);
-    }
-    repaint(changed & rect());
+    uchar* bits = surface_.bits();
+    const qsizetype bytesPerLine = surface_.bytesPerLine();
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        std::fill_n(reinterpret_cast<QRgb*>(bits + y * bytesPerLine) + area.left(), area.width(), colour);
 }
 
-void Table::forget(const QRect& pixels)
+const Sprite& Table::spriteOf(const QPixmap& pixmap)
+{
+    const qint64 key = pixmap.cacheKey();
+    for (const auto& [cached, sprite] : sprites_)
+        if (cached == key)
+            return sprite;
+    if (sprites_.size() >= MaxSprites)
+        sprites_.clear();
+    return sprites_.emplace_back(key, Sprite(pixmap)).second;
+}
+
+// The pixels changed; those of overLines now cover grid lines.
+void Table::changed(const QRect& pixels, const QRect& overLines)
 {
     const QRect grid = pixels & rect();
     if (grid.isEmpty())
         return;
-    for (int col = grid.left() / Cell; col <= grid.right() / Cell; ++col)
-        for (int row = grid.top() / Cell; row <= grid.bottom() / Cell; ++row)
+    forget(grid);
+    markLinesStale(overLines & grid);
+    push(grid);
+}
+
+// Cells whose interior the pixels (on the grid) reach. The pieces a repaint draws stay inside
+// the interior, so the lines around a cell belong to no cell.
+void Table::forget(const QRect& grid)
+{
+    for (int col = (grid.left() + 1) / Cell; col <= grid.right() / Cell; ++col)
+        for (int row = (grid.top() + 1) / Cell; row <= grid.bottom() / Cell; ++row)
             setShown(col, row, -1);
+}
+
+// Cells whose grid line on the right or below the pixels (on the grid) reach.
+void Table::markLinesStale(const QRect& grid)
+{
+    if (grid.isEmpty())
+        return;
+    for (int col = grid.left() / Cell; col <= grid.right() / Cell; ++col)
+        for (int row = grid.top() / Cell; row <= grid.bottom() / Cell; ++row) {
+            char& stale = linesStale_[index(col, row)];
+            if (grid.right() >= col * Cell + Cell - 1)
+                stale |= RightLine;
+            if (grid.bottom() >= row * Cell + Cell - 1)
+                stale |= LineBelow;
+            anyLineStale_ = anyLineStale_ || stale != 0;
+        }
+}
+
+// Pixels on the grid to the screen: at once, or at the end of the outermost batch.
+void Table::push(const QRect& grid)
+{
+    if (batches_ == 0)
+        repaint(grid);
+    else if (held_.size() < MaxHeldRects)
+        held_.push_back(grid);
+    else
+        held_.back() |= grid;
+}
+
+void Table::forgetAll()
+{
+    std::fill(shown_.begin(), shown_.end(), -1);
+    std::fill(linesStale_.begin(), linesStale_.end(), RightLine | LineBelow);
+    anyLineStale_ = true;
 }
 
 void Table::drawPixmap(int x, int y, const QPixmap& pixmap)
 {
     if (pixmap.isNull())
         return;
-    draw(QRect(QPoint(x, y), pixmap.size()), [&](QPainter& p) { p.drawPixmap(x, y, pixmap); });
+    if (pixmap.width() >= Cell || pixmap.height() >= Cell)
+        oversized_ = true;
+    const Sprite& sprite = spriteOf(pixmap);
+    if (sprite.isNull())
+        QPainter(&surface_).drawPixmap(x, y, pixmap);
+    else
+        sprite.drawOnto(surface_, x, y);
+    const QRect area(QPoint(x, y), pixmap.size());
+    changed(area, area);
 }
 
 void Table::paintOver(int col0, int row0, int col1, int row1)
 {
     // One pixel left of and above the block, through the grid line right of and below it.
     const QRect outline(QPoint(col0 * Cell - 1, row0 * Cell - 1), QPoint(col1 * Cell + Cell - 1, row1 * Cell + Cell - 1));
-    draw(outline, [&](QPainter& p) {
-        p.fillRect(outline, LineColour);
-        p.fillRect(outline.adjusted(1, 1, -1, -1), BoardColour);
-    });
+    const QRect inside = outline.adjusted(1, 1, -1, -1);
+    fill(outline, LineColour.rgb());
+    fill(inside, BoardColour.rgb());
+    changed(outline, inside); // the outline lies on grid lines, in their colour
 }
 
 void Table::drawGridLines()
 {
-    draw(rect(), [&](QPainter& p) {
-        for (int i = 0; i < n_; ++i) {
-            const int line = i * Cell + Cell - 1;
-            p.fillRect(line, 0, 1, surface_.height(), LineColour);
-            p.fillRect(0, line, surface_.width(), 1, LineColour);
-        }
-    }, Keeps::Cells);
+    if (!anyLineStale_ && !oversized_)
+        return;
+    anyLineStale_ = false;
+    const auto stale = [this](int col, int row, char line) {
+        return oversized_ || (linesStale_[index(col, row)] & line) != 0;
+    };
+    const auto draw = [this](const QRect& line) {
+        fill(line, LineColour.rgb());
+        push(line);
+    };
+    // Each run of stale cells along a column, then along a row, gets one stretch of line.
+    for (int col = 0; col < n_; ++col)
+        forEachRun(n_, [&](int row) { return stale(col, row, RightLine); }, [&](int first, int last) {
+            draw(QRect(col * Cell + Cell - 1, first * Cell, 1, (last - first + 1) * Cell));
+        });
+    for (int row = 0; row < n_; ++row)
+        forEachRun(n_, [&](int col) { return stale(col, row, LineBelow); }, [&](int first, int last) {
+            draw(QRect(first * Cell, row * Cell + Cell - 1, (last - first + 1) * Cell, 1));
+        });
+    std::fill(linesStale_.begin(), linesStale_.end(), 0);
 }
 
-Table::Batch::Batch(Table& table) : table_(table), outermost_(!table.batchPainter_)
+Table::Batch::Batch(Table& table) : table_(table)
 {
-    if (outermost_)
-        table_.batchPainter_ = std::make_unique<QPainter>(&table_.surface_);
+    ++table_.batches_;
 }
 
 Table::Batch::~Batch()
 {
-    if (!outermost_)
+    if (--table_.batches_ > 0)
         return;
-    table_.batchPainter_.reset();
-    const QRect dirty = table_.batchDirty_ & table_.rect();
-    table_.batchDirty_ = QRect();
-    table_.repaint(dirty);
+    QRegion changed;
+    for (const QRect& pixels : table_.held_)
+        changed += pixels;
+    table_.held_.clear();
+    if (!changed.isEmpty())
+        table_.repaint(changed);
 }
 
 void Table::paintEvent(QPaintEvent* event)
 {
-    QPainter(this).drawImage(event->rect(), surface_, event->rect());
+    QPainter painter(this);
+    for (const QRect& pixels : event->region())
+        painter.drawImage(pixels, surface_, pixels);
 }
 
 void Table::showEvent(QShowEvent* event)
 {
     // Whatever was drawn while hidden never showed: start from a clean board.
     surface_.fill(BoardColour);
-    forget(rect());
+    forgetAll();
     emit surfaceCleared();
     QWidget::showEvent(event);
-}
-
-void Table::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::EnabledChange && !isEnabled())
-        endDrag();
-    QWidget::changeEvent(event);
-}
-
-QPoint Table::cellAt(const QPoint& pixel) const
-{
-    return QPoint(pixel.x() / Cell, pixel.y() / Cell);
-}
-
-QPoint Table::onBoard(QPoint cell) const
-{
-    return QPoint(std::clamp(cell.x(), 0, n_ - 1), std::clamp(cell.y(), 0, n_ - 1));
-}
-
-void Table::choose(const QPoint& cell)
-{
-    current_ = cell;
-    emit cellChosen(cell.x(), cell.y());
-}
-
-void Table::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton)
-        return;
-    setFocus(Qt::MouseFocusReason);
-    const QPoint pixel = event->position().toPoint();
-    if (!rect().contains(pixel))
-        return;
-    dragging_ = true;
-    choose(cellAt(pixel));
-}
-
-void Table::mouseDoubleClickEvent(QMouseEvent*)
-{
-    // The second press of a double click chooses nothing and starts no drag.
-}
-
-void Table::mouseMoveEvent(QMouseEvent* event)
-{
-    const QPoint pixel = event->position().toPoint();
-    if (dragging_ && (event->buttons() & Qt::LeftButton))
-        follow(pixel);
-    // A choice above may have ended the turn and disabled the board.
-    if (isEnabled())
-        emit pointerMoved(pixel.x(), pixel.y());
-}
-
-void Table::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton)
-        endDrag();
-}
-
-void Table::follow(const QPoint& pixel)
-{
-    pointer_ = pixel;
-    if (!rect().contains(pixel)) {
-        if (!stepper_.isActive())
-            stepper_.start();
-        return;
-    }
-    stepper_.stop();
-    const QPoint cell = cellAt(pixel);
-    if (cell != current_)
-        choose(cell);
-}
-
-void Table::stepTowardsPointer()
-{
-    const QPoint step(beyond(pointer_.x(), width()), beyond(pointer_.y(), height()));
-    const QPoint next = onBoard(current_ + step);
-    if (next != current_)
-        choose(next);
-}
-
-void Table::endDrag()
-{
-    dragging_ = false;
-    stepper_.stop();
-}
-
-void Table::keyPressEvent(QKeyEvent* event)
-{
-    QPoint next = current_;
-    switch (event->key()) {
-    case Qt::Key_Left: next.rx() -= 1; break;
-    case Qt::Key_Right: next.rx() += 1; break;
-    case Qt::Key_Up: next.ry() -= 1; break;
-    case Qt::Key_Down: next.ry() += 1; break;
-    case Qt::Key_Home: next.setX(0); break;
-    case Qt::Key_End: next.setX(n_ - 1); break;
-    // Every row is on screen, so a page reaches the edge.
-    case Qt::Key_PageUp: next.setY(0); break;
-    case Qt::Key_PageDown: next.setY(n_ - 1); break;
-    default: QWidget::keyPressEvent(event); return;
-    }
-    next = onBoard(next);
-    if (next != current_)
-        choose(next);
 }
 
 } // namespace ui

@@ -1,15 +1,16 @@
 #pragma once
 #include "rules/cell.h"
+#include "ui/sprite.h"
 #include <QColor>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
 #include <QTimer>
 #include <QWidget>
-#include <memory>
+#include <algorithm>
+#include <iterator>
+#include <utility>
 #include <vector>
-
-class QPainter;
 
 namespace ui {
 
@@ -40,15 +41,27 @@ public:
     // Cells col0..col1 × row0..row1 become board colour inside one 1-pixel line-coloured
     // outline that covers their surrounding grid lines; what lies off the grid is not drawn.
     void paintOver(int col0, int row0, int col1, int row1);
+    // Draws the grid lines again where something has been drawn over them since.
     void drawGridLines();
 
     // What the grid's repaint last drew in a cell (a key of the caller's), or -1 when that is
     // unknown or something has drawn over the cell since. Drawing a piece again over itself
     // changes no pixel, so a repaint may pass over a cell that still shows what it would draw.
-    int shown(int col, int row) const { return shown_[std::size_t(col * n_ + row)]; }
-    void setShown(int col, int row, int key) { shown_[std::size_t(col * n_ + row)] = key; }
+    // Once a picture larger than a cell's interior has been drawn, every cell stays unknown:
+    // its overhang would lie on grid lines and neighbours.
+    int shown(int col, int row) const { return oversized_ ? -1 : shown_[index(col, row)]; }
+    void setShown(int col, int row, int key) { shown_[index(col, row)] = key; }
+    // Whether each cell of the column shows keys[row]; keys holds at least a column's cells.
+    template <class Keys> bool showsColumn(int col, const Keys& keys) const
+    {
+        return !oversized_ && std::equal(shown_.begin() + std::ptrdiff_t(index(col, 0)),
+                                         shown_.begin() + std::ptrdiff_t(index(col, n_)), std::begin(keys));
+    }
+    // Every cell unknown and every grid line stale: the next repaint draws the whole board.
+    void forgetAll();
 
-    // Gathers every drawing call of its lifetime into one repaint at its end.
+    // Holds back what its lifetime draws from the screen and shows it all at its end, as the
+    // rectangles that changed.
     class Batch {
     public:
         explicit Batch(Table& table);
@@ -58,7 +71,6 @@ public:
 
     private:
         Table& table_;
-        bool outermost_;
     };
 
 signals:
@@ -77,10 +89,13 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // Grid lines lie outside every cell's interior: drawing them keeps what the cells show.
-    enum class Keeps { Nothing, Cells };
-    template <class Draw> void draw(const QRect& changed, Draw&& paint, Keeps keeps = Keeps::Nothing);
-    void forget(const QRect& pixels);
+    std::size_t index(int col, int row) const { return std::size_t(col * n_ + row); }
+    void fill(const QRect& pixels, QRgb colour);
+    const Sprite& spriteOf(const QPixmap& pixmap);
+    void changed(const QRect& pixels, const QRect& overLines);
+    void forget(const QRect& grid);
+    void markLinesStale(const QRect& grid);
+    void push(const QRect& grid);
     QPoint cellAt(const QPoint& pixel) const;
     QPoint onBoard(QPoint cell) const;
     void choose(const QPoint& cell);
@@ -91,8 +106,15 @@ private:
     int n_ = 0;
     QImage surface_;
     std::vector<int> shown_;
-    std::unique_ptr<QPainter> batchPainter_;
-    QRect batchDirty_;
+    // Per cell: which of its grid lines, on the right and below, were drawn over.
+    static constexpr char RightLine = 1;
+    static constexpr char LineBelow = 2;
+    std::vector<char> linesStale_;
+    bool anyLineStale_ = true;
+    bool oversized_ = false;
+    std::vector<std::pair<qint64, Sprite>> sprites_; // by pixmap cache key
+    int batches_ = 0;
+    std::vector<QRect> held_; // what batches hold back from the screen
     QPoint current_{0, 0};
     bool dragging_ = false;
     QPoint pointer_;

@@ -142,9 +142,7 @@ TEST_F(MainFormTest, RepaintThatPassesOverUnchangedCellsMatchesOneThatDrawsEvery
             form->game.TableSelectCell(cells[move % cells.size()].first, cells[move % cells.size()].second);
         }
         const QImage onScreen = board();
-        for (int c = 0; c < form->game.boardSize; ++c)
-            for (int r = 0; r < form->game.boardSize; ++r)
-                form->Table->setShown(c, r, -1);
+        form->Table->forgetAll();
         form->repaintBoard();
         ASSERT_EQ(board(), onScreen) << "after move " << move;
     }

@@ -1,11 +1,13 @@
 #include "ui/soundplayer.h"
 
 #include "ui/assetfile.h"
+#include "ui/sdlaudio.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QDir>
+#include <QTest>
 #include <QtEndian>
-#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -120,6 +122,45 @@ TEST(SoundPlayer, PlayReturnsWithoutWaitingForTheSound)
     EXPECT_LT(clock.elapsed(), 1000);
 }
 
+int threadCount()
+{
+    return int(QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
+}
+
+// An open device wakes its thread every buffer even while silent; an idle program must not.
+TEST(SoundPlayer, DeviceClosesAWhileAfterTheSoundHasPlayedAndOpensForTheNext)
+{
+    player().play(toneWave(0.05));
+    ASSERT_TRUE(player().deviceOpen());
+    const int threadsWhilePlaying = threadCount();
+    QTest::qWait(ui::SoundPlayer::IdleCloseMs / 2);
+    EXPECT_TRUE(player().deviceOpen()); // kept for a next sound soon after
+    EXPECT_TRUE(QTest::qWaitFor([] { return !player().deviceOpen(); }, 3 * ui::SoundPlayer::IdleCloseMs));
+    EXPECT_LT(threadCount(), threadsWhilePlaying);
+
+    const int started = player().startedCount();
+    player().play(toneWave(0.2));
+    EXPECT_TRUE(player().deviceOpen());
+    EXPECT_EQ(player().startedCount(), started + 1);
+    EXPECT_GT(player().queuedBytes(), 0u);
+}
+
+TEST(SoundPlayer, ALongSoundKeepsTheDeviceOpenUntilItHasPlayed)
+{
+    player().play(toneWave(0.05));
+    player().play(toneWave(double(ui::SoundPlayer::IdleCloseMs) / 1000 + 0.5));
+    QTest::qWait(ui::SoundPlayer::IdleCloseMs + 200);
+    EXPECT_TRUE(player().deviceOpen());
+    EXPECT_GT(player().queuedBytes(), 0u);
+}
+
+TEST(SdlAudio, ALibraryThatIsMissingOrNotSdlGivesNoFunctions)
+{
+    EXPECT_FALSE(ui::loadSdlAudio("no-such-library-anywhere"));
+    EXPECT_FALSE(ui::loadSdlAudio("Qt6Core")); // loads, but has none of SDL's functions
+    EXPECT_TRUE(ui::loadSdlAudio("SDL2-2.0"));
+}
+
 // Runs in a fresh process (SDL picks its driver once), where no audio driver can be found.
 TEST(SoundPlayerDeathTest, WithoutAnyAudioDeviceEverySoundIsSilent)
 {
@@ -147,11 +188,13 @@ DecodedWave decode(const QByteArray& bytes)
     DecodedWave wave;
     Uint8* buffer = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes.constData(), int(bytes.size())), 1, &wave.format, &buffer, &length))
+    const ui::SdlAudio* sdl = ui::sdlAudio();
+    if (!sdl || !sdl->LoadWAV_RW(sdl->RWFromConstMem(bytes.constData(), int(bytes.size())), 1, &wave.format, &buffer,
+                                 &length))
         return wave;
     for (Uint32 i = 0; i + 1 < length; i += 2)
         wave.samples.push_back(qFromLittleEndian<qint16>(buffer + i));
-    SDL_FreeWAV(buffer);
+    sdl->FreeWAV(buffer);
     return wave;
 }
 

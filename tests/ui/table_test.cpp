@@ -4,7 +4,9 @@
 #include <QElapsedTimer>
 #include <QKeySequence>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPixmap>
+#include <QRegion>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -277,7 +279,7 @@ TEST_F(TableTest, KeyThatCannotMoveTheCurrentCellChoosesNothing)
     EXPECT_TRUE(chosen.empty());
 }
 
-TEST_F(TableTest, DrawingOverACellForgetsWhatItShowedButGridLinesDoNot)
+TEST_F(TableTest, DrawingOverACellForgetsOnlyTheCellsWhoseInsideItReaches)
 {
     for (int c = 0; c < 6; ++c)
         for (int r = 0; r < 6; ++r)
@@ -292,13 +294,97 @@ TEST_F(TableTest, DrawingOverACellForgetsWhatItShowedButGridLinesDoNot)
     EXPECT_EQ(table.shown(3, 1), -1);
     EXPECT_EQ(table.shown(2, 2), 7);
 
-    table.paintOver(4, 4, 4, 4); // its outline runs along the lines of the cells above and left
+    table.paintOver(4, 4, 4, 4); // its outline lies on the lines of the cells above and left
     EXPECT_EQ(table.shown(4, 4), -1);
-    EXPECT_EQ(table.shown(3, 3), -1);
-    EXPECT_EQ(table.shown(5, 5), 7);
+    EXPECT_EQ(table.shown(3, 3), 7);
+    EXPECT_EQ(table.shown(3, 4), 7);
+    EXPECT_EQ(table.shown(4, 3), 7);
 
     table.hide();
     table.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&table));
     EXPECT_EQ(table.shown(5, 5), -1); // shown again on a cleared surface
+}
+
+// --- what reaches the screen ---------------------------------------------------------------
+
+namespace {
+
+// The regions of the paint events the table receives.
+class PaintRecorder : public QObject {
+public:
+    explicit PaintRecorder(QWidget& widget) { widget.installEventFilter(this); }
+    std::vector<QRegion> regions;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            regions.push_back(static_cast<QPaintEvent*>(event)->region());
+        return false;
+    }
+};
+
+QRect cellRect(int col, int row) { return QRect(col * 25, row * 25, 24, 24); }
+
+QPixmap opaque(QColor colour)
+{
+    QPixmap piece(24, 24);
+    piece.fill(colour);
+    return piece;
+}
+
+} // namespace
+
+TEST_F(TableTest, BatchShowsOnlyTheCellsThatChangedInOnePaint)
+{
+    table.drawGridLines(); // the fresh grid's lines
+    PaintRecorder painted(table);
+    {
+        Table::Batch batch(table);
+        table.drawPixmap(1 * 25, 1 * 25, opaque(Qt::red));
+        table.drawPixmap(4 * 25, 3 * 25, opaque(Qt::blue));
+        table.drawGridLines(); // nothing lies over a line
+        EXPECT_TRUE(painted.regions.empty());
+    }
+    ASSERT_EQ(painted.regions.size(), 1u);
+    EXPECT_EQ(painted.regions[0], QRegion(cellRect(1, 1)) + cellRect(4, 3));
+    EXPECT_EQ(grabOnScreen(table).pixel(4 * 25 + 3, 3 * 25 + 3), qRgb(0, 0, 255));
+}
+
+TEST_F(TableTest, GridLinesComeBackOnlyWhereAPictureCoveredThem)
+{
+    table.drawGridLines();
+    table.drawPixmap(2 * 25 + 10, 1 * 25, opaque(Qt::red)); // over the line right of (2, 1)
+    EXPECT_EQ(grabOnScreen(table).pixel(2 * 25 + 24, 30), QColor(Qt::red).rgb());
+    PaintRecorder painted(table);
+    {
+        Table::Batch batch(table);
+        table.drawGridLines();
+    }
+    ASSERT_EQ(painted.regions.size(), 1u);
+    EXPECT_EQ(painted.regions[0], QRegion(2 * 25 + 24, 1 * 25, 1, 25)); // only the line
+    const QImage shot = grabOnScreen(table);
+    EXPECT_EQ(shot.pixel(2 * 25 + 24, 30), rgb(Table::LineColour));
+    EXPECT_EQ(shot.pixel(2 * 25 + 23, 30), QColor(Qt::red).rgb());
+    EXPECT_EQ(shot.pixel(3 * 25 + 5, 30), QColor(Qt::red).rgb());
+}
+
+TEST_F(TableTest, APictureLargerThanACellMakesEveryRepaintDrawEverything)
+{
+    table.drawGridLines();
+    table.setShown(1, 1, 3);
+    ASSERT_EQ(table.shown(1, 1), 3);
+    QPixmap wide(30, 24);
+    wide.fill(Qt::red);
+    table.drawPixmap(0, 0, wide);
+    table.setShown(1, 1, 3);
+    EXPECT_EQ(table.shown(1, 1), -1);
+    PaintRecorder painted(table);
+    {
+        Table::Batch batch(table);
+        table.drawGridLines();
+    }
+    ASSERT_EQ(painted.regions.size(), 1u);
+    EXPECT_EQ(painted.regions[0].boundingRect(), table.rect());
 }
