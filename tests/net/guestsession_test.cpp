@@ -1,0 +1,87 @@
+#include "net/guestlink.h"
+#include "net/guestsession.h"
+#include "tests/net/rawpeer.h"
+#include "tests/rules/fakes.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A station of no windows for the session: it keeps what it was told and one game.
+class Keeper : public net::GuestStation {
+public:
+    void addChat(const QString& line) override { chat << line; }
+    void setMembers(const QStringList& names) override { members = names; }
+    void ring() override { ++rings; }
+    rules::Game* startGame(const net::StartSettings& s) override
+    {
+        engine.game.Reset({s.boardSize, s.scoreMethod == 1, s.timeLimit}, members);
+        return &engine.game;
+    }
+    QStringList chat;
+    QStringList members;
+    int rings = 0;
+    fakes::Engine engine;
+};
+
+// The guest session over a real connection to a host of bytes only.
+class GuestSessionTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        QObject::connect(&link, &net::GuestLink::connected, [&] { accepted = session.CSConnect(QStringLiteral("  B\t")); });
+        QObject::connect(&link, &net::GuestLink::messageArrived, [&](const QStringList& m) { session.CSRead(m); });
+        QObject::connect(&link, &net::GuestLink::closing, [&] { session.CSDisconnect(); });
+        link.connectTo(QStringLiteral("127.0.0.1"), rawHost.port());
+        host = rawHost.accept();
+        ASSERT_TRUE(host && host->waitFor(1));
+        keeper.engine.station.seat = 3;
+        keeper.engine.station.host = false;
+    }
+    void hostSays(const QStringList& lines)
+    {
+        host->say(lines);
+        QTest::qWait(30);
+    }
+
+    RawHost rawHost;
+    net::GuestLink link;
+    Keeper keeper;
+    net::GuestSession session{link, keeper};
+    QString accepted;
+    std::unique_ptr<RawPeer> host;
+};
+
+TEST_F(GuestSessionTest, JoinsFollowsTheLobbyPlaysAndLeaves)
+{
+    EXPECT_EQ(accepted, QStringLiteral("  B"));
+    EXPECT_EQ(host->heard.last(), QStringList({"0", QStringLiteral("  B")}));
+    hostSays({"0", "A", "C", QStringLiteral("  B")});
+    hostSays({"1", QStringLiteral("◆D氏の来訪"), "A", "C", QStringLiteral("  B"), "D"});
+    hostSays({"2", QStringLiteral("C：やあ")});
+    EXPECT_EQ(keeper.members, QStringList({"A", "C", QStringLiteral("  B"), "D"}));
+    EXPECT_EQ(keeper.chat, QStringList({QStringLiteral("◆D氏の来訪"), QStringLiteral("C：やあ")}));
+    EXPECT_EQ(keeper.rings, 3);
+
+    hostSays(net::startMessage({8, 3, 0, rules::NoLimit, false}));
+    EXPECT_EQ(session.mySeat(), 3);
+    rules::Game& game = keeper.engine.game;
+    ASSERT_EQ(game.boardSize, 8);
+    hostSays(net::moveMessage(2, -1, -1));
+    hostSays(net::moveMessage(3, -1, -1));
+    ASSERT_TRUE(game.myTurn);
+    const auto [col, row] = game.legalCells().front();
+    session.sendgameinfo(game, col, row);
+    ASSERT_TRUE(host->waitFor(2));
+    EXPECT_EQ(host->heard.last(), net::moveMessage(3, col, row));
+    hostSays(net::moveMessage(4, col, row)); // the echo goes
+    EXPECT_FALSE(game.skipEcho);
+    EXPECT_EQ(game.passCount, 2);
+
+    link.close();
+    ASSERT_TRUE(host->waitFor(3));
+    EXPECT_EQ(host->heard.last(), QStringList({"1", QStringLiteral("  B")}));
+}
+
+} // namespace
