@@ -15,7 +15,7 @@ ComputerPlayer::ComputerPlayer(const QString& name, ai::Level level, QObject* pa
     connectTimer_.setSingleShot(true);
     connect(&connectTimer_, &QTimer::timeout, this, [this] {
         link_.close();
-        emit failed(tr("%1 に接続できません").arg(name_));
+        emit failed(unreachable());
     });
     connect(&link_, &net::GuestLink::connected, this, [this] {
         connectTimer_.stop();
@@ -31,7 +31,7 @@ ComputerPlayer::ComputerPlayer(const QString& name, ai::Level level, QObject* pa
     connect(&link_, &net::GuestLink::failed, this, [this] {
         connectTimer_.stop();
         link_.close();
-        emit failed(connected_ ? tr("サーバーとの接続が切れました") : tr("サーバーとの接続に失敗しました"));
+        emit failed(connected_ ? tr("サーバーとの接続が切れました") : unreachable());
     });
     connect(&watcher_, &QFutureWatcher<rules::Cell>::finished, this, [this] {
         const int generation = thinkingFor_;
@@ -51,9 +51,15 @@ ComputerPlayer::~ComputerPlayer()
 
 void ComputerPlayer::connectTo(const QString& host, quint16 port)
 {
+    address_ = host + u':' + QString::number(port);
     connected_ = false;
     connectTimer_.start(ConnectTimeoutMs);
     link_.connectTo(host, port);
+}
+
+QString ComputerPlayer::unreachable() const
+{
+    return tr("サーバー %1 に接続できません").arg(address_);
 }
 
 void ComputerPlayer::leave()

@@ -61,11 +61,13 @@ private:
     void setMembers(const QStringList& names) override { members_ = names; }
     rules::Game* startGame(const net::StartSettings& settings) override;
 
+    QString unreachable() const;
     void read(const QStringList& message);
     void think();
     void play(rules::Cell cell, int generation);
 
     QString name_;
+    QString address_; // host:port, for the user
     ai::Level level_;
     SilentView view_;
     rules::Game game_{view_, *this};

@@ -1,0 +1,23 @@
+#include "computer/headless.h"
+
+#include "computer/computerplayer.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+namespace computer {
+
+int playHeadless(const Options& options, QTextStream& err)
+{
+    ComputerPlayer player(options.name, options.level);
+    QObject::connect(&player, &ComputerPlayer::ended, [] { QCoreApplication::exit(0); });
+    QObject::connect(&player, &ComputerPlayer::failed, [&err](const QString& reason) {
+        err << reason << '\n';
+        err.flush();
+        QCoreApplication::exit(1);
+    });
+    player.connectTo(options.host, options.port);
+    return QCoreApplication::exec();
+}
+
+} // namespace computer

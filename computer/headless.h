@@ -1,0 +1,23 @@
+#pragma once
+#include "ai/level.h"
+
+#include <QString>
+
+class QTextStream;
+
+namespace computer {
+
+// What the command line asks of a computer player.
+struct Options {
+    QString host;
+    quint16 port = 18389;
+    QString name = QStringLiteral("CPU");
+    ai::Level level = ai::Level::Strong;
+};
+
+// Plays every game the host starts until the host closes the connection, with no window at
+// all; needs a running core application. Gives 0 then, and 1 with the reason on `err` when
+// it cannot connect (within ComputerPlayer::ConnectTimeoutMs) or the connection breaks.
+int playHeadless(const Options& options, QTextStream& err);
+
+} // namespace computer
