@@ -1,13 +1,30 @@
 #include "ui/boot.h"
+#include "ui/commandline.h"
 #include "ui/fonts.h"
 #include "ui/main.h"
 #include <QApplication>
+#include <QTextStream>
 #include <memory>
+
+namespace {
+
+// --help and --version need no display: a core application answers them.
+int answerAlone(int argc, char** argv, const QStringList& arguments)
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    return ui::CommandLine(arguments).answer(out);
+}
+
+} // namespace
 
 // The lobby comes first and is the main window; the game window waits hidden beside it.
 // The program runs until the lobby is closed, even while the game window stays open.
 int main(int argc, char** argv)
 {
+    const QStringList arguments = ui::argumentList(argc, argv);
+    if (ui::CommandLine(arguments).answersAlone())
+        return answerAlone(argc, argv, arguments);
     QApplication app(argc, argv);
     // Only the name: a display name would be appended to every window's caption.
     QApplication::setApplicationName(QStringLiteral("対戦ゲム"));
