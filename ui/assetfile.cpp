@@ -2,7 +2,9 @@
 
 #include "rules/failure.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QtEndian>
 
 namespace ui {
@@ -86,6 +88,17 @@ QString nativeAssetPath(const QString& exeDir, const QString& relative)
     if (!dir.isEmpty() && !dir.endsWith('/'))
         dir += '/';
     return dir + QString(relative).replace('\\', '/');
+}
+
+QString assetPath(const QString& exeDir, const QString& relative)
+{
+    const QString folder = QString(relative).replace('\\', '/').section('/', 0, 0);
+    if (QFileInfo(nativeAssetPath(exeDir, folder)).isDir())
+        return nativeAssetPath(exeDir, relative);
+    const QString installed = QDir::cleanPath(nativeAssetPath(exeDir, QStringLiteral(TAISEN_DATA_FROM_BIN)));
+    if (QFileInfo(nativeAssetPath(installed, folder)).isDir())
+        return nativeAssetPath(installed, relative);
+    return nativeAssetPath(exeDir, relative);
 }
 
 } // namespace ui

@@ -74,7 +74,7 @@ void Tbootform::FormCreate()
 {
     LabIP->setText(localAddress());
     // Without the join sound the lobby keeps its initial values and never opens the settings.
-    joinSound = readWhole(nativeAssetPath(exeDir_, QStringLiteral("snd\\kako.wav")));
+    joinSound = readWhole(assetPath(exeDir_, QStringLiteral("snd\\kako.wav")));
     settings = std::make_unique<LobbySettings>(exeDir_ + QStringLiteral("setting.ini"));
     const LobbyValues values = settings->read();
     BoxName->setText(values.name);
