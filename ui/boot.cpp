@@ -6,6 +6,7 @@
 #include "ui/fonts.h"
 #include "ui/localaddress.h"
 #include "ui/lobbysettings.h"
+#include "ui/settingspath.h"
 #include "ui/soundplayer.h"
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -75,7 +76,7 @@ void Tbootform::FormCreate()
     LabIP->setText(localAddress());
     // Without the join sound the lobby keeps its initial values and never opens the settings.
     joinSound = readWhole(assetPath(exeDir_, QStringLiteral("snd\\kako.wav")));
-    settings = std::make_unique<LobbySettings>(exeDir_ + QStringLiteral("setting.ini"));
+    settings = std::make_unique<LobbySettings>(settingsPath(exeDir_, userConfigDir()));
     const LobbyValues values = settings->read();
     BoxName->setText(values.name);
     BoxPort->setText(values.port);

@@ -1,6 +1,8 @@
 #include "ui/inifile.h"
 #include "rules/failure.h"
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -238,6 +240,8 @@ void IniFile::writeString(const QString& section, const QString& key, const QStr
 
 void IniFile::save(const QByteArray& bytes) const
 {
+    // The first write into the user's configuration folder makes the folder.
+    QDir().mkpath(QFileInfo(path_).absolutePath());
     QSaveFile file(path_);
     // A writable file in a read-only folder is written in place, as the platform would.
     file.setDirectWriteFallback(true);
