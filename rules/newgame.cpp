@@ -47,6 +47,9 @@ void Game::Reset(const Settings& settings, const QStringList& members)
     showTimeLimit();
     skipEcho = false;
     setUpBoard(std::clamp(settings.boardSize, MinBoardSize, MaxBoardSize));
+    // What the last game left on the screen goes: its result and the texts of its status bar.
+    view_.showStatus(QString());
+    view_.showResult({});
 }
 
 // The grid, the window figures and the board of a new game, repainted whole.

@@ -1,4 +1,5 @@
 #include "rules/game.h"
+#include "rules/ranking.h"
 #include <QTime>
 #include <random>
 
@@ -57,6 +58,7 @@ void Game::endgame()
     station_.setPassEnabled(false);
     view_.showStatus(QStringLiteral("終了！"));
     view_.setCaption(QStringLiteral("ゲーム終了　"));
+    view_.showResult(ranking({names.begin() + 1, names.end()}, {scores.begin() + 1, scores.end()}));
     if (station_.isHost())
         station_.Setting_enable(true);
 }

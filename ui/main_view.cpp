@@ -1,4 +1,5 @@
 #include "ui/boot.h"
+#include "ui/gameresult.h"
 #include "ui/main.h"
 #include "ui/table.h"
 #include <QLabel>
@@ -118,6 +119,16 @@ void Tmainform::setCaption(const QString& text)
 void Tmainform::showStatus(const QString& text)
 {
     StatusBar->showMessage(text);
+}
+
+void Tmainform::showResult(const std::vector<rules::Place>& places)
+{
+    PanelResult->setVisible(!places.empty());
+    if (places.empty())
+        return;
+    PanelResult->setText(resultPanelText(places));
+    makeRoomForResult();
+    boot_.addChat(resultChatLine(places));
 }
 
 void Tmainform::play(rules::Sound sound)
