@@ -28,6 +28,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     // Only the name: a display name would be appended to every window's caption.
     QApplication::setApplicationName(QStringLiteral("対戦ゲム"));
+    // Desktops match the windows to the desktop entry and its icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TAISEN_APP_ID));
     ui::installSubstitutes();
     QApplication::setQuitOnLastWindowClosed(false);
     const QString exeDir = QCoreApplication::applicationDirPath() + QStringLiteral("/");

@@ -6,6 +6,7 @@
 #include "ui/fonts.h"
 #include "ui/localaddress.h"
 #include "ui/lobbysettings.h"
+#include "ui/programicon.h"
 #include "ui/settingspath.h"
 #include "ui/soundplayer.h"
 #include <QCheckBox>
@@ -43,6 +44,7 @@ void handle(Sender* sender, Signal signal, Tbootform* form, void (Tbootform::*ha
 Tbootform::Tbootform(const QString& exeDir, QWidget* parent) : QWidget(parent), exeDir_(exeDir)
 {
     setWindowTitle(QStringLiteral("対戦ゲム　ロビー (for Kuralo ver1.7)"));
+    setWindowIcon(programIcon());
     setFont(uiFont(12));
     createControls();
     connectHandlers();
