@@ -2,6 +2,7 @@
 #include "rules/game.h"
 #include <algorithm>
 #include <span>
+#include <QCoreApplication>
 
 namespace rules {
 
@@ -59,7 +60,7 @@ void Game::setUpBoard(int size)
     boardSize = size;
     board.assign(size, std::vector<int>(size, Empty));
     view_.setBoardSize(size);
-    view_.setCaption(QStringLiteral("Kuralo　サイズ") + QString::number(size));
+    view_.setCaption(QCoreApplication::translate("rules::Game", "Kuralo　サイズ%1").arg(size));
     view_.showGain(QString(), 11);
     centerCol = size / 2;
     centerRow = size / 2;
@@ -74,7 +75,7 @@ void Game::showNames(const QStringList& members)
 {
     for (int i = 0; i < Seats; ++i) {
         if (i >= members.size())
-            throw Failure(QStringLiteral("リストのインデックスが範囲を超えています (%1)").arg(i));
+            throw Failure(QCoreApplication::translate("rules::Game", "リストのインデックスが範囲を超えています (%1)").arg(i));
         names[i + 1] = members[i];
         view_.showName(i + 1, members[i]);
     }
@@ -91,7 +92,7 @@ void Game::showStartingScores()
 void Game::showTimeLimit()
 {
     if (timeLimit >= NoLimit) {
-        view_.showTimeLeft(QStringLiteral("時間制限 無し"));
+        view_.showTimeLeft(QCoreApplication::translate("rules::Game", "時間制限 無し"));
         station_.stopTimers();
     } else {
         showCountdown();
@@ -118,7 +119,7 @@ void Game::layOutPieces()
 void Game::addscore(int seat, int amount)
 {
     scores[seat] += amount;
-    view_.showScore(seat, QString::number(scores[seat]) + (countMode ? QStringLiteral("個") : QStringLiteral("点")));
+    view_.showScore(seat, (countMode ? QCoreApplication::translate("rules::Game", "%1個") : QCoreApplication::translate("rules::Game", "%1点")).arg(scores[seat]));
 }
 
 bool Game::existSpace() const

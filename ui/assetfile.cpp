@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
+#include <QCoreApplication>
 
 namespace ui {
 
@@ -51,10 +52,10 @@ QByteArray readWhole(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Failure("ファイル " + path + " は開けません");
+        throw Failure(QCoreApplication::translate("ui", "ファイル %1 は開けません").arg(path));
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw Failure("ファイル " + path + " は開けません");
+        throw Failure(QCoreApplication::translate("ui", "ファイル %1 は開けません").arg(path));
     return bytes;
 }
 
@@ -63,7 +64,7 @@ QImage loadBitmap(const QString& path)
     const QByteArray bytes = readWhole(path);
     QImage image;
     if (!looksLikeBitmap(bytes) || !image.loadFromData(bytes, "BMP"))
-        throw Failure("ビットマップイメージが不正です");
+        throw Failure(QCoreApplication::translate("ui", "ビットマップイメージが不正です"));
     return image;
 }
 

@@ -39,8 +39,8 @@ void Tbootform::CSConnect()
 {
     sendList = net::joinMessage(BoxName->text());
     CS->send(sendList);
-    addChat(QStringLiteral("◆サーバーと接続完了"));
-    setWindowTitle(QStringLiteral("対戦ゲム　ロビー 【クライアント】"));
+    addChat(tr("◆サーバーと接続完了"));
+    setWindowTitle(tr("対戦ゲム　ロビー 【クライアント】"));
 }
 
 void Tbootform::CSRead(const QStringList& message)
@@ -106,13 +106,13 @@ void Tbootform::CSDisconnect()
 // Name and port stay locked, so the user can try again as they are.
 void Tbootform::CSError()
 {
-    addChat(QStringLiteral("▲サーバーとの接続に失敗しました"));
+    addChat(tr("▲サーバーとの接続に失敗しました"));
     BtnOut->setEnabled(false);
     Method->setEnabled(true);
     CS->close();
     BtnGo->setEnabled(true);
     Mem->clear();
-    setWindowTitle(QStringLiteral("対戦ゲム　ロビー"));
+    setWindowTitle(tr("対戦ゲム　ロビー"));
 }
 
 void Tbootform::leaveHost()
@@ -124,8 +124,8 @@ void Tbootform::leaveHost()
     CS->close();
     BtnGo->setEnabled(true);
     Mem->clear();
-    addChat(QStringLiteral("◆サーバーから切断しました"));
-    setWindowTitle(QStringLiteral("対戦ゲム　ロビー"));
+    addChat(tr("◆サーバーから切断しました"));
+    setWindowTitle(tr("対戦ゲム　ロビー"));
 }
 
 } // namespace ui

@@ -33,12 +33,12 @@ void Tbootform::BtnStartClick()
     BoxName->setEnabled(false);
     BoxPort->setEnabled(false);
     SS->listen(net::portNumber(BoxPort->text(), "bind"));
-    addChat(QStringLiteral("◆サーバーとして接続を待機中"));
+    addChat(tr("◆サーバーとして接続を待機中"));
     BtnOut->setEnabled(true);
     BtnStart->setEnabled(false);
     Method->setEnabled(false);
     Mem->addItem(BoxName->text());
-    setWindowTitle(QStringLiteral("対戦ゲム　ロビー 【サーバー】"));
+    setWindowTitle(tr("対戦ゲム　ロビー 【サーバー】"));
     if (settings)
         settings->writeHosting(BoxName->text(), BoxPort->text());
 }
@@ -126,8 +126,8 @@ void Tbootform::stopHosting()
     BtnStart->setEnabled(true);
     Mem->clear();
     BtnGame->setEnabled(false);
-    addChat(QStringLiteral("◆サーバーを終了しました"));
-    setWindowTitle(QStringLiteral("対戦ゲム　ロビー"));
+    addChat(tr("◆サーバーを終了しました"));
+    setWindowTitle(tr("対戦ゲム　ロビー"));
 }
 
 } // namespace ui

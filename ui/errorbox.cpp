@@ -2,13 +2,14 @@
 #include "rules/failure.h"
 #include <QApplication>
 #include <QMessageBox>
+#include <QCoreApplication>
 
 namespace ui {
 namespace {
 
 void showBox(const QString& message)
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("対戦ゲム"), message, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("ui", "対戦ゲム"), message, QMessageBox::Ok);
     box.exec();
 }
 

@@ -1,5 +1,6 @@
 #include "ui/gameresult.h"
 #include <QStringList>
+#include <QCoreApplication>
 
 namespace ui {
 
@@ -7,8 +8,8 @@ QString resultChatLine(const std::vector<rules::Place>& places)
 {
     QStringList parts;
     for (const rules::Place& p : places)
-        parts.append(QStringLiteral("%1位 %2 %3点").arg(p.place).arg(p.name).arg(p.score));
-    return QStringLiteral("◆結果　") + parts.join(QStringLiteral("、"));
+        parts.append(QCoreApplication::translate("ui", "%1位 %2 %3点").arg(p.place).arg(p.name).arg(p.score));
+    return QCoreApplication::translate("ui", "◆結果　") + parts.join(QCoreApplication::translate("ui", "、"));
 }
 
 QString resultPanelText(const std::vector<rules::Place>& places)
@@ -16,13 +17,11 @@ QString resultPanelText(const std::vector<rules::Place>& places)
     QString rows;
     for (const rules::Place& p : places) {
         const QString weight = p.place == 1 ? QStringLiteral(" style='font-weight:bold'") : QString();
-        rows += QStringLiteral("<tr%1><td>%2位</td><td>%3</td><td align='right'>%4点</td></tr>")
-                    .arg(weight)
-                    .arg(p.place)
-                    .arg(p.name.toHtmlEscaped())
-                    .arg(p.score);
+        rows += QStringLiteral("<tr%1><td>%2</td><td>%3</td><td align='right'>%4</td></tr>")
+                    .arg(weight, QCoreApplication::translate("ui", "%1位").arg(p.place), p.name.toHtmlEscaped(),
+                         QCoreApplication::translate("ui", "%1点").arg(p.score));
     }
-    return QStringLiteral("<b>結果</b><table cellspacing='0' cellpadding='1'>") + rows + QStringLiteral("</table>");
+    return QStringLiteral("<b>") + QCoreApplication::translate("ui", "結果") + QStringLiteral("</b><table cellspacing='0' cellpadding='1'>") + rows + QStringLiteral("</table>");
 }
 
 } // namespace ui

@@ -7,6 +7,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <optional>
+#include <QCoreApplication>
 
 namespace ui {
 namespace {
@@ -249,6 +250,6 @@ void IniFile::save(const QByteArray& bytes) const
         cannotWrite();
 }
 
-void IniFile::cannotWrite() const { throw Failure(QString("%1 に書き込めません").arg(path_)); }
+void IniFile::cannotWrite() const { throw Failure(QCoreApplication::translate("ui", "%1 に書き込めません").arg(path_)); }
 
 } // namespace ui

@@ -59,7 +59,7 @@ void Tmainform::createScoreRow(int seat, QLabel*& score, int top, const QString&
 {
     Light[seat] = new QLabel(Panel);
     Light[seat]->setGeometry(8, SeatRows[seat].lampTop, 17, 17);
-    score = new QLabel(QStringLiteral("0点"), Panel);
+    score = new QLabel(tr("%1点").arg(0), Panel);
     score->setGeometry(30, top, 105, 25);
     score->setAlignment(Qt::AlignCenter);
     score->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -78,8 +78,8 @@ void Tmainform::createMoveArea()
     Bevel1 = new QFrame(Panel);
     Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     Bevel1->setGeometry(0, 224, PanelSize.width(), 2);
-    Label1 = label(Panel, QStringLiteral("累計"), 8, 235);
-    LTL = label(Panel, QStringLiteral("時間制限 無し"), 64, 235);
+    Label1 = label(Panel, tr("累計"), 8, 235);
+    LTL = label(Panel, tr("時間制限 無し"), 64, 235);
     LPoint = new QLabel(Panel);
     LPoint->setGeometry(8, 248, 81, 41);
     LPoint->setAlignment(Qt::AlignCenter);
@@ -87,11 +87,11 @@ void Tmainform::createMoveArea()
     QPalette palette = LPoint->palette();
     palette.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80));
     LPoint->setPalette(palette);
-    BtnPass = new QPushButton(QStringLiteral("パス"), Panel);
+    BtnPass = new QPushButton(tr("パス"), Panel);
     BtnPass->setGeometry(96, 256, 41, 33);
     BtnPass->setFont(uiFont(15));
     BtnPass->setEnabled(false);
-    AutoPass = new QCheckBox(QStringLiteral("自動適当打ち(次から)"), Panel);
+    AutoPass = new QCheckBox(tr("自動適当打ち(次から)"), Panel);
     AutoPass->setGeometry(4, 292, 133, 17);
 }
 

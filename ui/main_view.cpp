@@ -73,7 +73,7 @@ void Tmainform::TableMouseMove(int x, int y)
         Put(oldCol, oldRow, game.board[oldCol][oldRow]);
     game.hoverCol = col;
     game.hoverRow = row;
-    showStatus(QStringLiteral("移動中：%1,%2").arg(col).arg(row));
+    showStatus(tr("移動中：%1,%2").arg(col).arg(row));
     Put(col, row, rules::CursorImage);
     if (game.board[col][row] > rules::Empty)
         Put(col, row, game.board[col][row]);
