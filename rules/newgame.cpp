@@ -75,7 +75,8 @@ void Game::showNames(const QStringList& members)
 {
     for (int i = 0; i < Seats; ++i) {
         if (i >= members.size())
-            throw Failure(QCoreApplication::translate("rules::Game", "リストのインデックスが範囲を超えています (%1)").arg(i));
+            throw Failure(
+                QCoreApplication::translate("rules::Game", "リストのインデックスが範囲を超えています (%1)").arg(i));
         names[i + 1] = members[i];
         view_.showName(i + 1, members[i]);
     }
@@ -119,7 +120,9 @@ void Game::layOutPieces()
 void Game::addscore(int seat, int amount)
 {
     scores[seat] += amount;
-    view_.showScore(seat, (countMode ? QCoreApplication::translate("rules::Game", "%1個") : QCoreApplication::translate("rules::Game", "%1点")).arg(scores[seat]));
+    const QString unit = countMode ? QCoreApplication::translate("rules::Game", "%1個")
+                                   : QCoreApplication::translate("rules::Game", "%1点");
+    view_.showScore(seat, unit.arg(scores[seat]));
 }
 
 bool Game::existSpace() const

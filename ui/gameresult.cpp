@@ -8,7 +8,9 @@ QString resultChatLine(const std::vector<rules::Place>& places)
 {
     QStringList parts;
     for (const rules::Place& p : places)
-        parts.append(QCoreApplication::translate("ui", "%1位 %2 %3点").arg(p.place).arg(p.name).arg(p.score));
+        // One call for all three: a name holding "%3" must stay as it is.
+        parts.append(QCoreApplication::translate("ui", "%1位 %2 %3点")
+                         .arg(QString::number(p.place), p.name, QString::number(p.score)));
     return QCoreApplication::translate("ui", "◆結果　") + parts.join(QCoreApplication::translate("ui", "、"));
 }
 
@@ -21,7 +23,8 @@ QString resultPanelText(const std::vector<rules::Place>& places)
                     .arg(weight, QCoreApplication::translate("ui", "%1位").arg(p.place), p.name.toHtmlEscaped(),
                          QCoreApplication::translate("ui", "%1点").arg(p.score));
     }
-    return QStringLiteral("<b>") + QCoreApplication::translate("ui", "結果") + QStringLiteral("</b><table cellspacing='0' cellpadding='1'>") + rows + QStringLiteral("</table>");
+    return QStringLiteral("<b>") + QCoreApplication::translate("ui", "結果") +
+           QStringLiteral("</b><table cellspacing='0' cellpadding='1'>") + rows + QStringLiteral("</table>");
 }
 
 } // namespace ui

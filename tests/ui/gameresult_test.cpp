@@ -12,6 +12,11 @@ TEST(ResultChatLine, NamesEveryPlaceWithItsScoreInOneLine)
     EXPECT_EQ(ui::resultChatLine(places), QStringLiteral("◆結果　1位 青 58点、1位 黒 58点、3位 赤 40点、4位 緑 2点"));
 }
 
+TEST(ResultChatLine, NameThatLooksLikeAPlaceholderStaysAsTyped)
+{
+    EXPECT_EQ(ui::resultChatLine({{1, 1, "%3%2", 9}}), QStringLiteral("◆結果　1位 %3%2 9点"));
+}
+
 TEST(ResultPanelText, KeepsNamesAsTextNotMarkup)
 {
     const QString text = ui::resultPanelText({{1, 1, "<b>x&y</b>", 3}});
