@@ -3,16 +3,20 @@
 # an 8 x 8 game by themselves; the host's lobby and game window are saved into docs/.
 #   bash tools/screenshots.sh            Japanese (docs/lobby.png, docs/game.png)
 #   TAISEN_LANG=en bash tools/screenshots.sh   English (docs/lobby-en.png, docs/game-en.png)
+# TAISEN_PACKAGE=<file.deb> plays with the programs of that package, each unpacked on its own.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh xvfb xdotool imagemagick
 build=${TAISEN_BUILD_DIR:-build}
-[ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -G Ninja -DTAISEN_TESTS=OFF >/dev/null
-cmake --build "$build" --target taisen
+if [ -z "${TAISEN_PACKAGE:-}" ]; then
+    [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -G Ninja -DTAISEN_TESTS=OFF >/dev/null
+    cmake --build "$build" --target taisen
+fi
 
+# The C locale stands for a system with no language chosen: the program is then in Japanese.
 case ${TAISEN_LANG:-ja} in
-    en) locale=en_US.UTF-8 suffix=-en names=(Alice Bob Carol Dave) chat=("Hello, everyone" "Ready when you are") ;;
-    *) locale=C.UTF-8 suffix= names=(あおい たける みさき ゆうと) chat=("よろしくお願いします" "いつでもどうぞ") ;;
+    en) language=en suffix=-en names=(Alice Bob Carol Dave) chat=("Hello, everyone" "Ready when you are") ;;
+    *) language= suffix= names=(あおい たける みさき ゆうと) chat=("よろしくお願いします" "いつでもどうぞ") ;;
 esac
 port=28389
 work=$(mktemp -d)
@@ -33,9 +37,15 @@ for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 lobbies=()
 for i in 0 1 2 3; do
     mkdir -p "$work/$i"
-    cp "$build/taisen" "$work/$i/"
-    ln -s "$PWD/assets/img" "$PWD/assets/snd" "$work/$i/"
-    (cd "$work/$i" && LANGUAGE= LC_ALL=$locale SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb exec ./taisen >/dev/null 2>&1) &
+    if [ -n "${TAISEN_PACKAGE:-}" ]; then
+        dpkg-deb -x "$TAISEN_PACKAGE" "$work/$i"
+        exe=$work/$i/usr/bin/taisen
+    else
+        cp "$build/taisen" "$work/$i/"
+        ln -s "$PWD/assets/img" "$PWD/assets/snd" "$work/$i/"
+        exe=$work/$i/taisen
+    fi
+    (cd "$work/$i" && LANGUAGE=$language LC_ALL=C.UTF-8 SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb exec "$exe" >/dev/null 2>&1) &
     pids+=($!)
     lobbies+=("$(xdotool search --sync --onlyvisible --pid "$!" | head -1)")
     xdotool windowmove --sync "${lobbies[i]}" $((i * 570)) 0

@@ -1,5 +1,14 @@
+#include "main_fixture.h"
 #include "ui/language.h"
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -41,6 +50,82 @@ TEST(Translator, EnglishIsShippedInsideTheProgramAndJapaneseNeedsNone)
     const auto english = ui::translatorFor(Language::English);
     ASSERT_NE(english, nullptr);
     EXPECT_FALSE(english->isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+bool hasJapanese(const QString& text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x3000; });
+}
+
+// Every caption of a window: its title, labels, buttons, group titles and status texts.
+QStringList captions(const QWidget& window)
+{
+    QStringList texts{window.windowTitle()};
+    for (const auto* label : window.findChildren<QLabel*>())
+        texts << label->text();
+    for (const auto* button : window.findChildren<QAbstractButton*>())
+        texts << button->text();
+    for (const auto* group : window.findChildren<QGroupBox*>())
+        texts << group->title();
+    for (const auto* bar : window.findChildren<QStatusBar*>())
+        texts << bar->currentMessage();
+    texts.removeAll(QString());
+    return texts;
+}
+
+// Both windows made under the translation that the given interface languages choose.
+class WindowsInLanguage : public MainFormTest {
+protected:
+    void createIn(const QStringList& uiLanguages)
+    {
+        translator = ui::translatorFor(ui::chooseLanguage(uiLanguages));
+        if (translator)
+            QCoreApplication::installTranslator(translator.get());
+        create();
+    }
+    void TearDown() override
+    {
+        MainFormTest::TearDown();
+        if (translator)
+            QCoreApplication::removeTranslator(translator.get());
+    }
+    std::unique_ptr<QTranslator> translator;
+};
+
+TEST_F(WindowsInLanguage, EnglishLocaleShowsEveryCaptionInEnglish)
+{
+    createIn({"en-US", "en"});
+    EXPECT_EQ(boot->windowTitle(), "Taisen Lobby (for Kuralo ver1.7)");
+    EXPECT_EQ(boot->BtnStart->text(), "Host");
+    EXPECT_EQ(boot->BtnGame->text(), "Start game");
+    EXPECT_EQ(boot->LTime->text(), "Time per move: none");
+    EXPECT_EQ(form->BtnPass->text(), "Pass");
+    for (const QWidget* window : {static_cast<QWidget*>(boot.get()), static_cast<QWidget*>(form.get())})
+        for (const QString& caption : captions(*window))
+            EXPECT_FALSE(hasJapanese(caption)) << caption.toStdString();
+}
+
+TEST_F(WindowsInLanguage, EnglishLeavesWhatTravelsAndWhatIsSavedAsItIs)
+{
+    createIn({"en-US"});
+    EXPECT_EQ(boot->BoxName->text(), "YourName");
+    boot->EditMessage->setPlainText("hi");
+    boot->BtnSendClick();
+    EXPECT_EQ(boot->Chat->toPlainText(), QStringLiteral("YourName：hi"));
+}
+
+TEST_F(WindowsInLanguage, CLocaleShowsEveryCaptionInJapanese)
+{
+    createIn(QLocale::c().uiLanguages());
+    EXPECT_EQ(boot->BtnStart->text(), QStringLiteral("待機開始"));
+    EXPECT_EQ(form->BtnPass->text(), QStringLiteral("パス"));
+    // The game window's title and seat names are not Japanese until a game starts.
+    for (const QString& caption : captions(*boot))
+        EXPECT_TRUE(hasJapanese(caption)) << caption.toStdString();
 }
 
 } // namespace
