@@ -280,7 +280,7 @@
     </message>
     <message>
         <source>自動適当打ち(次から)</source>
-        <translation>Auto-play (next turn)</translation>
+        <translation>Auto (next turn)</translation>
     </message>
     <message>
         <source>移動中：%1,%2</source>
