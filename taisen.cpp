@@ -1,16 +1,48 @@
 #include "ui/boot.h"
+#include "ui/commandline.h"
 #include "ui/fonts.h"
+#include "ui/language.h"
 #include "ui/main.h"
 #include <QApplication>
+#include <QLocale>
+#include <QTextStream>
 #include <memory>
+
+namespace {
+
+// Installs the translation that the user's languages ask for; it lives as long as the caller's.
+std::unique_ptr<QTranslator> translate()
+{
+    auto translator = ui::translatorFor(ui::chooseLanguage(QLocale::system().uiLanguages()));
+    if (translator)
+        QCoreApplication::installTranslator(translator.get());
+    return translator;
+}
+
+// --help and --version need no display: a core application answers them.
+int answerAlone(int argc, char** argv, const QStringList& arguments)
+{
+    QCoreApplication app(argc, argv);
+    const auto translator = translate();
+    QTextStream out(stdout);
+    return ui::CommandLine(arguments).answer(out);
+}
+
+} // namespace
 
 // The lobby comes first and is the main window; the game window waits hidden beside it.
 // The program runs until the lobby is closed, even while the game window stays open.
 int main(int argc, char** argv)
 {
+    const QStringList arguments = ui::argumentList(argc, argv);
+    if (ui::CommandLine(arguments).answersAlone())
+        return answerAlone(argc, argv, arguments);
     QApplication app(argc, argv);
+    const auto translator = translate();
     // Only the name: a display name would be appended to every window's caption.
     QApplication::setApplicationName(QStringLiteral("対戦ゲム"));
+    // Desktops match the windows to the desktop entry and its icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TAISEN_APP_ID));
     ui::installSubstitutes();
     QApplication::setQuitOnLastWindowClosed(false);
     const QString exeDir = QCoreApplication::applicationDirPath() + QStringLiteral("/");

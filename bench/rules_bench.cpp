@@ -20,6 +20,7 @@ public:
     void showTimeLeft(const QString&) override {}
     void setCaption(const QString&) override {}
     void showStatus(const QString& text) override { over = !text.isEmpty(); }
+    void showResult(const std::vector<rules::Place>&) override {}
     void play(rules::Sound) override {}
     void pause(int) override {}
     bool over = false;

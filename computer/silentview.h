@@ -19,6 +19,7 @@ public:
     void showTimeLeft(const QString&) override {}
     void setCaption(const QString&) override {}
     void showStatus(const QString&) override {}
+    void showResult(const std::vector<rules::Place>&) override {}
     void play(rules::Sound) override {}
     void pause(int) override {}
 };

@@ -6,11 +6,13 @@
 #include "net/receivedmove.h"
 #include "rules/game.h"
 
+#include <QCoreApplication>
+
 namespace net {
 
 QString desyncNotice()
 {
-    return QStringLiteral("▲受信した手を盤に置けません。盤面が他の端末と食い違っています");
+    return QCoreApplication::translate("net", "▲受信した手を盤に置けません。盤面が他の端末と食い違っています");
 }
 
 // Joining under the name the host will accept lets the reply be told apart by its last line.

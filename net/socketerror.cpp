@@ -5,12 +5,13 @@
 
 #include <cerrno>
 #include <cstring>
+#include <QCoreApplication>
 
 namespace net {
 
 QString socketErrorText(int errnum, const char* api)
 {
-    return QStringLiteral("Windows ソケットエラー： %1 (%2) [API '%3']")
+    return QCoreApplication::translate("net", "Windows ソケットエラー： %1 (%2) [API '%3']")
         .arg(QString::fromLocal8Bit(std::strerror(errnum)))
         .arg(errnum)
         .arg(QLatin1String(api));
@@ -36,14 +37,14 @@ int errnoFor(QAbstractSocket::SocketError error)
 
 QString asyncSocketErrorText(int code)
 {
-    return QStringLiteral("非同期ソケットエラー %1").arg(code);
+    return QCoreApplication::translate("net", "非同期ソケットエラー %1").arg(code);
 }
 
 quint16 portNumber(const QString& text, const char* api)
 {
     const auto port = lineNumber(QStringList{text}, 0);
     if (!port)
-        throw Failure(QStringLiteral("'%1' は整数ではありません").arg(text));
+        throw Failure(QCoreApplication::translate("net", "'%1' は整数ではありません").arg(text));
     if (*port < 0 || *port > 65535)
         throw Failure(socketErrorText(EINVAL, api));
     return static_cast<quint16>(*port);

@@ -1,5 +1,7 @@
 #pragma once
+#include "rules/ranking.h"
 #include <QString>
+#include <vector>
 
 namespace rules {
 
@@ -30,6 +32,8 @@ public:
     virtual void showTimeLeft(const QString& text) = 0;            // LTL
     virtual void setCaption(const QString& text) = 0;
     virtual void showStatus(const QString& text) = 0;
+    // The finished game's places; an empty list takes a shown result away.
+    virtual void showResult(const std::vector<Place>& places) = 0;
 
     virtual void play(Sound sound) = 0;
     virtual void pause(int ms) = 0; // blocks; nothing else is handled meanwhile

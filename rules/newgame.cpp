@@ -1,6 +1,8 @@
 #include "rules/failure.h"
 #include "rules/game.h"
 #include <algorithm>
+#include <span>
+#include <QCoreApplication>
 
 namespace rules {
 
@@ -24,6 +26,9 @@ void Game::Reset(const Settings& settings, const QStringList& members)
     skipEcho = false;
     gameOver = false;
     setUpBoard(std::clamp(settings.boardSize, MinBoardSize, MaxBoardSize));
+    // What the last game left on the screen goes: its result and the texts of its status bar.
+    view_.showStatus(QString());
+    view_.showResult({});
 }
 
 // The grid, the window figures and the board of a new game, repainted whole.
@@ -33,7 +38,7 @@ void Game::setUpBoard(int size)
     boardSize = size;
     board.reset(size);
     view_.setBoardSize(size);
-    view_.setCaption(QStringLiteral("Kuralo　サイズ") + QString::number(size));
+    view_.setCaption(QCoreApplication::translate("rules::Game", "Kuralo　サイズ%1").arg(size));
     view_.showGain(QString(), 11);
     centerCol = size / 2;
     centerRow = size / 2;
@@ -48,7 +53,8 @@ void Game::showNames(const QStringList& members)
 {
     for (int i = 0; i < Seats; ++i) {
         if (i >= members.size())
-            throw Failure(QStringLiteral("リストのインデックスが範囲を超えています (%1)").arg(i));
+            throw Failure(
+                QCoreApplication::translate("rules::Game", "リストのインデックスが範囲を超えています (%1)").arg(i));
         names[i + 1] = members[i];
         view_.showName(i + 1, members[i]);
     }
@@ -65,7 +71,7 @@ void Game::showStartingScores()
 void Game::showTimeLimit()
 {
     if (timeLimit >= NoLimit) {
-        view_.showTimeLeft(QStringLiteral("時間制限 無し"));
+        view_.showTimeLeft(QCoreApplication::translate("rules::Game", "時間制限 無し"));
         station_.stopTimers();
     } else {
         showCountdown();
@@ -76,7 +82,9 @@ void Game::showTimeLimit()
 void Game::addscore(int seat, int amount)
 {
     scores[seat] += amount;
-    view_.showScore(seat, QString::number(scores[seat]) + (countMode ? QStringLiteral("個") : QStringLiteral("点")));
+    const QString unit = countMode ? QCoreApplication::translate("rules::Game", "%1個")
+                                   : QCoreApplication::translate("rules::Game", "%1点");
+    view_.showScore(seat, unit.arg(scores[seat]));
 }
 
 bool Game::existSpace() const

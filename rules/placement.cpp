@@ -1,4 +1,6 @@
 #include "rules/game.h"
+#include <algorithm>
+#include <QCoreApplication>
 
 namespace rules {
 
@@ -79,9 +81,9 @@ void Game::capture(int col, int row)
 void Game::showGain()
 {
     if (countMode)
-        view_.showGain(QString::number(moveCount) + QStringLiteral("個"), 11);
+        view_.showGain(QCoreApplication::translate("rules::Game", "%1個").arg(moveCount), 11);
     else
-        view_.showGain(QStringLiteral("＋") + QString::number(moveTotal) + QStringLiteral("点"), moveCount / 3 + 11);
+        view_.showGain(QCoreApplication::translate("rules::Game", "＋%1点").arg(moveTotal), moveCount / 3 + 11);
 }
 
 } // namespace rules

@@ -1,6 +1,8 @@
 #include "rules/game.h"
+#include "rules/ranking.h"
 #include <QTime>
 #include <random>
+#include <QCoreApplication>
 
 namespace rules {
 
@@ -46,9 +48,9 @@ void Game::nextplayer()
     view_.showLamp(ended, false);
     view_.showLamp(curPlayer, true);
     if (station_.mySeat() == curPlayer)
-        view_.setCaption(QStringLiteral("Kuralo 【あなたの番です】"));
+        view_.setCaption(QCoreApplication::translate("rules::Game", "Kuralo 【あなたの番です】"));
     else
-        view_.setCaption(QStringLiteral("Kuralo 【") + names[curPlayer] + QStringLiteral("さんの番です】"));
+        view_.setCaption(QCoreApplication::translate("rules::Game", "Kuralo 【%1さんの番です】").arg(names[curPlayer]));
 }
 
 void Game::endgame()
@@ -56,8 +58,9 @@ void Game::endgame()
     gameOver = true;
     station_.setBoardEnabled(false);
     station_.setPassEnabled(false);
-    view_.showStatus(QStringLiteral("終了！"));
-    view_.setCaption(QStringLiteral("ゲーム終了　"));
+    view_.showStatus(QCoreApplication::translate("rules::Game", "終了！"));
+    view_.setCaption(QCoreApplication::translate("rules::Game", "ゲーム終了　"));
+    view_.showResult(ranking({names.begin() + 1, names.end()}, {scores.begin() + 1, scores.end()}));
     if (station_.isHost())
         station_.Setting_enable(true);
 }
@@ -99,7 +102,7 @@ void Game::TimerTimer()
 {
     if (!myTurn)
         return;
-    view_.showTimeLeft(QStringLiteral("時間切れ"));
+    view_.showTimeLeft(QCoreApplication::translate("rules::Game", "時間切れ"));
     BtnPassClick();
 }
 
@@ -123,7 +126,7 @@ void Game::stopCountdown()
 
 void Game::showCountdown()
 {
-    view_.showTimeLeft(QStringLiteral("残り") + QString::number(timeLeft) + QStringLiteral("秒"));
+    view_.showTimeLeft(QCoreApplication::translate("rules::Game", "残り%1秒").arg(timeLeft));
 }
 
 } // namespace rules

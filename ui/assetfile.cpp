@@ -2,8 +2,11 @@
 
 #include "rules/failure.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QtEndian>
+#include <QCoreApplication>
 
 namespace ui {
 
@@ -49,10 +52,10 @@ QByteArray readWhole(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Failure("ファイル " + path + " は開けません");
+        throw Failure(QCoreApplication::translate("ui", "ファイル %1 は開けません").arg(path));
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw Failure("ファイル " + path + " は開けません");
+        throw Failure(QCoreApplication::translate("ui", "ファイル %1 は開けません").arg(path));
     return bytes;
 }
 
@@ -61,7 +64,7 @@ QImage loadBitmap(const QString& path)
     const QByteArray bytes = readWhole(path);
     QImage image;
     if (!looksLikeBitmap(bytes) || !image.loadFromData(bytes, "BMP"))
-        throw Failure("ビットマップイメージが不正です");
+        throw Failure(QCoreApplication::translate("ui", "ビットマップイメージが不正です"));
     return image;
 }
 
@@ -86,6 +89,17 @@ QString nativeAssetPath(const QString& exeDir, const QString& relative)
     if (!dir.isEmpty() && !dir.endsWith('/'))
         dir += '/';
     return dir + QString(relative).replace('\\', '/');
+}
+
+QString assetPath(const QString& exeDir, const QString& relative)
+{
+    const QString folder = QString(relative).replace('\\', '/').section('/', 0, 0);
+    if (QFileInfo(nativeAssetPath(exeDir, folder)).isDir())
+        return nativeAssetPath(exeDir, relative);
+    const QString installed = QDir::cleanPath(nativeAssetPath(exeDir, QStringLiteral(TAISEN_DATA_FROM_BIN)));
+    if (QFileInfo(nativeAssetPath(installed, folder)).isDir())
+        return nativeAssetPath(installed, relative);
+    return nativeAssetPath(exeDir, relative);
 }
 
 } // namespace ui

@@ -21,4 +21,10 @@ QPixmap withTransparentColour(const QImage& image);
 // "snd\\kako.wav" -> exeDir + "snd/kako.wav"; exeDir gains a trailing "/" if it lacks one.
 QString nativeAssetPath(const QString& exeDir, const QString& relative);
 
+// Where a picture or sound is read from: its folder ("img" or "snd") beside the executable
+// when that folder exists, as in a build folder; otherwise the installed data folder
+// (TAISEN_DATA_FROM_BIN from the executable's folder, "../share/taisen"). When neither folder
+// exists, the path beside the executable, which the error then names.
+QString assetPath(const QString& exeDir, const QString& relative);
+
 } // namespace ui

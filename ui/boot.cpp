@@ -6,6 +6,8 @@
 #include "ui/fonts.h"
 #include "ui/localaddress.h"
 #include "ui/lobbysettings.h"
+#include "ui/programicon.h"
+#include "ui/settingspath.h"
 #include "ui/soundplayer.h"
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -41,7 +43,8 @@ void handle(Sender* sender, Signal signal, Tbootform* form, void (Tbootform::*ha
 
 Tbootform::Tbootform(const QString& exeDir, QWidget* parent) : QWidget(parent), exeDir_(exeDir)
 {
-    setWindowTitle(QStringLiteral("対戦ゲム　ロビー (for Kuralo ver1.7)"));
+    setWindowTitle(tr("対戦ゲム　ロビー (for Kuralo ver1.7)"));
+    setWindowIcon(programIcon());
     setFont(uiFont(12));
     createControls();
     connectHandlers();
@@ -74,8 +77,8 @@ void Tbootform::FormCreate()
 {
     LabIP->setText(localAddress());
     // Without the join sound the lobby keeps its initial values and never opens the settings.
-    joinSound = readWhole(nativeAssetPath(exeDir_, QStringLiteral("snd\\kako.wav")));
-    settings = std::make_unique<LobbySettings>(exeDir_ + QStringLiteral("setting.ini"));
+    joinSound = readWhole(assetPath(exeDir_, QStringLiteral("snd\\kako.wav")));
+    settings = std::make_unique<LobbySettings>(settingsPath(exeDir_, userConfigDir()));
     const LobbyValues values = settings->read();
     BoxName->setText(values.name);
     BoxPort->setText(values.port);
@@ -129,15 +132,14 @@ void Tbootform::MethodClick()
 
 void Tbootform::TableSizeChange()
 {
-    LSize->setText(QStringLiteral("盤のサイズ：") + QString::number(TableSize->Position()));
+    LSize->setText(tr("盤のサイズ：%1").arg(TableSize->Position()));
     LSize->adjustSize();
 }
 
 void Tbootform::TimeLimitChange()
 {
     const int seconds = TimeLimit->Position();
-    LTime->setText(seconds == 61 ? QStringLiteral("行動制限時間：なし")
-                                 : QStringLiteral("行動制限時間：") + QString::number(seconds) + QStringLiteral("秒"));
+    LTime->setText(seconds == 61 ? tr("行動制限時間：なし") : tr("行動制限時間：%1秒").arg(seconds));
     LTime->adjustSize();
 }
 

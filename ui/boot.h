@@ -42,7 +42,8 @@ class Tmainform;
 class Tbootform : public QWidget, public net::GuestStation {
     Q_OBJECT
 public:
-    // exeDir ends in a path separator; snd/, img/ and setting.ini lie beneath it.
+    // exeDir ends in a path separator; snd/ lies beneath it or in the installed data folder,
+    // and setting.ini beside it while that folder can be written.
     explicit Tbootform(const QString& exeDir, QWidget* parent = nullptr);
     ~Tbootform() override;
 

@@ -36,7 +36,7 @@ void Tbootform::createComputerControls(QLabel* heading)
 {
     BtnComputer = new QToolButton(heading);
     BtnComputer->setObjectName(QStringLiteral("BtnComputer"));
-    BtnComputer->setText(QStringLiteral("＋"));
+    BtnComputer->setText(QStringLiteral("+"));
     BtnComputer->setAutoRaise(true);
     BtnComputer->setFixedSize(heading->height(), heading->height());
     BtnComputer->setAccessibleName(tr("コンピューターの対戦相手"));

@@ -43,8 +43,8 @@ void Tbootform::BtnGoClick()
 void Tbootform::CSConnect()
 {
     BoxName->setText(guest->CSConnect(BoxName->text()));
-    addChat(QStringLiteral("◆サーバーと接続完了"));
-    setWindowTitle(QStringLiteral("対戦ゲム　ロビー 【クライアント】"));
+    addChat(tr("◆サーバーと接続完了"));
+    setWindowTitle(tr("対戦ゲム　ロビー 【クライアント】"));
 }
 
 void Tbootform::CSRead(const QStringList& message)
@@ -80,14 +80,14 @@ void Tbootform::CSDisconnect()
 // Back to idle with name and port open again, so another address or port can be tried.
 void Tbootform::CSError()
 {
-    addChat(QStringLiteral("▲サーバーとの接続に失敗しました"));
+    addChat(tr("▲サーバーとの接続に失敗しました"));
     BtnOut->setEnabled(false);
     Method->setEnabled(true);
     unlockNameAndPort();
     CS->close();
     BtnGo->setEnabled(true);
     Mem->clear();
-    setWindowTitle(QStringLiteral("対戦ゲム　ロビー"));
+    setWindowTitle(tr("対戦ゲム　ロビー"));
 }
 
 void Tbootform::leaveHost()
@@ -98,8 +98,8 @@ void Tbootform::leaveHost()
     CS->close();
     BtnGo->setEnabled(true);
     Mem->clear();
-    addChat(QStringLiteral("◆サーバーから切断しました"));
-    setWindowTitle(QStringLiteral("対戦ゲム　ロビー"));
+    addChat(tr("◆サーバーから切断しました"));
+    setWindowTitle(tr("対戦ゲム　ロビー"));
 }
 
 } // namespace ui

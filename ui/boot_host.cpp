@@ -41,13 +41,13 @@ void Tbootform::BtnStartClick()
         throw;
     }
     BoxName->setText(net::acceptName(BoxName->text(), {}));
-    addChat(QStringLiteral("◆サーバーとして接続を待機中"));
+    addChat(tr("◆サーバーとして接続を待機中"));
     BtnOut->setEnabled(true);
     BtnStart->setEnabled(false);
     Method->setEnabled(false);
     BtnComputer->setEnabled(true);
     SS->lobby().open(BoxName->text());
-    setWindowTitle(QStringLiteral("対戦ゲム　ロビー 【サーバー】"));
+    setWindowTitle(tr("対戦ゲム　ロビー 【サーバー】"));
     if (settings)
         settings->writeHosting(BoxName->text(), BoxPort->text());
 }
@@ -97,8 +97,8 @@ void Tbootform::stopHosting()
     BtnStart->setEnabled(true);
     Mem->clear();
     BtnGame->setEnabled(false);
-    addChat(QStringLiteral("◆サーバーを終了しました"));
-    setWindowTitle(QStringLiteral("対戦ゲム　ロビー"));
+    addChat(tr("◆サーバーを終了しました"));
+    setWindowTitle(tr("対戦ゲム　ロビー"));
 }
 
 } // namespace ui

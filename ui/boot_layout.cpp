@@ -123,55 +123,55 @@ QWidget* Tbootform::createConfigPanel()
 
 void Tbootform::createConnectionControls(QWidget* panel)
 {
-    label(panel, "Label5", QStringLiteral("お名前"), 10, 4);
+    label(panel, "Label5", tr("お名前"), 10, 4);
     BoxName = lineEdit(panel, "BoxName", QStringLiteral("YourName"), {8, 16, 142, 20});
-    label(panel, "Label2", QStringLiteral("ポート番号"), 156, 4);
+    label(panel, "Label2", tr("ポート番号"), 156, 4);
     BoxPort = lineEdit(panel, "BoxPort", QStringLiteral("18389"), {156, 16, 57, 20});
-    UseSOund = named(new QCheckBox(QStringLiteral("サウンドを使用する"), panel), "UseSOund");
+    UseSOund = named(new QCheckBox(tr("サウンドを使用する"), panel), "UseSOund");
     UseSOund->setGeometry(219, 20, 117, 17);
     UseSOund->setChecked(true);
 }
 
 void Tbootform::createRoleControls(QWidget* panel)
 {
-    Method = named(new RadioGroup(QStringLiteral("接続方式"),
-                       {QStringLiteral("サーバーとして待機"), QStringLiteral("クライアントとして接続")}, panel),
+    Method = named(new RadioGroup(tr("接続方式"),
+                       {tr("サーバーとして待機"), tr("クライアントとして接続")}, panel),
         "Method");
     Method->setGeometry(8, 41, 143, 56);
     Method->setItemIndex(0);
-    label(panel, "Label3", QStringLiteral("ローカルかもしれないあなたのIP"), 157, 43);
+    label(panel, "Label3", tr("ローカルかもしれないあなたのIP"), 157, 43);
     LabIP = lineEdit(panel, "LabIP", QString(), {156, 56, 105, 19});
     LabIP->setReadOnly(true);
     LabIP->setFont(uiFont(13));
     LabIP->setStyleSheet(QStringLiteral("QLineEdit { background: #DDFFDD; border: 1px solid black; padding: 0; }"));
-    BtnStart = button(panel, "BtnStart", QStringLiteral("待機開始"), 159, 78, true);
-    label(panel, "Label1", QStringLiteral("接続先IPアドレス"), 10, 101);
+    BtnStart = button(panel, "BtnStart", tr("待機開始"), 159, 78, true);
+    label(panel, "Label1", tr("接続先IPアドレス"), 10, 101);
     BoxIP = named(new QComboBox(panel), "BoxIP");
     BoxIP->setEditable(true);
     BoxIP->setInsertPolicy(QComboBox::NoInsert);
     BoxIP->setGeometry(8, 113, 144, 20);
     BoxIP->setEnabled(false);
     setBoxIPColour(QPalette::Midlight);
-    BtnGo = button(panel, "BtnGo", QStringLiteral("接続"), 159, 108, false);
-    BtnOut = button(panel, "BtnOut", QStringLiteral("切断"), 236, 108, false);
+    BtnGo = button(panel, "BtnGo", tr("接続"), 159, 108, false);
+    BtnOut = button(panel, "BtnOut", tr("切断"), 236, 108, false);
 }
 
 void Tbootform::createGameSettings(QWidget* panel)
 {
-    LTime = label(panel, "LTime", QStringLiteral("行動制限時間：なし"), 348, 8, 13);
+    LTime = label(panel, "LTime", tr("行動制限時間：なし"), 348, 8, 13);
     TimeLimit = slider(panel, "TimeLimit", {343, 22, 190, 25}, 5, 61, 61);
-    score_method = named(new RadioGroup(QStringLiteral("スコア"), {QStringLiteral("得点制"), QStringLiteral("個数制")}, panel),
+    score_method = named(new RadioGroup(tr("スコア"), {tr("得点制"), tr("個数制")}, panel),
         "score_method");
     score_method->setGeometry(346, 55, 81, 56);
     score_method->setItemIndex(0);
     score_method->setEnabled(false);
-    LSize = label(panel, "LSize", QStringLiteral("盤のサイズ：8"), 432, 56, 13);
+    LSize = label(panel, "LSize", tr("盤のサイズ：8"), 432, 56, 13);
     TableSize = slider(panel, "TableSize", {425, 70, 110, 25}, 6, 26, 8);
-    rotation = named(new QCheckBox(QStringLiteral("宝石回転"), panel), "rotation");
+    rotation = named(new QCheckBox(tr("宝石回転"), panel), "rotation");
     rotation->setGeometry(355, 115, 70, 17);
     rotation->setChecked(true);
     rotation->setEnabled(false);
-    BtnGame = button(panel, "BtnGame", QStringLiteral("ゲム開始"), 461, 108, false);
+    BtnGame = button(panel, "BtnGame", tr("ゲム開始"), 461, 108, false);
 }
 
 QWidget* Tbootform::createChatArea()
@@ -184,11 +184,11 @@ QWidget* Tbootform::createChatArea()
     Chat->setFocusPolicy(Qt::ClickFocus); // the Tab key passes it by
     Chat->setFont(uiFont(13));
     setBase(Chat, QColor(0xF0, 0xFF, 0xFF));
-    PanelChat = headedPanel("PanelChat", heading(nullptr, "LabelChat", QStringLiteral(" 会話")), Chat);
+    PanelChat = headedPanel("PanelChat", heading(nullptr, "LabelChat", tr(" 会話")), Chat);
 
     Mem = named(new QListWidget, "Mem");
     setBase(Mem, QColor(0xF0, 0xFF, 0xFF));
-    QLabel* labelMem = heading(nullptr, "LabelMem", QStringLiteral(" 参加者"));
+    QLabel* labelMem = heading(nullptr, "LabelMem", tr(" 参加者"));
     PanelMem = headedPanel("PanelMem", labelMem, Mem);
     createComputerControls(labelMem);
 
@@ -212,7 +212,7 @@ QWidget* Tbootform::createMessageLine()
     EditMessage->setFont(uiFont(13));
     auto* panelSender = named(new QWidget(panelMessage), "PanelSender");
     panelSender->setFixedWidth(senderWidth);
-    BtnSend = named(new QPushButton(QStringLiteral("送信"), panelSender), "BtnSend");
+    BtnSend = named(new QPushButton(tr("送信"), panelSender), "BtnSend");
     BtnSend->setGeometry(0, 1, senderWidth, 19);
     auto* row = new QHBoxLayout(panelMessage);
     row->setContentsMargins(0, 0, 0, 0);
@@ -226,7 +226,7 @@ void Tbootform::createStatusBar()
 {
     StatusBar = named(new QStatusBar(this), "StatusBar");
     StatusBar->setFixedHeight(statusHeight);
-    StatusBar->showMessage(QStringLiteral("ドラッグでサイズ変更が可能です"));
+    StatusBar->showMessage(tr("ドラッグでサイズ変更が可能です"));
 }
 
 void Tbootform::orderTabStops()

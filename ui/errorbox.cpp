@@ -30,7 +30,7 @@ private:
 
     void open()
     {
-        box_ = new QMessageBox(QMessageBox::Critical, QStringLiteral("対戦ゲム"), QString(), QMessageBox::Ok);
+        box_ = new QMessageBox(QMessageBox::Critical, QCoreApplication::translate("ui", "対戦ゲム"), QString(), QMessageBox::Ok);
         box_->setAttribute(Qt::WA_DeleteOnClose);
         box_->setWindowModality(Qt::ApplicationModal);
         box_->show();

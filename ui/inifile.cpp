@@ -1,10 +1,13 @@
 #include "ui/inifile.h"
 #include "rules/failure.h"
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <optional>
+#include <QCoreApplication>
 
 namespace ui {
 namespace {
@@ -238,6 +241,8 @@ void IniFile::writeString(const QString& section, const QString& key, const QStr
 
 void IniFile::save(const QByteArray& bytes) const
 {
+    // The first write into the user's configuration folder makes the folder.
+    QDir().mkpath(QFileInfo(path_).absolutePath());
     QSaveFile file(path_);
     // A writable file in a read-only folder is written in place, as the platform would.
     file.setDirectWriteFallback(true);
@@ -245,6 +250,6 @@ void IniFile::save(const QByteArray& bytes) const
         cannotWrite();
 }
 
-void IniFile::cannotWrite() const { throw Failure(QString("%1 に書き込めません").arg(path_)); }
+void IniFile::cannotWrite() const { throw Failure(QCoreApplication::translate("ui", "%1 に書き込めません").arg(path_)); }
 
 } // namespace ui

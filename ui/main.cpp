@@ -2,6 +2,7 @@
 #include "ui/boot.h"
 #include "ui/errorbox.h"
 #include "ui/fonts.h"
+#include "ui/programicon.h"
 #include "ui/table.h"
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -24,6 +25,7 @@ Tmainform::Tmainform(Tbootform& boot, const QString& exeDir, QWidget* parent)
     : QWidget(parent, Qt::Window), game(*this, *this), boot_(boot), exeDir_(exeDir)
 {
     setWindowTitle(QStringLiteral("Kuralo"));
+    setWindowIcon(programIcon());
     setFont(uiFont(12));
     resize(DesignClient);
     move(DesignPosition);

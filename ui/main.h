@@ -52,6 +52,7 @@ public:
     QPushButton* BtnPass = nullptr;
     QCheckBox* AutoPass = nullptr;
     QStatusBar* StatusBar = nullptr;
+    QLabel* PanelResult = nullptr; // below the side panel, shown once a game has ended
     QTimer* Timer = nullptr;
     QTimer* counter = nullptr;
 
@@ -84,6 +85,7 @@ public:
     void showTimeLeft(const QString& text) override;
     void setCaption(const QString& text) override;
     void showStatus(const QString& text) override;
+    void showResult(const std::vector<rules::Place>& places) override;
     void play(rules::Sound sound) override;
     void pause(int ms) override;
 
@@ -110,6 +112,8 @@ private:
     void createSidePanel();
     void createScoreRow(int seat, QLabel*& score, int top, const QString& colour);
     void createMoveArea();
+    void createResultPanel();
+    void makeRoomForResult();
     void connectHandlers();
     void loadSounds();
     void loadImages();

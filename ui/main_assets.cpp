@@ -26,18 +26,18 @@ void Tmainform::FormCreate()
 void Tmainform::loadSounds()
 {
     for (std::size_t i = 0; i < sounds_.size(); ++i)
-        sounds_[i] = readWhole(nativeAssetPath(exeDir_, QString::fromLatin1(SoundFiles[i])));
+        sounds_[i] = readWhole(assetPath(exeDir_, QString::fromLatin1(SoundFiles[i])));
 }
 
 void Tmainform::loadImages()
 {
     for (std::size_t i = 0; i < images_.size(); ++i) {
-        const QImage bitmap = loadBitmap(nativeAssetPath(exeDir_, QString::fromLatin1(ImageFiles[i])));
+        const QImage bitmap = loadBitmap(assetPath(exeDir_, QString::fromLatin1(ImageFiles[i])));
         // The cursor alone is drawn opaque; pieces and the mark leave their backdrop colour out.
         images_[i] = i == rules::CursorImage ? QPixmap::fromImage(bitmap) : withTransparentColour(bitmap);
     }
-    lightOff_ = withTransparentColour(loadBitmap(nativeAssetPath(exeDir_, QStringLiteral("img\\light0.bmp"))));
-    lightOn_ = withTransparentColour(loadBitmap(nativeAssetPath(exeDir_, QStringLiteral("img\\light1.bmp"))));
+    lightOff_ = withTransparentColour(loadBitmap(assetPath(exeDir_, QStringLiteral("img\\light0.bmp"))));
+    lightOn_ = withTransparentColour(loadBitmap(assetPath(exeDir_, QStringLiteral("img\\light1.bmp"))));
 }
 
 } // namespace ui

@@ -18,6 +18,8 @@ constexpr QSize PanelSize(145, 313);
 constexpr int ExtraWidth = 170;       // panel, gaps and frame beside the grid
 constexpr int ExtraHeight = 66;       // status bar, gap and frame under the grid
 constexpr int PanelExtraHeight = 60;  // status bar, gaps and frame under the panel
+constexpr QSize ResultSize(145, 96);   // a heading and four rows
+constexpr int ResultExtraHeight = 31;  // status bar and gap under the result
 // Until the window has been shown the frame is unknown: a sizable frame of 4-pixel
 // borders under a 26-pixel caption stands in.
 constexpr QMargins EstimatedFrame(4, 30, 4, 4);
@@ -50,13 +52,14 @@ void Tmainform::createSidePanel()
     createScoreRow(3, PGrn, SeatRows[3].top, QString::fromLatin1(SeatRows[3].colour));
     createScoreRow(4, PBlk, SeatRows[4].top, QString::fromLatin1(SeatRows[4].colour));
     createMoveArea();
+    createResultPanel();
 }
 
 void Tmainform::createScoreRow(int seat, QLabel*& score, int top, const QString& colour)
 {
     Light[seat] = new QLabel(Panel);
     Light[seat]->setGeometry(8, SeatRows[seat].lampTop, 17, 17);
-    score = new QLabel(QStringLiteral("0点"), Panel);
+    score = new QLabel(tr("%1点").arg(0), Panel);
     score->setGeometry(30, top, 105, 25);
     score->setAlignment(Qt::AlignCenter);
     score->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -75,8 +78,8 @@ void Tmainform::createMoveArea()
     Bevel1 = new QFrame(Panel);
     Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     Bevel1->setGeometry(0, 224, PanelSize.width(), 2);
-    Label1 = label(Panel, QStringLiteral("累計"), 8, 235);
-    LTL = label(Panel, QStringLiteral("時間制限 無し"), 64, 235);
+    Label1 = label(Panel, tr("累計"), 8, 235);
+    LTL = label(Panel, tr("時間制限 無し"), 64, 235);
     LPoint = new QLabel(Panel);
     LPoint->setGeometry(8, 248, 81, 41);
     LPoint->setAlignment(Qt::AlignCenter);
@@ -84,12 +87,36 @@ void Tmainform::createMoveArea()
     QPalette palette = LPoint->palette();
     palette.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80));
     LPoint->setPalette(palette);
-    BtnPass = new QPushButton(QStringLiteral("パス"), Panel);
+    BtnPass = new QPushButton(tr("パス"), Panel);
     BtnPass->setGeometry(96, 256, 41, 33);
     BtnPass->setFont(uiFont(15));
     BtnPass->setEnabled(false);
-    AutoPass = new QCheckBox(QStringLiteral("自動適当打ち(次から)"), Panel);
+    AutoPass = new QCheckBox(tr("自動適当打ち(次から)"), Panel);
     AutoPass->setGeometry(4, 292, 133, 17);
+}
+
+void Tmainform::createResultPanel()
+{
+    PanelResult = new QLabel(this);
+    PanelResult->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    PanelResult->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    PanelResult->setTextFormat(Qt::RichText);
+    PanelResult->setFont(uiFont(13));
+    PanelResult->setMargin(3);
+    PanelResult->setAutoFillBackground(true);
+    QPalette palette = PanelResult->palette();
+    palette.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xE0));
+    PanelResult->setPalette(palette);
+    PanelResult->setGeometry(QRect(Panel->geometry().bottomLeft() + QPoint(0, PanelGap), ResultSize));
+    PanelResult->hide();
+}
+
+// The window grows, never shrinks, until the result below the side panel fits above the status bar.
+void Tmainform::makeRoomForResult()
+{
+    const int needed = PanelResult->geometry().bottom() + 1 + ResultExtraHeight;
+    if (height() < needed)
+        resize(width(), needed);
 }
 
 QLabel* Tmainform::scoreLabel(int seat) const
@@ -102,6 +129,7 @@ void Tmainform::setBoardSize(int n)
 {
     Table->setGridSize(n);
     Panel->move(Table->width() + PanelGap, PanelTop);
+    PanelResult->move(Panel->geometry().bottomLeft() + QPoint(0, PanelGap));
     outerMinimum_ = QSize(Table->width() + ExtraWidth,
                           std::max(Table->height() + ExtraHeight, Panel->height() + PanelExtraHeight));
     learnFrame();

@@ -1,4 +1,5 @@
 #include "ui/boot.h"
+#include "ui/gameresult.h"
 #include "ui/main.h"
 #include "ui/table.h"
 #include <QLabel>
@@ -87,7 +88,7 @@ void Tmainform::TableMouseMove(int x, int y)
         Put(oldCol, oldRow, game.board[oldCol][oldRow]);
     game.hoverCol = col;
     game.hoverRow = row;
-    showStatus(QStringLiteral("移動中：%1,%2").arg(col).arg(row));
+    showStatus(tr("移動中：%1,%2").arg(col).arg(row));
     Put(col, row, rules::CursorImage);
     if (game.board[col][row] > rules::Empty)
         Put(col, row, game.board[col][row]);
@@ -133,6 +134,16 @@ void Tmainform::setCaption(const QString& text)
 void Tmainform::showStatus(const QString& text)
 {
     StatusBar->showMessage(text);
+}
+
+void Tmainform::showResult(const std::vector<rules::Place>& places)
+{
+    PanelResult->setVisible(!places.empty());
+    if (places.empty())
+        return;
+    PanelResult->setText(resultPanelText(places));
+    makeRoomForResult();
+    boot_.addChat(resultChatLine(places));
 }
 
 void Tmainform::play(rules::Sound sound)

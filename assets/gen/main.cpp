@@ -1,11 +1,14 @@
-// Writes the game's pictures into <assets>/img and its sounds into <assets>/snd.
+// Writes the game's pictures into <assets>/img, its sounds into <assets>/snd and the
+// program's icon into <assets>/icon.
 #include "files.h"
+#include "icon.h"
 #include "pictures.h"
 #include "sounds.h"
 
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 namespace {
@@ -46,6 +49,13 @@ void writeSounds(const std::filesystem::path& snd)
     writeWave((snd / "rotate.wav").string(), rotateSound());
 }
 
+void writeIcon(const std::filesystem::path& folder)
+{
+    std::ofstream((folder / "taisen.svg").string(), std::ios::binary) << iconSvg();
+    for (const int size : iconSizes)
+        writeIconPng((folder / ("taisen-" + std::to_string(size) + ".png")).string(), size);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -58,8 +68,10 @@ int main(int argc, char** argv)
         const std::filesystem::path root(argv[1]);
         std::filesystem::create_directories(root / "img");
         std::filesystem::create_directories(root / "snd");
+        std::filesystem::create_directories(root / "icon");
         writePictures(root / "img");
         writeSounds(root / "snd");
+        writeIcon(root / "icon");
     } catch (const std::exception& error) {
         std::fprintf(stderr, "make_assets: %s\n", error.what());
         return 1;

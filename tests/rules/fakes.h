@@ -49,6 +49,14 @@ public:
     void showTimeLeft(const QString& text) override { add("time " + (timeLeft = utf8(text))); }
     void setCaption(const QString& text) override { add("caption " + (caption = utf8(text))); }
     void showStatus(const QString& text) override { add("status " + (status = utf8(text))); }
+    void showResult(const std::vector<rules::Place>& places) override
+    {
+        result = places;
+        std::string entry = "result";
+        for (const rules::Place& p : places)
+            entry += " " + std::to_string(p.place) + ":" + utf8(p.name) + "=" + std::to_string(p.score);
+        add(entry);
+    }
     void play(rules::Sound sound) override
     {
         static const char* const names[] = {"put", "buzz", "flip", "rotate"};
@@ -59,6 +67,7 @@ public:
     // What the side panel and the window show now.
     std::string scores[5];
     std::string gain, timeLeft, caption, status;
+    std::vector<rules::Place> result;
     int gainSize = 0;
     std::vector<rules::Board> boardAtRepaint;
     const rules::Game* game = nullptr;

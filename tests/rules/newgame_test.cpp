@@ -85,7 +85,7 @@ TEST(NewGame, ShowsTheNewGameInOrderAndRepaintsEveryCellOnce)
         "score 1 0点", "score 2 0点", "score 3 0点", "score 4 0点",
         "time 残り30秒", "interval 30000",
         "size 8", "caption Kuralo　サイズ8", "gain  11",
-        "DelBlock 1,1 7,7", "repaint all",
+        "DelBlock 1,1 7,7", "repaint all", "status ", "result",
     };
     EXPECT_EQ(e.log, expected);
     EXPECT_FALSE(e.game.repaintAll);

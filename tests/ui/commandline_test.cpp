@@ -1,0 +1,53 @@
+#include "ui/commandline.h"
+#include <QRegularExpression>
+#include <QTextStream>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ArgumentsCase {
+    const char* name;
+    QStringList arguments;
+    bool answersAlone;
+};
+
+class CommandLineAnswers : public testing::TestWithParam<ArgumentsCase> {};
+
+TEST_P(CommandLineAnswers, OnlyHelpAndVersionEndTheProgram)
+{
+    const ArgumentsCase& c = GetParam();
+    EXPECT_EQ(ui::CommandLine(QStringList{"taisen"} + c.arguments).answersAlone(), c.answersAlone);
+}
+
+INSTANTIATE_TEST_SUITE_P(, CommandLineAnswers,
+    testing::Values(ArgumentsCase{"Nothing", {}, false}, ArgumentsCase{"LongHelp", {"--help"}, true},
+                    ArgumentsCase{"ShortHelp", {"-h"}, true}, ArgumentsCase{"LongVersion", {"--version"}, true},
+                    ArgumentsCase{"ShortVersion", {"-v"}, true},
+                    // Qt's own options, whose letters hold an h or a v, are not ours.
+                    ArgumentsCase{"QtPlatformOption", {"-platform", "offscreen"}, false},
+                    ArgumentsCase{"QtGeometryOption", {"-qwindowgeometry", "100x100"}, false},
+                    ArgumentsCase{"UnknownOptionBeforeHelp", {"--bogus", "--help"}, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+QString answerTo(const QStringList& arguments)
+{
+    QString text;
+    QTextStream out(&text);
+    EXPECT_EQ(ui::CommandLine(QStringList{"taisen"} + arguments).answer(out), 0);
+    return text;
+}
+
+TEST(CommandLine, VersionIsOneLineWithTheProgramAndItsNumber)
+{
+    EXPECT_TRUE(QRegularExpression("^taisen \\d+\\.\\d+\\.\\d+\\n$").match(answerTo({"--version"})).hasMatch());
+}
+
+TEST(CommandLine, HelpNamesBothOptions)
+{
+    const QString help = answerTo({"--help"});
+    EXPECT_TRUE(help.contains("--help")) << help.toStdString();
+    EXPECT_TRUE(help.contains("--version")) << help.toStdString();
+    EXPECT_FALSE(help.contains("taisen 1")) << "help, not the version";
+}
+
+} // namespace

@@ -1,0 +1,76 @@
+#include "main_fixture.h"
+#include "ui/gameresult.h"
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+
+namespace {
+
+TEST(ResultChatLine, NamesEveryPlaceWithItsScoreInOneLine)
+{
+    const std::vector<rules::Place> places{{1, 2, "青", 58}, {1, 4, "黒", 58}, {3, 1, "赤", 40}, {4, 3, "緑", 2}};
+    EXPECT_EQ(ui::resultChatLine(places), QStringLiteral("◆結果　1位 青 58点、1位 黒 58点、3位 赤 40点、4位 緑 2点"));
+}
+
+TEST(ResultChatLine, NameThatLooksLikeAPlaceholderStaysAsTyped)
+{
+    EXPECT_EQ(ui::resultChatLine({{1, 1, "%3%2", 9}}), QStringLiteral("◆結果　1位 %3%2 9点"));
+}
+
+TEST(ResultPanelText, KeepsNamesAsTextNotMarkup)
+{
+    const QString text = ui::resultPanelText({{1, 1, "<b>x&y</b>", 3}});
+    EXPECT_TRUE(text.contains("&lt;b&gt;x&amp;y&lt;/b&gt;")) << text.toStdString();
+}
+
+class GameResultWindow : public MainFormTest {
+protected:
+    QString lastChatLine() const
+    {
+        const QStringList lines = boot->Chat->toPlainText().split('\n');
+        return lines.back();
+    }
+    void finish(std::array<int, 5> scores)
+    {
+        form->game.scores = scores;
+        form->game.endgame();
+    }
+};
+
+class GameResultOnBoard : public GameResultWindow, public testing::WithParamInterface<int> {};
+
+TEST_P(GameResultOnBoard, EndOfGameShowsTheRankingBesideTheBoardAndInTheChat)
+{
+    const int size = GetParam();
+    startShown(size);
+    finish({0, 12, 30, 12, 7});
+    EXPECT_TRUE(form->PanelResult->isVisible());
+    const QRect result = form->PanelResult->geometry();
+    EXPECT_FALSE(result.intersects(form->Table->geometry()));
+    EXPECT_FALSE(result.intersects(form->Panel->geometry()));
+    EXPECT_LE(result.bottom(), form->StatusBar->geometry().top()) << "above the status bar, N = ";
+    const QString text = form->PanelResult->text();
+    for (const char* seat : {"赤", "青", "緑", "黒"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(seat))) << seat;
+    EXPECT_EQ(lastChatLine(), QStringLiteral("◆結果　1位 青 30点、2位 赤 12点、2位 緑 12点、4位 黒 7点"));
+}
+
+INSTANTIATE_TEST_SUITE_P(, GameResultOnBoard, testing::Values(8, 26),
+                         [](const auto& info) { return "N" + std::to_string(info.param); });
+
+TEST_F(GameResultWindow, NewGameTakesAwayTheResultAndTheOldStatusTexts)
+{
+    startShown();
+    openTurn();
+    hover(30, 30);
+    EXPECT_FALSE(form->StatusBar->currentMessage().isEmpty());
+    finish({0, 5, 5, 5, 5});
+    EXPECT_EQ(form->StatusBar->currentMessage(), QStringLiteral("終了！"));
+    const QString chat = boot->Chat->toPlainText();
+    form->newGame();
+    EXPECT_FALSE(form->PanelResult->isVisible());
+    EXPECT_TRUE(form->StatusBar->currentMessage().isEmpty());
+    EXPECT_EQ(boot->Chat->toPlainText(), chat) << "the chat keeps the line";
+}
+
+} // namespace

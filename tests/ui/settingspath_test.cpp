@@ -1,0 +1,84 @@
+#include "boot_fixture.h"
+#include "ui/lobbysettings.h"
+#include "ui/settingspath.h"
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <unistd.h>
+
+namespace {
+
+// The executable's folder and the user's configuration folder, both fresh.
+class SettingsPathTest : public LobbyTest {
+protected:
+    void SetUp() override
+    {
+        LobbyTest::SetUp();
+        ASSERT_TRUE(config.isValid());
+    }
+    void TearDown() override
+    {
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QStandardPaths::setTestModeEnabled(false);
+        LobbyTest::TearDown();
+    }
+    // Root writes anywhere, so a read-only folder cannot be tried as root.
+    bool makeReadOnly()
+    {
+        if (geteuid() == 0)
+            return false;
+        return QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    }
+    QString exeDir() const { return dir.path() + "/"; }
+    QString configDir() const { return config.path() + "/taisen"; }
+
+    QTemporaryDir config;
+};
+
+TEST_F(SettingsPathTest, WritableFolderKeepsTheFileBesideTheExecutable)
+{
+    EXPECT_EQ(ui::settingsPath(exeDir(), configDir()), exeDir() + "setting.ini");
+}
+
+TEST_F(SettingsPathTest, ReadOnlyFolderSendsTheFileToTheConfigurationFolder)
+{
+    if (!makeReadOnly())
+        GTEST_SKIP() << "needs a folder this user cannot write";
+    EXPECT_EQ(ui::settingsPath(exeDir(), configDir()), configDir() + "/setting.ini");
+}
+
+TEST_F(SettingsPathTest, WritableFileInAReadOnlyFolderStaysInUse)
+{
+    QFile file(exeDir() + "setting.ini");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    if (!makeReadOnly())
+        GTEST_SKIP() << "needs a folder this user cannot write";
+    EXPECT_EQ(ui::settingsPath(exeDir(), configDir()), exeDir() + "setting.ini");
+}
+
+TEST_F(SettingsPathTest, UserFolderIsCreatedByTheFirstWriteNotAtStartUp)
+{
+    ui::LobbySettings settings(configDir() + "/setting.ini");
+    EXPECT_EQ(settings.read().name, "YourName");
+    EXPECT_FALSE(QFileInfo::exists(configDir()));
+    settings.writeHosting(QStringLiteral("山田"), "18389");
+    QFile file(configDir() + "/setting.ini");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("[RobbySetting]\r\nName=\x8E\x52\x93\x63\r\nPort=18389\r\n"));
+}
+
+TEST_F(SettingsPathTest, LobbyInAReadOnlyFolderReadsFromTheUserFolderAndCreatesNothing)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    putJoinSound();
+    if (!makeReadOnly())
+        GTEST_SKIP() << "needs a folder this user cannot write";
+    const QString userFolder = ui::userConfigDir();
+    QDir(userFolder).removeRecursively();
+    start();
+    EXPECT_TRUE(errors.isEmpty());
+    EXPECT_EQ(lobby->settings->path(), userFolder + "/setting.ini");
+    EXPECT_FALSE(QFileInfo::exists(userFolder));
+}
+
+} // namespace

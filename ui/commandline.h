@@ -1,0 +1,35 @@
+#pragma once
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QStringList>
+
+class QTextStream;
+
+namespace ui {
+
+// The program's options. --help and --version are answered without any window, so they work
+// with no display at all. Options that are not ours are left alone: they may be Qt's own
+// (-platform, -style, ...), which the application object takes for itself.
+class CommandLine {
+public:
+    // arguments as main received them, the program's path first.
+    explicit CommandLine(const QStringList& arguments);
+
+    // True when the program only answers (help or version) and ends.
+    bool answersAlone() const;
+    // Writes the help or the version to out; gives the program's exit status.
+    int answer(QTextStream& out) const;
+
+private:
+    QCommandLineParser parser_;
+    QCommandLineOption help_;
+    QCommandLineOption version_;
+};
+
+// main's argv as text, in the local 8-bit encoding of file names.
+QStringList argumentList(int argc, const char* const* argv);
+
+// "taisen 1.0.0"
+QString versionText();
+
+} // namespace ui

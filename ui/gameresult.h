@@ -1,0 +1,15 @@
+#pragma once
+#include "rules/ranking.h"
+#include <QString>
+#include <vector>
+
+// The texts of a finished game's result.
+namespace ui {
+
+// The lobby's chat line: "◆結果　1位 A 58点、1位 C 58点、3位 …". It stays on this station.
+QString resultChatLine(const std::vector<rules::Place>& places);
+
+// The game window's result panel: a heading and one row per seat, best first (rich text).
+QString resultPanelText(const std::vector<rules::Place>& places);
+
+} // namespace ui

@@ -1,0 +1,28 @@
+#include "ui/language.h"
+
+namespace ui {
+
+Language chooseLanguage(const QStringList& uiLanguages)
+{
+    for (const QString& tag : uiLanguages) {
+        const QString language = tag.section(u'-', 0, 0).section(u'_', 0, 0).toLower();
+        if (language == u"en")
+            return Language::English;
+        if (language == u"ja")
+            return Language::Japanese;
+    }
+    return Language::Japanese;
+}
+
+std::unique_ptr<QTranslator> translatorFor(Language language)
+{
+    if (language == Language::Japanese)
+        return nullptr;
+    auto translator = std::make_unique<QTranslator>();
+    // Built into the program: a missing translation is a build fault, not the user's.
+    const bool loaded = translator->load(QStringLiteral(":/i18n/taisen_en.qm"));
+    Q_ASSERT(loaded);
+    return loaded ? std::move(translator) : nullptr;
+}
+
+} // namespace ui

@@ -1,0 +1,18 @@
+#pragma once
+#include <QStringList>
+#include <QTranslator>
+#include <memory>
+
+namespace ui {
+
+// The texts are written in Japanese; English comes from a translation shipped inside the program.
+enum class Language { Japanese, English };
+
+// English when English comes before Japanese among the user's interface languages (as
+// QLocale::system().uiLanguages() lists them); Japanese otherwise, the C and POSIX locales included.
+Language chooseLanguage(const QStringList& uiLanguages);
+
+// The loaded translation into the language, or null for Japanese, which needs none.
+std::unique_ptr<QTranslator> translatorFor(Language language);
+
+} // namespace ui
