@@ -28,6 +28,22 @@ int answerAlone(int argc, char** argv, const QStringList& arguments)
     return ui::CommandLine(arguments).answer(out);
 }
 
+// A computer player needs no display either: it runs until its host closes the connection.
+int playComputer(int argc, char** argv, const QStringList& arguments)
+{
+    QCoreApplication app(argc, argv);
+    const auto translator = translate();
+    QTextStream err(stderr);
+    const ui::CommandLine commandLine(arguments);
+    QString error;
+    const auto options = commandLine.computerOptions(error);
+    if (!options) {
+        err << error << "\n\n" << commandLine.helpText();
+        return 2;
+    }
+    return computer::playHeadless(*options, err);
+}
+
 } // namespace
 
 // The lobby comes first and is the main window; the game window waits hidden beside it.
@@ -37,6 +53,8 @@ int main(int argc, char** argv)
     const QStringList arguments = ui::argumentList(argc, argv);
     if (ui::CommandLine(arguments).answersAlone())
         return answerAlone(argc, argv, arguments);
+    if (ui::CommandLine(arguments).asksForComputer())
+        return playComputer(argc, argv, arguments);
     QApplication app(argc, argv);
     const auto translator = translate();
     // Only the name: a display name would be appended to every window's caption.

@@ -7,7 +7,17 @@ namespace ui {
 CommandLine::CommandLine(const QStringList& arguments)
     : help_({QStringLiteral("h"), QStringLiteral("help")}, QCoreApplication::translate("CommandLine", "このヘルプを表示して終了します。")),
       version_({QStringLiteral("v"), QStringLiteral("version")},
-               QCoreApplication::translate("CommandLine", "版番号を表示して終了します。"))
+               QCoreApplication::translate("CommandLine", "版番号を表示して終了します。")),
+      computer_(QStringLiteral("computer"),
+                QCoreApplication::translate("CommandLine", "窓を開かず、コンピューターとして ADDRESS のサーバーに参加します。"),
+                QStringLiteral("ADDRESS")),
+      port_(QStringLiteral("port"), QCoreApplication::translate("CommandLine", "サーバーのポート番号（既定 18389）。"),
+            QStringLiteral("N"), QStringLiteral("18389")),
+      name_(QStringLiteral("name"), QCoreApplication::translate("CommandLine", "コンピューターの名前（既定 CPU）。"),
+            QStringLiteral("NAME"), QStringLiteral("CPU")),
+      level_(QStringLiteral("level"),
+             QCoreApplication::translate("CommandLine", "強さ: 1 適当、2 普通、3 強い（既定 3）。"),
+             QStringLiteral("1|2|3"), QStringLiteral("3"))
 {
     parser_.setApplicationDescription(
         QCoreApplication::translate("CommandLine", "対戦ゲム: ローカルネットワークで4人で遊ぶ盤ゲーム"));
@@ -15,6 +25,7 @@ CommandLine::CommandLine(const QStringList& arguments)
     parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser_.addOption(help_);
     parser_.addOption(version_);
+    parser_.addOptions({computer_, port_, name_, level_});
     // An unknown option is not an error here: see the class comment.
     parser_.parse(arguments);
 }
@@ -32,6 +43,40 @@ int CommandLine::answer(QTextStream& out) const
         out << versionText() << '\n';
     out.flush();
     return 0;
+}
+
+bool CommandLine::asksForComputer() const
+{
+    return parser_.isSet(computer_) || parser_.isSet(port_) || parser_.isSet(name_) || parser_.isSet(level_);
+}
+
+// Without windows there are no options of Qt's to leave alone: anything unknown is a mistake.
+std::optional<computer::Options> CommandLine::computerOptions(QString& error) const
+{
+    const auto fail = [&error](const QString& why) {
+        error = why;
+        return std::nullopt;
+    };
+    if (!parser_.errorText().isEmpty())
+        return fail(parser_.errorText());
+    if (!parser_.unknownOptionNames().isEmpty())
+        return fail(QCoreApplication::translate("CommandLine", "知らないオプションです: %1")
+                        .arg(parser_.unknownOptionNames().join(QStringLiteral(", "))));
+    computer::Options options;
+    options.host = parser_.value(computer_);
+    if (options.host.isEmpty())
+        return fail(QCoreApplication::translate("CommandLine", "--computer にサーバーのアドレスを指定してください"));
+    bool ok = false;
+    const uint port = parser_.value(port_).toUInt(&ok);
+    if (!ok || port > 65535)
+        return fail(QCoreApplication::translate("CommandLine", "ポート番号は 0 から 65535 の整数です: %1").arg(parser_.value(port_)));
+    options.port = quint16(port);
+    options.name = parser_.value(name_);
+    const int level = parser_.value(level_).toInt(&ok);
+    if (!ok || level < 1 || level > 3)
+        return fail(QCoreApplication::translate("CommandLine", "強さは 1、2、3 のどれかです: %1").arg(parser_.value(level_)));
+    options.level = static_cast<ai::Level>(level);
+    return options;
 }
 
 QStringList argumentList(int argc, const char* const* argv)

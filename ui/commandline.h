@@ -1,7 +1,10 @@
 #pragma once
+#include "computer/headless.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QStringList>
+#include <optional>
 
 class QTextStream;
 
@@ -20,10 +23,20 @@ public:
     // Writes the help or the version to out; gives the program's exit status.
     int answer(QTextStream& out) const;
 
+    // True when the program runs a computer player instead of its windows.
+    bool asksForComputer() const;
+    // The computer player's options; empty with the reason in `error` when they are not usable.
+    std::optional<computer::Options> computerOptions(QString& error) const;
+    QString helpText() const { return parser_.helpText(); }
+
 private:
     QCommandLineParser parser_;
     QCommandLineOption help_;
     QCommandLineOption version_;
+    QCommandLineOption computer_;
+    QCommandLineOption port_;
+    QCommandLineOption name_;
+    QCommandLineOption level_;
 };
 
 // main's argv as text, in the local 8-bit encoding of file names.

@@ -1,7 +1,11 @@
 #include "computer/computerplayer.h"
+#include "computer/headless.h"
 #include "tests/net/station.h"
 
 #include <QTcpServer>
+#include <QTcpSocket>
+#include <QTextStream>
+#include <QTimer>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -78,6 +82,27 @@ TEST(ComputerPlayer, HostThatCannotBeReachedIsAFailure)
     QObject::connect(&player, &computer::ComputerPlayer::failed, [&](const QString& r) { reason = r; });
     player.connectTo(QStringLiteral("127.0.0.1"), closed);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !reason.isEmpty(); }, 5000));
+}
+
+} // namespace
+
+namespace {
+
+TEST(PlayHeadless, EndsWithZeroWhenTheHostClosesAndOneWhenItCannotConnect)
+{
+    QTcpServer host;
+    ASSERT_TRUE(host.listen(QHostAddress::LocalHost, 0));
+    QObject::connect(&host, &QTcpServer::newConnection, [&] {
+        QTcpSocket* s = host.nextPendingConnection();
+        QTimer::singleShot(100, s, [s] { s->disconnectFromHost(); });
+    });
+    QString errors;
+    QTextStream err(&errors);
+    EXPECT_EQ(computer::playHeadless({QStringLiteral("127.0.0.1"), host.serverPort()}, err), 0);
+    const quint16 closed = host.serverPort();
+    host.close();
+    EXPECT_EQ(computer::playHeadless({QStringLiteral("127.0.0.1"), closed}, err), 1);
+    EXPECT_TRUE(errors.contains(QStringLiteral("127.0.0.1:%1").arg(closed)));
 }
 
 } // namespace

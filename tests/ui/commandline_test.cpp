@@ -51,3 +51,46 @@ TEST(CommandLine, HelpNamesBothOptions)
 }
 
 } // namespace
+
+namespace {
+
+struct ComputerCase {
+    const char* name;
+    QStringList arguments;
+    bool usable;
+};
+
+class ComputerArguments : public testing::TestWithParam<ComputerCase> {};
+
+TEST_P(ComputerArguments, AreUsableOnlyWhenComplete)
+{
+    const ui::CommandLine line(QStringList{"taisen"} + GetParam().arguments);
+    EXPECT_TRUE(line.asksForComputer());
+    QString error;
+    EXPECT_EQ(line.computerOptions(error).has_value(), GetParam().usable);
+    EXPECT_EQ(error.isEmpty(), GetParam().usable) << error.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(, ComputerArguments, testing::Values(
+    ComputerCase{"AddressAlone", {"--computer", "10.0.0.2"}, true},
+    ComputerCase{"Everything", {"--computer", "host", "--port", "0", "--name", "x", "--level", "1"}, true},
+    ComputerCase{"NoAddress", {"--computer"}, false},
+    ComputerCase{"PortWithoutComputer", {"--port", "5"}, false},
+    ComputerCase{"PortNotANumber", {"--computer", "h", "--port", "x"}, false},
+    ComputerCase{"PortTooLarge", {"--computer", "h", "--port", "65536"}, false},
+    ComputerCase{"LevelZero", {"--computer", "h", "--level", "0"}, false},
+    ComputerCase{"LevelFour", {"--computer", "h", "--level", "4"}, false},
+    ComputerCase{"UnknownOption", {"--computer", "h", "--bogus"}, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ComputerOptions, DefaultsArePortNameAndStrongest)
+{
+    QString error;
+    const auto options = ui::CommandLine({"taisen", "--computer", "h"}).computerOptions(error);
+    ASSERT_TRUE(options);
+    EXPECT_EQ(options->port, 18389);
+    EXPECT_EQ(options->name, "CPU");
+    EXPECT_EQ(options->level, ai::Level::Strong);
+}
+
+} // namespace
