@@ -1,31 +1,11 @@
+#include "computer/silentview.h"
 #include "rules/game.h"
 #include <benchmark/benchmark.h>
 #include <random>
 
 namespace {
 
-// A screen that draws nothing and a clock that never waits: only the rules' own work is timed.
-class SilentView : public rules::GameView {
-public:
-    void Put(int, int, int) override {}
-    void PutAt(int, int, int) override {}
-    void Del(int, int) override {}
-    void DelBlock(int, int, int, int) override {}
-    void repaintBoard() override {}
-    void setBoardSize(int) override {}
-    void showName(int, const QString&) override {}
-    void showLamp(int, bool) override {}
-    void showScore(int, const QString&) override {}
-    void showGain(const QString&, int) override {}
-    void showTimeLeft(const QString&) override {}
-    void setCaption(const QString&) override {}
-    void showStatus(const QString& text) override { over = !text.isEmpty(); }
-    void showResult(const std::vector<rules::Place>&) override {}
-    void play(rules::Sound) override {}
-    void pause(int) override {}
-    bool over = false;
-};
-
+// A station of no window and a clock that never waits: only the rules' own work is timed.
 class SilentStation : public rules::Station {
 public:
     int mySeat() const override { return 1; }
@@ -46,9 +26,9 @@ constexpr int Size = 26;
 
 // Random legal placements, with a pass whenever a seat has none, until the game ends or
 // `moves` moves are made.
-void playRandomly(rules::Game& game, SilentView& view, std::mt19937& random, int moves)
+void playRandomly(rules::Game& game, std::mt19937& random, int moves)
 {
-    while (!view.over && moves-- > 0) {
+    while (!game.gameOver && moves-- > 0) {
         const auto cells = game.legalCells();
         if (cells.empty()) {
             game.BtnPassClick();
@@ -61,12 +41,12 @@ void playRandomly(rules::Game& game, SilentView& view, std::mt19937& random, int
 
 void LegalCellScanMidGame(benchmark::State& state)
 {
-    SilentView view;
+    computer::SilentView view;
     SilentStation station;
     rules::Game game(view, station);
     game.Reset({Size, false, 30}, Names);
     std::mt19937 random(7);
-    playRandomly(game, view, random, Size * Size / 2);
+    playRandomly(game, random, Size * Size / 2);
     for (auto _ : state)
         benchmark::DoNotOptimize(game.legalCells());
     state.counters["legal"] = static_cast<double>(game.legalCells().size());
@@ -75,14 +55,13 @@ BENCHMARK(LegalCellScanMidGame)->Unit(benchmark::kMicrosecond);
 
 void WholeRandomGame(benchmark::State& state)
 {
-    SilentView view;
+    computer::SilentView view;
     SilentStation station;
     rules::Game game(view, station);
     std::mt19937 random(11);
     for (auto _ : state) {
-        view.over = false;
         game.Reset({Size, state.range(0) != 0, 30}, Names);
-        playRandomly(game, view, random, 4 * Size * Size);
+        playRandomly(game, random, 4 * Size * Size);
         benchmark::DoNotOptimize(game.scores);
     }
 }
