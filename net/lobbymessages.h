@@ -1,4 +1,6 @@
 #pragma once
+#include "rules/cell.h"
+
 #include <QStringList>
 #include <optional>
 
@@ -12,7 +14,7 @@ QString leaveNotice(const QString& name);
 QStringList replyMessage(const QStringList& members);                       // "0", members
 QStringList noticeMessage(const QString& notice, const QStringList& members); // "1", notice, members
 // Four names make a game; fewer take the settings away again.
-constexpr int PlayersToStart = 4;
+constexpr int PlayersToStart = rules::Seats;
 
 QStringList joinMessage(const QString& name);  // "0", own name
 QStringList leaveMessage(const QString& name); // "1", own name
@@ -20,10 +22,10 @@ QStringList chatMessage(const QString& line);  // "2", line
 
 // The settings a game starts with, as MsgStart carries them.
 struct StartSettings {
-    int boardSize = 8;
+    int boardSize = rules::DefaultBoardSize;
     int seat = 0;
     int scoreMethod = 0; // item index of the scoring rule: 0 points, 1 count
-    int timeLimit = 61;
+    int timeLimit = rules::NoLimit;
     bool rotation = false;
 };
 

@@ -9,6 +9,8 @@
 
 namespace net {
 
+// The text stays the one players know from the other stations' error boxes, with the number
+// and the message of this system.
 QString socketErrorText(int errnum, const char* api)
 {
     return QCoreApplication::translate("net", "Windows ソケットエラー： %1 (%2) [API '%3']")

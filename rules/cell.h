@@ -13,6 +13,7 @@ constexpr int CellPixels = 25; // a 24-pixel interior and a 1-pixel grid line
 constexpr int NoLimit = 61;    // time limit that means "no limit"
 constexpr int MinBoardSize = 6;
 constexpr int MaxBoardSize = 26;
+constexpr int DefaultBoardSize = 8;
 constexpr int MinTimeLimit = 5;
 
 constexpr int jewelOf(int seat) { return seat + 4; }

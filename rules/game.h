@@ -54,8 +54,8 @@ public:
     bool onBoard(int col, int row) const { return col >= 0 && row >= 0 && col < boardSize && row < boardSize; }
 
     // --- new game ---
-    // Throws Failure ("リストのインデックスが範囲を超えています (i)") with fewer than four names,
-    // leaving the previous game as it was.
+    // Throws Failure ("リストのインデックスが範囲を超えています (i)") with fewer than four names;
+    // the scoring rule has been taken by then, everything else of the previous game stays.
     void Reset(const Settings& settings, const QStringList& members);
     void addscore(int seat, int amount);
     bool existSpace() const;

@@ -12,6 +12,8 @@ void Game::Reset(const Settings& settings, const QStringList& members)
     hoverCol = hoverRow = 0;
     showNames(members); // throws before any later state changes
     lastCol = lastRow = -1;
+    // Seat 1's lamp lights and the others go out; only the end shows, the order 1, 2, 4, 3 is
+    // the one the windows have always used.
     view_.showLamp(1, true);
     view_.showLamp(2, false);
     view_.showLamp(4, false);

@@ -139,7 +139,7 @@ void Tbootform::TableSizeChange()
 void Tbootform::TimeLimitChange()
 {
     const int seconds = TimeLimit->Position();
-    LTime->setText(seconds == 61 ? tr("行動制限時間：なし") : tr("行動制限時間：%1秒").arg(seconds));
+    LTime->setText(seconds == rules::NoLimit ? tr("行動制限時間：なし") : tr("行動制限時間：%1秒").arg(seconds));
     LTime->adjustSize();
 }
 

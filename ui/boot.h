@@ -47,7 +47,7 @@ public:
     explicit Tbootform(const QString& exeDir, QWidget* parent = nullptr);
     ~Tbootform() override;
 
-    // Controls that the game window and the networking read and write directly.
+    // Controls that the game window reads and writes directly.
     QLineEdit* BoxName = nullptr;
     QLineEdit* BoxPort = nullptr;
     QCheckBox* UseSOund = nullptr;
@@ -115,7 +115,7 @@ public:
     void CSError();
 
 signals:
-    // A chat line typed here has gone to the chat log; the networking passes it on.
+    // A chat line typed here has gone to the chat log; sendChat passes it on.
     void chatLineTyped(const QString& line);
     // The user closed the lobby: the program ends.
     void Closed();

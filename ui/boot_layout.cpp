@@ -159,14 +159,14 @@ void Tbootform::createRoleControls(QWidget* panel)
 void Tbootform::createGameSettings(QWidget* panel)
 {
     LTime = label(panel, "LTime", tr("行動制限時間：なし"), 348, 8, 13);
-    TimeLimit = slider(panel, "TimeLimit", {343, 22, 190, 25}, 5, 61, 61);
+    TimeLimit = slider(panel, "TimeLimit", {343, 22, 190, 25}, rules::MinTimeLimit, rules::NoLimit, rules::NoLimit);
     score_method = named(new RadioGroup(tr("スコア"), {tr("得点制"), tr("個数制")}, panel),
         "score_method");
     score_method->setGeometry(346, 55, 81, 56);
     score_method->setItemIndex(0);
     score_method->setEnabled(false);
     LSize = label(panel, "LSize", tr("盤のサイズ：8"), 432, 56, 13);
-    TableSize = slider(panel, "TableSize", {425, 70, 110, 25}, 6, 26, 8);
+    TableSize = slider(panel, "TableSize", {425, 70, 110, 25}, rules::MinBoardSize, rules::MaxBoardSize, rules::DefaultBoardSize);
     rotation = named(new QCheckBox(tr("宝石回転"), panel), "rotation");
     rotation->setGeometry(355, 115, 70, 17);
     rotation->setChecked(true);

@@ -24,7 +24,7 @@ class Table;
 
 // The game window: the board, the side panel with lamps, scores and names, the pass button
 // and the two turn timers. It owns the game and is the game's screen, speaker, clock and
-// station; it decides nothing itself. Created hidden; closing it only hides it.
+// station; the rules decide, it shows and asks. Created hidden; closing it only hides it.
 class Tmainform : public QWidget, public rules::GameView, public rules::Station {
     Q_OBJECT
 public:
@@ -36,7 +36,8 @@ public:
     // Scales every pause of the game; tests and benchmarks set 0 to play without waiting.
     static inline int pauseFactor = 1;
 
-    // Controls that the game rules' helpers and the lobby read and write directly.
+    // Controls that the lobby reads and writes directly; the rules reach them through the
+    // GameView and Station operations below.
     ui::Table* Table = nullptr;
     QFrame* Panel = nullptr;
     std::array<QLabel*, 5> Light{}; // Light1..Light4 at 1..4
