@@ -3,7 +3,7 @@
 #include "ui/errorbox.h"
 #include "ui/extrkbar.h"
 #include "ui/main.h"
-#include "ui/table.h"
+#include "ui/boardgrid.h"
 #include <QApplication>
 #include <QBitmap>
 #include <QCheckBox>
@@ -155,7 +155,7 @@ void BM_BareQtMaskedPixmaps(benchmark::State& state)
         pieces.push_back(piece);
     }
     QPixmap target(n * 25, n * 25);
-    target.fill(ui::Table::BoardColour);
+    target.fill(ui::BoardGrid::BoardColour);
     for (auto _ : state) {
         QPainter painter(&target);
         for (int c = 0; c < n; ++c)

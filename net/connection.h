@@ -1,5 +1,5 @@
 #pragma once
-#include "net/framer.h"
+#include "net/messagebuffer.h"
 #include "net/resetprobe.h"
 
 #include <QObject>

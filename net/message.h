@@ -13,7 +13,7 @@
 //   4 MsgMove   either way:     "4", seat to move next (the mover's own when the move ends the game),
 //                               column, row (-1, -1 for a pass)
 //
-// There is no length or delimiter: the receiver frames messages by these line counts (framer.h).
+// There is no length or delimiter: the receiver frames messages by these line counts (messagebuffer.h).
 
 #include <QByteArray>
 #include <QByteArrayView>

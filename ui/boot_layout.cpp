@@ -1,5 +1,5 @@
 #include "ui/boot.h"
-#include "ui/boot_messageline.h"
+#include "ui/messageline.h"
 #include "ui/fonts.h"
 #include <QCheckBox>
 #include <QComboBox>

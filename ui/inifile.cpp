@@ -185,7 +185,7 @@ bool storable(const QByteArray& section, const QByteArray& key, const QByteArray
 }
 
 // The whole file; empty when it does not exist, nothing when it exists but cannot be read.
-std::optional<QByteArray> readWhole(const QString& path)
+std::optional<QByteArray> readIfReadable(const QString& path)
 {
     QFile file(path);
     if (!file.exists())
@@ -201,7 +201,7 @@ IniFile::IniFile(QString path) : path_(std::move(path)) {}
 
 const QString& IniFile::path() const { return path_; }
 
-QByteArray IniFile::contents() const { return readWhole(path_).value_or(QByteArray()); }
+QByteArray IniFile::contents() const { return readIfReadable(path_).value_or(QByteArray()); }
 
 QString IniFile::readString(const QString& section, const QString& key, const QString& def) const
 {
@@ -231,7 +231,7 @@ void IniFile::writeString(const QString& section, const QString& key, const QStr
     const QByteArray sectionName = encode(section).trimmed();
     const QByteArray keyName = encode(key).trimmed();
     const QByteArray text = encode(value);
-    const std::optional<QByteArray> before = readWhole(path_);
+    const std::optional<QByteArray> before = readIfReadable(path_);
     if (!before || !storable(sectionName, keyName, text))
         cannotWrite();
     const QByteArray after = withKey(*before, sectionName, keyName, text);

@@ -3,7 +3,7 @@
 #include "ui/errorbox.h"
 #include "ui/fonts.h"
 #include "ui/programicon.h"
-#include "ui/table.h"
+#include "ui/boardgrid.h"
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
@@ -30,7 +30,7 @@ Tmainform::Tmainform(Tbootform& boot, const QString& exeDir, QWidget* parent)
     resize(DesignClient);
     move(DesignPosition);
 
-    Table = new ui::Table(this);
+    Table = new ui::BoardGrid(this);
     Table->setFont(uiFont(13, true));
     Table->setEnabled(false);
     createSidePanel();
@@ -52,11 +52,11 @@ Tmainform::~Tmainform()
 
 void Tmainform::connectHandlers()
 {
-    connect(Table, &ui::Table::cellChosen, this, [this](int col, int row) {
+    connect(Table, &ui::BoardGrid::cellChosen, this, [this](int col, int row) {
         guarded([&] { game.TableSelectCell(col, row); });
     });
-    connect(Table, &ui::Table::pointerMoved, this, [this](int x, int y) { guarded([&] { TableMouseMove(x, y); }); });
-    connect(Table, &ui::Table::surfaceCleared, this, [this] { guarded([&] { repaintBoard(); }); });
+    connect(Table, &ui::BoardGrid::pointerMoved, this, [this](int x, int y) { guarded([&] { TableMouseMove(x, y); }); });
+    connect(Table, &ui::BoardGrid::surfaceCleared, this, [this] { guarded([&] { repaintBoard(); }); });
     connect(BtnPass, &QPushButton::clicked, this, [this] { guarded([&] { game.BtnPassClick(); }); });
     connect(Timer, &QTimer::timeout, this, [this] { guarded([&] { game.TimerTimer(); }); });
     connect(counter, &QTimer::timeout, this, [this] { guarded([&] { game.counterTimer(); }); });

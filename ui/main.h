@@ -20,7 +20,7 @@ class QTimer;
 namespace ui {
 
 class Tbootform;
-class Table;
+class BoardGrid;
 
 // The game window: the board, the side panel with lamps, scores and names, the pass button
 // and the two turn timers. It owns the game and is the game's screen, speaker, clock and
@@ -38,7 +38,7 @@ public:
 
     // Controls that the lobby reads and writes directly; the rules reach them through the
     // GameView and Station operations below.
-    ui::Table* Table = nullptr;
+    ui::BoardGrid* Table = nullptr;
     QFrame* Panel = nullptr;
     std::array<QLabel*, 5> Light{}; // Light1..Light4 at 1..4
     QLabel* PRed = nullptr;

@@ -1,6 +1,6 @@
 #include "ui/fonts.h"
 #include "ui/main.h"
-#include "ui/table.h"
+#include "ui/boardgrid.h"
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>

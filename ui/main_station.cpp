@@ -1,6 +1,6 @@
 #include "ui/boot.h"
 #include "ui/main.h"
-#include "ui/table.h"
+#include "ui/boardgrid.h"
 #include <QCheckBox>
 #include <QPushButton>
 #include <QTimer>

@@ -1,7 +1,7 @@
 #include "ui/boot.h"
 #include "ui/gameresult.h"
 #include "ui/main.h"
-#include "ui/table.h"
+#include "ui/boardgrid.h"
 #include <QLabel>
 #include <QStatusBar>
 #include <QThread>
@@ -44,7 +44,7 @@ int shownKey(int code, bool marked)
 
 void Tmainform::repaintBoard()
 {
-    ui::Table::Batch batch(*Table);
+    ui::BoardGrid::Batch batch(*Table);
     Table->drawGridLines();
     for (int col = 0; col < game.boardSize; ++col) {
         const auto& codes = game.board[col];

@@ -1,4 +1,4 @@
-#include "net/framer.h"
+#include "net/messagebuffer.h"
 #include "net/hostlobby.h"
 #include "net/message.h"
 #include "net/receivedmove.h"

@@ -4,7 +4,7 @@
 #include "ui/boot.h"
 #include "ui/errorbox.h"
 #include "ui/main.h"
-#include "ui/table.h"
+#include "ui/boardgrid.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>

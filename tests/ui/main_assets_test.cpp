@@ -87,6 +87,6 @@ TEST_F(MainFormTest, WithoutTheFirstSoundTheBoardShowsOnlyColourAndGrid)
     for (int y = 0; y < shot.height(); ++y)
         for (int x = 0; x < shot.width(); ++x) {
             const bool line = x % 25 == 24 || y % 25 == 24;
-            ASSERT_EQ(shot.pixelColor(x, y), line ? ui::Table::LineColour : ui::Table::BoardColour) << x << "," << y;
+            ASSERT_EQ(shot.pixelColor(x, y), line ? ui::BoardGrid::LineColour : ui::BoardGrid::BoardColour) << x << "," << y;
         }
 }

@@ -4,7 +4,7 @@
 
 // What the game window paints on the board: a new game, the hover cursor, the last-move mark.
 
-using ui::Table;
+using ui::BoardGrid;
 
 namespace {
 
@@ -27,12 +27,12 @@ TEST_F(MainFormTest, NewGameOnASmallerBoardClearsThePreviousPicture)
     for (int c = 0; c < 12; ++c)
         for (int r = 0; r < 12; ++r) {
             const int code = form->game.board[c][r];
-            const QColor opaqueHalf = code > 0 ? testimg::piece(code) : Table::BoardColour;
-            EXPECT_EQ(quarter(shot, c, r, TopLeft), Table::BoardColour) << c << "," << r;
-            EXPECT_EQ(quarter(shot, c, r, BottomLeft), Table::BoardColour) << c << "," << r;
+            const QColor opaqueHalf = code > 0 ? testimg::piece(code) : BoardGrid::BoardColour;
+            EXPECT_EQ(quarter(shot, c, r, TopLeft), BoardGrid::BoardColour) << c << "," << r;
+            EXPECT_EQ(quarter(shot, c, r, BottomLeft), BoardGrid::BoardColour) << c << "," << r;
             EXPECT_EQ(quarter(shot, c, r, BottomRight), opaqueHalf) << c << "," << r;
         }
-    EXPECT_EQ(shot.pixelColor(24, 60), Table::LineColour);
+    EXPECT_EQ(shot.pixelColor(24, 60), BoardGrid::LineColour);
 }
 
 TEST_F(MainFormTest, HoverDrawsTheCursorUnderThePieceAndRestoresTheCellItLeaves)
@@ -48,9 +48,9 @@ TEST_F(MainFormTest, HoverDrawsTheCursorUnderThePieceAndRestoresTheCellItLeaves)
     hover(1 * 25 + 3, 0 * 25 + 20);
     shot = board();
     EXPECT_EQ(form->StatusBar->currentMessage(), QStringLiteral("移動中：1,0"));
-    EXPECT_EQ(quarter(shot, 3, 3, TopLeft), Table::BoardColour);
+    EXPECT_EQ(quarter(shot, 3, 3, TopLeft), BoardGrid::BoardColour);
     EXPECT_EQ(quarter(shot, 3, 3, TopRight), testimg::piece(5));
-    EXPECT_EQ(shot.pixelColor(3 * 25 + 24, 3 * 25 + 5), Table::LineColour);
+    EXPECT_EQ(shot.pixelColor(3 * 25 + 24, 3 * 25 + 5), BoardGrid::LineColour);
     for (int q = 0; q < 4; ++q)
         EXPECT_EQ(quarter(shot, 1, 0, q), testimg::cursor);
 }
@@ -75,13 +75,13 @@ TEST_F(MainFormTest, FirstCellAfterANewGameGetsNoCursorUntilThePointerComesBack)
     startShown(8);
     openTurn();
     hover(5, 5);
-    EXPECT_EQ(quarter(board(), 0, 0, TopLeft), Table::BoardColour);
+    EXPECT_EQ(quarter(board(), 0, 0, TopLeft), BoardGrid::BoardColour);
     EXPECT_TRUE(form->StatusBar->currentMessage().isEmpty());
 
     hover(30, 5);
     hover(5, 5);
     EXPECT_EQ(quarter(board(), 0, 0, TopLeft), testimg::cursor);
-    EXPECT_EQ(quarter(board(), 1, 0, TopLeft), Table::BoardColour);
+    EXPECT_EQ(quarter(board(), 1, 0, TopLeft), BoardGrid::BoardColour);
     EXPECT_EQ(form->StatusBar->currentMessage(), QStringLiteral("移動中：0,0"));
 }
 
@@ -106,9 +106,9 @@ TEST_F(MainFormTest, LastPlacedFaceShowsTheMarkUnderIt)
     const QImage shot = board();
     EXPECT_EQ(quarter(shot, 1, 3, TopLeft), testimg::mark);
     EXPECT_EQ(quarter(shot, 1, 3, TopRight), testimg::piece(1));
-    EXPECT_EQ(quarter(shot, 1, 3, BottomLeft), Table::BoardColour);
+    EXPECT_EQ(quarter(shot, 1, 3, BottomLeft), BoardGrid::BoardColour);
     EXPECT_EQ(quarter(shot, 2, 3, BottomRight), testimg::piece(1)); // the captured face
-    EXPECT_EQ(quarter(shot, 2, 3, TopLeft), Table::BoardColour);    // no mark on it
+    EXPECT_EQ(quarter(shot, 2, 3, TopLeft), BoardGrid::BoardColour);    // no mark on it
     EXPECT_FALSE(form->Table->isEnabled());
 }
 
@@ -121,9 +121,9 @@ TEST_F(MainFormTest, ShownAgainTheBoardIsPaintedWholeWithoutTheCursor)
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     const QImage shot = board();
-    EXPECT_EQ(quarter(shot, 1, 1, TopLeft), Table::BoardColour);
+    EXPECT_EQ(quarter(shot, 1, 1, TopLeft), BoardGrid::BoardColour);
     EXPECT_EQ(quarter(shot, 3, 3, TopRight), testimg::piece(5));
-    EXPECT_EQ(shot.pixelColor(1 * 25 + 24, 10), Table::LineColour);
+    EXPECT_EQ(shot.pixelColor(1 * 25 + 24, 10), BoardGrid::LineColour);
 }
 
 TEST_F(MainFormTest, RepaintThatPassesOverUnchangedCellsMatchesOneThatDrawsEveryCell)

@@ -3,7 +3,7 @@
 #include "ui/boot.h"
 #include "ui/errorbox.h"
 #include "ui/main.h"
-#include "ui/table.h"
+#include "ui/boardgrid.h"
 #include <QDir>
 #include <QFile>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "ui/table.h"
+#include "ui/boardgrid.h"
 #include <QPainter>
 #include <QPaintEvent>
 #include <QRegion>
@@ -6,8 +6,8 @@
 
 namespace ui {
 
-const QColor Table::BoardColour(0x50, 0x60, 0x60);
-const QColor Table::LineColour(0xC0, 0xC0, 0xC0);
+const QColor BoardGrid::BoardColour(0x50, 0x60, 0x60);
+const QColor BoardGrid::LineColour(0xC0, 0xC0, 0xC0);
 
 namespace {
 
@@ -30,20 +30,20 @@ template <class Holds, class Draw> void forEachRun(int count, Holds&& holds, Dra
 
 } // namespace
 
-Table::Table(QWidget* parent) : QWidget(parent)
+BoardGrid::BoardGrid(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
     stepper_.setInterval(StepMs);
-    connect(&stepper_, &QTimer::timeout, this, &Table::stepTowardsPointer);
+    connect(&stepper_, &QTimer::timeout, this, &BoardGrid::stepTowardsPointer);
     setGridSize(DesignCells);
 }
 
-Table::~Table() = default;
+BoardGrid::~BoardGrid() = default;
 
-void Table::setGridSize(int n)
+void BoardGrid::setGridSize(int n)
 {
     QImage grown(n * Cell, n * Cell, QImage::Format_RGB32);
     grown.fill(BoardColour);
@@ -57,7 +57,7 @@ void Table::setGridSize(int n)
     current_ = onBoard(current_);
 }
 
-void Table::fill(const QRect& pixels, QRgb colour)
+void BoardGrid::fill(const QRect& pixels, QRgb colour)
 {
     const QRect area = pixels & surface_.rect();
     if (area.isEmpty())
@@ -68,7 +68,7 @@ void Table::fill(const QRect& pixels, QRgb colour)
         std::fill_n(reinterpret_cast<QRgb*>(bits + y * bytesPerLine) + area.left(), area.width(), colour);
 }
 
-const Sprite& Table::spriteOf(const QPixmap& pixmap)
+const Sprite& BoardGrid::spriteOf(const QPixmap& pixmap)
 {
     const qint64 key = pixmap.cacheKey();
     for (const auto& [cached, sprite] : sprites_)
@@ -80,7 +80,7 @@ const Sprite& Table::spriteOf(const QPixmap& pixmap)
 }
 
 // The pixels changed; those of overLines now cover grid lines.
-void Table::changed(const QRect& pixels, const QRect& overLines)
+void BoardGrid::changed(const QRect& pixels, const QRect& overLines)
 {
     const QRect grid = pixels & rect();
     if (grid.isEmpty())
@@ -92,7 +92,7 @@ void Table::changed(const QRect& pixels, const QRect& overLines)
 
 // Cells whose interior the pixels (on the grid) reach. The pieces a repaint draws stay inside
 // the interior, so the lines around a cell belong to no cell.
-void Table::forget(const QRect& grid)
+void BoardGrid::forget(const QRect& grid)
 {
     for (int col = (grid.left() + 1) / Cell; col <= grid.right() / Cell; ++col)
         for (int row = (grid.top() + 1) / Cell; row <= grid.bottom() / Cell; ++row)
@@ -100,7 +100,7 @@ void Table::forget(const QRect& grid)
 }
 
 // Cells whose grid line on the right or below the pixels (on the grid) reach.
-void Table::markLinesStale(const QRect& grid)
+void BoardGrid::markLinesStale(const QRect& grid)
 {
     if (grid.isEmpty())
         return;
@@ -116,7 +116,7 @@ void Table::markLinesStale(const QRect& grid)
 }
 
 // Pixels on the grid to the screen: at once, or at the end of the outermost batch.
-void Table::push(const QRect& grid)
+void BoardGrid::push(const QRect& grid)
 {
     if (batches_ == 0)
         repaint(grid);
@@ -126,14 +126,14 @@ void Table::push(const QRect& grid)
         held_.back() |= grid;
 }
 
-void Table::forgetAll()
+void BoardGrid::forgetAll()
 {
     std::fill(shown_.begin(), shown_.end(), -1);
     std::fill(linesStale_.begin(), linesStale_.end(), RightLine | LineBelow);
     anyLineStale_ = true;
 }
 
-void Table::drawPixmap(int x, int y, const QPixmap& pixmap)
+void BoardGrid::drawPixmap(int x, int y, const QPixmap& pixmap)
 {
     if (pixmap.isNull())
         return;
@@ -148,7 +148,7 @@ void Table::drawPixmap(int x, int y, const QPixmap& pixmap)
     changed(area, area);
 }
 
-void Table::paintOver(int col0, int row0, int col1, int row1)
+void BoardGrid::paintOver(int col0, int row0, int col1, int row1)
 {
     // One pixel left of and above the block, through the grid line right of and below it.
     const QRect outline(QPoint(col0 * Cell - 1, row0 * Cell - 1), QPoint(col1 * Cell + Cell - 1, row1 * Cell + Cell - 1));
@@ -158,7 +158,7 @@ void Table::paintOver(int col0, int row0, int col1, int row1)
     changed(outline, inside); // the outline lies on grid lines, in their colour
 }
 
-void Table::drawGridLines()
+void BoardGrid::drawGridLines()
 {
     if (!anyLineStale_ && !oversized_)
         return;
@@ -182,31 +182,31 @@ void Table::drawGridLines()
     std::fill(linesStale_.begin(), linesStale_.end(), 0);
 }
 
-Table::Batch::Batch(Table& table) : table_(table)
+BoardGrid::Batch::Batch(BoardGrid& grid) : grid_(grid)
 {
-    ++table_.batches_;
+    ++grid_.batches_;
 }
 
-Table::Batch::~Batch()
+BoardGrid::Batch::~Batch()
 {
-    if (--table_.batches_ > 0)
+    if (--grid_.batches_ > 0)
         return;
     QRegion changed;
-    for (const QRect& pixels : table_.held_)
+    for (const QRect& pixels : grid_.held_)
         changed += pixels;
-    table_.held_.clear();
+    grid_.held_.clear();
     if (!changed.isEmpty())
-        table_.repaint(changed);
+        grid_.repaint(changed);
 }
 
-void Table::paintEvent(QPaintEvent* event)
+void BoardGrid::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     for (const QRect& pixels : event->region())
         painter.drawImage(pixels, surface_, pixels);
 }
 
-void Table::showEvent(QShowEvent* event)
+void BoardGrid::showEvent(QShowEvent* event)
 {
     // Whatever was drawn while hidden never showed: start from a clean board.
     surface_.fill(BoardColour);

@@ -1,4 +1,4 @@
-#include "ui/boot_messageline.h"
+#include "ui/messageline.h"
 #include <QMimeData>
 
 namespace ui {

@@ -1,4 +1,4 @@
-#include "ui/table.h"
+#include "ui/boardgrid.h"
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <algorithm>
@@ -14,30 +14,30 @@ int beyond(int value, int limit) { return value < 0 ? -1 : (value >= limit ? 1 :
 
 } // namespace
 
-void Table::changeEvent(QEvent* event)
+void BoardGrid::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::EnabledChange && !isEnabled())
         endDrag();
     QWidget::changeEvent(event);
 }
 
-QPoint Table::cellAt(const QPoint& pixel) const
+QPoint BoardGrid::cellAt(const QPoint& pixel) const
 {
     return QPoint(pixel.x() / Cell, pixel.y() / Cell);
 }
 
-QPoint Table::onBoard(QPoint cell) const
+QPoint BoardGrid::onBoard(QPoint cell) const
 {
     return QPoint(std::clamp(cell.x(), 0, n_ - 1), std::clamp(cell.y(), 0, n_ - 1));
 }
 
-void Table::choose(const QPoint& cell)
+void BoardGrid::choose(const QPoint& cell)
 {
     current_ = cell;
     emit cellChosen(cell.x(), cell.y());
 }
 
-void Table::mousePressEvent(QMouseEvent* event)
+void BoardGrid::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
@@ -49,12 +49,12 @@ void Table::mousePressEvent(QMouseEvent* event)
     choose(cellAt(pixel));
 }
 
-void Table::mouseDoubleClickEvent(QMouseEvent*)
+void BoardGrid::mouseDoubleClickEvent(QMouseEvent*)
 {
     // The second press of a double click chooses nothing and starts no drag.
 }
 
-void Table::mouseMoveEvent(QMouseEvent* event)
+void BoardGrid::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint pixel = event->position().toPoint();
     if (dragging_ && (event->buttons() & Qt::LeftButton))
@@ -64,13 +64,13 @@ void Table::mouseMoveEvent(QMouseEvent* event)
         emit pointerMoved(pixel.x(), pixel.y());
 }
 
-void Table::mouseReleaseEvent(QMouseEvent* event)
+void BoardGrid::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
         endDrag();
 }
 
-void Table::follow(const QPoint& pixel)
+void BoardGrid::follow(const QPoint& pixel)
 {
     pointer_ = pixel;
     if (!rect().contains(pixel)) {
@@ -84,7 +84,7 @@ void Table::follow(const QPoint& pixel)
         choose(cell);
 }
 
-void Table::stepTowardsPointer()
+void BoardGrid::stepTowardsPointer()
 {
     const QPoint step(beyond(pointer_.x(), width()), beyond(pointer_.y(), height()));
     const QPoint next = onBoard(current_ + step);
@@ -92,13 +92,13 @@ void Table::stepTowardsPointer()
         choose(next);
 }
 
-void Table::endDrag()
+void BoardGrid::endDrag()
 {
     dragging_ = false;
     stepper_.stop();
 }
 
-void Table::keyPressEvent(QKeyEvent* event)
+void BoardGrid::keyPressEvent(QKeyEvent* event)
 {
     QPoint next = current_;
     switch (event->key()) {

@@ -1,5 +1,5 @@
 #include "tests/ui/screen_grab.h"
-#include "ui/table.h"
+#include "ui/boardgrid.h"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeySequence>
@@ -13,21 +13,21 @@
 #include <utility>
 #include <vector>
 
-using ui::Table;
+using ui::BoardGrid;
 
 namespace {
 
 using Cells = std::vector<std::pair<int, int>>;
 
 // A shown 6 × 6 board, enabled, that records every cell it chooses.
-class TableTest : public testing::Test {
+class BoardGridTest : public testing::Test {
 protected:
     void SetUp() override
     {
         table.setGridSize(6);
         table.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&table));
-        QObject::connect(&table, &Table::cellChosen, [this](int c, int r) { chosen.emplace_back(c, r); });
+        QObject::connect(&table, &BoardGrid::cellChosen, [this](int c, int r) { chosen.emplace_back(c, r); });
     }
 
     // QTest remembers held buttons across tests: let go of any drag left open.
@@ -51,7 +51,7 @@ protected:
         table.drawGridLines();
     }
 
-    Table table;
+    BoardGrid table;
     Cells chosen;
 };
 
@@ -61,7 +61,7 @@ QRgb rgb(const QColor& c) { return c.rgb(); }
 
 // --- drawing -------------------------------------------------------------------------
 
-class DelTest : public TableTest, public testing::WithParamInterface<std::pair<int, int>> {};
+class DelTest : public BoardGridTest, public testing::WithParamInterface<std::pair<int, int>> {};
 
 TEST_P(DelTest, PaintsExactlyTheCellAndItsFourLinesAndShowsAtOnce)
 {
@@ -80,13 +80,13 @@ TEST_P(DelTest, PaintsExactlyTheCellAndItsFourLinesAndShowsAtOnce)
                 continue;
             }
             const bool edge = x == outline.left() || x == outline.right() || y == outline.top() || y == outline.bottom();
-            ASSERT_EQ(after.pixel(p), rgb(edge ? Table::LineColour : Table::BoardColour)) << x << "," << y;
+            ASSERT_EQ(after.pixel(p), rgb(edge ? BoardGrid::LineColour : BoardGrid::BoardColour)) << x << "," << y;
         }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cells, DelTest, testing::Values(std::pair{2, 3}, std::pair{0, 0}, std::pair{5, 5}));
 
-TEST_F(TableTest, DelOfTheCellBeforeTheFirstChangesNothing)
+TEST_F(BoardGridTest, DelOfTheCellBeforeTheFirstChangesNothing)
 {
     fillWithPattern();
     const QImage before = grabOnScreen(table);
@@ -94,19 +94,19 @@ TEST_F(TableTest, DelOfTheCellBeforeTheFirstChangesNothing)
     EXPECT_EQ(grabOnScreen(table), before);
 }
 
-TEST_F(TableTest, BlockGetsOneOutlineAndNoInnerLines)
+TEST_F(BoardGridTest, BlockGetsOneOutlineAndNoInnerLines)
 {
     fillWithPattern();
     table.paintOver(1, 1, 3, 2);
     const QImage after = grabOnScreen(table);
-    EXPECT_EQ(after.pixel(24, 30), rgb(Table::LineColour));       // left outline
-    EXPECT_EQ(after.pixel(49, 30), rgb(Table::BoardColour));      // inner vertical line gone
-    EXPECT_EQ(after.pixel(60, 49), rgb(Table::BoardColour));      // inner horizontal line gone
-    EXPECT_EQ(after.pixel(99, 74), rgb(Table::LineColour));       // bottom-right corner
+    EXPECT_EQ(after.pixel(24, 30), rgb(BoardGrid::LineColour));       // left outline
+    EXPECT_EQ(after.pixel(49, 30), rgb(BoardGrid::BoardColour));      // inner vertical line gone
+    EXPECT_EQ(after.pixel(60, 49), rgb(BoardGrid::BoardColour));      // inner horizontal line gone
+    EXPECT_EQ(after.pixel(99, 74), rgb(BoardGrid::LineColour));       // bottom-right corner
     EXPECT_EQ(after.pixel(100, 60), QColor(200, 40, 40).rgb());   // next cell untouched
 }
 
-TEST_F(TableTest, PixmapShowsAtOnceWithoutItsTransparentPixels)
+TEST_F(BoardGridTest, PixmapShowsAtOnceWithoutItsTransparentPixels)
 {
     fillWithPattern();
     QImage piece(24, 24, QImage::Format_ARGB32);
@@ -119,18 +119,18 @@ TEST_F(TableTest, PixmapShowsAtOnceWithoutItsTransparentPixels)
     EXPECT_EQ(after.pixel(31, 60), QColor(200, 40, 40).rgb());
 }
 
-TEST_F(TableTest, ShowingAgainClearsWhatWasDrawn)
+TEST_F(BoardGridTest, ShowingAgainClearsWhatWasDrawn)
 {
     fillWithPattern();
-    QSignalSpy cleared(&table, &Table::surfaceCleared);
+    QSignalSpy cleared(&table, &BoardGrid::surfaceCleared);
     table.hide();
     table.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&table));
     EXPECT_EQ(cleared.count(), 1);
-    EXPECT_EQ(table.surface().pixel(60, 60), rgb(Table::BoardColour));
+    EXPECT_EQ(table.surface().pixel(60, 60), rgb(BoardGrid::BoardColour));
 }
 
-TEST_F(TableTest, NewSizeKeepsTheOverlapAndMovesTheCurrentCellWithoutAChoice)
+TEST_F(BoardGridTest, NewSizeKeepsTheOverlapAndMovesTheCurrentCellWithoutAChoice)
 {
     table.setGridSize(8);
     table.setFocus();
@@ -149,7 +149,7 @@ TEST_F(TableTest, NewSizeKeepsTheOverlapAndMovesTheCurrentCellWithoutAChoice)
 
 // --- choosing cells with the mouse -----------------------------------------------------
 
-TEST_F(TableTest, LeftPressChoosesTheCellAndTakesFocusOtherButtonsChooseNothing)
+TEST_F(BoardGridTest, LeftPressChoosesTheCellAndTakesFocusOtherButtonsChooseNothing)
 {
     QTest::mousePress(&table, Qt::RightButton, {}, centreOf(1, 1));
     QTest::mouseRelease(&table, Qt::RightButton, {}, centreOf(1, 1));
@@ -162,7 +162,7 @@ TEST_F(TableTest, LeftPressChoosesTheCellAndTakesFocusOtherButtonsChooseNothing)
     EXPECT_TRUE(table.hasFocus());
 }
 
-TEST_F(TableTest, PressOnTheCurrentCellChoosesItAgainButADoubleClickDoesNot)
+TEST_F(BoardGridTest, PressOnTheCurrentCellChoosesItAgainButADoubleClickDoesNot)
 {
     press(3, 4);
     release();
@@ -173,7 +173,7 @@ TEST_F(TableTest, PressOnTheCurrentCellChoosesItAgainButADoubleClickDoesNot)
     EXPECT_EQ(chosen, (Cells{{3, 4}, {3, 4}}));
 }
 
-TEST_F(TableTest, DragChoosesEveryNewCellEnteredUntilRelease)
+TEST_F(BoardGridTest, DragChoosesEveryNewCellEnteredUntilRelease)
 {
     press(1, 1);
     dragTo(QPoint(40, 40));  // still (1, 1)
@@ -184,9 +184,9 @@ TEST_F(TableTest, DragChoosesEveryNewCellEnteredUntilRelease)
     EXPECT_EQ(chosen, (Cells{{1, 1}, {2, 1}, {3, 2}}));
 }
 
-TEST_F(TableTest, DisablingTheBoardEndsTheDrag)
+TEST_F(BoardGridTest, DisablingTheBoardEndsTheDrag)
 {
-    QObject::connect(&table, &Table::cellChosen, [this] {
+    QObject::connect(&table, &BoardGrid::cellChosen, [this] {
         if (chosen.size() == 2)
             table.setEnabled(false); // as a legal placement does
     });
@@ -197,7 +197,7 @@ TEST_F(TableTest, DisablingTheBoardEndsTheDrag)
     EXPECT_EQ(chosen, (Cells{{0, 0}, {1, 0}}));
 }
 
-TEST_F(TableTest, DragPastTheRightEdgeStepsRightEverySixtyMsUpToTheLastColumn)
+TEST_F(BoardGridTest, DragPastTheRightEdgeStepsRightEverySixtyMsUpToTheLastColumn)
 {
     press(2, 3);
     QElapsedTimer clock;
@@ -210,7 +210,7 @@ TEST_F(TableTest, DragPastTheRightEdgeStepsRightEverySixtyMsUpToTheLastColumn)
     EXPECT_GE(elapsed, 3 * 55);
 }
 
-TEST_F(TableTest, DragBeyondTwoSidesStepsDiagonallyThenAlongTheEdge)
+TEST_F(BoardGridTest, DragBeyondTwoSidesStepsDiagonallyThenAlongTheEdge)
 {
     press(3, 1);
     dragTo(QPoint(-5, -30));
@@ -219,7 +219,7 @@ TEST_F(TableTest, DragBeyondTwoSidesStepsDiagonallyThenAlongTheEdge)
     EXPECT_EQ(chosen, (Cells{{3, 1}, {2, 0}, {1, 0}, {0, 0}}));
 }
 
-TEST_F(TableTest, ComingBackInsideStopsTheStepping)
+TEST_F(BoardGridTest, ComingBackInsideStopsTheStepping)
 {
     press(2, 2);
     dragTo(QPoint(-10, centreOf(0, 2).y()));
@@ -229,9 +229,9 @@ TEST_F(TableTest, ComingBackInsideStopsTheStepping)
     EXPECT_EQ(chosen, (Cells{{2, 2}, {1, 2}}));
 }
 
-TEST_F(TableTest, DisabledBoardReportsNeitherChoicesNorMoves)
+TEST_F(BoardGridTest, DisabledBoardReportsNeitherChoicesNorMoves)
 {
-    QSignalSpy moves(&table, &Table::pointerMoved);
+    QSignalSpy moves(&table, &BoardGrid::pointerMoved);
     table.setEnabled(false);
     press(1, 1);
     release();
@@ -252,7 +252,7 @@ struct KeyMove {
 
 void PrintTo(const KeyMove& m, std::ostream* out) { *out << QKeySequence(m.key).toString().toStdString(); }
 
-class KeyTest : public TableTest, public testing::WithParamInterface<KeyMove> {};
+class KeyTest : public BoardGridTest, public testing::WithParamInterface<KeyMove> {};
 
 TEST_P(KeyTest, KeyMovesTheCurrentCellAndChoosesIt)
 {
@@ -269,7 +269,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, KeyTest,
                                          KeyMove{Qt::Key_Home, {0, 3}}, KeyMove{Qt::Key_End, {5, 3}},
                                          KeyMove{Qt::Key_PageUp, {2, 0}}, KeyMove{Qt::Key_PageDown, {2, 5}}));
 
-TEST_F(TableTest, KeyThatCannotMoveTheCurrentCellChoosesNothing)
+TEST_F(BoardGridTest, KeyThatCannotMoveTheCurrentCellChoosesNothing)
 {
     press(0, 5);
     release();
@@ -279,7 +279,7 @@ TEST_F(TableTest, KeyThatCannotMoveTheCurrentCellChoosesNothing)
     EXPECT_TRUE(chosen.empty());
 }
 
-TEST_F(TableTest, DrawingOverACellForgetsOnlyTheCellsWhoseInsideItReaches)
+TEST_F(BoardGridTest, DrawingOverACellForgetsOnlyTheCellsWhoseInsideItReaches)
 {
     for (int c = 0; c < 6; ++c)
         for (int r = 0; r < 6; ++r)
@@ -336,12 +336,12 @@ QPixmap opaque(QColor colour)
 
 } // namespace
 
-TEST_F(TableTest, BatchShowsOnlyTheCellsThatChangedInOnePaint)
+TEST_F(BoardGridTest, BatchShowsOnlyTheCellsThatChangedInOnePaint)
 {
     table.drawGridLines(); // the fresh grid's lines
     PaintRecorder painted(table);
     {
-        Table::Batch batch(table);
+        BoardGrid::Batch batch(table);
         table.drawPixmap(1 * 25, 1 * 25, opaque(Qt::red));
         table.drawPixmap(4 * 25, 3 * 25, opaque(Qt::blue));
         table.drawGridLines(); // nothing lies over a line
@@ -352,25 +352,25 @@ TEST_F(TableTest, BatchShowsOnlyTheCellsThatChangedInOnePaint)
     EXPECT_EQ(grabOnScreen(table).pixel(4 * 25 + 3, 3 * 25 + 3), qRgb(0, 0, 255));
 }
 
-TEST_F(TableTest, GridLinesComeBackOnlyWhereAPictureCoveredThem)
+TEST_F(BoardGridTest, GridLinesComeBackOnlyWhereAPictureCoveredThem)
 {
     table.drawGridLines();
     table.drawPixmap(2 * 25 + 10, 1 * 25, opaque(Qt::red)); // over the line right of (2, 1)
     EXPECT_EQ(grabOnScreen(table).pixel(2 * 25 + 24, 30), QColor(Qt::red).rgb());
     PaintRecorder painted(table);
     {
-        Table::Batch batch(table);
+        BoardGrid::Batch batch(table);
         table.drawGridLines();
     }
     ASSERT_EQ(painted.regions.size(), 1u);
     EXPECT_EQ(painted.regions[0], QRegion(2 * 25 + 24, 1 * 25, 1, 25)); // only the line
     const QImage shot = grabOnScreen(table);
-    EXPECT_EQ(shot.pixel(2 * 25 + 24, 30), rgb(Table::LineColour));
+    EXPECT_EQ(shot.pixel(2 * 25 + 24, 30), rgb(BoardGrid::LineColour));
     EXPECT_EQ(shot.pixel(2 * 25 + 23, 30), QColor(Qt::red).rgb());
     EXPECT_EQ(shot.pixel(3 * 25 + 5, 30), QColor(Qt::red).rgb());
 }
 
-TEST_F(TableTest, APictureLargerThanACellMakesEveryRepaintDrawEverything)
+TEST_F(BoardGridTest, APictureLargerThanACellMakesEveryRepaintDrawEverything)
 {
     table.drawGridLines();
     table.setShown(1, 1, 3);
@@ -382,7 +382,7 @@ TEST_F(TableTest, APictureLargerThanACellMakesEveryRepaintDrawEverything)
     EXPECT_EQ(table.shown(1, 1), -1);
     PaintRecorder painted(table);
     {
-        Table::Batch batch(table);
+        BoardGrid::Batch batch(table);
         table.drawGridLines();
     }
     ASSERT_EQ(painted.regions.size(), 1u);

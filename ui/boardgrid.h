@@ -18,7 +18,7 @@ namespace ui {
 // copies to the screen. Every drawing call reaches the screen at once (a repaint, not an
 // update), so that animation frames show before the game pauses the thread. It reports the
 // cells the user chooses and the pointer's moves; it never edits the game itself.
-class Table : public QWidget {
+class BoardGrid : public QWidget {
     Q_OBJECT
 public:
     static constexpr int Cell = rules::CellPixels;
@@ -26,8 +26,8 @@ public:
     static const QColor LineColour;
     static constexpr int StepMs = 60; // pace of the choices while a drag is outside the grid
 
-    explicit Table(QWidget* parent = nullptr);
-    ~Table() override;
+    explicit BoardGrid(QWidget* parent = nullptr);
+    ~BoardGrid() override;
 
     int gridSize() const { return n_; }
     // Keeps the pixels that still lie on the new grid; the current cell moves onto the new
@@ -64,13 +64,13 @@ public:
     // rectangles that changed.
     class Batch {
     public:
-        explicit Batch(Table& table);
+        explicit Batch(BoardGrid& grid);
         ~Batch();
         Batch(const Batch&) = delete;
         Batch& operator=(const Batch&) = delete;
 
     private:
-        Table& table_;
+        BoardGrid& grid_;
     };
 
 signals:
