@@ -1,4 +1,4 @@
-#include "tests/net/station.h"
+#include "tests/stations/station.h"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QtCore/qtestsupport_core.h>

@@ -1,4 +1,4 @@
-#include "tests/net/station.h"
+#include "tests/stations/station.h"
 
 #include <QStatusBar>
 #include <QTest>

@@ -2,7 +2,7 @@
 #include "net/lobbymessages.h"
 #include "net/socketerror.h"
 #include "tests/net/rawpeer.h"
-#include "tests/net/station.h"
+#include "tests/stations/station.h"
 
 #include <QApplication>
 #include <QMessageBox>

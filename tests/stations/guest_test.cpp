@@ -1,7 +1,7 @@
 #include "net/guestsession.h"
 #include "net/lobbymessages.h"
 #include "tests/net/rawpeer.h"
-#include "tests/net/station.h"
+#include "tests/stations/station.h"
 
 #include <QTest>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "net/lobbymessages.h"
 #include "tests/net/rawpeer.h"
-#include "tests/net/station.h"
+#include "tests/stations/station.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
