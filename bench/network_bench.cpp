@@ -1,4 +1,4 @@
-#include "tests/stations/station.h"
+#include "tests/stations/program.h"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QtCore/qtestsupport_core.h>
@@ -28,8 +28,8 @@ QApplication& application()
 
 // One host and three guests in this process, joined in seat order.
 struct Table4 {
-    std::array<Station, 4> st{Station(QStringLiteral("A")), Station(QStringLiteral("B")), Station(QStringLiteral("C")),
-                              Station(QStringLiteral("D"))};
+    std::array<Program, 4> st{Program(QStringLiteral("A")), Program(QStringLiteral("B")), Program(QStringLiteral("C")),
+                              Program(QStringLiteral("D"))};
 
     bool shown = true;
 
@@ -41,7 +41,7 @@ struct Table4 {
             if (!QTest::qWaitFor([&] { return st[0].members().size() == i + 1; }, 5000))
                 return false;
         }
-        for (Station& s : st)
+        for (Program& s : st)
             if (!QTest::qWaitFor([&] { return s.members().size() == 4; }, 5000))
                 return false;
         st[0].boot->TableSize->setPosition(size);
@@ -52,20 +52,20 @@ struct Table4 {
     {
         st[0].boot->BtnGameClick();
         const bool met = QTest::qWaitFor([&] { return !over() && everyoneHas(st[0].game()); }, 5000);
-        for (Station& s : st)
+        for (Program& s : st)
             s.form->setVisible(shown);
         return met;
     }
 
     bool everyoneHas(const rules::Game& g)
     {
-        return std::all_of(st.begin(), st.end(), [&](Station& s) {
+        return std::all_of(st.begin(), st.end(), [&](Program& s) {
             return s.game().board == g.board && s.game().curPlayer == g.curPlayer && s.game().passCount == g.passCount;
         });
     }
 
     // Lets the events in: true once every station holds what `mover` holds; false after 5 s.
-    bool spread(Station& mover)
+    bool spread(Program& mover)
     {
         QElapsedTimer clock;
         clock.start();
@@ -74,10 +74,10 @@ struct Table4 {
         return everyoneHas(mover.game());
     }
 
-    Station& toMove() { return st[st[0].game().curPlayer - 1]; }
+    Program& toMove() { return st[st[0].game().curPlayer - 1]; }
 
     // The station to move places on its first legal cell, or passes.
-    static void move(Station& s)
+    static void move(Program& s)
     {
         const auto cells = s.game().legalCells();
         if (cells.empty())
@@ -110,7 +110,7 @@ void GuestMoveReachesTheOtherThree(benchmark::State& state)
                 return;
             }
         }
-        Station& mover = table.toMove();
+        Program& mover = table.toMove();
         clock.start();
         Table4::move(mover);
         const qint64 sent = clock.nsecsElapsed();

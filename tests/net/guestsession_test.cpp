@@ -16,13 +16,13 @@ public:
     void ring() override { ++rings; }
     rules::Game* startGame(const net::StartSettings& s) override
     {
-        engine.game.Reset({s.boardSize, s.scoreMethod == 1, s.timeLimit}, members);
-        return &engine.game;
+        rig.game.Reset({s.boardSize, s.scoreMethod == 1, s.timeLimit}, members);
+        return &rig.game;
     }
     QStringList chat;
     QStringList members;
     int rings = 0;
-    fakes::Engine engine;
+    fakes::GameRig rig;
 };
 
 // The guest session over a real connection to a host of bytes only.
@@ -36,8 +36,8 @@ protected:
         link.connectTo(QStringLiteral("127.0.0.1"), rawHost.port());
         host = rawHost.accept();
         ASSERT_TRUE(host && host->waitFor(1));
-        keeper.engine.station.seat = 3;
-        keeper.engine.station.host = false;
+        keeper.rig.station.seat = 3;
+        keeper.rig.station.host = false;
     }
     void hostSays(const QStringList& lines)
     {
@@ -66,7 +66,7 @@ TEST_F(GuestSessionTest, JoinsFollowsTheLobbyPlaysAndLeaves)
 
     hostSays(net::startMessage({8, 3, 0, rules::NoLimit, false}));
     EXPECT_EQ(session.mySeat(), 3);
-    rules::Game& game = keeper.engine.game;
+    rules::Game& game = keeper.rig.game;
     ASSERT_EQ(game.boardSize, 8);
     hostSays(net::moveMessage(2, -1, -1));
     hostSays(net::moveMessage(3, -1, -1));

@@ -29,12 +29,12 @@ public:
     void move(int col, int row)
     {
         e[e[0].game.curPlayer - 1].game.BeginLocalTurn();
-        for (Engine& engine : e) {
-            engine.log.clear();
-            col < 0 ? engine.game.BtnPassClick() : engine.game.TableSelectCell(col, row);
+        for (GameRig& rig : e) {
+            rig.log.clear();
+            col < 0 ? rig.game.BtnPassClick() : rig.game.TableSelectCell(col, row);
         }
     }
-    Engine e[4];
+    GameRig e[4];
 };
 
 int faces(const rules::Game& g, int seat) { return countCells(g, seat); }
@@ -105,8 +105,8 @@ TEST_P(RandomGames, FourStationsStayIdenticalToTheEnd)
         EXPECT_GT(rotations, 0);
     else
         EXPECT_EQ(rotations, 0);
-    for (const Engine& engine : t.e)
-        EXPECT_FALSE(engine.game.myTurn);
+    for (const GameRig& rig : t.e)
+        EXPECT_FALSE(rig.game.myTurn);
 }
 
 std::vector<GameSetup> everySetup()

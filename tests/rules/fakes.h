@@ -114,13 +114,13 @@ private:
 inline const QStringList FourNames{"あかね", "bob", "carol", "dave"};
 
 // One station's game with its fakes, set up the way the lobby would.
-struct Engine {
+struct GameRig {
     Log log;
     FakeView view{log};
     FakeStation station{log};
     rules::Game game{view, station};
 
-    Engine()
+    GameRig()
     {
         station.game = &game;
         view.game = &game;

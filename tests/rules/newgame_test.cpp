@@ -17,7 +17,7 @@ class InitialLayout : public testing::TestWithParam<Layout> {};
 
 TEST_P(InitialLayout, MatchesThePicture)
 {
-    Engine e;
+    GameRig e;
     e.reset(GetParam().size);
     EXPECT_EQ(picture(e.game), GetParam().board);
     EXPECT_EQ(e.game.centerCol, GetParam().size / 2);
@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, InitialLayout,
 
 TEST(NewGame, ShowsTheNewGameInOrderAndRepaintsEveryCellOnce)
 {
-    Engine e;
+    GameRig e;
     e.game.Reset({8, false, 30}, FourNames);
     const Log expected{
         "name 1 あかね", "name 2 bob", "name 3 carol", "name 4 dave",
@@ -104,7 +104,7 @@ class StartingFigures : public testing::TestWithParam<StartCase> {};
 TEST_P(StartingFigures, ScoresAndTimeLabel)
 {
     const StartCase& c = GetParam();
-    Engine e;
+    GameRig e;
     e.game.Reset({7, c.countMode, c.timeLimit}, FourNames);
     for (int seat = 1; seat <= 4; ++seat) {
         EXPECT_EQ(e.view.scores[seat], c.score);
@@ -120,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(Rules, StartingFigures,
                     StartCase{false, 60, "0点", {"time 残り60秒", "interval 60000"}}));
 
 // Plays until the board is dirty everywhere the rules keep state.
-void playSomeMoves(Engine& e)
+void playSomeMoves(GameRig& e)
 {
     for (int i = 0; i < 6; ++i) {
         const auto cells = e.game.legalCells();
@@ -135,9 +135,9 @@ void playSomeMoves(Engine& e)
 TEST(NewGame, SecondGameOnASmallerOrLargerBoardLeavesNoTrace)
 {
     for (auto [first, second] : {std::pair{26, 6}, std::pair{6, 26}, std::pair{9, 8}}) {
-        Engine fresh;
+        GameRig fresh;
         fresh.reset(second);
-        Engine e;
+        GameRig e;
         e.reset(first, true);
         playSomeMoves(e);
         e.game.Reset({second, true, 61}, FourNames);
@@ -158,7 +158,7 @@ class TooFewNames : public testing::TestWithParam<int> {};
 TEST_P(TooFewNames, FailsAtTheMissingNameAndKeepsThePreviousGame)
 {
     const int count = GetParam();
-    Engine e;
+    GameRig e;
     e.reset(8, false, 20);
     playSomeMoves(e);
     const rules::Game before = e.game;
@@ -189,7 +189,7 @@ INSTANTIATE_TEST_SUITE_P(Counts, TooFewNames, testing::Values(1, 2, 3));
 
 TEST(NewGame, MoreThanFourNamesSeatTheFirstFour)
 {
-    Engine e;
+    GameRig e;
     e.game.Reset({6, false, 61}, FourNames + QStringList{"eve"});
     EXPECT_EQ(e.only({"name"}).size(), 4u);
     EXPECT_EQ(utf8(e.game.names[4]), "dave");
@@ -197,7 +197,7 @@ TEST(NewGame, MoreThanFourNamesSeatTheFirstFour)
 
 TEST(NewGame, SizeAndLimitOutsideTheSlidersAreBoundedInsteadOfBreakingTheLayout)
 {
-    Engine e;
+    GameRig e;
     e.game.Reset({3, false, 0}, FourNames);
     EXPECT_EQ(e.game.boardSize, rules::MinBoardSize);
     EXPECT_EQ(e.game.timeLimit, rules::MinTimeLimit);
@@ -208,7 +208,7 @@ TEST(NewGame, SizeAndLimitOutsideTheSlidersAreBoundedInsteadOfBreakingTheLayout)
 
 TEST(ExistSpace, FindsTheOnlyEmptyCellWhereverItIs)
 {
-    Engine e;
+    GameRig e;
     e.reset(6);
     for (int col = 0; col < 6; ++col)
         std::ranges::fill(e.game.board[col], 1);

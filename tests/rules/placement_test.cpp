@@ -9,7 +9,7 @@ namespace {
 
 TEST(LegalCells, OfSeatOneAfterANewGame)
 {
-    Engine e;
+    GameRig e;
     e.reset(8);
     EXPECT_EQ(e.game.legalCells(), (Cells{{1, 3}, {1, 5}, {2, 5}, {3, 1}, {5, 1}, {5, 2}}));
     e.reset(7);
@@ -20,7 +20,7 @@ TEST(LegalCells, FirstMovesOnEightCloseOnTheJewelOrOnAFace)
 {
     for (auto [col, row, onJewel] : {std::tuple{1, 3, true}, std::tuple{1, 5, true}, std::tuple{3, 1, true},
                                      std::tuple{5, 1, true}, std::tuple{2, 5, false}, std::tuple{5, 2, false}}) {
-        Engine e;
+        GameRig e;
         e.reset(8);
         e.game.TableSelectCell(col, row);
         EXPECT_EQ(e.game.jewelTouched, onJewel) << col << "," << row;
@@ -30,7 +30,7 @@ TEST(LegalCells, FirstMovesOnEightCloseOnTheJewelOrOnAFace)
 
 TEST(FirstMove, OnSevenCapturesTwoFacesClosedByAFace)
 {
-    Engine e;
+    GameRig e;
     e.reset(7);
     e.game.TableSelectCell(0, 2);
     EXPECT_EQ(picture(e.game), (Picture{"...3...",
@@ -45,12 +45,12 @@ TEST(FirstMove, OnSevenCapturesTwoFacesClosedByAFace)
 
 TEST(FirstMove, OnEightScoresByEitherRule)
 {
-    Engine count;
+    GameRig count;
     count.reset(8, true);
     count.game.TableSelectCell(1, 3);
     EXPECT_EQ(count.game.scores, (std::array<int, 5>{0, 4, 2, 2, 1}));
     EXPECT_EQ(count.view.gain, "2個");
-    Engine points;
+    GameRig points;
     points.reset(8, false);
     points.game.TableSelectCell(1, 3);
     EXPECT_EQ(points.game.scores, (std::array<int, 5>{0, 1, 0, 0, 0}));
@@ -72,7 +72,7 @@ class Lines : public testing::TestWithParam<LineCase> {};
 TEST_P(Lines, CaptureWhatTheyClose)
 {
     const LineCase& c = GetParam();
-    Engine e;
+    GameRig e;
     e.reset(6);
     load(e.game, {c.before[0], c.before[1], c.before[2], c.before[3], c.before[4], c.before[5]});
     e.game.TableSelectCell(c.col, c.row);
@@ -117,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(Placement, Lines, testing::Values(
 
 TEST(SearchFace, CellOffTheBoardIsIllegalEvenWhereALineWouldClose)
 {
-    Engine e;
+    GameRig e;
     e.reset(6);
     load(e.game, {"......",
                   "......",
@@ -135,7 +135,7 @@ TEST(SearchFace, CellOffTheBoardIsIllegalEvenWhereALineWouldClose)
 }
 
 // A row of k faces of seat 2 closed by seat 1, captured by a placement at the left end.
-void captureRow(Engine& e, int k, bool countMode)
+void captureRow(GameRig& e, int k, bool countMode)
 {
     e.reset(9, countMode);
     load(e.game, {".........", ".........", ".........", ".........", ".........", ".........",
@@ -158,7 +158,7 @@ class Scoring : public testing::TestWithParam<GainCase> {};
 TEST_P(Scoring, PointsRuleScoresTheIthCaptureIPoints)
 {
     const GainCase& c = GetParam();
-    Engine e;
+    GameRig e;
     captureRow(e, c.captures, false);
     EXPECT_EQ(e.game.scores, (std::array<int, 5>{0, c.pointsGain, 0, 0, 0}));
     EXPECT_EQ(e.view.gain, c.pointsText);
@@ -169,7 +169,7 @@ TEST_P(Scoring, PointsRuleScoresTheIthCaptureIPoints)
 TEST_P(Scoring, CountRuleMovesOneFacePerCaptureAndCountsThePlacedFace)
 {
     const int k = GetParam().captures;
-    Engine e;
+    GameRig e;
     captureRow(e, k, true);
     EXPECT_EQ(e.game.scores, (std::array<int, 5>{0, 2 + k + 1, 2 - k, 2, 2}));
     EXPECT_EQ(e.view.gain, std::to_string(k + 1) + "個");
@@ -183,7 +183,7 @@ INSTANTIATE_TEST_SUITE_P(Captures, Scoring,
 
 TEST(Scoring, PointsCountCapturesAcrossDirectionsInCaptureOrder)
 {
-    Engine e;
+    GameRig e;
     e.reset(6);
     load(e.game, {"..1...",
                   "..3...",
@@ -199,7 +199,7 @@ TEST(Scoring, PointsCountCapturesAcrossDirectionsInCaptureOrder)
 
 TEST(Scoring, CountRuleHasNoFloorOnAnOddBoard)
 {
-    Engine e;
+    GameRig e;
     e.reset(7, true);
     // Seat 4 passes its only turn; its three starting faces are all captured.
     for (auto [col, row] : {std::pair{0, 2}, std::pair{2, 0}, std::pair{0, 4}, std::pair{-1, -1}, std::pair{0, 5}})
@@ -212,7 +212,7 @@ TEST(Scoring, CountRuleHasNoFloorOnAnOddBoard)
 
 TEST(Scoring, GainStaysThroughPassesUntilTheNextPlacement)
 {
-    Engine e;
+    GameRig e;
     e.reset(8);
     e.game.TableSelectCell(1, 3);
     e.game.BtnPassClick();
@@ -223,7 +223,7 @@ TEST(Scoring, GainStaysThroughPassesUntilTheNextPlacement)
 
 TEST(PutFace, PutsOnceThenFlipsEachFaceWithItsRepaintAndPause)
 {
-    Engine e;
+    GameRig e;
     e.reset(6);
     load(e.game, {"......",
                   "......",
@@ -245,7 +245,7 @@ TEST(PutFace, PutsOnceThenFlipsEachFaceWithItsRepaintAndPause)
 
 TEST(PutFace, FacesTurnDirectionByDirectionClockwiseFromUpLeftAndOutwards)
 {
-    Engine e;
+    GameRig e;
     e.reset(7);
     load(e.game, {"1..1..1",
                   ".2.2.2.",
@@ -268,7 +268,7 @@ TEST(PutFace, FacesTurnDirectionByDirectionClockwiseFromUpLeftAndOutwards)
 
 TEST(PutFace, FirstPlacementPaintsNoOldMarkAndClosesTheBoard)
 {
-    Engine e;
+    GameRig e;
     e.reset(8);
     e.station.boardOn = e.station.passOn = true;
     e.game.PutFace(1, 3);

@@ -40,7 +40,7 @@ class PositionAndGame : public testing::TestWithParam<GameRules> {};
 TEST_P(PositionAndGame, AgreeAfterEveryMoveOfRandomGames)
 {
     const GameRules setup = GetParam();
-    Engine e;
+    GameRig e;
     e.station.rotation = setup.rotation;
     e.reset(setup.size, setup.countMode);
     rules::Position p = rules::Position::newGame(setup.size, setup.countMode, setup.rotation);
@@ -80,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(AllSetups, PositionAndGame, testing::ValuesIn(everySetu
 
 TEST(Position, OfAGameTakesItsStateAndAnswersItsLegalCells)
 {
-    Engine e;
+    GameRig e;
     e.reset(8, true);
     e.game.TableSelectCell(1, 3);
     e.game.BtnPassClick();

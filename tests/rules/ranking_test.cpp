@@ -52,7 +52,7 @@ class GameResult : public testing::TestWithParam<bool> {};
 TEST_P(GameResult, EndOfGameShowsThePlacesOfTheFinalScores)
 {
     const bool countMode = GetParam();
-    Engine e;
+    GameRig e;
     e.game.Reset({6, countMode, rules::NoLimit}, FourNames);
     std::mt19937 random(countMode ? 7 : 11);
     while (e.view.status.empty()) {

@@ -31,7 +31,7 @@ Codes jewelCodes(const rules::Game& g)
 
 TEST(Rotation, OneTurnOnSixAndSeven)
 {
-    Engine even;
+    GameRig even;
     even.reset(6);
     even.game.do_rotation();
     EXPECT_EQ(picture(even.game), (Picture{"......",
@@ -40,7 +40,7 @@ TEST(Rotation, OneTurnOnSixAndSeven)
                                            ".2861.",
                                            "..21..",
                                            "......"}));
-    Engine odd;
+    GameRig odd;
     odd.reset(7);
     odd.game.do_rotation();
     EXPECT_EQ(picture(odd.game), (Picture{"...3...",
@@ -60,7 +60,7 @@ TEST_P(RotationTables, EachTurnMovesEveryJewelOneCellClockwiseAndFourRestoreTheS
     const std::array<Codes, 4> expected = odd
         ? std::array<Codes, 4>{Codes{6, 7, 8, 5}, Codes{7, 8, 5, 6}, Codes{8, 5, 6, 7}, Codes{5, 6, 7, 8}}
         : std::array<Codes, 4>{Codes{7, 5, 8, 6}, Codes{8, 7, 6, 5}, Codes{6, 8, 5, 7}, Codes{5, 6, 7, 8}};
-    Engine e;
+    GameRig e;
     e.reset(GetParam());
     const Picture start = picture(e.game);
     for (int turn = 0; turn < 4; ++turn) {
@@ -88,7 +88,7 @@ std::vector<std::array<int, 3>> drawnAt(const Log& entries)
 
 TEST_P(RotationTables, FramesSlideEachJewelFromItsCellOntoItsDestination)
 {
-    Engine e;
+    GameRig e;
     e.reset(GetParam());
     const Codes start = jewelCodes(e.game);
     e.game.do_rotation();
@@ -109,7 +109,7 @@ TEST_P(RotationTables, FramesSlideEachJewelFromItsCellOntoItsDestination)
 
 TEST(Rotation, FramesArePacedAndOnlyTheLastChangesTheBoard)
 {
-    Engine e;
+    GameRig e;
     e.reset(6);
     e.game.do_rotation();
     const Log paced = e.only({"sound", "pause", "repaint"});
@@ -120,7 +120,7 @@ TEST(Rotation, FramesArePacedAndOnlyTheLastChangesTheBoard)
     EXPECT_EQ(last, (Log{"Del 2,2", "PutAt 75,50 5", "repaint", "Del 3,2", "PutAt 75,75 6", "repaint",
                          "Del 2,3", "PutAt 50,50 7", "repaint", "Del 3,3", "PutAt 50,75 8", "repaint"}));
 
-    Engine f;
+    GameRig f;
     f.reset(6);
     const Picture start = picture(f.game);
     for (int frame = 1; frame <= 4; ++frame)
@@ -132,7 +132,7 @@ TEST(Rotation, FramesArePacedAndOnlyTheLastChangesTheBoard)
 
 TEST(Rotation, OddBoardRedrawsTheCentreAndItsDiagonalsFromTheirCodes)
 {
-    Engine e;
+    GameRig e;
     e.reset(7);
     e.game.one_rotate(1, 3, 2, 5);
     EXPECT_EQ(e.log, (Log{"Del 3,2", "Del 3,3", "Del 4,4", "Put 4,4 1", "Del 2,2", "Put 2,2 3",
@@ -147,7 +147,7 @@ TEST(Rotation, OddBoardRedrawsTheCentreAndItsDiagonalsFromTheirCodes)
 
 TEST(Rotation, FaceOnTheOddCentreKeepsItsCode)
 {
-    Engine e;
+    GameRig e;
     e.reset(9);
     e.game.board[4][4] = 3;
     e.game.do_rotation();
@@ -157,7 +157,7 @@ TEST(Rotation, FaceOnTheOddCentreKeepsItsCode)
 
 TEST(Rotation, CaptureLinesCloseOnTheJewelsNewCell)
 {
-    Engine e;
+    GameRig e;
     e.reset(6);
     // Down from (3, 0): seat 3's face, then the jewel cell (3, 2), seat 2's at the start.
     EXPECT_FALSE(e.game.Search_Face(3, 0));

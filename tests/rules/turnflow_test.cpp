@@ -7,7 +7,7 @@ using Cells = std::vector<std::pair<int, int>>;
 
 namespace {
 
-void passTimes(Engine& e, int n)
+void passTimes(GameRig& e, int n)
 {
     for (int i = 0; i < n; ++i)
         e.game.BtnPassClick();
@@ -16,7 +16,7 @@ void passTimes(Engine& e, int n)
 TEST(Passing, FourthPassInARowEndsTheGameWithoutAdvancing)
 {
     for (bool host : {true, false}) {
-        Engine e;
+        GameRig e;
         e.station.host = host;
         e.reset(8);
         passTimes(e, 4);
@@ -36,7 +36,7 @@ TEST(Passing, FourthPassInARowEndsTheGameWithoutAdvancing)
 
 TEST(Passing, ThreePassesThenAPlacementStartTheCountAfresh)
 {
-    Engine e;
+    GameRig e;
     e.reset(8);
     passTimes(e, 3);
     const Cells cells = e.game.legalCells();
@@ -56,13 +56,13 @@ TEST(Passing, CaptionNamesTheSeatToMoveOrTheLocalPlayer)
 {
     for (auto [seat, caption] : {std::pair{1, "Kuralo 【bobさんの番です】"}, std::pair{2, "Kuralo 【あなたの番です】"},
                                  std::pair{3, "Kuralo 【bobさんの番です】"}}) {
-        Engine e;
+        GameRig e;
         e.station.seat = seat;
         e.reset(6);
         e.game.BtnPassClick();
         EXPECT_EQ(e.view.caption, caption) << "seat " << seat;
     }
-    Engine e;
+    GameRig e;
     e.station.seat = 3;
     e.reset(6);
     passTimes(e, 3);
@@ -73,7 +73,7 @@ TEST(Passing, CaptionNamesTheSeatToMoveOrTheLocalPlayer)
 // Seat 1 fills the last cell, (0, 0), closing the line on its own jewel.
 TEST(Placement, MoveThatFillsTheBoardIsAnnouncedWithTheMoversSeatAndNeverRotates)
 {
-    Engine e;
+    GameRig e;
     e.station.rotation = true;
     e.reset(6);
     load(e.game, {".33333",
@@ -100,7 +100,7 @@ TEST(Placement, JewelsTurnAtTheChangeOfTurnOnlyWhenTheBoxIsTickedAndAJewelClosed
         bool rotates;
     };
     for (const Case c : {Case{true, 1, 3, true}, Case{false, 1, 3, false}, Case{true, 2, 5, false}}) {
-        Engine e;
+        GameRig e;
         e.station.rotation = c.rotation;
         e.reset(8);
         e.game.TableSelectCell(c.col, c.row);
@@ -114,7 +114,7 @@ TEST(Placement, JewelsTurnAtTheChangeOfTurnOnlyWhenTheBoxIsTickedAndAJewelClosed
 
 TEST(Placement, PassNeverRotatesAndClearsTheTouch)
 {
-    Engine e;
+    GameRig e;
     e.station.rotation = true;
     e.reset(8);
     e.game.TableSelectCell(1, 3);
@@ -126,7 +126,7 @@ TEST(Placement, PassNeverRotatesAndClearsTheTouch)
 
 TEST(Placement, RefusedCellOnlyBuzzesAndTheTurnGoesOn)
 {
-    Engine e;
+    GameRig e;
     e.reset(8, false, 30);
     e.game.BeginLocalTurn();
     e.log.clear();
@@ -142,7 +142,7 @@ TEST(Placement, RefusedCellOnlyBuzzesAndTheTurnGoesOn)
 TEST(LocalTurn, OpensTheControlsAndStartsTheTimersOnlyWithALimit)
 {
     for (int limit : {5, 60, 61}) {
-        Engine e;
+        GameRig e;
         e.reset(8, false, limit);
         e.game.BeginLocalTurn();
         const Log expected = limit < 61 ? Log{"board on", "pass on", "timers start"} : Log{"board on", "pass on"};
@@ -159,7 +159,7 @@ protected:
         e.game.BeginLocalTurn();
         e.log.clear();
     }
-    Engine e;
+    GameRig e;
 };
 
 TEST_F(Timed, TimeOutShowsTimeUpAndPasses)
@@ -206,7 +206,7 @@ TEST_F(Timed, TicksOutsideTheLocalTurnAreIgnored)
 
 TEST(NoLimit, MovesAndPassesLeaveTheTimeLabelAndTimersAlone)
 {
-    Engine e;
+    GameRig e;
     e.reset(8);
     e.game.BeginLocalTurn();
     e.game.TableSelectCell(1, 3);
@@ -216,7 +216,7 @@ TEST(NoLimit, MovesAndPassesLeaveTheTimeLabelAndTimersAlone)
 
 TEST(AutoPlay, PassesAfterItsPauseWhenNothingIsLegal)
 {
-    Engine e;
+    GameRig e;
     e.station.automatic = true;
     e.reset(6);
     load(e.game, {"......",
@@ -233,7 +233,7 @@ TEST(AutoPlay, PassesAfterItsPauseWhenNothingIsLegal)
 
 TEST(AutoPlay, PlacesOnALegalCellEveryTurn)
 {
-    Engine e;
+    GameRig e;
     e.station.automatic = true;
     e.reset(10, true);
     for (int turn = 0; turn < 12 && e.view.status.empty(); ++turn) {
@@ -254,7 +254,7 @@ TEST(AutoPlay, PlacesOnALegalCellEveryTurn)
 
 TEST(AutoPlay, UntickedBoxLeavesTheTurnToThePlayer)
 {
-    Engine e;
+    GameRig e;
     e.reset(8);
     e.game.BeginLocalTurn();
     EXPECT_TRUE(e.only({"pause", "announce"}).empty());

@@ -1,5 +1,5 @@
 #include "computer/computerplayer.h"
-#include "tests/stations/station.h"
+#include "tests/stations/program.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -28,7 +28,7 @@ protected:
     NoPauses noPauses;
     NoMovePause noMovePause;
     ErrorCollector errors;
-    Station host{QStringLiteral("A")};
+    Program host{QStringLiteral("A")};
 };
 
 TEST_P(ComputerGame, PlaysToTheEndWithFourIdenticalBoards)
@@ -57,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(Boards, ComputerGame, testing::Values(6, 9),
 TEST(ComputerPlayer, RemovedFromTheLobbyItLeavesTheMembers)
 {
     ErrorCollector errors;
-    Station host{QStringLiteral("A")};
+    Program host{QStringLiteral("A")};
     host.host();
     host.boot->addComputer(1);
     ASSERT_TRUE(QTest::qWaitFor([&] { return host.members().size() == 2; }, 10000));

@@ -1,4 +1,4 @@
-#include "tests/stations/station.h"
+#include "tests/stations/program.h"
 
 #include <QStatusBar>
 #include <QTest>
@@ -20,19 +20,19 @@ protected:
             all[i]->join(port);
             ASSERT_TRUE(QTest::qWaitFor([&] { return all[0]->members().size() == i + 1; }, 5000));
         }
-        for (Station* s : all)
+        for (Program* s : all)
             ASSERT_TRUE(QTest::qWaitFor([&] { return s->members().size() == 4; }, 5000));
     }
 
     void start(int size, int scoreMethod, bool rotation, int limit = 61)
     {
-        Station& host = *all[0];
+        Program& host = *all[0];
         host.boot->TableSize->setPosition(size);
         host.boot->score_method->setItemIndex(scoreMethod);
         host.boot->rotation->setChecked(rotation);
         host.boot->TimeLimit->setPosition(limit);
         host.boot->BtnGameClick();
-        for (Station* s : all)
+        for (Program* s : all)
             ASSERT_TRUE(QTest::qWaitFor([&] { return s->form->isVisible() && s->game().boardSize == size; }, 5000));
     }
 
@@ -44,7 +44,7 @@ protected:
 
     bool allOver() const
     {
-        return std::all_of(all.begin(), all.end(), [](Station* s) { return s->form->windowTitle() == GameOver; });
+        return std::all_of(all.begin(), all.end(), [](Program* s) { return s->form->windowTitle() == GameOver; });
     }
 
     void expectAlike(std::initializer_list<int> seats)
@@ -61,11 +61,11 @@ protected:
 
     NoPauses noPauses;
     ErrorCollector errors;
-    Station a{QStringLiteral("A")};
-    Station b{QStringLiteral("B")};
-    Station c{QStringLiteral("C")};
-    Station d{QStringLiteral("D")};
-    std::array<Station*, 4> all{&a, &b, &c, &d};
+    Program a{QStringLiteral("A")};
+    Program b{QStringLiteral("B")};
+    Program c{QStringLiteral("C")};
+    Program d{QStringLiteral("D")};
+    std::array<Program*, 4> all{&a, &b, &c, &d};
 };
 
 struct GameSetup {
@@ -90,7 +90,7 @@ TEST_P(WholeGame, EndsWithTheSameBoardAndScoresEverywhere)
     a.game().tekitoo();
     ASSERT_TRUE(QTest::qWaitFor([&] { return allOver(); }, 120000));
     expectAlike({1, 2, 3, 4});
-    for (Station* st : all) {
+    for (Program* st : all) {
         EXPECT_FALSE(st->game().myTurn);
         EXPECT_EQ(st->form->StatusBar->currentMessage(), QStringLiteral("終了！"));
     }
@@ -113,7 +113,7 @@ TEST_F(FourStations, SecondGameStartsAfreshOnEveryStation)
     a.game().tekitoo();
     ASSERT_TRUE(QTest::qWaitFor([&] { return allOver(); }, 60000));
     start(9, 0, true);
-    for (Station* st : all)
+    for (Program* st : all)
         EXPECT_NE(st->form->windowTitle(), GameOver);
     a.game().tekitoo();
     ASSERT_TRUE(QTest::qWaitFor([&] { return allOver(); }, 60000));
@@ -135,7 +135,7 @@ TEST_F(FourStations, GuestLeavingMidwayStopsPlayAtItsSeatAndHarmsNoOne)
     ASSERT_TRUE(QTest::qWaitFor([&] { return a.members().size() == 3; }, 5000));
     // Boards only move forward, so a seat 3 to move on a changed board is the turn come back.
     ASSERT_TRUE(QTest::qWaitFor([&] {
-        return std::all_of(all.begin(), all.end(), [&](Station* s) {
+        return std::all_of(all.begin(), all.end(), [&](Program* s) {
             return s == &c || (s->game().curPlayer == 3 && s->game().board != boardBefore);
         });
     }, 10000));
@@ -143,7 +143,7 @@ TEST_F(FourStations, GuestLeavingMidwayStopsPlayAtItsSeatAndHarmsNoOne)
     expectAlike({1, 2, 4});
     EXPECT_EQ(a.game().curPlayer, 3);
     EXPECT_EQ(c.game().board, boardAtLeave);
-    for (Station* st : {&a, &b, &d})
+    for (Program* st : {&a, &b, &d})
         EXPECT_FALSE(st->game().myTurn);
     EXPECT_EQ(a.members(), QStringList({"A", "B", "D"}));
     EXPECT_EQ(b.members(), QStringList({"A", "B", "D"}));

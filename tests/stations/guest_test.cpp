@@ -1,7 +1,7 @@
 #include "net/guestsession.h"
 #include "net/lobbymessages.h"
 #include "tests/net/rawpeer.h"
-#include "tests/stations/station.h"
+#include "tests/stations/program.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -41,7 +41,7 @@ protected:
 
     ErrorCollector errors;
     RawHost rawHost;
-    Station guest{B};
+    Program guest{B};
     std::unique_ptr<RawPeer> host;
     QByteArray joinBytes;
 };
@@ -287,7 +287,7 @@ TEST_F(GuestTest, EveryJoinAddsTheAddressToTheListAndTheSettings)
 class GuestFailure : public testing::Test {
 protected:
     ErrorCollector errors;
-    Station guest{B};
+    Program guest{B};
 };
 
 TEST_F(GuestFailure, UnreachableHostGoesBackToIdleWithNameAndPortOpen)

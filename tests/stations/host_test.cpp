@@ -2,7 +2,7 @@
 #include "net/lobbymessages.h"
 #include "net/socketerror.h"
 #include "tests/net/rawpeer.h"
-#include "tests/stations/station.h"
+#include "tests/stations/program.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -51,7 +51,7 @@ protected:
     }
 
     ErrorCollector errors;
-    Station host{A};
+    Program host{A};
     quint16 port = 0;
     std::vector<std::unique_ptr<RawPeer>> guests;
 };
@@ -528,15 +528,15 @@ class HostStartFailure : public testing::Test {
 protected:
     void start(const QString& portText)
     {
-        station.boot->BoxPort->setText(portText);
-        ui::guarded([&] { station.boot->BtnStartClick(); });
-        EXPECT_TRUE(station.boot->BoxName->isEnabled() && station.boot->BoxPort->isEnabled());
-        EXPECT_TRUE(station.boot->BtnStart->isEnabled());
-        EXPECT_TRUE(station.members().isEmpty());
-        EXPECT_TRUE(station.chat().isEmpty());
+        program.boot->BoxPort->setText(portText);
+        ui::guarded([&] { program.boot->BtnStartClick(); });
+        EXPECT_TRUE(program.boot->BoxName->isEnabled() && program.boot->BoxPort->isEnabled());
+        EXPECT_TRUE(program.boot->BtnStart->isEnabled());
+        EXPECT_TRUE(program.members().isEmpty());
+        EXPECT_TRUE(program.chat().isEmpty());
     }
     ErrorCollector errors;
-    Station station{A};
+    Program program{A};
 };
 
 TEST_F(HostStartFailure, AnotherPortCanBeTriedAtOnce)
@@ -544,10 +544,10 @@ TEST_F(HostStartFailure, AnotherPortCanBeTriedAtOnce)
     QTcpServer taken;
     ASSERT_TRUE(taken.listen(QHostAddress::Any, 0));
     start(QString::number(taken.serverPort()));
-    station.boot->BoxPort->setText(QStringLiteral("0"));
-    station.boot->BtnStartClick();
-    EXPECT_TRUE(station.boot->SS->isListening());
-    EXPECT_EQ(station.members(), QStringList({"A"}));
+    program.boot->BoxPort->setText(QStringLiteral("0"));
+    program.boot->BtnStartClick();
+    EXPECT_TRUE(program.boot->SS->isListening());
+    EXPECT_EQ(program.members(), QStringList({"A"}));
 }
 
 TEST_F(HostStartFailure, PortInUseNamesBind)

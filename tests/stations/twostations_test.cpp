@@ -1,6 +1,6 @@
 #include "net/lobbymessages.h"
 #include "tests/net/rawpeer.h"
-#include "tests/stations/station.h"
+#include "tests/stations/program.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -43,8 +43,8 @@ protected:
 
     NoPauses noPauses;
     ErrorCollector errors;
-    Station a{QStringLiteral("A")};
-    Station b{QStringLiteral("B")};
+    Program a{QStringLiteral("A")};
+    Program b{QStringLiteral("B")};
     std::vector<std::unique_ptr<RawPeer>> raw;
 };
 

@@ -19,9 +19,9 @@
 
 // One program: the lobby and the game window over a folder of its own that holds the shipped
 // pictures and sounds, so that each station keeps its own setting.ini.
-class Station {
+class Program {
 public:
-    explicit Station(const QString& name)
+    explicit Program(const QString& name)
     {
         const QDir assets(QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../assets"));
         for (const char* folder : {"img", "snd"}) {
@@ -36,7 +36,7 @@ public:
         boot->UseSOund->setChecked(false);
     }
 
-    ~Station()
+    ~Program()
     {
         form.reset();
         boot.reset();
