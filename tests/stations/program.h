@@ -1,5 +1,6 @@
 #pragma once
 #include "net/guestlink.h"
+#include "tests/support/programfolder.h"
 #include "net/hostserver.h"
 #include "ui/boot.h"
 #include "ui/errorbox.h"
@@ -7,14 +8,11 @@
 #include "ui/boardgrid.h"
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
+#include <gtest/gtest.h>
 #include <memory>
 
 // One program: the lobby and the game window over a folder of its own that holds the shipped
@@ -23,13 +21,7 @@ class Program {
 public:
     explicit Program(const QString& name)
     {
-        const QDir assets(QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../assets"));
-        for (const char* folder : {"img", "snd"}) {
-            const QString sub = QLatin1String(folder);
-            QDir(dir.path()).mkpath(sub);
-            for (const QString& file : QDir(assets.filePath(sub)).entryList(QDir::Files))
-                QFile::copy(assets.filePath(sub + u'/' + file), dir.filePath(sub + u'/' + file));
-        }
+        EXPECT_TRUE(folder.copyShippedAssets());
         boot = std::make_unique<ui::Tbootform>(exeDir());
         form = std::make_unique<ui::Tmainform>(*boot, exeDir());
         boot->BoxName->setText(name);
@@ -42,7 +34,7 @@ public:
         boot.reset();
     }
 
-    QString exeDir() const { return dir.path() + u'/'; }
+    QString exeDir() const { return folder.exeDir(); }
 
     // Starts hosting on a free port of this machine and tells which.
     quint16 host()
@@ -66,7 +58,7 @@ public:
     QStringList chat() const { return boot->Chat->toPlainText().split(u'\n', Qt::SkipEmptyParts); }
     bool boardOpen() const { return form->Table->isEnabled() && form->BtnPass->isEnabled(); }
 
-    QTemporaryDir dir;
+    ProgramFolder folder;
     std::unique_ptr<ui::Tbootform> boot;
     std::unique_ptr<ui::Tmainform> form;
 };

@@ -1,10 +1,10 @@
 #include "ui/assetfile.h"
+#include "tests/support/programfolder.h"
 
 #include "rules/failure.h"
 
 #include <QBuffer>
 #include <QColor>
-#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -172,7 +172,7 @@ struct ShippedImage {
 
 QImage shipped(const char* file)
 {
-    return ui::loadBitmap(ui::nativeAssetPath(QCoreApplication::applicationDirPath(), QString("img\\") + file));
+    return ui::loadBitmap(ProgramFolder::shipped(QStringLiteral("img/") + QLatin1String(file)));
 }
 
 bool isWhite(QRgb pixel)

@@ -1,10 +1,7 @@
 #pragma once
+#include "tests/support/programfolder.h"
 #include "ui/boot.h"
 #include "ui/errorbox.h"
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -14,7 +11,7 @@ class LobbyTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(folder.isValid());
         ui::setErrorSink([this](const QString& message) { errors.append(message); });
     }
 
@@ -24,21 +21,16 @@ protected:
         ui::resetErrorSink();
     }
 
-    // The program's own join sound, from the assets beside the test binary.
-    void putJoinSound()
-    {
-        ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("snd")));
-        ASSERT_TRUE(QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/snd/kako.wav"),
-                                dir.filePath(QStringLiteral("snd/kako.wav"))));
-    }
+    // The program's own join sound.
+    void putJoinSound() { ASSERT_TRUE(folder.copyShippedFile(QStringLiteral("snd/kako.wav"))); }
 
     ui::Tbootform& start()
     {
-        lobby = std::make_unique<ui::Tbootform>(dir.path() + QStringLiteral("/"));
+        lobby = std::make_unique<ui::Tbootform>(folder.exeDir());
         return *lobby;
     }
 
-    QTemporaryDir dir;
+    ProgramFolder folder;
     QStringList errors;
     std::unique_ptr<ui::Tbootform> lobby;
 };

@@ -45,13 +45,13 @@ TEST_P(LoadingStops, AtTheFirstBadFileAndKeepsWhatCameBefore)
     const Breakage b = GetParam();
     const QString file = QString::fromLatin1(b.file);
     if (b.garbage)
-        writeFile(file, QByteArray(100, 'x'));
+        ASSERT_TRUE(folder.writeFile(file, QByteArray(100, 'x')));
     else
-        ASSERT_TRUE(QFile::remove(path(file)));
+        ASSERT_TRUE(QFile::remove(folder.path(file)));
 
     create(8);
     const QString expected = b.garbage ? QStringLiteral("ビットマップイメージが不正です.")
-                                       : QStringLiteral("ファイル %1 は開けません.").arg(path(file));
+                                       : QStringLiteral("ファイル %1 は開けません.").arg(folder.path(file));
     EXPECT_EQ(errors, QStringList{expected});
     EXPECT_EQ(soundsLoaded(*form), b.soundsLoaded);
     EXPECT_EQ(imagesLoaded(*form), b.imagesLoaded);
@@ -81,7 +81,7 @@ TEST_F(MainFormTest, EverythingLoadsAndOnlyTheCursorIsOpaque)
 
 TEST_F(MainFormTest, WithoutTheFirstSoundTheBoardShowsOnlyColourAndGrid)
 {
-    ASSERT_TRUE(QFile::remove(path(QStringLiteral("snd/put.wav"))));
+    ASSERT_TRUE(QFile::remove(folder.path(QStringLiteral("snd/put.wav"))));
     startShown(8);
     const QImage shot = board();
     for (int y = 0; y < shot.height(); ++y)

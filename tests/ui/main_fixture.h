@@ -1,15 +1,14 @@
 #pragma once
+#include "tests/support/programfolder.h"
 #include "tests/ui/screen_grab.h"
 #include "ui/boot.h"
 #include "ui/errorbox.h"
 #include "ui/main.h"
 #include "ui/boardgrid.h"
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -34,13 +33,12 @@ protected:
     void SetUp() override
     {
         ui::setErrorSink([this](const QString& message) { errors << message; });
-        ASSERT_TRUE(dir.isValid());
-        QDir(dir.path()).mkpath(QStringLiteral("img"));
-        QDir(dir.path()).mkpath(QStringLiteral("snd"));
+        ASSERT_TRUE(folder.isValid());
         for (const char* name : SoundNames)
-            writeFile(QStringLiteral("snd/%1.wav").arg(QLatin1String(name)), QByteArray("RIFF") + name);
+            ASSERT_TRUE(folder.writeFile(QStringLiteral("snd/%1.wav").arg(QLatin1String(name)), QByteArray("RIFF") + name));
+        QDir(folder.exeDir()).mkpath(QStringLiteral("img"));
         for (int i = 0; i < 12; ++i)
-            ASSERT_TRUE(pictureFor(i).save(path(QStringLiteral("img/%1.bmp").arg(QLatin1String(ImageNames[i]))), "BMP"));
+            ASSERT_TRUE(pictureFor(i).save(folder.path(QStringLiteral("img/%1.bmp").arg(QLatin1String(ImageNames[i]))), "BMP"));
     }
 
     void TearDown() override
@@ -50,14 +48,6 @@ protected:
         ui::resetErrorSink();
     }
 
-    QString exeDir() const { return dir.path() + QLatin1Char('/'); }
-    QString path(const QString& relative) const { return exeDir() + relative; }
-    void writeFile(const QString& relative, const QByteArray& bytes)
-    {
-        QFile file(path(relative));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
 
     static QImage pictureFor(int index)
     {
@@ -82,8 +72,8 @@ protected:
     // Builds the lobby and the window; the lobby holds four members and the given settings.
     void create(int boardSize = 8, int timeLimit = 61, int scoreMethod = 0)
     {
-        boot = std::make_unique<ui::Tbootform>(exeDir());
-        form = std::make_unique<ui::Tmainform>(*boot, exeDir());
+        boot = std::make_unique<ui::Tbootform>(folder.exeDir());
+        form = std::make_unique<ui::Tmainform>(*boot, folder.exeDir());
         boot->Mem->clear();
         boot->Mem->addItems({QStringLiteral("赤"), QStringLiteral("青"), QStringLiteral("緑"), QStringLiteral("黒")});
         setLobby(boardSize, timeLimit, scoreMethod);
@@ -129,7 +119,7 @@ protected:
         return shot.pixelColor(col * 25 + 6 + (which % 2) * 12, row * 25 + 6 + (which / 2) * 12);
     }
 
-    QTemporaryDir dir;
+    ProgramFolder folder;
     QStringList errors;
     std::unique_ptr<ui::Tbootform> boot;
     std::unique_ptr<ui::Tmainform> form;

@@ -17,7 +17,7 @@ protected:
     }
     void TearDown() override
     {
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(folder.exeDir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QStandardPaths::setTestModeEnabled(false);
         LobbyTest::TearDown();
     }
@@ -26,9 +26,9 @@ protected:
     {
         if (geteuid() == 0)
             return false;
-        return QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+        return QFile::setPermissions(folder.exeDir(), QFile::ReadOwner | QFile::ExeOwner);
     }
-    QString exeDir() const { return dir.path() + "/"; }
+    QString exeDir() const { return folder.exeDir(); }
     QString configDir() const { return config.path() + "/taisen"; }
 
     QTemporaryDir config;

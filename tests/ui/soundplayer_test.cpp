@@ -1,9 +1,9 @@
 #include "ui/soundplayer.h"
 
 #include "ui/assetfile.h"
+#include "tests/support/programfolder.h"
 #include "ui/sdlaudio.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QDir>
 #include <QTest>
@@ -200,7 +200,7 @@ DecodedWave decode(const QByteArray& bytes)
 
 QByteArray shippedSound(const char* file)
 {
-    return ui::readWhole(ui::nativeAssetPath(QCoreApplication::applicationDirPath(), QString("snd\\") + file));
+    return ui::readWhole(ProgramFolder::shipped(QStringLiteral("snd/") + QLatin1String(file)));
 }
 
 TEST_P(ShippedWaveTest, IsMono16BitAt22050AndStartsAndEndsInSilence)

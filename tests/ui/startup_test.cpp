@@ -19,9 +19,7 @@ class StartupTest : public LobbyTest {
 protected:
     void putSettings(const QString& text)
     {
-        QFile file(dir.filePath(QStringLiteral("setting.ini")));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QStringEncoder("CP932").encode(text));
+        ASSERT_TRUE(folder.writeFile(QStringLiteral("setting.ini"), QStringEncoder("CP932").encode(text)));
     }
 
     const QString saved = QStringLiteral("[RobbySetting]\r\nName=山田\r\nPort=20000\r\nIP=10.0.0.7\r\n"
@@ -38,10 +36,10 @@ TEST_F(StartupTest, FirstStartShowsTheDefaultsAndCreatesNoFile)
     EXPECT_TRUE(lobby->BoxIP->currentText().isEmpty());
     EXPECT_EQ(lobby->BoxIP->count(), 0);
     EXPECT_NE(lobby->settings, nullptr);
-    QFile sound(dir.filePath(QStringLiteral("snd/kako.wav")));
+    QFile sound(folder.path(QStringLiteral("snd/kako.wav")));
     ASSERT_TRUE(sound.open(QIODevice::ReadOnly));
     EXPECT_EQ(lobby->joinSound, sound.readAll());
-    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("setting.ini"))));
+    EXPECT_FALSE(QFile::exists(folder.path(QStringLiteral("setting.ini"))));
 }
 
 TEST_F(StartupTest, SavedAddressStandsApartFromTheListWhichKeepsFileOrder)
@@ -69,7 +67,7 @@ TEST_F(StartupTest, MissingJoinSoundStopsBeforeTheSettingsAreRead)
 {
     putSettings(saved);
     start();
-    const QString path = dir.path() + QStringLiteral("/snd/kako.wav");
+    const QString path = folder.path(QStringLiteral("snd/kako.wav"));
     EXPECT_EQ(errors, QStringList{QStringLiteral("ファイル ") + path + QStringLiteral(" は開けません.")});
     EXPECT_EQ(lobby->settings, nullptr);
     EXPECT_EQ(lobby->BoxName->text(), QStringLiteral("YourName"));
