@@ -1,10 +1,19 @@
-#include "tests/stations/program.h"
+#include "net/hostserver.h"
+#include "ui/boot.h"
+#include "ui/errorbox.h"
+#include "ui/main.h"
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
 #include <QtCore/qtestsupport_core.h>
 #include <benchmark/benchmark.h>
 #include <array>
 #include <cstdlib>
+#include <memory>
 
 // A move's way through the network: from a guest's sendgameinfo, over the host's relay on
 // 127.0.0.1, to the move applied on the other three stations. The animation pauses are cut to
@@ -26,18 +35,43 @@ QApplication& application()
     return *app;
 }
 
+// One program, its lobby and its game window, over a folder of its own whose img/ and snd/
+// lead to the shipped ones, so that each keeps its own setting.ini.
+struct Program {
+    explicit Program(const char* name)
+    {
+        for (const char* folder : {"img", "snd"})
+            QFile::link(QStringLiteral(TAISEN_SOURCE_DIR "/assets/") + QLatin1String(folder),
+                        dir.filePath(QLatin1String(folder)));
+        boot = std::make_unique<ui::Tbootform>(dir.path() + u'/');
+        form = std::make_unique<ui::Tmainform>(*boot, dir.path() + u'/');
+        boot->BoxName->setText(QLatin1String(name));
+        boot->UseSOund->setChecked(false);
+    }
+
+    rules::Game& game() { return form->game; }
+    QStringList members() const { return boot->members(); }
+
+    QTemporaryDir dir;
+    std::unique_ptr<ui::Tbootform> boot;
+    std::unique_ptr<ui::Tmainform> form; // destroyed before the lobby, as in the program
+};
+
 // One host and three guests in this process, joined in seat order.
 struct Table4 {
-    std::array<Program, 4> st{Program(QStringLiteral("A")), Program(QStringLiteral("B")), Program(QStringLiteral("C")),
-                              Program(QStringLiteral("D"))};
+    std::array<Program, 4> st{Program("A"), Program("B"), Program("C"), Program("D")};
 
     bool shown = true;
 
     bool open(int size)
     {
-        const quint16 port = st[0].host();
+        st[0].boot->BoxPort->setText(QStringLiteral("0"));
+        st[0].boot->BtnStartClick();
         for (int i = 1; i < 4; ++i) {
-            st[i].join(port);
+            st[i].boot->Method->setItemIndex(1);
+            st[i].boot->BoxIP->setEditText(QStringLiteral("127.0.0.1"));
+            st[i].boot->BoxPort->setText(QString::number(st[0].boot->SS->port()));
+            st[i].boot->BtnGoClick();
             if (!QTest::qWaitFor([&] { return st[0].members().size() == i + 1; }, 5000))
                 return false;
         }
