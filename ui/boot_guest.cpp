@@ -59,7 +59,7 @@ rules::Game* Tbootform::startGame(const net::StartSettings& start)
         return nullptr;
     TableSize->setPosition(start.boardSize);
     mySeat = start.seat;
-    score_method->setItemIndex(start.scoreMethod);
+    score_method->setItemIndex(int(start.scoring));
     TimeLimit->setPosition(start.timeLimit);
     rotation->setChecked(start.rotation);
     // A turn of an earlier game must not stay open: a move made there would reach nobody.

@@ -95,6 +95,7 @@ public:
     bool isHost() const override;
     bool rotationOn() const override;
     bool autoPlay() const override;
+    unsigned autoPlaySeed() const override;
     void setBoardEnabled(bool on) override;
     void setPassEnabled(bool on) override;
     void setTimeoutInterval(int ms) override;
