@@ -72,6 +72,12 @@ public:
     // False while the frame's size is still an estimate (the window was never shown).
     bool frameKnown() const { return frameKnown_; }
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+public:
     // rules::GameView
     void Put(int col, int row, int image) override;
     void PutAt(int x, int y, int image) override;
@@ -103,11 +109,6 @@ public:
     void stopTimers() override;
     void announce(int col, int row) override;
     void Setting_enable(bool on) override;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void FormCreate();
