@@ -14,9 +14,9 @@ namespace rules {
 
 // The lobby's game settings as a new game reads them.
 struct Settings {
-    int boardSize = 8;      // 6..26
+    int boardSize = DefaultBoardSize; // MinBoardSize..MaxBoardSize
     Scoring scoring = Scoring::Points;
-    int timeLimit = NoLimit; // 5..61, 61 = no limit
+    int timeLimit = NoLimit; // MinTimeLimit..NoLimit, NoLimit meaning none
 };
 
 // One game on one station: its state, and the operations that every station applies in the
