@@ -111,9 +111,9 @@ void BM_RepaintEveryCell(benchmark::State& state)
 void BM_RepaintCapture(benchmark::State& state)
 {
     OPEN_OR_SKIP(board, int(state.range(0)), true);
-    int& captured = board.form->game.board[1][2];
+    rules::Code& captured = board.form->game.board[1][2];
     for (auto _ : state) {
-        captured = captured == 1 ? 2 : 1;
+        captured = rules::Code(captured == 1 ? 2 : 1);
         board.form->repaintBoard();
     }
 }

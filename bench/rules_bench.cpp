@@ -1,24 +1,17 @@
-#include "computer/silentview.h"
+#include "computer/silent.h"
 #include "rules/game.h"
 #include <benchmark/benchmark.h>
 #include <random>
 
 namespace {
 
-// A station of no window and a clock that never waits: only the rules' own work is timed.
-class SilentStation : public rules::Station {
+// The host's station of no window and a clock that never waits: only the rules' own work is timed.
+class HostStation : public computer::SilentStation {
 public:
     int mySeat() const override { return 1; }
     bool isHost() const override { return true; }
     bool rotationOn() const override { return true; }
-    bool autoPlay() const override { return false; }
-    void setBoardEnabled(bool) override {}
-    void setPassEnabled(bool) override {}
-    void setTimeoutInterval(int) override {}
-    void startTimers() override {}
-    void stopTimers() override {}
     void announce(int, int) override {}
-    void Setting_enable(bool) override {}
 };
 
 const QStringList Names{"a", "b", "c", "d"};
@@ -42,9 +35,9 @@ void playRandomly(rules::Game& game, std::mt19937& random, int moves)
 void LegalCellScanMidGame(benchmark::State& state)
 {
     computer::SilentView view;
-    SilentStation station;
+    HostStation station;
     rules::Game game(view, station);
-    game.Reset({Size, false, 30}, Names);
+    game.Reset({Size, rules::Scoring::Points, 30}, Names);
     std::mt19937 random(7);
     playRandomly(game, random, Size * Size / 2);
     for (auto _ : state)
@@ -56,11 +49,11 @@ BENCHMARK(LegalCellScanMidGame)->Unit(benchmark::kMicrosecond);
 void WholeRandomGame(benchmark::State& state)
 {
     computer::SilentView view;
-    SilentStation station;
+    HostStation station;
     rules::Game game(view, station);
     std::mt19937 random(11);
     for (auto _ : state) {
-        game.Reset({Size, state.range(0) != 0, 30}, Names);
+        game.Reset({Size, state.range(0) != 0 ? rules::Scoring::Count : rules::Scoring::Points, 30}, Names);
         playRandomly(game, random, 4 * Size * Size);
         benchmark::DoNotOptimize(game.scores);
     }

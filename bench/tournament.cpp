@@ -37,7 +37,7 @@ struct Matchup {
 struct Setup {
     Matchup matchup;
     int size;
-    bool countMode;
+    rules::Scoring scoring;
     bool rotation;
 };
 
@@ -58,10 +58,10 @@ double shareOf(const rules::Position& position, int hero)
 
 Outcome playGame(const Setup& setup, int game, const Options& options)
 {
-    std::mt19937 rng(static_cast<unsigned>(setup.size * 1000003 + game * 7919 + setup.countMode * 31 +
+    std::mt19937 rng(static_cast<unsigned>(setup.size * 1000003 + game * 7919 + int(setup.scoring) * 31 +
                                            setup.rotation * 17 + static_cast<int>(setup.matchup.others) * 3));
     const int hero = game % rules::Seats + 1;
-    rules::Position position = rules::Position::newGame(setup.size, setup.countMode, setup.rotation);
+    rules::Position position = rules::Position::newGame(setup.size, setup.scoring, setup.rotation);
     Outcome outcome;
     while (!position.over()) {
         const ai::Level level = position.toMove() == hero ? setup.matchup.hero : setup.matchup.others;
@@ -121,7 +121,7 @@ void inParallel(int count, int threads, Fn fn)
         worker.join();
 }
 
-const char* ruleName(bool countMode) { return countMode ? "count " : "points"; }
+const char* ruleName(rules::Scoring scoring) { return scoring == rules::Scoring::Count ? "count " : "points"; }
 
 void printRow(const char* label, const std::vector<double>& shares)
 {
@@ -137,9 +137,9 @@ std::vector<Setup> everySetup()
     std::vector<Setup> setups;
     for (const Matchup& m : matchups)
         for (int size : {8, 13})
-            for (bool countMode : {false, true})
+            for (rules::Scoring scoring : {rules::Scoring::Points, rules::Scoring::Count})
                 for (bool rotation : {false, true})
-                    setups.push_back({m, size, countMode, rotation});
+                    setups.push_back({m, size, scoring, rotation});
     return setups;
 }
 
@@ -165,7 +165,7 @@ void tournament(const Options& options, std::vector<double>& think8, std::vector
             }
             all.insert(all.end(), shares.begin(), shares.end());
             char label[64];
-            std::snprintf(label, sizeof label, "  %s, rotation %s", ruleName(setups[k].countMode),
+            std::snprintf(label, sizeof label, "  %s, rotation %s", ruleName(setups[k].scoring),
                           setups[k].rotation ? "on " : "off");
             printRow(label, shares);
         }
@@ -183,8 +183,8 @@ std::vector<double> thinkingAt26(const Options& options)
     std::vector<double> times;
     std::mt19937 rng(26);
     for (int sample = 0; sample < options.samples; ++sample) {
-        const bool countMode = sample % 2 == 1;
-        rules::Position position = rules::Position::newGame(26, countMode, sample % 4 >= 2);
+        const rules::Scoring scoring = sample % 2 == 1 ? rules::Scoring::Count : rules::Scoring::Points;
+        rules::Position position = rules::Position::newGame(26, scoring, sample % 4 >= 2);
         const int placements = 26 * 26 * (1 + sample % 3) / 4;
         for (int made = 0; made < placements && !position.over();) {
             const rules::Cell cell = ai::chooseCell(position, ai::Level::Random, rng);

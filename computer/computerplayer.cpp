@@ -84,7 +84,7 @@ rules::Game* ComputerPlayer::startGame(const net::StartSettings& settings)
     rotation_ = settings.rotation;
     game_.myTurn = false;
     ++generation_;
-    game_.Reset({settings.boardSize, settings.scoreMethod == 1, settings.timeLimit}, members_);
+    game_.Reset({settings.boardSize, settings.scoring, settings.timeLimit}, members_);
     return &game_;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 #include "ai/level.h"
-#include "computer/silentview.h"
+#include "computer/silent.h"
 #include "net/guestlink.h"
 #include "net/guestsession.h"
 #include "rules/game.h"
@@ -17,7 +17,7 @@ namespace computer {
 // A station without windows that plays as a guest: it joins a host over the network, keeps its
 // own game, and on its turn sends the move that its level chooses. The choosing runs on a
 // worker thread and hands back only the cell; the game stays on this thread.
-class ComputerPlayer : public QObject, private rules::Station, private net::GuestStation {
+class ComputerPlayer : public QObject, private SilentStation, private net::GuestStation {
     Q_OBJECT
 public:
     // People follow the game better when a computer's move does not come at once; tests
@@ -46,16 +46,8 @@ signals:
 private:
     // rules::Station
     int mySeat() const override { return session_.mySeat(); }
-    bool isHost() const override { return false; }
     bool rotationOn() const override { return rotation_; }
-    bool autoPlay() const override { return false; }
-    void setBoardEnabled(bool) override {}
-    void setPassEnabled(bool) override {}
-    void setTimeoutInterval(int) override {}
-    void startTimers() override {}
-    void stopTimers() override {}
     void announce(int col, int row) override;
-    void Setting_enable(bool) override {}
     // net::GuestStation
     void addChat(const QString&) override {}
     void setMembers(const QStringList& names) override { members_ = names; }

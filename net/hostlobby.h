@@ -74,6 +74,8 @@ private:
     void leave(GuestId id);
     void chat(GuestId sender, const QStringList& message);
     void move(const Guest& sender, const QStringList& message);
+    // Where a guest's move is checked: it counts only from the seat to move, on a legal cell
+    // or as a pass.
     bool mayMove(const Guest& sender, const Move& move) const;
     QList<GuestId> joinedIds() const;
 

@@ -27,7 +27,7 @@ QStringList chatMessage(const QString& line) { return withKind(MsgChat, {line});
 
 QStringList startMessage(const StartSettings& s)
 {
-    return withKind(MsgStart, {QString::number(s.boardSize), QString::number(s.seat), QString::number(s.scoreMethod),
+    return withKind(MsgStart, {QString::number(s.boardSize), QString::number(s.seat), QString::number(int(s.scoring)),
                                QString::number(s.timeLimit), s.rotation ? QStringLiteral("1") : QStringLiteral("0")});
 }
 
@@ -37,9 +37,9 @@ std::optional<StartSettings> parseStart(const QStringList& m)
     const auto seat = lineNumber(m, 2);
     const auto method = lineNumber(m, 3);
     const auto limit = lineNumber(m, 4);
-    if (!size || !seat || !method || !limit || m.size() < 6)
+    if (!size || !seat || !method || !limit || m.size() < 6 || (*method != 0 && *method != 1))
         return std::nullopt;
-    return StartSettings{*size, *seat, *method, *limit, m[5] == u"1"};
+    return StartSettings{*size, *seat, rules::Scoring(*method), *limit, m[5] == u"1"};
 }
 
 QStringList moveMessage(int turnSeat, int col, int row)

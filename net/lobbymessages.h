@@ -1,5 +1,6 @@
 #pragma once
 #include "rules/cell.h"
+#include "rules/scoring.h"
 
 #include <QStringList>
 #include <optional>
@@ -24,13 +25,13 @@ QStringList chatMessage(const QString& line);  // "2", line
 struct StartSettings {
     int boardSize = rules::DefaultBoardSize;
     int seat = 0;
-    int scoreMethod = 0; // item index of the scoring rule: 0 points, 1 count
+    rules::Scoring scoring = rules::Scoring::Points;
     int timeLimit = rules::NoLimit;
     bool rotation = false;
 };
 
 QStringList startMessage(const StartSettings& s);
-// Empty when a number is missing or not decimal; rotation is on exactly for the text "1".
+// Empty when a number is missing or not decimal, or the scoring rule is neither 0 nor 1; rotation is on exactly for the text "1".
 std::optional<StartSettings> parseStart(const QStringList& m);
 
 // A placement, or a pass when col is -1 (row is then not read).

@@ -2,6 +2,7 @@
 #include "rules/board.h"
 #include "rules/cell.h"
 #include "rules/gameview.h"
+#include "rules/scoring.h"
 #include "rules/station.h"
 #include <QString>
 #include <QStringList>
@@ -13,9 +14,9 @@ namespace rules {
 
 // The lobby's game settings as a new game reads them.
 struct Settings {
-    int boardSize = 8;      // 6..26
-    bool countMode = false; // true: count rule, false: points rule
-    int timeLimit = NoLimit; // 5..61, 61 = no limit
+    int boardSize = DefaultBoardSize; // MinBoardSize..MaxBoardSize
+    Scoring scoring = Scoring::Points;
+    int timeLimit = NoLimit; // MinTimeLimit..NoLimit, NoLimit meaning none
 };
 
 // One game on one station: its state, and the operations that every station applies in the
@@ -37,7 +38,7 @@ public:
     int lastRow = -1;
     int hoverCol = 0;
     int hoverRow = 0;
-    bool countMode = false;
+    bool countMode = false; // the count rule is in play
     int moveCount = 0;
     int moveTotal = 0;
     int timeLimit = NoLimit;
@@ -51,6 +52,7 @@ public:
     bool gameOver = false; // from endgame until the next Reset
     std::array<QString, 5> names; // indexed 1..4 by seat: what the name labels show
 
+    Scoring scoring() const { return countMode ? Scoring::Count : Scoring::Points; }
     bool onBoard(int col, int row) const { return col >= 0 && row >= 0 && col < boardSize && row < boardSize; }
 
     // --- new game ---

@@ -8,7 +8,7 @@ namespace rules {
 
 void Game::Reset(const Settings& settings, const QStringList& members)
 {
-    countMode = settings.countMode;
+    countMode = settings.scoring == Scoring::Count;
     hoverCol = hoverRow = 0;
     showNames(members); // throws before any later state changes
     lastCol = lastRow = -1;
@@ -66,7 +66,7 @@ void Game::showStartingScores()
 {
     for (int seat = 1; seat <= Seats; ++seat) {
         scores[seat] = 0;
-        addscore(seat, countMode ? 2 : 0);
+        addscore(seat, startingScore(scoring()));
     }
 }
 

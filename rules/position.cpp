@@ -3,9 +3,9 @@
 
 namespace rules {
 
-Position::Position(const Board& board, int toMove, const std::array<int, 5>& scores, bool countMode, bool rotation,
+Position::Position(const Board& board, int toMove, const std::array<int, 5>& scores, Scoring scoring, bool rotation,
                    int passCount)
-    : board_(board), scores_(scores), toMove_(toMove), passCount_(passCount), countMode_(countMode),
+    : board_(board), scores_(scores), toMove_(toMove), passCount_(passCount), scoring_(scoring),
       rotation_(rotation)
 {
     for (int col = 0; col < board.size(); ++col)
@@ -14,18 +14,18 @@ Position::Position(const Board& board, int toMove, const std::array<int, 5>& sco
     over_ = empty_ == 0 || passCount >= Seats;
 }
 
-Position Position::newGame(int size, bool countMode, bool rotation)
+Position Position::newGame(int size, Scoring scoring, bool rotation)
 {
     Board board;
     board.reset(size);
     board.layOut();
-    const int start = countMode ? 2 : 0;
-    return Position(board, 1, {0, start, start, start, start}, countMode, rotation);
+    const int start = startingScore(scoring);
+    return Position(board, 1, {0, start, start, start, start}, scoring, rotation);
 }
 
 Position Position::of(const Game& game, bool rotation)
 {
-    return Position(game.board, game.curPlayer, game.scores, game.countMode, rotation, game.passCount);
+    return Position(game.board, game.curPlayer, game.scores, game.scoring(), rotation, game.passCount);
 }
 
 bool Position::isLegal(Cell cell) const
@@ -58,7 +58,7 @@ void Position::place(int index)
     --empty_;
     int taken = 0;
     const auto take = [&](int at) {
-        if (countMode_)
+        if (scoring_ == Scoring::Count)
             --scores_[board_.at(at)];
         board_.at(at) = mover;
         ++taken;
@@ -68,7 +68,7 @@ void Position::place(int index)
         if (board_.closes(index, step, seat) && board_.captureLine(index, step, seat, take))
             jewelTouched_ = true;
     }
-    scores_[seat] += gainFor(taken);
+    scores_[seat] += gainFor(scoring_, taken);
     endPlacement();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "rules/board.h"
+#include "rules/scoring.h"
 #include <array>
 #include <vector>
 
@@ -22,10 +23,10 @@ inline constexpr Cell Pass{};
 // copies, on any thread.
 class Position {
 public:
-    Position(const Board& board, int toMove, const std::array<int, 5>& scores, bool countMode, bool rotation,
+    Position(const Board& board, int toMove, const std::array<int, 5>& scores, Scoring scoring, bool rotation,
              int passCount = 0);
     // A new game as Reset sets it up.
-    static Position newGame(int size, bool countMode, bool rotation);
+    static Position newGame(int size, Scoring scoring, bool rotation);
     // The game as it stands, with the lobby's rotation switch.
     static Position of(const Game& game, bool rotation);
 
@@ -36,7 +37,7 @@ public:
     const std::array<int, 5>& scores() const { return scores_; } // indexed 1..4 by seat
     int passCount() const { return passCount_; }
     int emptyCells() const { return empty_; }
-    bool countMode() const { return countMode_; }
+    Scoring scoring() const { return scoring_; }
     bool rotation() const { return rotation_; }
     bool jewelTouched() const { return jewelTouched_; } // by the last placement
     bool over() const { return over_; }
@@ -46,7 +47,7 @@ public:
     std::vector<int> legalIndices() const { return board_.legalIndices(toMove_); }
 
     // What the seat to move would score by a placement at index, which is legal.
-    int gainOf(int index) const { return gainFor(board_.captures(index, toMove_)); }
+    int gainOf(int index) const { return gainFor(scoring_, board_.captures(index, toMove_)); }
 
     // A legal placement or a pass, then the change of turn that follows it.
     void play(Cell cell);
@@ -55,7 +56,6 @@ public:
     void pass();
 
 private:
-    int gainFor(int taken) const { return countMode_ ? taken + 1 : taken * (taken + 1) / 2; }
     void turnJewels();
     void endPlacement();
 
@@ -64,7 +64,7 @@ private:
     int toMove_ = 1;
     int passCount_ = 0;
     int empty_ = 0; // empty cells left
-    bool countMode_ = false;
+    Scoring scoring_ = Scoring::Points;
     bool rotation_ = false;
     bool jewelTouched_ = false;
     bool over_ = false;

@@ -1,6 +1,5 @@
 #include "rules/game.h"
 #include "rules/ranking.h"
-#include <QTime>
 #include <random>
 #include <QCoreApplication>
 
@@ -91,7 +90,7 @@ void Game::tekitoo()
         BtnPassClick();
         return;
     }
-    std::mt19937 generator(QTime::currentTime().msecsSinceStartOfDay());
+    std::mt19937 generator(station_.autoPlaySeed());
     std::uniform_int_distribution<std::size_t> pick(0, cells.size() - 1);
     const auto [col, row] = cells[pick(generator)];
     TableSelectCell(col, row);

@@ -150,6 +150,7 @@ private:
     void guestMove(const net::Move& move);
     void refusedMove();
     void leaveHost();
+    void backToIdle();
     void unlockNameAndPort();
     // net::GuestStation
     void setMembers(const QStringList& names) override;

@@ -59,7 +59,7 @@ rules::Game* Tbootform::startGame(const net::StartSettings& start)
         return nullptr;
     TableSize->setPosition(start.boardSize);
     mySeat = start.seat;
-    score_method->setItemIndex(start.scoreMethod);
+    score_method->setItemIndex(int(start.scoring));
     TimeLimit->setPosition(start.timeLimit);
     rotation->setChecked(start.rotation);
     // A turn of an earlier game must not stay open: a move made there would reach nobody.
@@ -77,28 +77,27 @@ void Tbootform::CSDisconnect()
     guest->CSDisconnect();
 }
 
-// Back to idle with name and port open again, so another address or port can be tried.
 void Tbootform::CSError()
 {
     addChat(tr("▲サーバーとの接続に失敗しました"));
-    BtnOut->setEnabled(false);
-    Method->setEnabled(true);
-    unlockNameAndPort();
-    CS->close();
-    BtnGo->setEnabled(true);
-    Mem->clear();
-    setWindowTitle(tr("対戦ゲム　ロビー"));
+    backToIdle();
 }
 
 void Tbootform::leaveHost()
 {
+    backToIdle();
+    addChat(tr("◆サーバーから切断しました"));
+}
+
+// Name and port open again, so another address or port can be tried.
+void Tbootform::backToIdle()
+{
     BtnOut->setEnabled(false);
     Method->setEnabled(true);
     unlockNameAndPort();
     CS->close();
     BtnGo->setEnabled(true);
     Mem->clear();
-    addChat(tr("◆サーバーから切断しました"));
     setWindowTitle(tr("対戦ゲム　ロビー"));
 }
 

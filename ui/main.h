@@ -72,6 +72,12 @@ public:
     // False while the frame's size is still an estimate (the window was never shown).
     bool frameKnown() const { return frameKnown_; }
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+public:
     // rules::GameView
     void Put(int col, int row, int image) override;
     void PutAt(int x, int y, int image) override;
@@ -95,6 +101,7 @@ public:
     bool isHost() const override;
     bool rotationOn() const override;
     bool autoPlay() const override;
+    unsigned autoPlaySeed() const override;
     void setBoardEnabled(bool on) override;
     void setPassEnabled(bool on) override;
     void setTimeoutInterval(int ms) override;
@@ -102,11 +109,6 @@ public:
     void stopTimers() override;
     void announce(int col, int row) override;
     void Setting_enable(bool on) override;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void FormCreate();

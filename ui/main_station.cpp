@@ -3,6 +3,7 @@
 #include "ui/boardgrid.h"
 #include <QCheckBox>
 #include <QPushButton>
+#include <QTime>
 #include <QTimer>
 
 // This station's side of the turn flow: the lobby's switches and the window's own controls.
@@ -12,6 +13,7 @@ int Tmainform::mySeat() const { return boot_.mySeat; }
 bool Tmainform::isHost() const { return boot_.isHost(); }
 bool Tmainform::rotationOn() const { return boot_.rotation->isChecked(); }
 bool Tmainform::autoPlay() const { return AutoPass->isChecked(); }
+unsigned Tmainform::autoPlaySeed() const { return unsigned(QTime::currentTime().msecsSinceStartOfDay()); }
 
 void Tmainform::setBoardEnabled(bool on) { Table->setEnabled(on); }
 void Tmainform::setPassEnabled(bool on) { BtnPass->setEnabled(on); }

@@ -28,10 +28,10 @@ struct Obvious {
 // Seat 1 takes three faces in one line at (0, 0), or one at (2, 5).
 constexpr std::string_view ThreeOrOne[] = {".2341.", "......", "..56..", "..78..", "......", "...21."};
 
-rules::Position threeOrOne(bool countMode)
+rules::Position threeOrOne(rules::Scoring scoring)
 {
     const auto& r = ThreeOrOne;
-    return positionOf({r[0], r[1], r[2], r[3], r[4], r[5]}, {1, countMode, false});
+    return positionOf({r[0], r[1], r[2], r[3], r[4], r[5]}, {1, scoring, false});
 }
 
 // Seat 1 takes one face either way. At (1, 3) its jewel closes the line, the jewels turn, and
@@ -47,15 +47,15 @@ rules::Position rotationDecides()
                        "........",
                        "........",
                        ".....14."},
-                      {1, false, true});
+                      {1, rules::Scoring::Points, true});
 }
 
 void PrintTo(const Obvious& obvious, std::ostream* out) { *out << obvious.name; }
 
 std::vector<Obvious> obviousCases()
 {
-    return {{"PointsThreeFacesInOneLine", threeOrOne(false), {0, 0}},
-            {"CountThreeFacesInOneLine", threeOrOne(true), {0, 0}},
+    return {{"PointsThreeFacesInOneLine", threeOrOne(rules::Scoring::Points), {0, 0}},
+            {"CountThreeFacesInOneLine", threeOrOne(rules::Scoring::Count), {0, 0}},
             {"RotationTakesAwayTheNextSeatsCapture", rotationDecides(), {1, 3}}};
 }
 
@@ -83,7 +83,7 @@ TEST(RotationDecides, WithoutRotationTheJewelMoveIsNoBetter)
     ASSERT_EQ(cells, (std::vector<Cell>{{1, 3}, {7, 7}}));
     rules::Position fixed = positionOf({"........", "....1...", "....1...", "..356...", "...78...", "........",
                                         "........", ".....14."},
-                                       {1, false, false});
+                                       {1, rules::Scoring::Points, false});
     std::map<int, int> chosen;
     for (unsigned seed = 1; seed <= 40; ++seed)
         ++chosen[choose(fixed, Level::Greedy, seed).col];
@@ -103,7 +103,7 @@ TEST(Strong, SeesWhatTheGreedyMoveGivesAway)
                                           "........",
                                           "........",
                                           "..41...."},
-                                         {1, true, false});
+                                         {1, rules::Scoring::Count, false});
     ASSERT_EQ(p.legalCells(), (std::vector<Cell>{{1, 0}, {1, 7}}));
     EXPECT_EQ(choose(p, Level::Greedy), (Cell{1, 0}));
     EXPECT_EQ(choose(p, Level::Strong, 1, LongBudget), (Cell{1, 7}));
@@ -111,7 +111,7 @@ TEST(Strong, SeesWhatTheGreedyMoveGivesAway)
 
 TEST(Random, DrawsEveryLegalCell)
 {
-    const rules::Position start = rules::Position::newGame(8, false, false);
+    const rules::Position start = rules::Position::newGame(8, rules::Scoring::Points, false);
     std::map<std::pair<int, int>, int> drawn;
     std::mt19937 rng(5);
     for (int i = 0; i < 600; ++i) {
@@ -136,7 +136,7 @@ TEST_P(EveryLevel, AlwaysChoosesALegalCell)
 {
     std::mt19937 rng(3);
     for (int size : {6, 7, 12, 19}) {
-        rules::Position p = rules::Position::newGame(size, size % 3 == 0, size % 2 == 0);
+        rules::Position p = rules::Position::newGame(size, size % 3 == 0 ? rules::Scoring::Count : rules::Scoring::Points, size % 2 == 0);
         for (int step = 0; !p.over() && step < 40; ++step) {
             const Cell cell = step % 4 == 0 ? choose(p, GetParam(), step) : ai::chooseCell(p, Level::Random, rng);
             if (cell.isPass())

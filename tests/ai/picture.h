@@ -14,7 +14,7 @@ namespace picture {
 
 struct Game {
     int toMove = 1;
-    bool countMode = false;
+    rules::Scoring scoring = rules::Scoring::Points;
     bool rotation = false;
 };
 
@@ -30,12 +30,12 @@ inline rules::Position positionOf(std::initializer_list<std::string_view> rows, 
             if (line[col] != '.') {
                 const int code = line[col] - '0';
                 board[col][row] = static_cast<rules::Code>(code);
-                if (game.countMode && rules::isFace(code))
+                if (game.scoring == rules::Scoring::Count && rules::isFace(code))
                     ++scores[code]; // the count rule's score follows the faces
             }
         ++row;
     }
-    return rules::Position(board, game.toMove, scores, game.countMode, game.rotation);
+    return rules::Position(board, game.toMove, scores, game.scoring, game.rotation);
 }
 
 } // namespace picture

@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Wire wire;
     net::HostLobby lobby(wire);
     fakes::GameRig e;
-    e.game.Reset({8, false, rules::NoLimit}, fakes::FourNames);
+    e.game.Reset({8, rules::Scoring::Points, rules::NoLimit}, fakes::FourNames);
     QObject::connect(&lobby, &net::HostLobby::moveAccepted, [&](const net::Move& m) {
         net::applyReceivedMove(e.game, m);
         e.log.clear();

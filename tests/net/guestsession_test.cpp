@@ -16,7 +16,7 @@ public:
     void ring() override { ++rings; }
     rules::Game* startGame(const net::StartSettings& s) override
     {
-        rig.game.Reset({s.boardSize, s.scoreMethod == 1, s.timeLimit}, members);
+        rig.game.Reset({s.boardSize, s.scoring, s.timeLimit}, members);
         return &rig.game;
     }
     QStringList chat;
@@ -64,7 +64,7 @@ TEST_F(GuestSessionTest, JoinsFollowsTheLobbyPlaysAndLeaves)
     EXPECT_EQ(keeper.chat, QStringList({QStringLiteral("◆D氏の来訪"), QStringLiteral("C：やあ")}));
     EXPECT_EQ(keeper.rings, 3);
 
-    hostSays(net::startMessage({8, 3, 0, rules::NoLimit, false}));
+    hostSays(net::startMessage({8, 3, rules::Scoring::Points, rules::NoLimit, false}));
     EXPECT_EQ(session.mySeat(), 3);
     rules::Game& game = keeper.rig.game;
     ASSERT_EQ(game.boardSize, 8);

@@ -51,7 +51,7 @@ public:
             break;
         }
         case 2: sent << net::chatMessage(name() + QStringLiteral("：") + pick()); break;
-        case 3: sent << net::startMessage({6 + pickIndex(21), 2 + pickIndex(3), pickIndex(2), 5 + pickIndex(57), true}); break;
+        case 3: sent << net::startMessage({6 + pickIndex(21), 2 + pickIndex(3), rules::Scoring(pickIndex(2)), 5 + pickIndex(57), true}); break;
         default: sent << net::moveMessage(1 + pickIndex(4), pickIndex(27) - 1, pickIndex(27) - 1); break;
         }
     }

@@ -8,7 +8,7 @@ namespace {
 
 struct GameSetup {
     int size;
-    bool countMode;
+    rules::Scoring scoring;
     bool rotation;
 };
 
@@ -22,7 +22,7 @@ public:
             e[i].station.seat = i + 1;
             e[i].station.host = i == 0;
             e[i].station.rotation = setup.rotation;
-            e[i].reset(setup.size, setup.countMode);
+            e[i].reset(setup.size, setup.scoring);
         }
     }
     bool over() const { return !e[0].view.status.empty(); }
@@ -55,11 +55,11 @@ void expectSameAsFirst(const Table4& t, int step)
 }
 
 // What must hold on every board after every move.
-void expectSoundBoard(const rules::Game& g, bool countMode)
+void expectSoundBoard(const rules::Game& g, rules::Scoring scoring)
 {
     for (int seat = 1; seat <= 4; ++seat) {
         ASSERT_EQ(countCells(g, rules::jewelOf(seat)), 1) << "jewel of seat " << seat;
-        if (countMode) {
+        if (scoring == rules::Scoring::Count) {
             ASSERT_EQ(g.scores[seat], faces(g, seat) - (g.boardSize % 2)) << "count of seat " << seat;
         }
     }
@@ -71,7 +71,7 @@ TEST_P(RandomGames, FourStationsStayIdenticalToTheEnd)
 {
     const GameSetup setup = GetParam();
     Table4 t(setup);
-    std::mt19937 random(setup.size * 4 + setup.countMode * 2 + setup.rotation);
+    std::mt19937 random(setup.size * 4 + int(setup.scoring) * 2 + setup.rotation);
     int step = 0;
     int placements = 0;
     int rotations = 0;
@@ -88,8 +88,8 @@ TEST_P(RandomGames, FourStationsStayIdenticalToTheEnd)
         placements += !pass;
         rotations += static_cast<int>(t.e[0].only({"sound rotate"}).size());
         ASSERT_NO_FATAL_FAILURE(expectSameAsFirst(t, step));
-        ASSERT_NO_FATAL_FAILURE(expectSoundBoard(g, setup.countMode));
-        if (!pass && !setup.countMode) {
+        ASSERT_NO_FATAL_FAILURE(expectSoundBoard(g, setup.scoring));
+        if (!pass && setup.scoring == rules::Scoring::Points) {
             const int captured = faces(g, mover) - facesBefore - 1;
             ASSERT_GE(captured, 1);
             ASSERT_EQ(g.scores[mover] - scoreBefore, captured * (captured + 1) / 2);
@@ -113,14 +113,14 @@ std::vector<GameSetup> everySetup()
 {
     std::vector<GameSetup> setups;
     for (int size = rules::MinBoardSize; size <= rules::MaxBoardSize; ++size)
-        for (bool countMode : {false, true})
+        for (rules::Scoring scoring : {rules::Scoring::Points, rules::Scoring::Count})
             for (bool rotation : {false, true})
-                setups.push_back({size, countMode, rotation});
+                setups.push_back({size, scoring, rotation});
     return setups;
 }
 
 INSTANTIATE_TEST_SUITE_P(AllSetups, RandomGames, testing::ValuesIn(everySetup()), [](const auto& info) {
-    return "N" + std::to_string(info.param.size) + (info.param.countMode ? "Count" : "Points") +
+    return "N" + std::to_string(info.param.size) + (info.param.scoring == rules::Scoring::Count ? "Count" : "Points") +
            (info.param.rotation ? "Rotating" : "Fixed");
 });
 

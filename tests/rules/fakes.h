@@ -85,6 +85,7 @@ public:
     bool isHost() const override { return host; }
     bool rotationOn() const override { return rotation; }
     bool autoPlay() const override { return automatic; }
+    unsigned autoPlaySeed() const override { return seed; }
 
     void setBoardEnabled(bool on) override { log_.push_back(std::string("board ") + ((boardOn = on) ? "on" : "off")); }
     void setPassEnabled(bool on) override { log_.push_back(std::string("pass ") + ((passOn = on) ? "on" : "off")); }
@@ -103,6 +104,7 @@ public:
     bool host = true;
     bool rotation = false;
     bool automatic = false;
+    unsigned seed = 0;
     bool boardOn = false;
     bool passOn = false;
     rules::Game* game = nullptr;
@@ -125,9 +127,9 @@ struct GameRig {
         station.game = &game;
         view.game = &game;
     }
-    void reset(int size, bool countMode = false, int timeLimit = rules::NoLimit)
+    void reset(int size, rules::Scoring scoring = rules::Scoring::Points, int timeLimit = rules::NoLimit)
     {
-        game.Reset({size, countMode, timeLimit}, FourNames);
+        game.Reset({size, scoring, timeLimit}, FourNames);
         log.clear();
         view.boardAtRepaint.clear();
     }

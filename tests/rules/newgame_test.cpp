@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, InitialLayout,
 TEST(NewGame, ShowsTheNewGameInOrderAndRepaintsEveryCellOnce)
 {
     GameRig e;
-    e.game.Reset({8, false, 30}, FourNames);
+    e.game.Reset({8, rules::Scoring::Points, 30}, FourNames);
     const Log expected{
         "name 1 あかね", "name 2 bob", "name 3 carol", "name 4 dave",
         "lamp 1 on", "lamp 2 off", "lamp 4 off", "lamp 3 off",
@@ -93,7 +93,7 @@ TEST(NewGame, ShowsTheNewGameInOrderAndRepaintsEveryCellOnce)
 }
 
 struct StartCase {
-    bool countMode;
+    rules::Scoring scoring;
     int timeLimit;
     const char* score;
     Log timeEntries;
@@ -105,19 +105,19 @@ TEST_P(StartingFigures, ScoresAndTimeLabel)
 {
     const StartCase& c = GetParam();
     GameRig e;
-    e.game.Reset({7, c.countMode, c.timeLimit}, FourNames);
+    e.game.Reset({7, c.scoring, c.timeLimit}, FourNames);
     for (int seat = 1; seat <= 4; ++seat) {
         EXPECT_EQ(e.view.scores[seat], c.score);
-        EXPECT_EQ(e.game.scores[seat], c.countMode ? 2 : 0);
+        EXPECT_EQ(e.game.scores[seat], c.scoring == rules::Scoring::Count ? 2 : 0);
     }
     EXPECT_EQ(e.only({"time", "interval", "timers"}), c.timeEntries);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rules, StartingFigures,
-    testing::Values(StartCase{true, 61, "2個", {"time 時間制限 無し", "timers stop"}},
-                    StartCase{false, 61, "0点", {"time 時間制限 無し", "timers stop"}},
-                    StartCase{true, 5, "2個", {"time 残り5秒", "interval 5000"}},
-                    StartCase{false, 60, "0点", {"time 残り60秒", "interval 60000"}}));
+    testing::Values(StartCase{rules::Scoring::Count, 61, "2個", {"time 時間制限 無し", "timers stop"}},
+                    StartCase{rules::Scoring::Points, 61, "0点", {"time 時間制限 無し", "timers stop"}},
+                    StartCase{rules::Scoring::Count, 5, "2個", {"time 残り5秒", "interval 5000"}},
+                    StartCase{rules::Scoring::Points, 60, "0点", {"time 残り60秒", "interval 60000"}}));
 
 // Plays until the board is dirty everywhere the rules keep state.
 void playSomeMoves(GameRig& e)
@@ -138,9 +138,9 @@ TEST(NewGame, SecondGameOnASmallerOrLargerBoardLeavesNoTrace)
         GameRig fresh;
         fresh.reset(second);
         GameRig e;
-        e.reset(first, true);
+        e.reset(first, rules::Scoring::Count);
         playSomeMoves(e);
-        e.game.Reset({second, true, 61}, FourNames);
+        e.game.Reset({second, rules::Scoring::Count, 61}, FourNames);
         EXPECT_EQ(picture(e.game), picture(fresh.game)) << first << " then " << second;
         EXPECT_EQ(e.game.boardSize, second);
         EXPECT_EQ(e.game.lastCol, -1);
@@ -159,13 +159,13 @@ TEST_P(TooFewNames, FailsAtTheMissingNameAndKeepsThePreviousGame)
 {
     const int count = GetParam();
     GameRig e;
-    e.reset(8, false, 20);
+    e.reset(8, rules::Scoring::Points, 20);
     playSomeMoves(e);
     const rules::Game before = e.game;
     e.log.clear();
 
     try {
-        e.game.Reset({6, true, 61}, FourNames.mid(0, count));
+        e.game.Reset({6, rules::Scoring::Count, 61}, FourNames.mid(0, count));
         FAIL() << "Reset accepted " << count << " names";
     } catch (const Failure& failure) {
         EXPECT_EQ(utf8(failure.text()), "リストのインデックスが範囲を超えています (" + std::to_string(count) + ")");
@@ -190,7 +190,7 @@ INSTANTIATE_TEST_SUITE_P(Counts, TooFewNames, testing::Values(1, 2, 3));
 TEST(NewGame, MoreThanFourNamesSeatTheFirstFour)
 {
     GameRig e;
-    e.game.Reset({6, false, 61}, FourNames + QStringList{"eve"});
+    e.game.Reset({6, rules::Scoring::Points, 61}, FourNames + QStringList{"eve"});
     EXPECT_EQ(e.only({"name"}).size(), 4u);
     EXPECT_EQ(utf8(e.game.names[4]), "dave");
 }
@@ -198,10 +198,10 @@ TEST(NewGame, MoreThanFourNamesSeatTheFirstFour)
 TEST(NewGame, SizeAndLimitOutsideTheSlidersAreBoundedInsteadOfBreakingTheLayout)
 {
     GameRig e;
-    e.game.Reset({3, false, 0}, FourNames);
+    e.game.Reset({3, rules::Scoring::Points, 0}, FourNames);
     EXPECT_EQ(e.game.boardSize, rules::MinBoardSize);
     EXPECT_EQ(e.game.timeLimit, rules::MinTimeLimit);
-    e.game.Reset({99, false, 600}, FourNames);
+    e.game.Reset({99, rules::Scoring::Points, 600}, FourNames);
     EXPECT_EQ(e.game.boardSize, rules::MaxBoardSize);
     EXPECT_EQ(e.game.timeLimit, rules::NoLimit);
 }

@@ -46,12 +46,12 @@ TEST(FirstMove, OnSevenCapturesTwoFacesClosedByAFace)
 TEST(FirstMove, OnEightScoresByEitherRule)
 {
     GameRig count;
-    count.reset(8, true);
+    count.reset(8, rules::Scoring::Count);
     count.game.TableSelectCell(1, 3);
     EXPECT_EQ(count.game.scores, (std::array<int, 5>{0, 4, 2, 2, 1}));
     EXPECT_EQ(count.view.gain, "2個");
     GameRig points;
-    points.reset(8, false);
+    points.reset(8, rules::Scoring::Points);
     points.game.TableSelectCell(1, 3);
     EXPECT_EQ(points.game.scores, (std::array<int, 5>{0, 1, 0, 0, 0}));
     EXPECT_EQ(points.view.gain, "＋1点");
@@ -135,9 +135,9 @@ TEST(SearchFace, CellOffTheBoardIsIllegalEvenWhereALineWouldClose)
 }
 
 // A row of k faces of seat 2 closed by seat 1, captured by a placement at the left end.
-void captureRow(GameRig& e, int k, bool countMode)
+void captureRow(GameRig& e, int k, rules::Scoring scoring)
 {
-    e.reset(9, countMode);
+    e.reset(9, scoring);
     load(e.game, {".........", ".........", ".........", ".........", ".........", ".........",
                   ".........", ".........", "........."});
     for (int col = 1; col <= k; ++col)
@@ -159,7 +159,7 @@ TEST_P(Scoring, PointsRuleScoresTheIthCaptureIPoints)
 {
     const GainCase& c = GetParam();
     GameRig e;
-    captureRow(e, c.captures, false);
+    captureRow(e, c.captures, rules::Scoring::Points);
     EXPECT_EQ(e.game.scores, (std::array<int, 5>{0, c.pointsGain, 0, 0, 0}));
     EXPECT_EQ(e.view.gain, c.pointsText);
     EXPECT_EQ(e.view.gainSize, c.pointsSize);
@@ -170,7 +170,7 @@ TEST_P(Scoring, CountRuleMovesOneFacePerCaptureAndCountsThePlacedFace)
 {
     const int k = GetParam().captures;
     GameRig e;
-    captureRow(e, k, true);
+    captureRow(e, k, rules::Scoring::Count);
     EXPECT_EQ(e.game.scores, (std::array<int, 5>{0, 2 + k + 1, 2 - k, 2, 2}));
     EXPECT_EQ(e.view.gain, std::to_string(k + 1) + "個");
     EXPECT_EQ(e.view.gainSize, 11);
@@ -200,7 +200,7 @@ TEST(Scoring, PointsCountCapturesAcrossDirectionsInCaptureOrder)
 TEST(Scoring, CountRuleHasNoFloorOnAnOddBoard)
 {
     GameRig e;
-    e.reset(7, true);
+    e.reset(7, rules::Scoring::Count);
     // Seat 4 passes its only turn; its three starting faces are all captured.
     for (auto [col, row] : {std::pair{0, 2}, std::pair{2, 0}, std::pair{0, 4}, std::pair{-1, -1}, std::pair{0, 5}})
         col < 0 ? e.game.BtnPassClick() : e.game.TableSelectCell(col, row);

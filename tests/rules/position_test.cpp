@@ -9,7 +9,7 @@ namespace {
 
 struct GameRules {
     int size;
-    bool countMode;
+    rules::Scoring scoring;
     bool rotation;
 };
 
@@ -42,9 +42,9 @@ TEST_P(PositionAndGame, AgreeAfterEveryMoveOfRandomGames)
     const GameRules setup = GetParam();
     GameRig e;
     e.station.rotation = setup.rotation;
-    e.reset(setup.size, setup.countMode);
-    rules::Position p = rules::Position::newGame(setup.size, setup.countMode, setup.rotation);
-    std::mt19937 random(setup.size * 4 + setup.countMode * 2 + setup.rotation);
+    e.reset(setup.size, setup.scoring);
+    rules::Position p = rules::Position::newGame(setup.size, setup.scoring, setup.rotation);
+    std::mt19937 random(setup.size * 4 + int(setup.scoring) * 2 + setup.rotation);
     ASSERT_NO_FATAL_FAILURE(expectAgree(e.game, false, p, 0));
     for (int step = 1; !p.over(); ++step) {
         ASSERT_LT(step, 2000) << "the game never ended";
@@ -67,28 +67,28 @@ std::vector<GameRules> everySetup()
 {
     std::vector<GameRules> setups;
     for (int size = rules::MinBoardSize; size <= rules::MaxBoardSize; ++size)
-        for (bool countMode : {false, true})
+        for (rules::Scoring scoring : {rules::Scoring::Points, rules::Scoring::Count})
             for (bool rotation : {false, true})
-                setups.push_back({size, countMode, rotation});
+                setups.push_back({size, scoring, rotation});
     return setups;
 }
 
 INSTANTIATE_TEST_SUITE_P(AllSetups, PositionAndGame, testing::ValuesIn(everySetup()), [](const auto& info) {
-    return "N" + std::to_string(info.param.size) + (info.param.countMode ? "Count" : "Points") +
+    return "N" + std::to_string(info.param.size) + (info.param.scoring == rules::Scoring::Count ? "Count" : "Points") +
            (info.param.rotation ? "Rotating" : "Fixed");
 });
 
 TEST(Position, OfAGameTakesItsStateAndAnswersItsLegalCells)
 {
     GameRig e;
-    e.reset(8, true);
+    e.reset(8, rules::Scoring::Count);
     e.game.TableSelectCell(1, 3);
     e.game.BtnPassClick();
     const rules::Position p = rules::Position::of(e.game, false);
     EXPECT_EQ(p.toMove(), 3);
     EXPECT_EQ(p.passCount(), 1);
     EXPECT_EQ(p.scores(), e.game.scores);
-    EXPECT_TRUE(p.countMode());
+    EXPECT_EQ(p.scoring(), rules::Scoring::Count);
     EXPECT_EQ(p.legalCells(), cellsOf(e.game));
     EXPECT_FALSE(p.isLegal({-1, 0})) << "off the board";
     EXPECT_FALSE(p.isLegal({8, 8})) << "off the board";

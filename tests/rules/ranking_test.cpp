@@ -47,14 +47,14 @@ TEST(RankingOfFewerSeats, PlacesOnlyTheSeatsThatHaveANameAndAScore)
 }
 
 // Whole games under each scoring rule end with the ranking of the final scores on show.
-class GameResult : public testing::TestWithParam<bool> {};
+class GameResult : public testing::TestWithParam<rules::Scoring> {};
 
 TEST_P(GameResult, EndOfGameShowsThePlacesOfTheFinalScores)
 {
-    const bool countMode = GetParam();
+    const rules::Scoring scoring = GetParam();
     GameRig e;
-    e.game.Reset({6, countMode, rules::NoLimit}, FourNames);
-    std::mt19937 random(countMode ? 7 : 11);
+    e.game.Reset({6, scoring, rules::NoLimit}, FourNames);
+    std::mt19937 random(scoring == rules::Scoring::Count ? 7 : 11);
     while (e.view.status.empty()) {
         const auto cells = e.game.legalCells();
         if (cells.empty())
@@ -72,12 +72,12 @@ TEST_P(GameResult, EndOfGameShowsThePlacesOfTheFinalScores)
     EXPECT_EQ(e.only({"status", "caption", "result"}).back().substr(0, 6), "result") << "after the caption";
 
     e.log.clear();
-    e.game.Reset({6, countMode, rules::NoLimit}, FourNames);
+    e.game.Reset({6, scoring, rules::NoLimit}, FourNames);
     EXPECT_TRUE(e.view.result.empty());
     EXPECT_EQ(e.view.status, "");
 }
 
-INSTANTIATE_TEST_SUITE_P(, GameResult, testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "CountRule" : "PointsRule"; });
+INSTANTIATE_TEST_SUITE_P(, GameResult, testing::Values(rules::Scoring::Points, rules::Scoring::Count),
+                         [](const auto& info) { return info.param == rules::Scoring::Count ? "CountRule" : "PointsRule"; });
 
 } // namespace

@@ -127,7 +127,7 @@ TEST(Placement, PassNeverRotatesAndClearsTheTouch)
 TEST(Placement, RefusedCellOnlyBuzzesAndTheTurnGoesOn)
 {
     GameRig e;
-    e.reset(8, false, 30);
+    e.reset(8, rules::Scoring::Points, 30);
     e.game.BeginLocalTurn();
     e.log.clear();
     for (auto [col, row] : {std::pair{3, 3}, std::pair{2, 3}, std::pair{0, 0}})
@@ -143,7 +143,7 @@ TEST(LocalTurn, OpensTheControlsAndStartsTheTimersOnlyWithALimit)
 {
     for (int limit : {5, 60, 61}) {
         GameRig e;
-        e.reset(8, false, limit);
+        e.reset(8, rules::Scoring::Points, limit);
         e.game.BeginLocalTurn();
         const Log expected = limit < 61 ? Log{"board on", "pass on", "timers start"} : Log{"board on", "pass on"};
         EXPECT_EQ(e.log, expected) << limit;
@@ -155,7 +155,7 @@ class Timed : public testing::Test {
 protected:
     void SetUp() override
     {
-        e.reset(8, false, 30);
+        e.reset(8, rules::Scoring::Points, 30);
         e.game.BeginLocalTurn();
         e.log.clear();
     }
@@ -235,7 +235,7 @@ TEST(AutoPlay, PlacesOnALegalCellEveryTurn)
 {
     GameRig e;
     e.station.automatic = true;
-    e.reset(10, true);
+    e.reset(10, rules::Scoring::Count);
     for (int turn = 0; turn < 12 && e.view.status.empty(); ++turn) {
         const int mover = e.game.curPlayer;
         e.station.seat = mover;
@@ -250,6 +250,24 @@ TEST(AutoPlay, PlacesOnALegalCellEveryTurn)
         EXPECT_EQ(e.log.back(), "announce " + cell(e.game.lastCol, e.game.lastRow) + " seat " +
                                     std::to_string(rules::nextSeat(mover)));
     }
+}
+
+// Automatic play draws from the station's seed alone, so a seed replays a whole game.
+TEST(AutoPlay, TheStationsSeedReplaysTheGame)
+{
+    const auto play = [](unsigned seed) {
+        GameRig e;
+        e.station.automatic = true;
+        e.station.seed = seed;
+        e.reset(8);
+        for (int turn = 0; turn < 40 && !e.game.gameOver; ++turn) {
+            e.station.seat = e.game.curPlayer;
+            e.game.BeginLocalTurn();
+        }
+        return e.game.board;
+    };
+    EXPECT_EQ(play(7), play(7));
+    EXPECT_NE(play(7), play(8));
 }
 
 TEST(AutoPlay, UntickedBoxLeavesTheTurnToThePlayer)

@@ -24,11 +24,11 @@ protected:
             ASSERT_TRUE(QTest::qWaitFor([&] { return s->members().size() == 4; }, 5000));
     }
 
-    void start(int size, int scoreMethod, bool rotation, int limit = 61)
+    void start(int size, rules::Scoring scoring, bool rotation, int limit = 61)
     {
         Program& host = *all[0];
         host.boot->TableSize->setPosition(size);
-        host.boot->score_method->setItemIndex(scoreMethod);
+        host.boot->score_method->setItemIndex(int(scoring));
         host.boot->rotation->setChecked(rotation);
         host.boot->TimeLimit->setPosition(limit);
         host.boot->BtnGameClick();
@@ -71,7 +71,7 @@ protected:
 struct GameSetup {
     const char* name;
     int size;
-    int scoreMethod;
+    rules::Scoring scoring;
     bool rotation;
     int limit;
 };
@@ -82,7 +82,7 @@ TEST_P(WholeGame, EndsWithTheSameBoardAndScoresEverywhere)
 {
     const GameSetup& s = GetParam();
     autoPlay({1, 2, 3, 4});
-    start(s.size, s.scoreMethod, s.rotation, s.limit);
+    start(s.size, s.scoring, s.rotation, s.limit);
     EXPECT_EQ(c.boot->mySeat, 3);
     // The host's first turn never plays by itself.
     QTest::qWait(20);
@@ -99,20 +99,20 @@ TEST_P(WholeGame, EndsWithTheSameBoardAndScoresEverywhere)
 }
 
 INSTANTIATE_TEST_SUITE_P(FourStations, WholeGame, testing::Values(
-    GameSetup{"Six_Points_Rotating", 6, 0, true, 61},
-    GameSetup{"Seven_Count_Fixed", 7, 1, false, 61},
-    GameSetup{"Eight_Count_Rotating_TimeLimit", 8, 1, true, 60},
-    GameSetup{"Eleven_Points_Fixed", 11, 0, false, 61},
-    GameSetup{"TwentySix_Points_Rotating", 26, 0, true, 61}),
+    GameSetup{"Six_Points_Rotating", 6, rules::Scoring::Points, true, 61},
+    GameSetup{"Seven_Count_Fixed", 7, rules::Scoring::Count, false, 61},
+    GameSetup{"Eight_Count_Rotating_TimeLimit", 8, rules::Scoring::Count, true, 60},
+    GameSetup{"Eleven_Points_Fixed", 11, rules::Scoring::Points, false, 61},
+    GameSetup{"TwentySix_Points_Rotating", 26, rules::Scoring::Points, true, 61}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FourStations, SecondGameStartsAfreshOnEveryStation)
 {
     autoPlay({1, 2, 3, 4});
-    start(6, 1, false);
+    start(6, rules::Scoring::Count, false);
     a.game().tekitoo();
     ASSERT_TRUE(QTest::qWaitFor([&] { return allOver(); }, 60000));
-    start(9, 0, true);
+    start(9, rules::Scoring::Points, true);
     for (Program* st : all)
         EXPECT_NE(st->form->windowTitle(), GameOver);
     a.game().tekitoo();
@@ -124,7 +124,7 @@ TEST_F(FourStations, SecondGameStartsAfreshOnEveryStation)
 TEST_F(FourStations, GuestLeavingMidwayStopsPlayAtItsSeatAndHarmsNoOne)
 {
     autoPlay({1, 2, 4});
-    start(8, 0, true);
+    start(8, rules::Scoring::Points, true);
     a.game().tekitoo();
     ASSERT_TRUE(QTest::qWaitFor([&] { return c.game().myTurn; }, 10000));
     const auto boardBefore = c.game().board;

@@ -35,7 +35,7 @@ protected:
     void started(int seat, int size = 8, int limit = 61)
     {
         hostSays({"0", "A", "C", "D", "B"});
-        hostSays(net::startMessage({size, seat, 1, limit, true}));
+        hostSays(net::startMessage({size, seat, rules::Scoring::Count, limit, true}));
         ASSERT_TRUE(QTest::qWaitFor([&] { return guest.form->isVisible(); }, 5000));
     }
 
@@ -146,7 +146,7 @@ TEST_F(GuestTest, NewStartClosesATurnLeftOpenByTheLastGame)
     started(2);
     hostSays(net::moveMessage(2, -1, -1));
     ASSERT_TRUE(guest.boardOpen());
-    hostSays(net::startMessage({6, 2, 0, 61, false}));
+    hostSays(net::startMessage({6, 2, rules::Scoring::Points, 61, false}));
     EXPECT_EQ(guest.game().boardSize, 6);
     EXPECT_FALSE(guest.game().myTurn);
     EXPECT_FALSE(guest.boardOpen());

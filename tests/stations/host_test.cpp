@@ -437,7 +437,7 @@ TEST_F(HostTest, BadMessagesTakeNoGoodOnesWithThem)
 {
     fourMembers();
     clearInboxes();
-    guests[0]->sayBytes(net::encodeMessage(net::startMessage({8, 2, 0, 61, false}))
+    guests[0]->sayBytes(net::encodeMessage(net::startMessage({8, 2, rules::Scoring::Points, 61, false}))
                         + net::encodeMessage({"2", QStringLiteral("B：まだ")}));
     ASSERT_TRUE(guests[1]->waitFor(1));
     EXPECT_EQ(guests[1]->heard, Messages({{"2", QStringLiteral("B：まだ")}}));

@@ -70,20 +70,20 @@ protected:
     }
 
     // Builds the lobby and the window; the lobby holds four members and the given settings.
-    void create(int boardSize = 8, int timeLimit = 61, int scoreMethod = 0)
+    void create(int boardSize = 8, int timeLimit = 61, rules::Scoring scoring = rules::Scoring::Points)
     {
         boot = std::make_unique<ui::Tbootform>(folder.exeDir());
         form = std::make_unique<ui::Tmainform>(*boot, folder.exeDir());
         boot->Mem->clear();
         boot->Mem->addItems({QStringLiteral("赤"), QStringLiteral("青"), QStringLiteral("緑"), QStringLiteral("黒")});
-        setLobby(boardSize, timeLimit, scoreMethod);
+        setLobby(boardSize, timeLimit, scoring);
     }
 
-    void setLobby(int boardSize, int timeLimit = 61, int scoreMethod = 0)
+    void setLobby(int boardSize, int timeLimit = 61, rules::Scoring scoring = rules::Scoring::Points)
     {
         boot->TableSize->setPosition(boardSize);
         boot->TimeLimit->setPosition(timeLimit);
-        boot->score_method->setItemIndex(scoreMethod);
+        boot->score_method->setItemIndex(int(scoring));
     }
 
     void startShown(int boardSize = 8)

@@ -10,7 +10,7 @@
 
 TEST_F(MainFormTest, NewGameReadsSizeRuleTimeAndNamesFromTheLobby)
 {
-    create(7, 30, 1);
+    create(7, 30, rules::Scoring::Count);
     form->newGame();
     EXPECT_EQ(form->game.boardSize, 7);
     EXPECT_TRUE(form->game.countMode);
