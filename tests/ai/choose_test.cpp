@@ -3,6 +3,11 @@
 #include <gtest/gtest.h>
 #include <map>
 
+namespace ai {
+// A level prints as the number the lobby and the command line offer.
+void PrintTo(Level level, std::ostream* out) { *out << "Level" << static_cast<int>(level); }
+} // namespace ai
+
 namespace {
 
 using ai::Level;

@@ -14,6 +14,8 @@ struct NoticeCase {
     QList<QStringList> after;
 };
 
+void PrintTo(const NoticeCase& c, std::ostream* out) { *out << c.name; }
+
 class ListAfterNotice : public testing::TestWithParam<NoticeCase> {};
 
 // What a guest expects after a notice: a join appends, a leave takes one entry of the name.
@@ -44,6 +46,8 @@ struct MoveCase {
     QStringList lines;
     std::optional<Move> move;
 };
+
+void PrintTo(const MoveCase& c, std::ostream* out) { *out << c.name; }
 
 class MoveLines : public testing::TestWithParam<MoveCase> {};
 

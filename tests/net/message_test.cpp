@@ -20,6 +20,8 @@ struct WorkedExample {
     QByteArray hex;
 };
 
+void PrintTo(const WorkedExample& c, std::ostream* out) { *out << c.name; }
+
 class WireForm : public testing::TestWithParam<WorkedExample> {};
 
 TEST_P(WireForm, MatchesTheBytesOnTheWireAndReadsBack)
@@ -77,6 +79,8 @@ struct Breaks {
     QByteArray bytes;
 };
 
+void PrintTo(const Breaks& c, std::ostream* out) { *out << c.name; }
+
 class LineBreaks : public testing::TestWithParam<Breaks> {};
 
 TEST_P(LineBreaks, AllGiveTheSameLinesWithTheEmptyOneKept)
@@ -113,9 +117,12 @@ TEST(SplitLines, BytesThatAreNoCharacterStillGiveOneLineEach)
 }
 
 struct Number {
+    const char* name;
     const char* text;
     std::optional<int> value;
 };
+
+void PrintTo(const Number& c, std::ostream* out) { *out << '"' << c.text << '"'; }
 
 class LineNumber : public testing::TestWithParam<Number> {};
 
@@ -126,11 +133,13 @@ TEST_P(LineNumber, ReadsPlainDecimalOnly)
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, LineNumber, testing::Values(
-    Number{"0", 0}, Number{"-1", -1}, Number{"007", 7}, Number{"2147483647", 2147483647},
-    Number{"-2147483648", -2147483647 - 1}, Number{"2147483648", std::nullopt},
-    Number{"99999999999999999999", std::nullopt}, Number{"", std::nullopt}, Number{"-", std::nullopt},
-    Number{"+1", std::nullopt}, Number{" 1", std::nullopt}, Number{"1a", std::nullopt},
-    Number{"１", std::nullopt}));
+    Number{"Zero", "0", 0}, Number{"Negative", "-1", -1}, Number{"LeadingZeros", "007", 7},
+    Number{"Largest", "2147483647", 2147483647}, Number{"Smallest", "-2147483648", -2147483647 - 1},
+    Number{"OneTooLarge", "2147483648", std::nullopt}, Number{"TwentyDigits", "99999999999999999999", std::nullopt},
+    Number{"Empty", "", std::nullopt}, Number{"MinusAlone", "-", std::nullopt},
+    Number{"PlusSign", "+1", std::nullopt}, Number{"LeadingSpace", " 1", std::nullopt},
+    Number{"TrailingLetter", "1a", std::nullopt}, Number{"FullWidthDigit", "１", std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LineNumber, MissingLinesAreNoNumber)
 {

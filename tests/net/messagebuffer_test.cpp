@@ -82,6 +82,8 @@ struct Junk {
     QByteArray bytes;
 };
 
+void PrintTo(const Junk& c, std::ostream* out) { *out << c.name; }
+
 class Discarded : public testing::TestWithParam<Junk> {};
 
 // Junk goes, and a plain message right behind it in the same burst still comes out.

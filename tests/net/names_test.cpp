@@ -14,6 +14,8 @@ struct NameCase {
     QString accepted;
 };
 
+void PrintTo(const NameCase& c, std::ostream* out) { *out << c.name; }
+
 class AcceptedName : public testing::TestWithParam<NameCase> {};
 
 TEST_P(AcceptedName, NeverReadsAsAnotherLineAndFitsTheLimit)

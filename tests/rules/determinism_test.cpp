@@ -1,16 +1,11 @@
 #include "fakes.h"
+#include "setups.h"
 #include <gtest/gtest.h>
 #include <random>
 
 using namespace fakes;
 
 namespace {
-
-struct GameSetup {
-    int size;
-    rules::Scoring scoring;
-    bool rotation;
-};
 
 // Four stations, each with its own copy of the game, fed the same moves; the mover's
 // station opens its turn first as a received move would make it.
@@ -109,19 +104,7 @@ TEST_P(RandomGames, FourStationsStayIdenticalToTheEnd)
         EXPECT_FALSE(rig.game.myTurn);
 }
 
-std::vector<GameSetup> everySetup()
-{
-    std::vector<GameSetup> setups;
-    for (int size = rules::MinBoardSize; size <= rules::MaxBoardSize; ++size)
-        for (rules::Scoring scoring : {rules::Scoring::Points, rules::Scoring::Count})
-            for (bool rotation : {false, true})
-                setups.push_back({size, scoring, rotation});
-    return setups;
-}
-
-INSTANTIATE_TEST_SUITE_P(AllSetups, RandomGames, testing::ValuesIn(everySetup()), [](const auto& info) {
-    return "N" + std::to_string(info.param.size) + (info.param.scoring == rules::Scoring::Count ? "Count" : "Points") +
-           (info.param.rotation ? "Rotating" : "Fixed");
-});
+INSTANTIATE_TEST_SUITE_P(AllSetups, RandomGames, testing::ValuesIn(everySetup()),
+                         [](const auto& info) { return nameOf(info.param); });
 
 } // namespace

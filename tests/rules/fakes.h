@@ -2,6 +2,7 @@
 #include "rules/game.h"
 #include <QStringList>
 #include <initializer_list>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -113,6 +114,8 @@ private:
     Log& log_;
 };
 
+inline std::string nameOf(rules::Scoring scoring) { return scoring == rules::Scoring::Count ? "Count" : "Points"; }
+
 inline const QStringList FourNames{"あかね", "bob", "carol", "dave"};
 
 // One station's game with its fakes, set up the way the lobby would.
@@ -183,3 +186,8 @@ inline int countCells(const rules::Game& game, int code)
 }
 
 } // namespace fakes
+
+namespace rules {
+// A scoring rule prints as its name in test names and failures.
+inline void PrintTo(Scoring scoring, std::ostream* out) { *out << fakes::nameOf(scoring); }
+} // namespace rules

@@ -1,4 +1,5 @@
 #include "fakes.h"
+#include "setups.h"
 #include "rules/failure.h"
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -12,6 +13,8 @@ struct Layout {
     int size;
     Picture board;
 };
+
+void PrintTo(const Layout& layout, std::ostream* out) { *out << "N" << layout.size; }
 
 class InitialLayout : public testing::TestWithParam<Layout> {};
 
@@ -99,6 +102,12 @@ struct StartCase {
     Log timeEntries;
 };
 
+std::string startName(const StartCase& c)
+{
+    return fakes::nameOf(c.scoring) + (c.timeLimit == rules::NoLimit ? "NoLimit" : "Limit" + std::to_string(c.timeLimit));
+}
+void PrintTo(const StartCase& c, std::ostream* out) { *out << startName(c); }
+
 class StartingFigures : public testing::TestWithParam<StartCase> {};
 
 TEST_P(StartingFigures, ScoresAndTimeLabel)
@@ -117,7 +126,8 @@ INSTANTIATE_TEST_SUITE_P(Rules, StartingFigures,
     testing::Values(StartCase{rules::Scoring::Count, 61, "2個", {"time 時間制限 無し", "timers stop"}},
                     StartCase{rules::Scoring::Points, 61, "0点", {"time 時間制限 無し", "timers stop"}},
                     StartCase{rules::Scoring::Count, 5, "2個", {"time 残り5秒", "interval 5000"}},
-                    StartCase{rules::Scoring::Points, 60, "0点", {"time 残り60秒", "interval 60000"}}));
+                    StartCase{rules::Scoring::Points, 60, "0点", {"time 残り60秒", "interval 60000"}}),
+    [](const auto& info) { return startName(info.param); });
 
 // Plays until the board is dirty everywhere the rules keep state.
 void playSomeMoves(GameRig& e)
@@ -185,7 +195,8 @@ TEST_P(TooFewNames, FailsAtTheMissingNameAndKeepsThePreviousGame)
     EXPECT_TRUE(e.game.skipEcho);
 }
 
-INSTANTIATE_TEST_SUITE_P(Counts, TooFewNames, testing::Values(1, 2, 3));
+INSTANTIATE_TEST_SUITE_P(Counts, TooFewNames, testing::Values(1, 2, 3),
+                         [](const auto& info) { return std::to_string(info.param) + "Names"; });
 
 TEST(NewGame, MoreThanFourNamesSeatTheFirstFour)
 {

@@ -67,6 +67,8 @@ struct LineCase {
     bool jewelTouched;
 };
 
+void PrintTo(const LineCase& c, std::ostream* out) { *out << c.name; }
+
 class Lines : public testing::TestWithParam<LineCase> {};
 
 TEST_P(Lines, CaptureWhatTheyClose)
@@ -153,6 +155,8 @@ struct GainCase {
     int pointsSize;
 };
 
+void PrintTo(const GainCase& c, std::ostream* out) { *out << c.captures << " captures"; }
+
 class Scoring : public testing::TestWithParam<GainCase> {};
 
 TEST_P(Scoring, PointsRuleScoresTheIthCaptureIPoints)
@@ -179,7 +183,8 @@ TEST_P(Scoring, CountRuleMovesOneFacePerCaptureAndCountsThePlacedFace)
 
 INSTANTIATE_TEST_SUITE_P(Captures, Scoring,
     testing::Values(GainCase{1, 1, "＋1点", 11}, GainCase{2, 3, "＋3点", 11}, GainCase{3, 6, "＋6点", 12},
-                    GainCase{5, 15, "＋15点", 12}, GainCase{6, 21, "＋21点", 13}, GainCase{7, 28, "＋28点", 13}));
+                    GainCase{5, 15, "＋15点", 12}, GainCase{6, 21, "＋21点", 13}, GainCase{7, 28, "＋28点", 13}),
+    [](const auto& info) { return "Captures" + std::to_string(info.param.captures); });
 
 TEST(Scoring, PointsCountCapturesAcrossDirectionsInCaptureOrder)
 {

@@ -1,4 +1,5 @@
 #include "fakes.h"
+#include "setups.h"
 #include "rules/position.h"
 #include <gtest/gtest.h>
 #include <random>
@@ -6,12 +7,6 @@
 using namespace fakes;
 
 namespace {
-
-struct GameRules {
-    int size;
-    rules::Scoring scoring;
-    bool rotation;
-};
 
 std::vector<rules::Cell> cellsOf(const rules::Game& game)
 {
@@ -34,12 +29,12 @@ void expectAgree(const rules::Game& game, bool over, const rules::Position& p, i
     }
 }
 
-class PositionAndGame : public testing::TestWithParam<GameRules> {};
+class PositionAndGame : public testing::TestWithParam<GameSetup> {};
 
 // The search trusts Position to see the future that Game will play out.
 TEST_P(PositionAndGame, AgreeAfterEveryMoveOfRandomGames)
 {
-    const GameRules setup = GetParam();
+    const GameSetup& setup = GetParam();
     GameRig e;
     e.station.rotation = setup.rotation;
     e.reset(setup.size, setup.scoring);
@@ -63,20 +58,8 @@ TEST_P(PositionAndGame, AgreeAfterEveryMoveOfRandomGames)
     }
 }
 
-std::vector<GameRules> everySetup()
-{
-    std::vector<GameRules> setups;
-    for (int size = rules::MinBoardSize; size <= rules::MaxBoardSize; ++size)
-        for (rules::Scoring scoring : {rules::Scoring::Points, rules::Scoring::Count})
-            for (bool rotation : {false, true})
-                setups.push_back({size, scoring, rotation});
-    return setups;
-}
-
-INSTANTIATE_TEST_SUITE_P(AllSetups, PositionAndGame, testing::ValuesIn(everySetup()), [](const auto& info) {
-    return "N" + std::to_string(info.param.size) + (info.param.scoring == rules::Scoring::Count ? "Count" : "Points") +
-           (info.param.rotation ? "Rotating" : "Fixed");
-});
+INSTANTIATE_TEST_SUITE_P(AllSetups, PositionAndGame, testing::ValuesIn(everySetup()),
+                         [](const auto& info) { return nameOf(info.param); });
 
 TEST(Position, OfAGameTakesItsStateAndAnswersItsLegalCells)
 {

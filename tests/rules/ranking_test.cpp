@@ -22,6 +22,8 @@ struct RankingCase {
     std::vector<std::string> expected;
 };
 
+void PrintTo(const RankingCase& c, std::ostream* out) { *out << c.name; }
+
 class Ranking : public testing::TestWithParam<RankingCase> {};
 
 TEST_P(Ranking, OrdersByScoreAndEqualScoresSharePlaces)
@@ -78,6 +80,6 @@ TEST_P(GameResult, EndOfGameShowsThePlacesOfTheFinalScores)
 }
 
 INSTANTIATE_TEST_SUITE_P(, GameResult, testing::Values(rules::Scoring::Points, rules::Scoring::Count),
-                         [](const auto& info) { return info.param == rules::Scoring::Count ? "CountRule" : "PointsRule"; });
+                         [](const auto& info) { return nameOf(info.param) + "Rule"; });
 
 } // namespace

@@ -70,7 +70,8 @@ TEST_P(RotationTables, EachTurnMovesEveryJewelOneCellClockwiseAndFourRestoreTheS
     EXPECT_EQ(picture(e.game), start);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, RotationTables, testing::Values(6, 7, 8, 9, 26));
+INSTANTIATE_TEST_SUITE_P(Sizes, RotationTables, testing::Values(6, 7, 8, 9, 26),
+                         [](const auto& info) { return "N" + std::to_string(info.param); });
 
 // "PutAt x,y code" entries as numbers.
 std::vector<std::array<int, 3>> drawnAt(const Log& entries)

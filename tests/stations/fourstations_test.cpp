@@ -76,6 +76,8 @@ struct GameSetup {
     int limit;
 };
 
+void PrintTo(const GameSetup& s, std::ostream* out) { *out << s.name; }
+
 class WholeGame : public FourStations, public testing::WithParamInterface<GameSetup> {};
 
 TEST_P(WholeGame, EndsWithTheSameBoardAndScoresEverywhere)

@@ -148,6 +148,8 @@ struct NameCase {
     QString listed;
 };
 
+void PrintTo(const NameCase& c, std::ostream* out) { *out << c.name; }
+
 class HostNames : public HostTest, public testing::WithParamInterface<NameCase> {};
 
 // The joiner's reply and everyone's list carry the name as the host accepted it.

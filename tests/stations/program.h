@@ -1,6 +1,7 @@
 #pragma once
 #include "net/guestlink.h"
 #include "tests/support/programfolder.h"
+#include "tests/support/qtprinting.h"
 #include "net/hostserver.h"
 #include "ui/boot.h"
 #include "ui/errorbox.h"

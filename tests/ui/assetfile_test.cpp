@@ -163,12 +163,13 @@ TEST(NativeAssetPath, BackslashesBecomeSlashesUnderTheExecutableFolder)
 
 namespace {
 
-// The pictures installed beside the test binary, as the game window finds them.
+// The shipped pictures, loaded the way the game window loads them.
 struct ShippedImage {
     const char* file;
     int size;
     bool transparent;
 };
+void PrintTo(const ShippedImage& image, std::ostream* out) { *out << image.file; }
 
 QImage shipped(const char* file)
 {

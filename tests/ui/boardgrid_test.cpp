@@ -84,7 +84,10 @@ TEST_P(DelTest, PaintsExactlyTheCellAndItsFourLinesAndShowsAtOnce)
         }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cells, DelTest, testing::Values(std::pair{2, 3}, std::pair{0, 0}, std::pair{5, 5}));
+INSTANTIATE_TEST_SUITE_P(Cells, DelTest, testing::Values(std::pair{2, 3}, std::pair{0, 0}, std::pair{5, 5}),
+                         [](const auto& info) {
+                             return "Col" + std::to_string(info.param.first) + "Row" + std::to_string(info.param.second);
+                         });
 
 TEST_F(BoardGridTest, DelOfTheCellBeforeTheFirstChangesNothing)
 {
@@ -267,7 +270,8 @@ INSTANTIATE_TEST_SUITE_P(Keys, KeyTest,
                          testing::Values(KeyMove{Qt::Key_Left, {1, 3}}, KeyMove{Qt::Key_Right, {3, 3}},
                                          KeyMove{Qt::Key_Up, {2, 2}}, KeyMove{Qt::Key_Down, {2, 4}},
                                          KeyMove{Qt::Key_Home, {0, 3}}, KeyMove{Qt::Key_End, {5, 3}},
-                                         KeyMove{Qt::Key_PageUp, {2, 0}}, KeyMove{Qt::Key_PageDown, {2, 5}}));
+                                         KeyMove{Qt::Key_PageUp, {2, 0}}, KeyMove{Qt::Key_PageDown, {2, 5}}),
+                         testing::PrintToStringParamName());
 
 TEST_F(BoardGridTest, KeyThatCannotMoveTheCurrentCellChoosesNothing)
 {

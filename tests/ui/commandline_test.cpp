@@ -11,6 +11,8 @@ struct ArgumentsCase {
     bool answersAlone;
 };
 
+void PrintTo(const ArgumentsCase& c, std::ostream* out) { *out << c.name; }
+
 class CommandLineAnswers : public testing::TestWithParam<ArgumentsCase> {};
 
 TEST_P(CommandLineAnswers, OnlyHelpAndVersionEndTheProgram)
@@ -59,6 +61,8 @@ struct ComputerCase {
     QStringList arguments;
     bool usable;
 };
+
+void PrintTo(const ComputerCase& c, std::ostream* out) { *out << c.name; }
 
 class ComputerArguments : public testing::TestWithParam<ComputerCase> {};
 

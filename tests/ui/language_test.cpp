@@ -21,6 +21,8 @@ struct LanguageCase {
     Language expected;
 };
 
+void PrintTo(const LanguageCase& c, std::ostream* out) { *out << c.name; }
+
 class LanguageChoice : public testing::TestWithParam<LanguageCase> {};
 
 TEST_P(LanguageChoice, EnglishOnlyWhenItComesBeforeJapanese)

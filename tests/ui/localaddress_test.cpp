@@ -12,33 +12,34 @@ QList<QHostAddress> addresses(std::initializer_list<const char*> texts)
 }
 
 struct Case {
-    const char* what;
+    const char* name;
     QList<QHostAddress> resolved;
     QList<QHostAddress> interfaces;
     const char* expected;
 };
+
+void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
 
 class LocalAddressTest : public testing::TestWithParam<Case> {};
 
 TEST_P(LocalAddressTest, PicksAnAddressOtherStationsCanReach)
 {
     const Case& c = GetParam();
-    SCOPED_TRACE(c.what);
     EXPECT_EQ(ui::chooseLocalAddress(c.resolved, c.interfaces), QString::fromLatin1(c.expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(Choices, LocalAddressTest,
     testing::Values(
-        Case{"host name resolves", addresses({"192.168.0.5", "10.0.0.9"}), addresses({"172.16.0.1"}), "192.168.0.5"},
-        Case{"loopback only, as Debian maps the host name",
+        Case{"HostNameResolves", addresses({"192.168.0.5", "10.0.0.9"}), addresses({"172.16.0.1"}), "192.168.0.5"},
+        Case{"LoopbackOnlyAsDebianMapsTheHostName",
             addresses({"127.0.1.1"}), addresses({"127.0.0.1", "::1", "10.1.2.3"}), "10.1.2.3"},
-        Case{"loopback listed first", addresses({"127.0.1.1", "192.168.1.20"}), addresses({"10.1.2.3"}),
+        Case{"LoopbackListedFirst", addresses({"127.0.1.1", "192.168.1.20"}), addresses({"10.1.2.3"}),
             "192.168.1.20"},
-        Case{"unresolvable name", {}, addresses({"fe80::1", "172.16.4.4"}), "172.16.4.4"},
-        Case{"IPv6 only", addresses({"2001:db8::1"}), addresses({"fe80::1"}), ""},
-        Case{"IPv4 inside IPv6", addresses({"::ffff:192.168.7.7"}), {}, "192.168.7.7"},
-        Case{"unspecified address", addresses({"0.0.0.0"}), addresses({"192.168.2.2"}), "192.168.2.2"},
-        Case{"nothing at all", addresses({"127.0.0.1"}), addresses({"127.0.0.1"}), ""}),
-    [](const testing::TestParamInfo<Case>& info) { return "case" + std::to_string(info.index); });
+        Case{"UnresolvableName", {}, addresses({"fe80::1", "172.16.4.4"}), "172.16.4.4"},
+        Case{"IPv6Only", addresses({"2001:db8::1"}), addresses({"fe80::1"}), ""},
+        Case{"IPv4InsideIPv6", addresses({"::ffff:192.168.7.7"}), {}, "192.168.7.7"},
+        Case{"UnspecifiedAddress", addresses({"0.0.0.0"}), addresses({"192.168.2.2"}), "192.168.2.2"},
+        Case{"NothingAtAll", addresses({"127.0.0.1"}), addresses({"127.0.0.1"}), ""}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

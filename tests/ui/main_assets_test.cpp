@@ -1,4 +1,5 @@
 #include "tests/ui/main_fixture.h"
+#include <QFileInfo>
 #include <QLabel>
 
 // Start-up loading of the game window's pictures and sounds, and what a failure leaves.
@@ -65,7 +66,11 @@ INSTANTIATE_TEST_SUITE_P(Files, LoadingStops,
                                          Breakage{"snd/put.wav", false, 0, 0, 0},
                                          Breakage{"snd/rotate.wav", false, 3, 0, 0},
                                          Breakage{"img/old.bmp", true, 4, 9, 0},
-                                         Breakage{"img/light1.bmp", false, 4, 10, 1}));
+                                         Breakage{"img/light1.bmp", false, 4, 10, 1}),
+                         [](const auto& info) {
+                             const QString file = QFileInfo(QLatin1String(info.param.file)).completeBaseName();
+                             return file.toStdString() + (info.param.garbage ? "Spoilt" : "Missing");
+                         });
 
 TEST_F(MainFormTest, EverythingLoadsAndOnlyTheCursorIsOpaque)
 {

@@ -32,7 +32,8 @@ TEST_P(WindowFigures, FollowTheBoardSize)
 
 INSTANTIATE_TEST_SUITE_P(Sizes, WindowFigures,
                          testing::Values(Figures{6, 150, 160, {320, 373}}, Figures{12, 300, 310, {470, 373}},
-                                         Figures{13, 325, 335, {495, 391}}, Figures{26, 650, 660, {820, 716}}));
+                                         Figures{13, 325, 335, {495, 391}}, Figures{26, 650, 660, {820, 716}}),
+                         testing::PrintToStringParamName());
 
 TEST_F(MainFormTest, MinimumIsTheOuterFigureLessTheFrame)
 {

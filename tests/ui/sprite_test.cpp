@@ -28,23 +28,32 @@ QImage backdrop()
     return image;
 }
 
-class SpriteTest : public testing::TestWithParam<QPoint> {};
+struct Place {
+    const char* name;
+    QPoint at;
+};
+void PrintTo(const Place& place, std::ostream* out) { *out << place.name; }
+
+class SpriteTest : public testing::TestWithParam<Place> {};
 
 TEST_P(SpriteTest, DrawsWhatQPainterDrawsClippedToTheTarget)
 {
     const QPixmap picture = ring();
     QImage expected = backdrop();
-    QPainter(&expected).drawPixmap(GetParam(), picture);
+    QPainter(&expected).drawPixmap(GetParam().at, picture);
     QImage drawn = backdrop();
     const ui::Sprite sprite(picture);
     ASSERT_FALSE(sprite.isNull());
-    sprite.drawOnto(drawn, GetParam().x(), GetParam().y());
+    sprite.drawOnto(drawn, GetParam().at.x(), GetParam().at.y());
     EXPECT_EQ(drawn, expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Places, SpriteTest,
-                         testing::Values(QPoint(5, 3), QPoint(-7, 2), QPoint(30, 1), QPoint(4, -9), QPoint(10, 20),
-                                         QPoint(-30, 0), QPoint(0, 40)));
+                         testing::Values(Place{"Inside", {5, 3}}, Place{"OverTheLeftEdge", {-7, 2}},
+                                         Place{"OverTheRightEdge", {30, 1}}, Place{"OverTheTopEdge", {4, -9}},
+                                         Place{"OverTheBottomEdge", {10, 20}}, Place{"WhollyLeft", {-30, 0}},
+                                         Place{"WhollyBelow", {0, 40}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SpriteNullTest, APartlyTransparentOrNullPictureMakesNoSprite)
 {

@@ -1,0 +1,30 @@
+#pragma once
+#include "fakes.h"
+#include <ostream>
+#include <string>
+#include <vector>
+
+// One way the host can set a game up: the board size, the scoring rule, rotating jewels.
+struct GameSetup {
+    int size;
+    rules::Scoring scoring;
+    bool rotation;
+};
+
+inline std::string nameOf(const GameSetup& s)
+{
+    return "N" + std::to_string(s.size) + fakes::nameOf(s.scoring) + (s.rotation ? "Rotating" : "Fixed");
+}
+
+inline void PrintTo(const GameSetup& s, std::ostream* out) { *out << nameOf(s); }
+
+// Every setup the lobby offers.
+inline std::vector<GameSetup> everySetup()
+{
+    std::vector<GameSetup> setups;
+    for (int size = rules::MinBoardSize; size <= rules::MaxBoardSize; ++size)
+        for (rules::Scoring scoring : {rules::Scoring::Points, rules::Scoring::Count})
+            for (bool rotation : {false, true})
+                setups.push_back({size, scoring, rotation});
+    return setups;
+}
