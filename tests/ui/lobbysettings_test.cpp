@@ -16,43 +16,6 @@ void join(LobbySettings& settings, const QString& name, const QString& ip)
     settings.writeJoining(name, values.port, ip, values.ipList + QStringList{ip});
 }
 
-TEST_F(LobbySettingsTest, FirstStartWithoutFileGivesDefaultsAndCreatesNothing)
-{
-    const LobbySettings settings(path);
-    const LobbyValues values = settings.read();
-    EXPECT_EQ(values.name, "YourName");
-    EXPECT_EQ(values.port, "18389");
-    EXPECT_EQ(values.ip, "");
-    EXPECT_TRUE(values.ipList.isEmpty());
-    EXPECT_FALSE(exists());
-    EXPECT_EQ(settings.path(), path);
-}
-
-TEST_F(LobbySettingsTest, SavedIpNeedNotBeInTheList)
-{
-    put(sjis("[RobbySetting]\r\nName=山田　太郎\r\nPort=20000\r\nIP=10.0.0.9\r\n[IPLIST]\r\n0=192.168.0.2\r\n"));
-    const LobbyValues values = LobbySettings(path).read();
-    EXPECT_EQ(values.name, text("山田　太郎"));
-    EXPECT_EQ(values.port, "20000");
-    EXPECT_EQ(values.ip, "10.0.0.9");
-    EXPECT_EQ(values.ipList, QStringList{"192.168.0.2"});
-}
-
-TEST_F(LobbySettingsTest, MissingKeysKeepTheirDefaults)
-{
-    put("[robbysetting]\r\nip=1.2.3.4\r\n");
-    const LobbyValues values = LobbySettings(path).read();
-    EXPECT_EQ(values.name, "YourName");
-    EXPECT_EQ(values.port, "18389");
-    EXPECT_EQ(values.ip, "1.2.3.4");
-}
-
-TEST_F(LobbySettingsTest, AddressListFollowsLineOrderKeepsEqualsAndEmptyItems)
-{
-    put("[IPLIST]\r\n1=host=x\r\n0=192.168.0.2\r\n2=\r\n");
-    EXPECT_EQ(LobbySettings(path).read().ipList, (QStringList{"host=x", "192.168.0.2", ""}));
-}
-
 TEST_F(LobbySettingsTest, HostingWritesNameThenPort)
 {
     LobbySettings(path).writeHosting(text("ソフト太郎"), "18390");

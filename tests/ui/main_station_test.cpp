@@ -1,5 +1,4 @@
 #include "tests/ui/main_fixture.h"
-#include "rules/failure.h"
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
@@ -20,17 +19,6 @@ TEST_F(MainFormTest, NewGameReadsSizeRuleTimeAndNamesFromTheLobby)
     EXPECT_EQ(form->Name[3]->text(), QStringLiteral("緑"));
     EXPECT_EQ(form->LTL->text(), QStringLiteral("残り30秒"));
     EXPECT_FALSE(form->Light[1]->pixmap().isNull());
-}
-
-TEST_F(MainFormTest, ShortMemberListFailsAndKeepsThePreviousGame)
-{
-    create(8);
-    form->newGame();
-    boot->Mem->takeItem(3);
-    setLobby(10);
-    EXPECT_THROW(form->newGame(), Failure);
-    EXPECT_EQ(form->game.boardSize, 8);
-    EXPECT_EQ(form->Table->gridSize(), 8);
 }
 
 TEST_F(MainFormTest, PassButtonPassesTheTurnAndClosesIt)
@@ -54,6 +42,19 @@ TEST_F(MainFormTest, RefusedCellKeepsTheTurnOpen)
     EXPECT_EQ(form->game.board, before);
     EXPECT_TRUE(form->Table->isEnabled());
     EXPECT_TRUE(form->game.myTurn);
+}
+
+// The move is announced and the announcement closes the local turn.
+TEST_F(MainFormTest, ChosenCellIsPlayedAndItsAnnouncementClosesTheTurn)
+{
+    startShown(8);
+    openTurn();
+    const auto [col, row] = form->game.legalCells().front();
+    QTest::mouseClick(form->Table, Qt::LeftButton, {}, QPoint(col * 25 + 12, row * 25 + 12));
+    EXPECT_EQ(form->game.board[col][row], 1);
+    EXPECT_EQ(form->game.curPlayer, 2);
+    EXPECT_FALSE(form->game.myTurn);
+    EXPECT_FALSE(form->Table->isEnabled() || form->BtnPass->isEnabled());
 }
 
 TEST_F(MainFormTest, TimeOutPassesOnItsOwn)

@@ -21,51 +21,65 @@ protected:
     {
         ASSERT_TRUE(folder.writeFile(QStringLiteral("setting.ini"), QStringEncoder("CP932").encode(text)));
     }
-
-    const QString saved = QStringLiteral("[RobbySetting]\r\nName=山田\r\nPort=20000\r\nIP=10.0.0.7\r\n"
-                                         "[IPLIST]\r\n1=host=x\r\n0=192.168.0.2\r\n2=\r\n");
 };
 
-TEST_F(StartupTest, FirstStartShowsTheDefaultsAndCreatesNoFile)
+TEST_F(StartupTest, FirstStartLoadsTheJoinSound)
 {
     putJoinSound();
     start();
     EXPECT_TRUE(errors.isEmpty());
-    EXPECT_EQ(lobby->BoxName->text(), QStringLiteral("YourName"));
-    EXPECT_EQ(lobby->BoxPort->text(), QStringLiteral("18389"));
-    EXPECT_TRUE(lobby->BoxIP->currentText().isEmpty());
-    EXPECT_EQ(lobby->BoxIP->count(), 0);
     EXPECT_NE(lobby->settings, nullptr);
     QFile sound(folder.path(QStringLiteral("snd/kako.wav")));
     ASSERT_TRUE(sound.open(QIODevice::ReadOnly));
     EXPECT_EQ(lobby->joinSound, sound.readAll());
-    EXPECT_FALSE(QFile::exists(folder.path(QStringLiteral("setting.ini"))));
 }
 
-TEST_F(StartupTest, SavedAddressStandsApartFromTheListWhichKeepsFileOrder)
+// A settings file as the lobby finds it at start, and what its boxes then show.
+struct SavedSettings {
+    const char* name;
+    const char* file; // none at all when null
+    const char* boxName;
+    const char* boxPort;
+    const char* boxIp;
+    QStringList ipList;
+};
+void PrintTo(const SavedSettings& c, std::ostream* out) { *out << c.name; }
+
+class SettingsAtStart : public StartupTest, public testing::WithParamInterface<SavedSettings> {};
+
+TEST_P(SettingsAtStart, FillTheBoxesAndWriteNothing)
 {
+    const SavedSettings& c = GetParam();
     putJoinSound();
-    putSettings(saved);
+    const QByteArray bytes = QStringEncoder("CP932").encode(QString::fromUtf8(c.file));
+    if (c.file) {
+        ASSERT_TRUE(folder.writeFile(QStringLiteral("setting.ini"), bytes));
+    }
     start();
     EXPECT_TRUE(errors.isEmpty());
-    EXPECT_EQ(lobby->BoxName->text(), QStringLiteral("山田"));
-    EXPECT_EQ(lobby->BoxPort->text(), QStringLiteral("20000"));
-    EXPECT_EQ(lobby->BoxIP->currentText(), QStringLiteral("10.0.0.7"));
-    EXPECT_EQ(items(lobby->BoxIP), (QStringList{QStringLiteral("host=x"), QStringLiteral("192.168.0.2"), QString()}));
+    EXPECT_EQ(lobby->BoxName->text(), QString::fromUtf8(c.boxName));
+    EXPECT_EQ(lobby->BoxPort->text(), QLatin1String(c.boxPort));
+    EXPECT_EQ(lobby->BoxIP->currentText(), QLatin1String(c.boxIp));
+    EXPECT_EQ(items(lobby->BoxIP), c.ipList);
+    QFile file(folder.path(QStringLiteral("setting.ini")));
+    EXPECT_EQ(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("no file"), c.file ? bytes : "no file");
 }
 
-TEST_F(StartupTest, EmptySavedAddressIsNotReplacedByTheFirstListItem)
-{
-    putJoinSound();
-    putSettings(QStringLiteral("[IPLIST]\r\n0=192.168.0.2\r\n"));
-    start();
-    EXPECT_TRUE(lobby->BoxIP->currentText().isEmpty());
-    EXPECT_EQ(items(lobby->BoxIP), QStringList{QStringLiteral("192.168.0.2")});
-}
+INSTANTIATE_TEST_SUITE_P(, SettingsAtStart, testing::Values(
+    SavedSettings{"NoFileGivesTheDefaultsAndCreatesNone", nullptr, "YourName", "18389", "", {}},
+    SavedSettings{"SavedAddressStandsApartFromTheListWhichKeepsFileOrderEqualsAndEmptyItems",
+                  "[RobbySetting]\r\nName=山田　太郎\r\nPort=20000\r\nIP=10.0.0.7\r\n"
+                  "[IPLIST]\r\n1=host=x\r\n0=192.168.0.2\r\n2=\r\n",
+                  "山田　太郎", "20000", "10.0.0.7", {"host=x", "192.168.0.2", ""}},
+    SavedSettings{"EmptySavedAddressIsNotReplacedByTheFirstListItem", "[IPLIST]\r\n0=192.168.0.2\r\n", "YourName",
+                  "18389", "", {"192.168.0.2"}},
+    SavedSettings{"KeysInAnyCaseAndMissingOnesKeepTheirDefaults", "[robbysetting]\r\nip=1.2.3.4\r\n", "YourName",
+                  "18389", "1.2.3.4", {}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(StartupTest, MissingJoinSoundStopsBeforeTheSettingsAreRead)
 {
-    putSettings(saved);
+    putSettings(QStringLiteral("[RobbySetting]\r\nName=山田\r\nPort=20000\r\nIP=10.0.0.7\r\n[IPLIST]\r\n0=a\r\n"));
     start();
     const QString path = folder.path(QStringLiteral("snd/kako.wav"));
     EXPECT_EQ(errors, QStringList{QStringLiteral("ファイル ") + path + QStringLiteral(" は開けません.")});
