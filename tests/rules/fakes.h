@@ -35,7 +35,11 @@ public:
     }
     void setBoardSize(int n) override { add("size " + std::to_string(n)); }
     void showName(int seat, const QString& name) override { add("name " + std::to_string(seat) + " " + utf8(name)); }
-    void showLamp(int seat, bool lit) override { add("lamp " + std::to_string(seat) + (lit ? " on" : " off")); }
+    void showLamp(int seat, bool lit) override
+    {
+        lamps[seat] = lit;
+        add("lamp " + std::to_string(seat) + (lit ? " on" : " off"));
+    }
     void showScore(int seat, const QString& text) override
     {
         scores[seat] = utf8(text);
@@ -67,6 +71,7 @@ public:
 
     // What the side panel and the window show now.
     std::string scores[5];
+    bool lamps[5] = {};
     std::string gain, timeLeft, caption, status;
     std::vector<rules::Place> result;
     int gainSize = 0;

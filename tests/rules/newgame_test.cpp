@@ -1,6 +1,7 @@
 #include "fakes.h"
 #include "setups.h"
 #include "rules/failure.h"
+#include "rules/ranking.h"
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -78,19 +79,24 @@ INSTANTIATE_TEST_SUITE_P(Sizes, InitialLayout,
                     ".........................."}}),
     [](const auto& info) { return "N" + std::to_string(info.param.size); });
 
-TEST(NewGame, ShowsTheNewGameInOrderAndRepaintsEveryCellOnce)
+// What a game left on show is replaced; the starting scores and the time are their own table.
+TEST(NewGame, ShowsTheNewGameAndRepaintsEveryCellOnce)
 {
     GameRig e;
+    e.view.showGain(QStringLiteral("＋6点"), 12);
+    e.view.showStatus(QStringLiteral("終了！"));
+    e.view.showLamp(3, true);
+    e.view.showResult(rules::ranking({"A", "B"}, {3, 9}));
     e.game.Reset({8, rules::Scoring::Points, 30}, FourNames);
-    const Log expected{
-        "name 1 あかね", "name 2 bob", "name 3 carol", "name 4 dave",
-        "lamp 1 on", "lamp 2 off", "lamp 4 off", "lamp 3 off",
-        "score 1 0点", "score 2 0点", "score 3 0点", "score 4 0点",
-        "time 残り30秒", "interval 30000",
-        "size 8", "caption Kuralo　サイズ8", "gain  11",
-        "DelBlock 1,1 7,7", "repaint all", "status ", "result",
-    };
-    EXPECT_EQ(e.log, expected);
+    EXPECT_EQ(e.only({"name"}), (Log{"name 1 あかね", "name 2 bob", "name 3 carol", "name 4 dave"}));
+    EXPECT_EQ(std::vector<bool>(e.view.lamps + 1, e.view.lamps + 5), (std::vector<bool>{true, false, false, false}));
+    EXPECT_EQ(e.only({"size"}), Log{"size 8"});
+    EXPECT_EQ(e.view.caption, "Kuralo　サイズ8");
+    EXPECT_EQ(e.view.gain, "");
+    EXPECT_EQ(e.view.gainSize, 11);
+    EXPECT_EQ(e.view.status, "");
+    EXPECT_TRUE(e.view.result.empty());
+    EXPECT_EQ(e.only({"repaint"}), Log{"repaint all"});
     EXPECT_FALSE(e.game.repaintAll);
     EXPECT_EQ(e.game.timeLeft, 30);
 }

@@ -116,10 +116,6 @@ TEST(Rotation, FramesArePacedAndOnlyTheLastChangesTheBoard)
     const Log paced = e.only({"sound", "pause", "repaint"});
     EXPECT_EQ(paced, (Log{"sound rotate", "pause 20", "pause 20", "pause 20", "pause 20", "pause 20",
                           "repaint", "repaint", "repaint", "repaint"}));
-    // Frame 5 lands and repaints jewel by jewel.
-    const Log last(e.log.end() - 12, e.log.end());
-    EXPECT_EQ(last, (Log{"Del 2,2", "PutAt 75,50 5", "repaint", "Del 3,2", "PutAt 75,75 6", "repaint",
-                         "Del 2,3", "PutAt 50,50 7", "repaint", "Del 3,3", "PutAt 50,75 8", "repaint"}));
 
     GameRig f;
     f.reset(6);

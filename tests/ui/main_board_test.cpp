@@ -126,25 +126,42 @@ TEST_F(MainFormTest, ShownAgainTheBoardIsPaintedWholeWithoutTheCursor)
     EXPECT_EQ(shot.pixelColor(1 * 25 + 24, 10), BoardGrid::LineColour);
 }
 
+// Where seat 1's jewel stands, as a cell index; a rotation moves it.
+int redJewelCell(const rules::Game& game)
+{
+    for (int col = 0; col < game.boardSize; ++col)
+        for (int row = 0; row < game.boardSize; ++row)
+            if (game.board[col][row] == rules::jewelOf(1))
+                return col * game.boardSize + row;
+    return -1;
+}
+
+// An odd and an even board, as the jewels turn round a centre cell on one and a centre point on the other.
 TEST_F(MainFormTest, RepaintThatPassesOverUnchangedCellsMatchesOneThatDrawsEveryCell)
 {
     ui::Tmainform::pauseFactor = 0;
-    startShown(7);
-    boot->rotation->setChecked(true);
-    for (int move = 0; move < 16 && form->game.existSpace(); ++move) {
-        const auto cells = form->game.legalCells();
-        openTurn();
-        if (cells.empty()) {
-            form->game.BtnPassClick();
-        } else {
-            // The cursor over a piece, then a placement with its captures and perhaps a rotation.
-            hover(3 * 25 + 3, (move % 7) * 25 + 3);
-            form->game.TableSelectCell(cells[move % cells.size()].first, cells[move % cells.size()].second);
+    for (int size : {7, 8}) {
+        startShown(size);
+        boot->rotation->setChecked(true);
+        int rotations = 0;
+        for (int move = 0; move < 16 && form->game.existSpace(); ++move) {
+            const auto cells = form->game.legalCells();
+            const int jewel = redJewelCell(form->game);
+            openTurn();
+            if (cells.empty()) {
+                form->game.BtnPassClick();
+            } else {
+                // The cursor over a piece, then a placement with its captures and perhaps a rotation.
+                hover(3 * 25 + 3, (move % 7) * 25 + 3);
+                form->game.TableSelectCell(cells[move % cells.size()].first, cells[move % cells.size()].second);
+            }
+            rotations += redJewelCell(form->game) != jewel;
+            const QImage onScreen = board();
+            form->Table->forgetAll();
+            form->repaintBoard();
+            ASSERT_EQ(board(), onScreen) << "size " << size << " after move " << move;
         }
-        const QImage onScreen = board();
-        form->Table->forgetAll();
-        form->repaintBoard();
-        ASSERT_EQ(board(), onScreen) << "after move " << move;
+        EXPECT_GT(rotations, 0) << "size " << size << ": the moves were meant to turn the jewels";
     }
     ui::Tmainform::pauseFactor = 1;
 }
