@@ -1,4 +1,5 @@
 #include "net/lobbymessages.h"
+#include "tests/support/namedcase.h"
 #include "net/plainmessage.h"
 #include "net/socketerror.h"
 #include "rules/failure.h"
@@ -7,14 +8,11 @@
 
 using namespace net;
 
-struct NoticeCase {
-    const char* name;
+struct NoticeCase : NamedCase {
     QStringList before;
     QString notice;
     QList<QStringList> after;
 };
-
-void PrintTo(const NoticeCase& c, std::ostream* out) { *out << c.name; }
 
 class ListAfterNotice : public testing::TestWithParam<NoticeCase> {};
 
@@ -32,7 +30,7 @@ INSTANTIATE_TEST_SUITE_P(Notices, ListAfterNotice, testing::Values(
     NoticeCase{"LeaveOfTwins", {"A", "B", "x", "B"}, QStringLiteral("◆B氏の退室"), {{"A", "x", "B"}, {"A", "B", "x"}}},
     NoticeCase{"LeaveUnknown", {"A", "B"}, QStringLiteral("◆Z氏の退室"), {{"A", "B"}}},
     NoticeCase{"NotANotice", {"A"}, QStringLiteral("◆Z"), {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    byName);
 
 TEST(StartMessage, RotationIsOnOnlyForExactlyOne)
 {
@@ -41,13 +39,10 @@ TEST(StartMessage, RotationIsOnOnlyForExactlyOne)
     EXPECT_TRUE(parseStart({"3", "8", "2", "0", "61", "1"})->rotation);
 }
 
-struct MoveCase {
-    const char* name;
+struct MoveCase : NamedCase {
     QStringList lines;
     std::optional<Move> move;
 };
-
-void PrintTo(const MoveCase& c, std::ostream* out) { *out << c.name; }
 
 class MoveLines : public testing::TestWithParam<MoveCase> {};
 
@@ -73,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(ParseMove, MoveLines, testing::Values(
     MoveCase{"LetterForColumn", {"4", "2", "a", "7"}, std::nullopt},
     MoveCase{"LetterForSeat", {"4", "b", "5", "7"}, std::nullopt},
     MoveCase{"LetterForRow", {"4", "2", "5", "7x"}, std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    byName);
 
 TEST(PortNumber, TakesDecimalIntegersOnly)
 {

@@ -1,4 +1,5 @@
 #include "net/message.h"
+#include "tests/support/namedcase.h"
 
 #include <gtest/gtest.h>
 
@@ -14,13 +15,10 @@ QStringList chatOfSize(int total)
     return {"2", QString(total - 5, u'x')};
 }
 
-struct WorkedExample {
-    const char* name;
+struct WorkedExample : NamedCase {
     QStringList lines;
     QByteArray hex;
 };
-
-void PrintTo(const WorkedExample& c, std::ostream* out) { *out << c.name; }
 
 class WireForm : public testing::TestWithParam<WorkedExample> {};
 
@@ -39,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(WorkedExamples, WireForm, testing::Values(
                   "33 0d 0a 38 0d 0a 33 0d 0a 30 0d 0a 36 31 0d 0a 31 0d 0a"},
     WorkedExample{"JapaneseMarkers", {"1", "◆B氏の来訪", "A：B"},
                   "31 0d 0a 81 9f 42 8e 81 82 cc 97 88 96 4b 0d 0a 41 81 46 42 0d 0a"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    byName);
 
 TEST(EncodeMessage, ThousandBytesGoWhole)
 {
@@ -74,12 +72,9 @@ TEST(EncodeMessage, CutInsideATwoByteCharacterDropsItsHalf)
     EXPECT_EQ(splitLines(wire), QStringList({"2", ascii}));
 }
 
-struct Breaks {
-    const char* name;
+struct Breaks : NamedCase {
     QByteArray bytes;
 };
-
-void PrintTo(const Breaks& c, std::ostream* out) { *out << c.name; }
 
 class LineBreaks : public testing::TestWithParam<Breaks> {};
 
@@ -94,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(SplitLines, LineBreaks, testing::Values(
     Breaks{"LoneLf", "1\n\n\x81\x9f\nx\n"},
     Breaks{"Mixed", "1\n\r\x81\x9f\r\nx"},
     Breaks{"NoFinalBreak", "1\r\n\r\n\x81\x9f\r\nx"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    byName);
 
 TEST(SplitLines, NulEndsTheText)
 {
@@ -116,8 +111,7 @@ TEST(SplitLines, BytesThatAreNoCharacterStillGiveOneLineEach)
     EXPECT_EQ(lines[2], "ok");
 }
 
-struct Number {
-    const char* name;
+struct Number : NamedCase {
     const char* text;
     std::optional<int> value;
 };
@@ -139,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, LineNumber, testing::Values(
     Number{"Empty", "", std::nullopt}, Number{"MinusAlone", "-", std::nullopt},
     Number{"PlusSign", "+1", std::nullopt}, Number{"LeadingSpace", " 1", std::nullopt},
     Number{"TrailingLetter", "1a", std::nullopt}, Number{"FullWidthDigit", "１", std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    byName);
 
 TEST(LineNumber, MissingLinesAreNoNumber)
 {

@@ -1,4 +1,5 @@
 #include "net/messagebuffer.h"
+#include "tests/support/namedcase.h"
 #include "net/message.h"
 
 #include <gtest/gtest.h>
@@ -76,13 +77,10 @@ TEST(MessageBuffer, LoneCrAtTheEndEndsTheLineAndAnLfThatFollowsBelongsToIt)
     EXPECT_EQ(buffer.next(), Move);
 }
 
-struct Junk {
-    const char* name;
+struct Junk : NamedCase {
     Sender from;
     QByteArray bytes;
 };
-
-void PrintTo(const Junk& c, std::ostream* out) { *out << c.name; }
 
 class Discarded : public testing::TestWithParam<Junk> {};
 
@@ -131,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(MessageBuffer, Discarded, testing::Values(
     Junk{"OverlongWithoutBreak", Sender::Guest, QByteArray(1500, 'x')},
     Junk{"OverlongLine", Sender::Host, "4\r\n" + QByteArray(20000, '9')},
     Junk{"ShortMoveInAFullCut", Sender::Guest, "4\r\n2\r\n" + QByteArray(994, 'x')}),
-    [](const auto& info) { return std::string(info.param.name); });
+    byName);
 
 TEST(MessageBuffer, GuestChatWithExtraLinesComesOutAsTwoLinesAndNeverAsAStart)
 {

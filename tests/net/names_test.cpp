@@ -1,4 +1,5 @@
 #include "net/message.h"
+#include "tests/support/namedcase.h"
 #include "net/names.h"
 
 #include <gtest/gtest.h>
@@ -7,14 +8,11 @@ using net::acceptName;
 
 namespace {
 
-struct NameCase {
-    const char* name;
+struct NameCase : NamedCase {
     QString given;
     QStringList taken;
     QString accepted;
 };
-
-void PrintTo(const NameCase& c, std::ostream* out) { *out << c.name; }
 
 class AcceptedName : public testing::TestWithParam<NameCase> {};
 
@@ -40,6 +38,6 @@ INSTANTIATE_TEST_SUITE_P(Names, AcceptedName, testing::Values(
     // 13 two-byte characters are 26 bytes: the thirteenth would be cut in half, so it goes.
     NameCase{"LongJapanese", QString(13, QChar(u'緑')), {}, QString(12, QChar(u'緑'))},
     NameCase{"OddCut", QStringLiteral("a") + QString(12, QChar(u'緑')), {}, QStringLiteral("a") + QString(11, QChar(u'緑'))}),
-    [](const auto& info) { return std::string(info.param.name); });
+    byName);
 
 } // namespace

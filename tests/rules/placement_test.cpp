@@ -1,4 +1,5 @@
 #include "fakes.h"
+#include "tests/support/namedcase.h"
 #include <gtest/gtest.h>
 
 using namespace fakes;
@@ -59,15 +60,12 @@ TEST(FirstMove, OnEightScoresByEitherRule)
 }
 
 // One placement by seat 1 at (col, row) of the picture.
-struct LineCase {
-    const char* name;
+struct LineCase : NamedCase {
     Picture before;
     int col, row;
     Picture after; // empty when the cell is illegal
     bool jewelTouched;
 };
-
-void PrintTo(const LineCase& c, std::ostream* out) { *out << c.name; }
 
 class Lines : public testing::TestWithParam<LineCase> {};
 
@@ -115,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(Placement, Lines, testing::Values(
     LineCase{"OwnJewelEndsTheCaptureAndNothingBeyondItIsTaken",
              {"......", "......", ".2521.", "......", "......", "......"}, 0, 2,
              {"......", "......", "11521.", "......", "......", "......"}, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    byName);
 
 TEST(SearchFace, CellOffTheBoardIsIllegalEvenWhereALineWouldClose)
 {

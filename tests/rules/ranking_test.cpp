@@ -1,4 +1,5 @@
 #include "fakes.h"
+#include "tests/support/namedcase.h"
 #include "rules/ranking.h"
 #include <gtest/gtest.h>
 #include <random>
@@ -16,13 +17,10 @@ std::vector<std::string> shown(const std::vector<rules::Place>& places)
     return lines;
 }
 
-struct RankingCase {
-    const char* name;
+struct RankingCase : NamedCase {
     std::vector<int> scores;
     std::vector<std::string> expected;
 };
-
-void PrintTo(const RankingCase& c, std::ostream* out) { *out << c.name; }
 
 class Ranking : public testing::TestWithParam<RankingCase> {};
 
@@ -39,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(, Ranking,
                     RankingCase{"TwoTies", {5, 7, 5, 7}, {"1:B=7", "1:D=7", "3:A=5", "3:C=5"}},
                     RankingCase{"AllEqual", {2, 2, 2, 2}, {"1:A=2", "1:B=2", "1:C=2", "1:D=2"}},
                     RankingCase{"NegativeAndZero", {0, -3, 4, 0}, {"1:C=4", "2:A=0", "2:D=0", "4:B=-3"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    byName);
 
 TEST(RankingOfFewerSeats, PlacesOnlyTheSeatsThatHaveANameAndAScore)
 {

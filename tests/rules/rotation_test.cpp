@@ -31,25 +31,26 @@ Codes jewelCodes(const rules::Game& g)
 
 TEST(Rotation, OneTurnOnSixAndSeven)
 {
-    GameRig even;
-    even.reset(6);
-    even.game.do_rotation();
-    EXPECT_EQ(picture(even.game), (Picture{"......",
-                                           "..43..",
-                                           ".4753.",
-                                           ".2861.",
-                                           "..21..",
-                                           "......"}));
-    GameRig odd;
-    odd.reset(7);
-    odd.game.do_rotation();
-    EXPECT_EQ(picture(odd.game), (Picture{"...3...",
-                                          "...3...",
-                                          "..362..",
-                                          "447.522",
-                                          "..481..",
-                                          "...1...",
-                                          "...1..."}));
+    const std::pair<int, Picture> turned[] = {
+        {6, {"......",
+             "..43..",
+             ".4753.",
+             ".2861.",
+             "..21..",
+             "......"}},
+        {7, {"...3...",
+             "...3...",
+             "..362..",
+             "447.522",
+             "..481..",
+             "...1...",
+             "...1..."}}};
+    for (const auto& [size, after] : turned) {
+        GameRig e;
+        e.reset(size);
+        e.game.do_rotation();
+        EXPECT_EQ(picture(e.game), after) << size;
+    }
 }
 
 class RotationTables : public testing::TestWithParam<int> {};

@@ -1,4 +1,5 @@
 #include "tests/stations/program.h"
+#include "tests/support/namedcase.h"
 
 #include <QStatusBar>
 #include <QTest>
@@ -68,15 +69,12 @@ protected:
     std::array<Program*, 4> all{&a, &b, &c, &d};
 };
 
-struct GameSetup {
-    const char* name;
+struct GameSetup : NamedCase {
     int size;
     rules::Scoring scoring;
     bool rotation;
     int limit;
 };
-
-void PrintTo(const GameSetup& s, std::ostream* out) { *out << s.name; }
 
 class WholeGame : public FourStations, public testing::WithParamInterface<GameSetup> {};
 
@@ -106,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(FourStations, WholeGame, testing::Values(
     GameSetup{"Eight_Count_Rotating_TimeLimit", 8, rules::Scoring::Count, true, 60},
     GameSetup{"Eleven_Points_Fixed", 11, rules::Scoring::Points, false, 61},
     GameSetup{"TwentySix_Points_Rotating", 26, rules::Scoring::Points, true, 61}),
-    [](const auto& info) { return std::string(info.param.name); });
+    byName);
 
 TEST_F(FourStations, SecondGameStartsAfreshOnEveryStation)
 {

@@ -1,4 +1,5 @@
 #include "net/guestsession.h"
+#include "tests/support/namedcase.h"
 #include "net/lobbymessages.h"
 #include "net/socketerror.h"
 #include "tests/net/rawpeer.h"
@@ -142,13 +143,10 @@ TEST_F(HostTest, OnlyTheFirstJoinOfAConnectionNamesIt)
     EXPECT_EQ(b.heard, Messages({{"0", "A", "B"}}));
 }
 
-struct NameCase {
-    const char* name;
+struct NameCase : NamedCase {
     QString given;
     QString listed;
 };
-
-void PrintTo(const NameCase& c, std::ostream* out) { *out << c.name; }
 
 class HostNames : public HostTest, public testing::WithParamInterface<NameCase> {};
 
@@ -168,7 +166,7 @@ INSTANTIATE_TEST_SUITE_P(HostTest, HostNames, testing::Values(
     NameCase{"Long", QString(2000, u'n'), QString(24, u'n')},
     NameCase{"Digits", "3", QStringLiteral("ゲスト1")},
     NameCase{"Notice", QStringLiteral("◆A氏の来訪"), QStringLiteral("ゲスト1")}),
-    [](const auto& info) { return std::string(info.param.name); });
+    byName);
 
 TEST_F(HostTest, ChatGoesToEveryOtherGuestWhole)
 {

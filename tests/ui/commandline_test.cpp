@@ -1,17 +1,15 @@
 #include "ui/commandline.h"
+#include "tests/support/namedcase.h"
 #include <QRegularExpression>
 #include <QTextStream>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct ArgumentsCase {
-    const char* name;
+struct ArgumentsCase : NamedCase {
     QStringList arguments;
     bool answersAlone;
 };
-
-void PrintTo(const ArgumentsCase& c, std::ostream* out) { *out << c.name; }
 
 class CommandLineAnswers : public testing::TestWithParam<ArgumentsCase> {};
 
@@ -29,7 +27,7 @@ INSTANTIATE_TEST_SUITE_P(, CommandLineAnswers,
                     ArgumentsCase{"QtPlatformOption", {"-platform", "offscreen"}, false},
                     ArgumentsCase{"QtGeometryOption", {"-qwindowgeometry", "100x100"}, false},
                     ArgumentsCase{"UnknownOptionBeforeHelp", {"--bogus", "--help"}, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    byName);
 
 QString answerTo(const QStringList& arguments)
 {
@@ -56,13 +54,10 @@ TEST(CommandLine, HelpNamesBothOptions)
 
 namespace {
 
-struct ComputerCase {
-    const char* name;
+struct ComputerCase : NamedCase {
     QStringList arguments;
     bool usable;
 };
-
-void PrintTo(const ComputerCase& c, std::ostream* out) { *out << c.name; }
 
 class ComputerArguments : public testing::TestWithParam<ComputerCase> {};
 
@@ -85,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(, ComputerArguments, testing::Values(
     ComputerCase{"LevelZero", {"--computer", "h", "--level", "0"}, false},
     ComputerCase{"LevelFour", {"--computer", "h", "--level", "4"}, false},
     ComputerCase{"UnknownOption", {"--computer", "h", "--bogus"}, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    byName);
 
 TEST(ComputerOptions, DefaultsArePortNameAndStrongest)
 {

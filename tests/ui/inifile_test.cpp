@@ -1,4 +1,5 @@
 #include "inifile_fixture.h"
+#include "tests/support/namedcase.h"
 #include "ui/inifile.h"
 
 namespace {
@@ -8,15 +9,12 @@ using ui::IniFile;
 const char* const absent = "<absent>";
 
 // One read of one key from a file given as UTF-8 text (stored in code page 932).
-struct ReadCase {
-    const char* name;
+struct ReadCase : NamedCase {
     const char* file;
     const char* section;
     const char* key;
     const char* expected;
 };
-
-void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
 
 class IniFileReadsKey : public SettingsFileTest, public testing::WithParamInterface<ReadCase> {};
 
@@ -51,7 +49,7 @@ const ReadCase readCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, IniFileReadsKey, testing::ValuesIn(readCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         byName);
 
 using IniFileRead = SettingsFileTest;
 

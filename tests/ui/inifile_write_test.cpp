@@ -1,4 +1,5 @@
 #include "inifile_fixture.h"
+#include "tests/support/namedcase.h"
 #include "rules/failure.h"
 #include "ui/inifile.h"
 
@@ -7,16 +8,13 @@ namespace {
 using ui::IniFile;
 
 // One write into a file given as UTF-8 text (null: no file), and the file's text after it.
-struct WriteCase {
-    const char* name;
+struct WriteCase : NamedCase {
     const char* before;
     const char* section;
     const char* key;
     const char* value;
     const char* after;
 };
-
-void PrintTo(const WriteCase& c, std::ostream* os) { *os << c.name; }
 
 class IniFileWritesKey : public SettingsFileTest, public testing::WithParamInterface<WriteCase> {};
 
@@ -62,7 +60,7 @@ const WriteCase writeCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, IniFileWritesKey, testing::ValuesIn(writeCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         byName);
 
 // The text of the Failure that body throws, or "<none>".
 QString failureOf(const std::function<void()>& body)
@@ -154,14 +152,11 @@ TEST_F(IniFileWrite, UnreadableFileIsNeitherReadAsEmptyNorOverwritten)
 }
 
 // Text that would not read back as written is refused like an unwritable file.
-struct Unstorable {
-    const char* name;
+struct Unstorable : NamedCase {
     const char* section;
     const char* key;
     const char* value;
 };
-
-void PrintTo(const Unstorable& c, std::ostream* os) { *os << c.name; }
 
 class IniFileRefuses : public SettingsFileTest, public testing::WithParamInterface<Unstorable> {};
 
@@ -185,6 +180,6 @@ const Unstorable unstorables[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, IniFileRefuses, testing::ValuesIn(unstorables),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         byName);
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "main_fixture.h"
+#include "tests/support/namedcase.h"
 #include "ui/language.h"
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -15,13 +16,10 @@ namespace {
 
 using ui::Language;
 
-struct LanguageCase {
-    const char* name;
+struct LanguageCase : NamedCase {
     QStringList uiLanguages;
     Language expected;
 };
-
-void PrintTo(const LanguageCase& c, std::ostream* out) { *out << c.name; }
 
 class LanguageChoice : public testing::TestWithParam<LanguageCase> {};
 
@@ -44,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(, LanguageChoice,
                     LanguageCase{"Nothing", {}, Language::Japanese},
                     // "eng" or "english" are not the tag "en".
                     LanguageCase{"LookAlike", {"eng", "english"}, Language::Japanese}),
-    [](const auto& info) { return std::string(info.param.name); });
+    byName);
 
 TEST(Translator, EnglishIsShippedInsideTheProgramAndJapaneseNeedsNone)
 {

@@ -1,4 +1,5 @@
 #include "ui/localaddress.h"
+#include "tests/support/namedcase.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -11,14 +12,11 @@ QList<QHostAddress> addresses(std::initializer_list<const char*> texts)
     return list;
 }
 
-struct Case {
-    const char* name;
+struct Case : NamedCase {
     QList<QHostAddress> resolved;
     QList<QHostAddress> interfaces;
     const char* expected;
 };
-
-void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
 
 class LocalAddressTest : public testing::TestWithParam<Case> {};
 
@@ -40,6 +38,6 @@ INSTANTIATE_TEST_SUITE_P(Choices, LocalAddressTest,
         Case{"IPv4InsideIPv6", addresses({"::ffff:192.168.7.7"}), {}, "192.168.7.7"},
         Case{"UnspecifiedAddress", addresses({"0.0.0.0"}), addresses({"192.168.2.2"}), "192.168.2.2"},
         Case{"NothingAtAll", addresses({"127.0.0.1"}), addresses({"127.0.0.1"}), ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    byName);
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "ui/sprite.h"
+#include "tests/support/namedcase.h"
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -28,12 +29,9 @@ QImage backdrop()
     return image;
 }
 
-struct Place {
-    const char* name;
+struct Place : NamedCase {
     QPoint at;
 };
-void PrintTo(const Place& place, std::ostream* out) { *out << place.name; }
-
 class SpriteTest : public testing::TestWithParam<Place> {};
 
 TEST_P(SpriteTest, DrawsWhatQPainterDrawsClippedToTheTarget)
@@ -53,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(Places, SpriteTest,
                                          Place{"OverTheRightEdge", {30, 1}}, Place{"OverTheTopEdge", {4, -9}},
                                          Place{"OverTheBottomEdge", {10, 20}}, Place{"WhollyLeft", {-30, 0}},
                                          Place{"WhollyBelow", {0, 40}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         byName);
 
 TEST(SpriteNullTest, APartlyTransparentOrNullPictureMakesNoSprite)
 {

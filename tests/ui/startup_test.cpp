@@ -1,4 +1,5 @@
 #include "boot_fixture.h"
+#include "tests/support/namedcase.h"
 #include "ui/lobbysettings.h"
 #include <QComboBox>
 #include <QLabel>
@@ -35,16 +36,13 @@ TEST_F(StartupTest, FirstStartLoadsTheJoinSound)
 }
 
 // A settings file as the lobby finds it at start, and what its boxes then show.
-struct SavedSettings {
-    const char* name;
+struct SavedSettings : NamedCase {
     const char* file; // none at all when null
     const char* boxName;
     const char* boxPort;
     const char* boxIp;
     QStringList ipList;
 };
-void PrintTo(const SavedSettings& c, std::ostream* out) { *out << c.name; }
-
 class SettingsAtStart : public StartupTest, public testing::WithParamInterface<SavedSettings> {};
 
 TEST_P(SettingsAtStart, FillTheBoxesAndWriteNothing)
@@ -75,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(, SettingsAtStart, testing::Values(
                   "18389", "", {"192.168.0.2"}},
     SavedSettings{"KeysInAnyCaseAndMissingOnesKeepTheirDefaults", "[robbysetting]\r\nip=1.2.3.4\r\n", "YourName",
                   "18389", "1.2.3.4", {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    byName);
 
 TEST_F(StartupTest, MissingJoinSoundStopsBeforeTheSettingsAreRead)
 {
