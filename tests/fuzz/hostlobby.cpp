@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             lobby.closed(id);
         checkMembers(lobby.members());
         if (!started && lobby.members().size() >= 4) {
-            lobby.startGame({8, 0, 0, rules::NoLimit, true}, e.game);
+            lobby.startGame({8, 0, rules::Scoring::Points, rules::NoLimit, true}, e.game);
             started = true;
         }
         check(e.game.curPlayer >= 1 && e.game.curPlayer <= 4);
