@@ -1,19 +1,11 @@
+#include "bench/benchprogram.h"
 #include "net/hostserver.h"
-#include "ui/boot.h"
-#include "ui/errorbox.h"
-#include "ui/main.h"
-#include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QtCore/qtestsupport_core.h>
 #include <benchmark/benchmark.h>
 #include <array>
-#include <cstdlib>
-#include <memory>
 
 // A move's way through the network: from a guest's sendgameinfo, over the host's relay on
 // 127.0.0.1, to the move applied on the other three stations. The animation pauses are cut to
@@ -21,40 +13,11 @@
 
 namespace {
 
-QApplication& application()
-{
-    static int argc = 1;
-    static char name[] = "taisen_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        setenv("SDL_AUDIODRIVER", "dummy", 0);
-        auto* made = qobject_cast<QApplication*>(QCoreApplication::instance());
-        return made ? made : new QApplication(argc, argv);
-    }();
-    return *app;
-}
-
-// One program, its lobby and its game window, over a folder of its own whose img/ and snd/
-// lead to the shipped ones, so that each keeps its own setting.ini.
-struct Program {
-    explicit Program(const char* name)
-    {
-        for (const char* folder : {"img", "snd"})
-            QFile::link(QStringLiteral(TAISEN_SOURCE_DIR "/assets/") + QLatin1String(folder),
-                        dir.filePath(QLatin1String(folder)));
-        boot = std::make_unique<ui::Tbootform>(dir.path() + u'/');
-        form = std::make_unique<ui::Tmainform>(*boot, dir.path() + u'/');
-        boot->BoxName->setText(QLatin1String(name));
-        boot->UseSOund->setChecked(false);
-    }
-
+// One program, with what the benchmark reads of it.
+struct Program : BenchProgram {
+    explicit Program(const char* name) : BenchProgram(QLatin1String(name)) {}
     rules::Game& game() { return form->game; }
     QStringList members() const { return boot->members(); }
-
-    QTemporaryDir dir;
-    std::unique_ptr<ui::Tbootform> boot;
-    std::unique_ptr<ui::Tmainform> form; // destroyed before the lobby, as in the program
 };
 
 // One host and three guests in this process, joined in seat order.
@@ -125,8 +88,7 @@ struct Table4 {
 
 void GuestMoveReachesTheOtherThree(benchmark::State& state)
 {
-    application();
-    ui::setErrorSink([](const QString& message) { qWarning("%s", qPrintable(message)); });
+    ensureApplication();
     ui::Tmainform::pauseFactor = 0;
     Table4 table;
     table.shown = state.range(1) != 0;

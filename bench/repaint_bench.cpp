@@ -1,23 +1,13 @@
+#include "bench/benchprogram.h"
 #include "bench/ratio_summary.h"
-#include "ui/boot.h"
-#include "ui/errorbox.h"
 #include "ui/extrkbar.h"
-#include "ui/main.h"
 #include "ui/boardgrid.h"
-#include <QApplication>
 #include <QBitmap>
-#include <QCheckBox>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QListWidget>
 #include <QPainter>
 #include <QPixmap>
-#include <QTemporaryDir>
 #include <QtWidgets/qtestsupport_widgets.h>
 #include <benchmark/benchmark.h>
-#include <cstdlib>
-#include <memory>
 
 // What the board's repaints cost on screen, beside what a bare Qt program pays for drawing the
 // same pictures, so that every run shows the ratios. Each benchmark takes the board size as its
@@ -25,54 +15,15 @@
 
 namespace {
 
-const QString assetsDir = QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../assets");
-
-// The shipped pictures and sounds, copied so that the lobby's settings file lands elsewhere.
-bool copyAssets(const QString& to)
-{
-    for (const QString& folder : {QStringLiteral("img"), QStringLiteral("snd")}) {
-        QDir(to).mkpath(folder);
-        const QDir source(QDir(assetsDir).filePath(folder));
-        for (const QString& name : source.entryList(QDir::Files))
-            if (!QFile::copy(source.filePath(name), to + u'/' + folder + u'/' + name))
-                return false;
-    }
-    return true;
-}
-
-// The benchmark binary's main belongs to Google Benchmark; the application object is made on
-// first use and lives to the end of the process.
-void ensureApplication()
-{
-    if (QApplication::instance())
-        return;
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    static int argc = 1;
-    static char name[] = "taisen_repaint_bench";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-    ui::setErrorSink([](const QString& message) { qWarning("%s", qPrintable(message)); });
-}
-
-struct ShownBoard {
-    QTemporaryDir dir;
-    std::unique_ptr<ui::Tbootform> boot;
-    std::unique_ptr<ui::Tmainform> form;
-
+struct ShownBoard : BenchProgram {
     // occupied: every cell holds a piece; otherwise the fresh board of a new game.
     bool open(int n, bool occupied)
     {
-        ensureApplication();
-        if (!dir.isValid() || !copyAssets(dir.path()))
+        if (!dir.isValid())
             return false;
-        const QString exeDir = dir.path() + u'/';
-        boot = std::make_unique<ui::Tbootform>(exeDir);
-        form = std::make_unique<ui::Tmainform>(*boot, exeDir);
         boot->Mem->clear();
         boot->Mem->addItems({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")});
         boot->TableSize->setPosition(n);
-        boot->UseSOund->setChecked(false);
         form->newGame();
         for (int c = 0; occupied && c < n; ++c)
             for (int r = 0; r < n; ++r)
@@ -149,7 +100,7 @@ void BM_BareQtMaskedPixmaps(benchmark::State& state)
     const int n = int(state.range(0));
     std::vector<QPixmap> pieces;
     for (const char* name : {"f_red", "f_blu", "f_grn", "f_blk", "koma_red", "koma_blu", "koma_grn", "koma_blk"}) {
-        QPixmap piece(assetsDir + QStringLiteral("/img/%1.bmp").arg(QLatin1String(name)));
+        QPixmap piece(shippedAssets + QStringLiteral("/img/%1.bmp").arg(QLatin1String(name)));
         const QColor key = piece.toImage().pixelColor(0, piece.height() - 1);
         piece.setMask(piece.createMaskFromColor(key, Qt::MaskInColor));
         pieces.push_back(piece);
