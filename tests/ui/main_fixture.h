@@ -69,9 +69,11 @@ protected:
         return image;
     }
 
-    // Builds the lobby and the window; the lobby holds four members and the given settings.
+    // Builds the lobby and the window, afresh when there were some already; the lobby holds
+    // four members and the given settings.
     void create(int boardSize = 8, int timeLimit = 61, rules::Scoring scoring = rules::Scoring::Points)
     {
+        form.reset(); // the window reads its lobby until its last moment
         boot = std::make_unique<ui::Tbootform>(folder.exeDir());
         form = std::make_unique<ui::Tmainform>(*boot, folder.exeDir());
         boot->Mem->clear();
