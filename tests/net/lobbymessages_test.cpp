@@ -24,12 +24,12 @@ TEST_P(ListAfterNotice, ChangesTheListBeforeByOneName)
 }
 
 INSTANTIATE_TEST_SUITE_P(Notices, ListAfterNotice, testing::Values(
-    NoticeCase{"Join", {"A", "B"}, QStringLiteral("◆C氏の来訪"), {{"A", "B", "C"}}},
-    NoticeCase{"LeaveMiddle", {"A", "B", "C", "D"}, QStringLiteral("◆C氏の退室"), {{"A", "B", "D"}}},
-    NoticeCase{"LeaveOtherCase", {"A", "bob", "C"}, QStringLiteral("◆BOB氏の退室"), {{"A", "C"}}},
-    NoticeCase{"LeaveOfTwins", {"A", "B", "x", "B"}, QStringLiteral("◆B氏の退室"), {{"A", "x", "B"}, {"A", "B", "x"}}},
-    NoticeCase{"LeaveUnknown", {"A", "B"}, QStringLiteral("◆Z氏の退室"), {{"A", "B"}}},
-    NoticeCase{"NotANotice", {"A"}, QStringLiteral("◆Z"), {}}),
+    NoticeCase{{"Join"}, {"A", "B"}, QStringLiteral("◆C氏の来訪"), {{"A", "B", "C"}}},
+    NoticeCase{{"LeaveMiddle"}, {"A", "B", "C", "D"}, QStringLiteral("◆C氏の退室"), {{"A", "B", "D"}}},
+    NoticeCase{{"LeaveOtherCase"}, {"A", "bob", "C"}, QStringLiteral("◆BOB氏の退室"), {{"A", "C"}}},
+    NoticeCase{{"LeaveOfTwins"}, {"A", "B", "x", "B"}, QStringLiteral("◆B氏の退室"), {{"A", "x", "B"}, {"A", "B", "x"}}},
+    NoticeCase{{"LeaveUnknown"}, {"A", "B"}, QStringLiteral("◆Z氏の退室"), {{"A", "B"}}},
+    NoticeCase{{"NotANotice"}, {"A"}, QStringLiteral("◆Z"), {}}),
     byName);
 
 TEST(StartMessage, RotationIsOnOnlyForExactlyOne)
@@ -59,15 +59,15 @@ TEST_P(MoveLines, ReadAsAPlacementAPassOrNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(ParseMove, MoveLines, testing::Values(
-    MoveCase{"Placement", {"4", "2", "5", "7"}, Move{2, 5, 7}},
-    MoveCase{"Pass", {"4", "1", "-1", "-1"}, Move{1, -1, -1}},
-    MoveCase{"PassWithARowIsStillAPass", {"4", "1", "-1", "7"}, Move{1, -1, -1}},
-    MoveCase{"PassWithoutARow", {"4", "3", "-1"}, Move{3, -1, -1}},
-    MoveCase{"NoRow", {"4", "2", "5"}, std::nullopt},
-    MoveCase{"NoColumn", {"4", "2"}, std::nullopt},
-    MoveCase{"LetterForColumn", {"4", "2", "a", "7"}, std::nullopt},
-    MoveCase{"LetterForSeat", {"4", "b", "5", "7"}, std::nullopt},
-    MoveCase{"LetterForRow", {"4", "2", "5", "7x"}, std::nullopt}),
+    MoveCase{{"Placement"}, {"4", "2", "5", "7"}, Move{2, 5, 7}},
+    MoveCase{{"Pass"}, {"4", "1", "-1", "-1"}, Move{1, -1, -1}},
+    MoveCase{{"PassWithARowIsStillAPass"}, {"4", "1", "-1", "7"}, Move{1, -1, -1}},
+    MoveCase{{"PassWithoutARow"}, {"4", "3", "-1"}, Move{3, -1, -1}},
+    MoveCase{{"NoRow"}, {"4", "2", "5"}, std::nullopt},
+    MoveCase{{"NoColumn"}, {"4", "2"}, std::nullopt},
+    MoveCase{{"LetterForColumn"}, {"4", "2", "a", "7"}, std::nullopt},
+    MoveCase{{"LetterForSeat"}, {"4", "b", "5", "7"}, std::nullopt},
+    MoveCase{{"LetterForRow"}, {"4", "2", "5", "7x"}, std::nullopt}),
     byName);
 
 TEST(PortNumber, TakesDecimalIntegersOnly)

@@ -31,11 +31,11 @@ TEST_P(WireForm, MatchesTheBytesOnTheWireAndReadsBack)
 }
 
 INSTANTIATE_TEST_SUITE_P(WorkedExamples, WireForm, testing::Values(
-    WorkedExample{"Move", {"4", "2", "5", "7"}, "34 0d 0a 32 0d 0a 35 0d 0a 37 0d 0a"},
-    WorkedExample{"Pass", {"4", "4", "-1", "-1"}, "34 0d 0a 34 0d 0a 2d 31 0d 0a 2d 31 0d 0a"},
-    WorkedExample{"Start", {"3", "8", "3", "0", "61", "1"},
+    WorkedExample{{"Move"}, {"4", "2", "5", "7"}, "34 0d 0a 32 0d 0a 35 0d 0a 37 0d 0a"},
+    WorkedExample{{"Pass"}, {"4", "4", "-1", "-1"}, "34 0d 0a 34 0d 0a 2d 31 0d 0a 2d 31 0d 0a"},
+    WorkedExample{{"Start"}, {"3", "8", "3", "0", "61", "1"},
                   "33 0d 0a 38 0d 0a 33 0d 0a 30 0d 0a 36 31 0d 0a 31 0d 0a"},
-    WorkedExample{"JapaneseMarkers", {"1", "◆B氏の来訪", "A：B"},
+    WorkedExample{{"JapaneseMarkers"}, {"1", "◆B氏の来訪", "A：B"},
                   "31 0d 0a 81 9f 42 8e 81 82 cc 97 88 96 4b 0d 0a 41 81 46 42 0d 0a"}),
     byName);
 
@@ -84,11 +84,11 @@ TEST_P(LineBreaks, AllGiveTheSameLinesWithTheEmptyOneKept)
 }
 
 INSTANTIATE_TEST_SUITE_P(SplitLines, LineBreaks, testing::Values(
-    Breaks{"CrLf", "1\r\n\r\n\x81\x9f\r\nx\r\n"},
-    Breaks{"LoneCr", "1\r\r\x81\x9f\rx\r"},
-    Breaks{"LoneLf", "1\n\n\x81\x9f\nx\n"},
-    Breaks{"Mixed", "1\n\r\x81\x9f\r\nx"},
-    Breaks{"NoFinalBreak", "1\r\n\r\n\x81\x9f\r\nx"}),
+    Breaks{{"CrLf"}, "1\r\n\r\n\x81\x9f\r\nx\r\n"},
+    Breaks{{"LoneCr"}, "1\r\r\x81\x9f\rx\r"},
+    Breaks{{"LoneLf"}, "1\n\n\x81\x9f\nx\n"},
+    Breaks{{"Mixed"}, "1\n\r\x81\x9f\r\nx"},
+    Breaks{{"NoFinalBreak"}, "1\r\n\r\n\x81\x9f\r\nx"}),
     byName);
 
 TEST(SplitLines, NulEndsTheText)
@@ -127,12 +127,12 @@ TEST_P(LineNumber, ReadsPlainDecimalOnly)
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, LineNumber, testing::Values(
-    Number{"Zero", "0", 0}, Number{"Negative", "-1", -1}, Number{"LeadingZeros", "007", 7},
-    Number{"Largest", "2147483647", 2147483647}, Number{"Smallest", "-2147483648", -2147483647 - 1},
-    Number{"OneTooLarge", "2147483648", std::nullopt}, Number{"TwentyDigits", "99999999999999999999", std::nullopt},
-    Number{"Empty", "", std::nullopt}, Number{"MinusAlone", "-", std::nullopt},
-    Number{"PlusSign", "+1", std::nullopt}, Number{"LeadingSpace", " 1", std::nullopt},
-    Number{"TrailingLetter", "1a", std::nullopt}, Number{"FullWidthDigit", "１", std::nullopt}),
+    Number{{"Zero"}, "0", 0}, Number{{"Negative"}, "-1", -1}, Number{{"LeadingZeros"}, "007", 7},
+    Number{{"Largest"}, "2147483647", 2147483647}, Number{{"Smallest"}, "-2147483648", -2147483647 - 1},
+    Number{{"OneTooLarge"}, "2147483648", std::nullopt}, Number{{"TwentyDigits"}, "99999999999999999999", std::nullopt},
+    Number{{"Empty"}, "", std::nullopt}, Number{{"MinusAlone"}, "-", std::nullopt},
+    Number{{"PlusSign"}, "+1", std::nullopt}, Number{{"LeadingSpace"}, " 1", std::nullopt},
+    Number{{"TrailingLetter"}, "1a", std::nullopt}, Number{{"FullWidthDigit"}, "１", std::nullopt}),
     byName);
 
 TEST(LineNumber, MissingLinesAreNoNumber)

@@ -122,13 +122,13 @@ TEST(MessageBuffer, ShortMoveIsNotCompletedByAMoveAfterAQuietGap)
 }
 
 INSTANTIATE_TEST_SUITE_P(MessageBuffer, Discarded, testing::Values(
-    Junk{"Text", Sender::Guest, "hello\r\nworld"},
-    Junk{"KindFive", Sender::Host, "5\r\n1"},
-    Junk{"NegativeKind", Sender::Host, "-1\r\n1"},
-    Junk{"StartFromAGuest", Sender::Guest, "3\r\n8\r\n2\r\n0\r\n61\r\n1"},
-    Junk{"OverlongWithoutBreak", Sender::Guest, QByteArray(1500, 'x')},
-    Junk{"OverlongLine", Sender::Host, "4\r\n" + QByteArray(20000, '9')},
-    Junk{"ShortMoveInAFullCut", Sender::Guest, "4\r\n2\r\n" + QByteArray(994, 'x')}),
+    Junk{{"Text"}, Sender::Guest, "hello\r\nworld"},
+    Junk{{"KindFive"}, Sender::Host, "5\r\n1"},
+    Junk{{"NegativeKind"}, Sender::Host, "-1\r\n1"},
+    Junk{{"StartFromAGuest"}, Sender::Guest, "3\r\n8\r\n2\r\n0\r\n61\r\n1"},
+    Junk{{"OverlongWithoutBreak"}, Sender::Guest, QByteArray(1500, 'x')},
+    Junk{{"OverlongLine"}, Sender::Host, "4\r\n" + QByteArray(20000, '9')},
+    Junk{{"ShortMoveInAFullCut"}, Sender::Guest, "4\r\n2\r\n" + QByteArray(994, 'x')}),
     byName);
 
 TEST(MessageBuffer, GuestChatWithExtraLinesComesOutAsTwoLinesAndNeverAsAStart)

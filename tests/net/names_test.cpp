@@ -25,19 +25,19 @@ TEST_P(AcceptedName, NeverReadsAsAnotherLineAndFitsTheLimit)
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, AcceptedName, testing::Values(
-    NameCase{"Plain", "Bob", {}, "Bob"},
-    NameCase{"Duplicate", "Bob", {"A", "Bob"}, "Bob"},
-    NameCase{"Controls", "B\to\rb\x01", {}, "Bob"},
-    NameCase{"Empty", "", {"A"}, QStringLiteral("ゲスト1")},
-    NameCase{"OnlyControls", "\r\n", {}, QStringLiteral("ゲスト1")},
-    NameCase{"Digits", "61", {"A", QStringLiteral("ゲスト1")}, QStringLiteral("ゲスト2")},
-    NameCase{"Negative", "-1", {}, QStringLiteral("ゲスト1")},
-    NameCase{"Marker", QStringLiteral("◆A氏の来訪"), {}, QStringLiteral("ゲスト1")},
-    NameCase{"DigitsWithText", "3rd", {}, "3rd"},
-    NameCase{"LongAscii", QString(2000, u'x'), {}, QString(24, u'x')},
+    NameCase{{"Plain"}, "Bob", {}, "Bob"},
+    NameCase{{"Duplicate"}, "Bob", {"A", "Bob"}, "Bob"},
+    NameCase{{"Controls"}, "B\to\rb\x01", {}, "Bob"},
+    NameCase{{"Empty"}, "", {"A"}, QStringLiteral("ゲスト1")},
+    NameCase{{"OnlyControls"}, "\r\n", {}, QStringLiteral("ゲスト1")},
+    NameCase{{"Digits"}, "61", {"A", QStringLiteral("ゲスト1")}, QStringLiteral("ゲスト2")},
+    NameCase{{"Negative"}, "-1", {}, QStringLiteral("ゲスト1")},
+    NameCase{{"Marker"}, QStringLiteral("◆A氏の来訪"), {}, QStringLiteral("ゲスト1")},
+    NameCase{{"DigitsWithText"}, "3rd", {}, "3rd"},
+    NameCase{{"LongAscii"}, QString(2000, u'x'), {}, QString(24, u'x')},
     // 13 two-byte characters are 26 bytes: the thirteenth would be cut in half, so it goes.
-    NameCase{"LongJapanese", QString(13, QChar(u'緑')), {}, QString(12, QChar(u'緑'))},
-    NameCase{"OddCut", QStringLiteral("a") + QString(12, QChar(u'緑')), {}, QStringLiteral("a") + QString(11, QChar(u'緑'))}),
+    NameCase{{"LongJapanese"}, QString(13, QChar(u'緑')), {}, QString(12, QChar(u'緑'))},
+    NameCase{{"OddCut"}, QStringLiteral("a") + QString(12, QChar(u'緑')), {}, QStringLiteral("a") + QString(11, QChar(u'緑'))}),
     byName);
 
 } // namespace

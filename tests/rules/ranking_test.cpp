@@ -31,12 +31,12 @@ TEST_P(Ranking, OrdersByScoreAndEqualScoresSharePlaces)
 }
 
 INSTANTIATE_TEST_SUITE_P(, Ranking,
-    testing::Values(RankingCase{"AllDifferent", {10, 40, 20, 30}, {"1:B=40", "2:D=30", "3:C=20", "4:A=10"}},
-                    RankingCase{"TieForFirst", {58, 40, 58, 12}, {"1:A=58", "1:C=58", "3:B=40", "4:D=12"}},
-                    RankingCase{"TieInTheMiddle", {9, 30, 20, 20}, {"1:B=30", "2:C=20", "2:D=20", "4:A=9"}},
-                    RankingCase{"TwoTies", {5, 7, 5, 7}, {"1:B=7", "1:D=7", "3:A=5", "3:C=5"}},
-                    RankingCase{"AllEqual", {2, 2, 2, 2}, {"1:A=2", "1:B=2", "1:C=2", "1:D=2"}},
-                    RankingCase{"NegativeAndZero", {0, -3, 4, 0}, {"1:C=4", "2:A=0", "2:D=0", "4:B=-3"}}),
+    testing::Values(RankingCase{{"AllDifferent"}, {10, 40, 20, 30}, {"1:B=40", "2:D=30", "3:C=20", "4:A=10"}},
+                    RankingCase{{"TieForFirst"}, {58, 40, 58, 12}, {"1:A=58", "1:C=58", "3:B=40", "4:D=12"}},
+                    RankingCase{{"TieInTheMiddle"}, {9, 30, 20, 20}, {"1:B=30", "2:C=20", "2:D=20", "4:A=9"}},
+                    RankingCase{{"TwoTies"}, {5, 7, 5, 7}, {"1:B=7", "1:D=7", "3:A=5", "3:C=5"}},
+                    RankingCase{{"AllEqual"}, {2, 2, 2, 2}, {"1:A=2", "1:B=2", "1:C=2", "1:D=2"}},
+                    RankingCase{{"NegativeAndZero"}, {0, -3, 4, 0}, {"1:C=4", "2:A=0", "2:D=0", "4:B=-3"}}),
     byName);
 
 TEST(RankingOfFewerSeats, PlacesOnlyTheSeatsThatHaveANameAndAScore)

@@ -99,11 +99,11 @@ TEST_P(WholeGame, EndsWithTheSameBoardAndScoresEverywhere)
 }
 
 INSTANTIATE_TEST_SUITE_P(FourStations, WholeGame, testing::Values(
-    GameSetup{"Six_Points_Rotating", 6, rules::Scoring::Points, true, 61},
-    GameSetup{"Seven_Count_Fixed", 7, rules::Scoring::Count, false, 61},
-    GameSetup{"Eight_Count_Rotating_TimeLimit", 8, rules::Scoring::Count, true, 60},
-    GameSetup{"Eleven_Points_Fixed", 11, rules::Scoring::Points, false, 61},
-    GameSetup{"TwentySix_Points_Rotating", 26, rules::Scoring::Points, true, 61}),
+    GameSetup{{"Six_Points_Rotating"}, 6, rules::Scoring::Points, true, 61},
+    GameSetup{{"Seven_Count_Fixed"}, 7, rules::Scoring::Count, false, 61},
+    GameSetup{{"Eight_Count_Rotating_TimeLimit"}, 8, rules::Scoring::Count, true, 60},
+    GameSetup{{"Eleven_Points_Fixed"}, 11, rules::Scoring::Points, false, 61},
+    GameSetup{{"TwentySix_Points_Rotating"}, 26, rules::Scoring::Points, true, 61}),
     byName);
 
 TEST_F(FourStations, SecondGameStartsAfreshOnEveryStation)

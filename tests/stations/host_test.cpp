@@ -163,9 +163,9 @@ TEST_P(HostNames, ReplyCarriesTheAcceptedName)
 }
 
 INSTANTIATE_TEST_SUITE_P(HostTest, HostNames, testing::Values(
-    NameCase{"Long", QString(2000, u'n'), QString(24, u'n')},
-    NameCase{"Digits", "3", QStringLiteral("ゲスト1")},
-    NameCase{"Notice", QStringLiteral("◆A氏の来訪"), QStringLiteral("ゲスト1")}),
+    NameCase{{"Long"}, QString(2000, u'n'), QString(24, u'n')},
+    NameCase{{"Digits"}, "3", QStringLiteral("ゲスト1")},
+    NameCase{{"Notice"}, QStringLiteral("◆A氏の来訪"), QStringLiteral("ゲスト1")}),
     byName);
 
 TEST_F(HostTest, ChatGoesToEveryOtherGuestWhole)

@@ -20,13 +20,13 @@ TEST_P(CommandLineAnswers, OnlyHelpAndVersionEndTheProgram)
 }
 
 INSTANTIATE_TEST_SUITE_P(, CommandLineAnswers,
-    testing::Values(ArgumentsCase{"Nothing", {}, false}, ArgumentsCase{"LongHelp", {"--help"}, true},
-                    ArgumentsCase{"ShortHelp", {"-h"}, true}, ArgumentsCase{"LongVersion", {"--version"}, true},
-                    ArgumentsCase{"ShortVersion", {"-v"}, true},
+    testing::Values(ArgumentsCase{{"Nothing"}, {}, false}, ArgumentsCase{{"LongHelp"}, {"--help"}, true},
+                    ArgumentsCase{{"ShortHelp"}, {"-h"}, true}, ArgumentsCase{{"LongVersion"}, {"--version"}, true},
+                    ArgumentsCase{{"ShortVersion"}, {"-v"}, true},
                     // Qt's own options, whose letters hold an h or a v, are not ours.
-                    ArgumentsCase{"QtPlatformOption", {"-platform", "offscreen"}, false},
-                    ArgumentsCase{"QtGeometryOption", {"-qwindowgeometry", "100x100"}, false},
-                    ArgumentsCase{"UnknownOptionBeforeHelp", {"--bogus", "--help"}, true}),
+                    ArgumentsCase{{"QtPlatformOption"}, {"-platform", "offscreen"}, false},
+                    ArgumentsCase{{"QtGeometryOption"}, {"-qwindowgeometry", "100x100"}, false},
+                    ArgumentsCase{{"UnknownOptionBeforeHelp"}, {"--bogus", "--help"}, true}),
     byName);
 
 QString answerTo(const QStringList& arguments)
@@ -71,15 +71,15 @@ TEST_P(ComputerArguments, AreUsableOnlyWhenComplete)
 }
 
 INSTANTIATE_TEST_SUITE_P(, ComputerArguments, testing::Values(
-    ComputerCase{"AddressAlone", {"--computer", "10.0.0.2"}, true},
-    ComputerCase{"Everything", {"--computer", "host", "--port", "0", "--name", "x", "--level", "1"}, true},
-    ComputerCase{"NoAddress", {"--computer"}, false},
-    ComputerCase{"PortWithoutComputer", {"--port", "5"}, false},
-    ComputerCase{"PortNotANumber", {"--computer", "h", "--port", "x"}, false},
-    ComputerCase{"PortTooLarge", {"--computer", "h", "--port", "65536"}, false},
-    ComputerCase{"LevelZero", {"--computer", "h", "--level", "0"}, false},
-    ComputerCase{"LevelFour", {"--computer", "h", "--level", "4"}, false},
-    ComputerCase{"UnknownOption", {"--computer", "h", "--bogus"}, false}),
+    ComputerCase{{"AddressAlone"}, {"--computer", "10.0.0.2"}, true},
+    ComputerCase{{"Everything"}, {"--computer", "host", "--port", "0", "--name", "x", "--level", "1"}, true},
+    ComputerCase{{"NoAddress"}, {"--computer"}, false},
+    ComputerCase{{"PortWithoutComputer"}, {"--port", "5"}, false},
+    ComputerCase{{"PortNotANumber"}, {"--computer", "h", "--port", "x"}, false},
+    ComputerCase{{"PortTooLarge"}, {"--computer", "h", "--port", "65536"}, false},
+    ComputerCase{{"LevelZero"}, {"--computer", "h", "--level", "0"}, false},
+    ComputerCase{{"LevelFour"}, {"--computer", "h", "--level", "4"}, false},
+    ComputerCase{{"UnknownOption"}, {"--computer", "h", "--bogus"}, false}),
     byName);
 
 TEST(ComputerOptions, DefaultsArePortNameAndStrongest)

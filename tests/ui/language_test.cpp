@@ -29,19 +29,19 @@ TEST_P(LanguageChoice, EnglishOnlyWhenItComesBeforeJapanese)
 }
 
 INSTANTIATE_TEST_SUITE_P(, LanguageChoice,
-    testing::Values(LanguageCase{"English", {"en-US", "en-Latn-US", "en"}, Language::English},
-                    LanguageCase{"Japanese", {"ja-JP", "ja-Jpan-JP", "ja"}, Language::Japanese},
-                    LanguageCase{"EnglishThenJapanese", {"en", "en-US", "ja", "ja-JP"}, Language::English},
-                    LanguageCase{"JapaneseThenEnglish", {"ja-JP", "en-US"}, Language::Japanese},
-                    LanguageCase{"GermanThenEnglish", {"de-DE", "de", "en-GB", "ja"}, Language::English},
-                    LanguageCase{"GermanThenJapanese", {"de-DE", "ja-JP", "en-US"}, Language::Japanese},
-                    LanguageCase{"NeitherOfThem", {"fr-FR", "fr"}, Language::Japanese},
-                    LanguageCase{"UnderscoreForm", {"en_GB"}, Language::English},
-                    LanguageCase{"CLocale", QLocale::c().uiLanguages(), Language::Japanese},
-                    LanguageCase{"PosixLocale", {"C"}, Language::Japanese},
-                    LanguageCase{"Nothing", {}, Language::Japanese},
+    testing::Values(LanguageCase{{"English"}, {"en-US", "en-Latn-US", "en"}, Language::English},
+                    LanguageCase{{"Japanese"}, {"ja-JP", "ja-Jpan-JP", "ja"}, Language::Japanese},
+                    LanguageCase{{"EnglishThenJapanese"}, {"en", "en-US", "ja", "ja-JP"}, Language::English},
+                    LanguageCase{{"JapaneseThenEnglish"}, {"ja-JP", "en-US"}, Language::Japanese},
+                    LanguageCase{{"GermanThenEnglish"}, {"de-DE", "de", "en-GB", "ja"}, Language::English},
+                    LanguageCase{{"GermanThenJapanese"}, {"de-DE", "ja-JP", "en-US"}, Language::Japanese},
+                    LanguageCase{{"NeitherOfThem"}, {"fr-FR", "fr"}, Language::Japanese},
+                    LanguageCase{{"UnderscoreForm"}, {"en_GB"}, Language::English},
+                    LanguageCase{{"CLocale"}, QLocale::c().uiLanguages(), Language::Japanese},
+                    LanguageCase{{"PosixLocale"}, {"C"}, Language::Japanese},
+                    LanguageCase{{"Nothing"}, {}, Language::Japanese},
                     // "eng" or "english" are not the tag "en".
-                    LanguageCase{"LookAlike", {"eng", "english"}, Language::Japanese}),
+                    LanguageCase{{"LookAlike"}, {"eng", "english"}, Language::Japanese}),
     byName);
 
 TEST(Translator, EnglishIsShippedInsideTheProgramAndJapaneseNeedsNone)

@@ -47,10 +47,10 @@ TEST_P(SpriteTest, DrawsWhatQPainterDrawsClippedToTheTarget)
 }
 
 INSTANTIATE_TEST_SUITE_P(Places, SpriteTest,
-                         testing::Values(Place{"Inside", {5, 3}}, Place{"OverTheLeftEdge", {-7, 2}},
-                                         Place{"OverTheRightEdge", {30, 1}}, Place{"OverTheTopEdge", {4, -9}},
-                                         Place{"OverTheBottomEdge", {10, 20}}, Place{"WhollyLeft", {-30, 0}},
-                                         Place{"WhollyBelow", {0, 40}}),
+                         testing::Values(Place{{"Inside"}, {5, 3}}, Place{{"OverTheLeftEdge"}, {-7, 2}},
+                                         Place{{"OverTheRightEdge"}, {30, 1}}, Place{{"OverTheTopEdge"}, {4, -9}},
+                                         Place{{"OverTheBottomEdge"}, {10, 20}}, Place{{"WhollyLeft"}, {-30, 0}},
+                                         Place{{"WhollyBelow"}, {0, 40}}),
                          byName);
 
 TEST(SpriteNullTest, APartlyTransparentOrNullPictureMakesNoSprite)

@@ -64,14 +64,14 @@ TEST_P(SettingsAtStart, FillTheBoxesAndWriteNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(, SettingsAtStart, testing::Values(
-    SavedSettings{"NoFileGivesTheDefaultsAndCreatesNone", nullptr, "YourName", "18389", "", {}},
-    SavedSettings{"SavedAddressStandsApartFromTheListWhichKeepsFileOrderEqualsAndEmptyItems",
+    SavedSettings{{"NoFileGivesTheDefaultsAndCreatesNone"}, nullptr, "YourName", "18389", "", {}},
+    SavedSettings{{"SavedAddressStandsApartFromTheListWhichKeepsFileOrderEqualsAndEmptyItems"},
                   "[RobbySetting]\r\nName=山田　太郎\r\nPort=20000\r\nIP=10.0.0.7\r\n"
                   "[IPLIST]\r\n1=host=x\r\n0=192.168.0.2\r\n2=\r\n",
                   "山田　太郎", "20000", "10.0.0.7", {"host=x", "192.168.0.2", ""}},
-    SavedSettings{"EmptySavedAddressIsNotReplacedByTheFirstListItem", "[IPLIST]\r\n0=192.168.0.2\r\n", "YourName",
+    SavedSettings{{"EmptySavedAddressIsNotReplacedByTheFirstListItem"}, "[IPLIST]\r\n0=192.168.0.2\r\n", "YourName",
                   "18389", "", {"192.168.0.2"}},
-    SavedSettings{"KeysInAnyCaseAndMissingOnesKeepTheirDefaults", "[robbysetting]\r\nip=1.2.3.4\r\n", "YourName",
+    SavedSettings{{"KeysInAnyCaseAndMissingOnesKeepTheirDefaults"}, "[robbysetting]\r\nip=1.2.3.4\r\n", "YourName",
                   "18389", "1.2.3.4", {}}),
     byName);
 
