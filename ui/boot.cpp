@@ -101,6 +101,11 @@ bool Tbootform::isHost() const
     return Method->ItemIndex() == 0;
 }
 
+rules::Scoring Tbootform::scoring() const
+{
+    return rules::Scoring(score_method->ItemIndex());
+}
+
 QStringList Tbootform::members() const
 {
     QStringList names;

@@ -89,6 +89,7 @@ public:
     Tmainform* mainform = nullptr;
 
     bool isHost() const; // item 0 of Method
+    rules::Scoring scoring() const; // score_method's items are the rules in order
     QStringList members() const;
     void addChat(const QString& line) override;
 

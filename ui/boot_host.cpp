@@ -78,7 +78,7 @@ void Tbootform::BtnGameClick()
     BtnGame->setEnabled(false);
     score_method->setEnabled(false);
     TimeLimit->setEnabled(false);
-    const net::StartSettings start{TableSize->Position(), 0, rules::Scoring(score_method->ItemIndex()), TimeLimit->Position(),
+    const net::StartSettings start{TableSize->Position(), 0, scoring(), TimeLimit->Position(),
                                    rotation->isChecked()};
     mainform->game.openFirstTurn();
     mySeat = 1;

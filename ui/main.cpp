@@ -66,7 +66,7 @@ void Tmainform::newGame()
 {
     rules::Settings settings;
     settings.boardSize = boot_.TableSize->Position();
-    settings.scoring = rules::Scoring(boot_.score_method->ItemIndex());
+    settings.scoring = boot_.scoring();
     settings.timeLimit = boot_.TimeLimit->Position();
     game.Reset(settings, boot_.members());
 }

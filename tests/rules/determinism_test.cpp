@@ -66,7 +66,7 @@ TEST_P(RandomGames, FourStationsStayIdenticalToTheEnd)
 {
     const GameSetup setup = GetParam();
     Table4 t(setup);
-    std::mt19937 random(setup.size * 4 + int(setup.scoring) * 2 + setup.rotation);
+    std::mt19937 random(seedOf(setup));
     int step = 0;
     int placements = 0;
     int rotations = 0;

@@ -39,7 +39,7 @@ TEST_P(PositionAndGame, AgreeAfterEveryMoveOfRandomGames)
     e.station.rotation = setup.rotation;
     e.reset(setup.size, setup.scoring);
     rules::Position p = rules::Position::newGame(setup.size, setup.scoring, setup.rotation);
-    std::mt19937 random(setup.size * 4 + int(setup.scoring) * 2 + setup.rotation);
+    std::mt19937 random(seedOf(setup));
     ASSERT_NO_FATAL_FAILURE(expectAgree(e.game, false, p, 0));
     for (int step = 1; !p.over(); ++step) {
         ASSERT_LT(step, 2000) << "the game never ended";

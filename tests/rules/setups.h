@@ -18,6 +18,9 @@ inline std::string nameOf(const GameSetup& s)
 
 inline void PrintTo(const GameSetup& s, std::ostream* out) { *out << nameOf(s); }
 
+// A random game's seed of its own for each setup, the same on every run.
+inline unsigned seedOf(const GameSetup& s) { return unsigned(s.size * 4 + int(s.scoring) * 2 + s.rotation); }
+
 // Every setup the lobby offers.
 inline std::vector<GameSetup> everySetup()
 {
