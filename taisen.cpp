@@ -28,6 +28,17 @@ int answerAlone(int argc, char** argv, const QStringList& arguments)
     return ui::CommandLine(arguments).answer(out);
 }
 
+// A mistake on the command line is said on the terminal, with or without a display.
+int refuseAlone(int argc, char** argv, const QStringList& arguments)
+{
+    QCoreApplication app(argc, argv);
+    const auto translator = translate();
+    QTextStream err(stderr);
+    const ui::CommandLine commandLine(arguments);
+    err << commandLine.usageError() << "\n\n" << commandLine.helpText();
+    return 2;
+}
+
 // A computer player needs no display either: it runs until its host closes the connection.
 int playComputer(int argc, char** argv, const QStringList& arguments)
 {
@@ -51,10 +62,13 @@ int playComputer(int argc, char** argv, const QStringList& arguments)
 int main(int argc, char** argv)
 {
     const QStringList arguments = ui::argumentList(argc, argv);
-    if (ui::CommandLine(arguments).answersAlone())
+    const ui::CommandLine commandLine(arguments);
+    if (commandLine.answersAlone())
         return answerAlone(argc, argv, arguments);
-    if (ui::CommandLine(arguments).asksForComputer())
+    if (commandLine.asksForComputer())
         return playComputer(argc, argv, arguments);
+    if (!commandLine.usageError().isEmpty())
+        return refuseAlone(argc, argv, arguments);
     QApplication app(argc, argv);
     const auto translator = translate();
     // Only the name: a display name would be appended to every window's caption.

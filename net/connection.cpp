@@ -3,6 +3,7 @@
 #include "net/message.h"
 
 #include <QTcpSocket>
+#include <QTimer>
 
 namespace net {
 
@@ -10,8 +11,11 @@ namespace net {
 constexpr qint64 ReadBufferBytes = 64 * MaxMessageBytes;
 
 Connection::Connection(Sender from, QTcpSocket* socket, QObject* parent)
-    : QObject(parent), socket_(socket ? socket : new QTcpSocket), buffer_(from)
+    : QObject(parent), socket_(socket ? socket : new QTcpSocket), buffer_(from), quiet_(new QTimer(this))
 {
+    quiet_->setSingleShot(true);
+    quiet_->setInterval(int(QuietGapMs) + 20);
+    connect(quiet_, &QTimer::timeout, this, &Connection::readable);
     socket_->setParent(this);
     socket_->setReadBufferSize(ReadBufferBytes);
     if (socket_->state() == QAbstractSocket::ConnectedState)
@@ -59,6 +63,8 @@ bool Connection::DataReceive(QStringList& into)
             return false;
         buffer_.drained();
         drained = true;
+        if (buffer_.holding())
+            quiet_->start();
     }
 }
 

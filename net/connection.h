@@ -6,6 +6,7 @@
 #include <QStringList>
 
 class QTcpSocket;
+class QTimer;
 
 namespace net {
 
@@ -29,6 +30,8 @@ public:
     bool DataReceive(QStringList& into);
     // The name this guest joined with, so that the host's reply can be framed.
     void setOwnName(const QString& name) { buffer_.setOwnName(name); }
+    // The message last received came right behind a chat in the same burst.
+    bool followsChat() const { return buffer_.followsChat(); }
     // The peer ended the connection with a reset rather than in order.
     bool peerReset() const { return probe_.wasReset(); }
 
@@ -40,6 +43,7 @@ private:
     QTcpSocket* socket_;
     MessageBuffer buffer_;
     ResetProbe probe_;
+    QTimer* quiet_; // looks again once a held part has been quiet long enough
 };
 
 } // namespace net

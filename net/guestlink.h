@@ -27,6 +27,8 @@ public:
 
     // The name this guest joins with, so that the host's reply can be framed.
     void setOwnName(const QString& name);
+    // The message last received came right behind a chat in the same burst.
+    bool followsChat() const { return link_ && link_->followsChat(); }
 
 signals:
     void connected();

@@ -15,13 +15,14 @@ QString desyncNotice()
     return QCoreApplication::translate("net", "▲受信した手を盤に置けません。盤面が他の端末と食い違っています");
 }
 
-// Joining under the name the host will accept lets the reply be told apart by its last line.
+// Joining under the name the host will accept lets the reply be told apart by its last line:
+// the name as its bytes read back, which is how the reply brings it.
 QString GuestSession::CSConnect(const QString& name)
 {
     name_ = acceptName(name, {});
     mySeat_ = 0;
     game_ = nullptr;
-    link_.setOwnName(name_);
+    link_.setOwnName(decodeLine(encodeMessage({name_}).chopped(2)));
     link_.send(joinMessage(name_));
     return name_;
 }
@@ -49,8 +50,8 @@ void GuestSession::CSRead(const QStringList& message)
 void GuestSession::start(const QStringList& message)
 {
     const auto settings = parseStart(message);
-    if (!settings)
-        return;
+    if (!settings || (link_.followsChat() && game_ && !game_->gameOver))
+        return; // a running game is not restarted by lines behind a chat
     mySeat_ = settings->seat;
     game_ = nullptr; // until the new game stands, no move belongs to any
     game_ = station_.startGame(*settings);
@@ -61,7 +62,7 @@ void GuestSession::start(const QStringList& message)
 void GuestSession::move(const QStringList& message)
 {
     const auto m = parseMove(message);
-    if (!m || !game_ || game_->gameOver)
+    if (!m || !game_ || game_->gameOver || (link_.followsChat() && !awaited(*m)))
         return;
     if (game_->skipEcho) {
         game_->skipEcho = false;
@@ -71,6 +72,17 @@ void GuestSession::move(const QStringList& message)
         station_.addChat(desyncNotice());
     if (m->turnSeat == mySeat_)
         game_->BeginLocalTurn();
+}
+
+// Lines behind a chat are a move only when they are the one the game awaits: the echo of this
+// station's own, or another seat's legal move that hands the turn on.
+bool GuestSession::awaited(const Move& m) const
+{
+    if (game_->skipEcho)
+        return m.col == sent_.col && m.row == sent_.row;
+    const int mover = game_->curPlayer;
+    const bool handsOn = m.turnSeat == mover % rules::Seats + 1 || m.turnSeat == mover;
+    return mover != mySeat_ && handsOn && (m.isPass() || game_->Search_Face(m.col, m.row));
 }
 
 void GuestSession::CSDisconnect()
@@ -88,6 +100,7 @@ void GuestSession::sendgameinfo(rules::Game& game, int col, int row)
     if (game.myTurn) {
         link_.send(moveMessage(game.curPlayer, col, row));
         game.skipEcho = true;
+        sent_ = {game.curPlayer, col, row};
     }
 }
 

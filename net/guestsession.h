@@ -46,12 +46,14 @@ public:
 private:
     void start(const QStringList& message);
     void move(const QStringList& message);
+    bool awaited(const Move& move) const;
 
     GuestLink& link_;
     GuestStation& station_;
     QString name_;
     int mySeat_ = 0;
     rules::Game* game_ = nullptr; // the game that MsgStart set up on this connection
+    Move sent_;                   // this station's last move, whose echo is awaited
     bool desyncShown_ = false;
 };
 

@@ -64,7 +64,7 @@ void HostLobby::SSClientRead(GuestId sender, const QStringList& message)
         return;
     if (*kind == MsgJoin && !g->joined)
         join(*g, message.value(1));
-    else if (*kind == MsgLeave)
+    else if (*kind == MsgLeave && saysGoodbye(*g, message.value(1)))
         leave(sender);
     else if (!g->joined)
         return; // only members chat and move
@@ -80,6 +80,7 @@ void HostLobby::join(Guest& guest, const QString& name)
     Guest joiner = guest;
     joiner.joined = true;
     joiner.name = acceptName(name, members());
+    joiner.sentName = name;
     guests_.removeIf([&](const Guest& x) { return x.id == joiner.id; });
     const auto firstWaiting = std::find_if(guests_.begin(), guests_.end(), [](const Guest& g) { return !g.joined; });
     guests_.insert(firstWaiting, joiner);
@@ -95,8 +96,7 @@ void HostLobby::join(Guest& guest, const QString& name)
         transport_.send(id, id == joiner.id ? replyMessage(names) : noticeMessage(notice, names));
 }
 
-// A goodbye takes the sender's own entry, whatever name it carries; one without an entry has
-// nothing to take.
+// A goodbye takes the sender's own entry; one without an entry has nothing to take.
 void HostLobby::leave(GuestId id)
 {
     const Guest* g = find(id);
@@ -116,6 +116,13 @@ void HostLobby::leave(GuestId id)
         sendToGuests(noticeMessage(notice, names));
     }
     transport_.hangUp(id);
+}
+
+// A member's goodbye carries its own name; any other is a chat's extra lines or a forgery.
+bool HostLobby::saysGoodbye(const Guest& guest, const QString& name)
+{
+    return !guest.joined || name.compare(guest.name, Qt::CaseInsensitive) == 0
+        || name.compare(guest.sentName, Qt::CaseInsensitive) == 0;
 }
 
 void HostLobby::chat(GuestId sender, const QStringList& message)

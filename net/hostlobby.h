@@ -67,11 +67,13 @@ private:
         GuestId id = 0;
         bool joined = false;
         QString name;
+        QString sentName; // the name its join carried, before the host cleaned it
         int seat = 0;
     };
     Guest* find(GuestId id);
     void join(Guest& guest, const QString& name);
     void leave(GuestId id);
+    static bool saysGoodbye(const Guest& guest, const QString& name);
     void chat(GuestId sender, const QStringList& message);
     void move(const Guest& sender, const QStringList& message);
     // Where a guest's move is checked: it counts only from the seat to move, on a legal cell

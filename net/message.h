@@ -8,8 +8,9 @@
 //   1 MsgLeave  guest -> host:  "1", own name
 //               host -> guests: "1", "◆" name "氏の来訪" or "◆" name "氏の退室", member names
 //   2 MsgChat   either way:     "2", name "：" text  (line breaks in the text travel as more lines)
-//   3 MsgStart  host -> guest:  "3", board size 6..26, the guest's seat 2..4,
-//                               scoring 0 points / 1 count, time limit 5..61 (61 none), rotation "1"/"0"
+//   3 MsgStart  host -> guest:  "3", board size 6..26, the guest's seat 2..4 (5 and above watch),
+//                               scoring 0 points / 1 count, time limit 5..61 (61 none),
+//                               rotation "1" (any other line: none)
 //   4 MsgMove   either way:     "4", seat to move next (the mover's own when the move ends the game),
 //                               column, row (-1, -1 for a pass)
 //

@@ -3,20 +3,9 @@
 #include "net/message.h"
 #include "net/plainmessage.h"
 
-#include <QElapsedTimer>
 #include <algorithm>
 
 namespace net {
-
-qint64 steadyMilliseconds()
-{
-    static QElapsedTimer clock = [] {
-        QElapsedTimer t;
-        t.start();
-        return t;
-    }();
-    return clock.elapsed();
-}
 
 // The complete lines at the front of what is held, no further than one message can reach.
 struct MessageBuffer::Lines {
@@ -57,11 +46,12 @@ void MessageBuffer::append(const QByteArray& bytes)
     QByteArrayView text = QByteArrayView(bytes).first(nul < 0 ? bytes.size() : nul);
     if (text.isEmpty())
         return;
-    if (quietSince_ && clock_() - *quietSince_ >= QuietGapMs) {
+    if (quiet()) {
         // What is held stopped arriving long ago: a fragment, not the front of these bytes.
         held_.clear();
         pos_ = 0;
         skipLine_ = unsure_ = false;
+        chatPrefix_.reset();
     }
     quietSince_.reset();
     drained_ = false;
@@ -75,6 +65,8 @@ void MessageBuffer::append(const QByteArray& bytes)
 void MessageBuffer::drained()
 {
     drained_ = true;
+    if (pos_ == held_.size() && !skipLine_)
+        chatPrefix_.reset(); // the burst that a chat came in has ended
     if ((pos_ < held_.size() || skipLine_ || unsure_) && !quietSince_)
         quietSince_ = clock_();
 }
@@ -83,8 +75,9 @@ void MessageBuffer::clear()
 {
     held_.clear();
     pos_ = 0;
-    skipLf_ = skipLine_ = drained_ = unsure_ = false;
+    skipLf_ = skipLine_ = drained_ = unsure_ = followsChat_ = false;
     quietSince_.reset();
+    chatPrefix_.reset();
     ownName_.clear();
     members_.reset();
     replied_ = membersSure_ = false;
@@ -105,9 +98,14 @@ std::optional<QStringList> MessageBuffer::next()
         const int kind = lineNumber(f.text, 0).value_or(-1);
         if (r.verdict == Verdict::Whole && unsure_ && (kind == MsgStart || kind == MsgMove))
             r = {Verdict::Junk}; // it could be names of the guessed list
+        if (r.verdict == Verdict::Whole && chatPrefix_ && !nextAfterChat(kind, r, f.text))
+            r = {Verdict::Junk};
         if (r.verdict == Verdict::Whole) {
             QStringList message = f.text.first(r.lines);
             consume(f.ends[r.lines - 1]);
+            followsChat_ = chatPrefix_.has_value();
+            if (kind == MsgChat)
+                chatPrefix_ = chatPrefix(message[1]);
             if (noteMembers(message)) {
                 unsure_ = r.unsure;
                 membersSure_ = !r.unsure;
@@ -172,8 +170,10 @@ MessageBuffer::Reading MessageBuffer::readMemberList(int kind, int from, const L
             return known;
     if (!f.full && !(drained_ && !f.partialTail))
         return {Verdict::Waiting};
-    if (kind == MsgJoin && !f.full && !ownName_.isEmpty() && f.text.indexOf(ownName_, from + 1) < 0)
-        return {Verdict::Waiting}; // a reply ends with the guest's own name
+    // A reply ends with the guest's own name; one that lacks it (a host that renamed the guest)
+    // is read by arrival once the line has been quiet.
+    if (kind == MsgJoin && !f.full && !ownName_.isEmpty() && f.text.indexOf(ownName_, from + 1) < 0 && !quiet())
+        return {Verdict::Waiting};
     const int end = listEndByArrival(kind, from, f.text);
     const qsizetype own = ownName_.isEmpty() ? -1 : f.text.first(end).lastIndexOf(ownName_);
     if (kind == MsgJoin && own > from) {
@@ -184,7 +184,7 @@ MessageBuffer::Reading MessageBuffer::readMemberList(int kind, int from, const L
             return {Verdict::Waiting}; // what follows the reply is still arriving
     }
     if (end > from) // a list the sender cut at the size limit ends there for certain
-        return {Verdict::Whole, end, !(f.full && end == f.count())};
+        return {Verdict::Whole, end, !(f.full && end == f.count()), true};
     return {f.full ? Verdict::Junk : Verdict::Waiting}; // not a name yet: the rest is on its way
 }
 
@@ -226,6 +226,36 @@ bool MessageBuffer::lobbyMessageBegins(const QStringList& lines, int at, bool re
     if (kind == u"2")
         return isChatLine(lines[at + 1]);
     return false;
+}
+
+bool MessageBuffer::quiet() const
+{
+    return quietSince_ && clock_() - *quietSince_ >= QuietGapMs;
+}
+
+// The text before the first "：", which names the speaker.
+QString MessageBuffer::chatPrefix(const QString& line)
+{
+    return line.section(QStringLiteral("："), 0, 0);
+}
+
+// A chat's typed line breaks travel as further lines of it, right behind it: what follows a
+// chat in the same burst counts only when it is plainly the next message. A guest's next chat
+// speaks under the same name; a host's under a member's; a member list must be known for
+// certain, never guessed from arrival. Moves and starts are left to those who know the game.
+bool MessageBuffer::nextAfterChat(int kind, const Reading& r, const QStringList& lines) const
+{
+    if (kind == MsgChat)
+        return chatPrefix(lines[1]) == *chatPrefix_ || (from_ == Sender::Host && spokenByMember(lines[1]));
+    return from_ == Sender::Guest || !((kind == MsgJoin || kind == MsgLeave) && r.byArrival);
+}
+
+bool MessageBuffer::spokenByMember(const QString& line) const
+{
+    if (!members_)
+        return false;
+    return std::any_of(members_->begin(), members_->end(),
+                       [&](const QString& name) { return line.startsWith(name + QStringLiteral("：")); });
 }
 
 bool MessageBuffer::noteMembers(const QStringList& message)

@@ -1,4 +1,6 @@
 #pragma once
+#include "net/readingclock.h"
+
 #include <QByteArray>
 #include <QStringList>
 #include <functional>
@@ -11,7 +13,6 @@ enum class Sender { Guest, Host };
 
 // Milliseconds on a clock that never goes back; tests drive their own.
 using Clock = std::function<qint64()>;
-qint64 steadyMilliseconds();
 
 // One send's pieces arrive within a few milliseconds of each other, and even a piece that TCP
 // had to send again comes within Linux's shortest retransmission time (200 ms) plus a round
@@ -32,7 +33,7 @@ constexpr qint64 QuietGapMs = 300;
 // start or a move.
 class MessageBuffer {
 public:
-    explicit MessageBuffer(Sender from, Clock clock = steadyMilliseconds);
+    explicit MessageBuffer(Sender from, Clock clock = readingMilliseconds);
 
     // A NUL ends what this read brought: the rest of the read is dropped, as no text holds one.
     void append(const QByteArray& bytes);
@@ -44,6 +45,11 @@ public:
     void clear();
     // The name that this guest joined with, as the host accepts it.
     void setOwnName(const QString& name) { ownName_ = name; }
+    // The message last handed out came right behind a chat in the same burst, where the
+    // chat's extra lines would stand: act on it only if the game allows it.
+    bool followsChat() const { return followsChat_; }
+    // Part of a message is held, waiting for the rest or for the line to fall quiet.
+    bool holding() const { return pos_ < held_.size() && !quiet(); }
 
     struct Lines;
 
@@ -52,7 +58,8 @@ private:
     struct Reading {
         Verdict verdict;
         int lines = 0;
-        bool unsure = false; // a member list whose end was guessed from what arrived
+        bool unsure = false;    // a member list whose end was guessed from what arrived
+        bool byArrival = false; // a member list that ends where the arrived lines suggest
     };
     Reading read(const Lines& f) const;
     Reading readFromGuest(int kind, const Lines& f) const;
@@ -61,6 +68,10 @@ private:
     Reading noticeList(int from, const Lines& f) const;
     int listEndByArrival(int kind, int from, const QStringList& lines) const;
     bool lobbyMessageBegins(const QStringList& lines, int at, bool replyMayFollow) const;
+    bool nextAfterChat(int kind, const Reading& r, const QStringList& lines) const;
+    static QString chatPrefix(const QString& line);
+    bool spokenByMember(const QString& line) const;
+    bool quiet() const;
     bool noteMembers(const QStringList& message);
     void consume(qsizetype length);
     void skipRestOfLine();
@@ -80,6 +91,8 @@ private:
     // Lines right after a list whose end was guessed may be its names: until a quiet gap or a
     // list read with certainty, none of them is taken for a start or a move.
     bool unsure_ = false;
+    std::optional<QString> chatPrefix_; // set while the burst of the last chat goes on
+    bool followsChat_ = false;
 };
 
 } // namespace net

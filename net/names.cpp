@@ -1,5 +1,7 @@
 #include "net/names.h"
 
+#include "net/carriedtext.h"
+
 #include <QStringEncoder>
 
 namespace net {
@@ -56,7 +58,7 @@ QString freshGuestName(const QStringList& taken)
 
 QString acceptName(const QString& name, const QStringList& taken)
 {
-    const QString kept = cutToBytes(withoutControls(name), MaxNameBytes);
+    const QString kept = cutToBytes(withoutControls(carriedText(name)), MaxNameBytes);
     if (kept.isEmpty() || isNumberLine(kept) || kept.startsWith(QStringLiteral("◆")))
         return freshGuestName(taken);
     return kept;

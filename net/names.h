@@ -8,7 +8,8 @@ namespace net {
 // in one message.
 constexpr int MaxNameBytes = 24;
 
-// A member's name as the host accepts it: control characters removed, cut to MaxNameBytes
+// A member's name as the host accepts it: what Shift_JIS carries (carriedtext.h), so that it
+// comes back from a peer as it went; control characters removed, cut to MaxNameBytes
 // (never inside a two-byte character). A name that could be read as another line of the
 // protocol (empty, a number, or starting with "◆") becomes "ゲスト" and a number that no
 // name in `taken` has.

@@ -3,6 +3,8 @@
 #include "net/message.h"
 #include "rules/cell.h"
 
+#include <climits>
+
 namespace net {
 
 namespace {
@@ -23,12 +25,11 @@ bool plainMove(const QStringList& m)
     return inRange(m, 1, 1, rules::Seats) && inRange(m, 2, -1, LastCell) && inRange(m, 3, -1, LastCell);
 }
 
-// Seats beyond the fourth watch the game.
+// Seats beyond the fourth watch the game; a rotation line other than "1" means none.
 bool plainStart(const QStringList& m)
 {
-    return inRange(m, 1, rules::MinBoardSize, rules::MaxBoardSize) && inRange(m, 2, 2, rules::Seats + 1)
-        && inRange(m, 3, 0, 1) && inRange(m, 4, rules::MinTimeLimit, rules::NoLimit)
-        && (m[5] == u"0" || m[5] == u"1");
+    return inRange(m, 1, rules::MinBoardSize, rules::MaxBoardSize) && inRange(m, 2, 2, INT_MAX)
+        && inRange(m, 3, 0, 1) && inRange(m, 4, rules::MinTimeLimit, rules::NoLimit);
 }
 
 QString noticeName(const QString& notice, const QString& ending)

@@ -15,6 +15,42 @@
         <source>対戦ゲム: ローカルネットワークで4人で遊ぶ盤ゲーム</source>
         <translation>Taisen: a board game for four players on the local network</translation>
     </message>
+    <message>
+        <source>窓を開かず、コンピューターとして ADDRESS のサーバーに参加します。</source>
+        <translation>Joins the server at ADDRESS as a computer player, without a window.</translation>
+    </message>
+    <message>
+        <source>サーバーのポート番号（既定 18389）。</source>
+        <translation>The server&apos;s port (default 18389).</translation>
+    </message>
+    <message>
+        <source>コンピューターの名前（既定 CPU）。</source>
+        <translation>The computer player&apos;s name (default CPU).</translation>
+    </message>
+    <message>
+        <source>強さ: 1 適当、2 普通、3 強い（既定 3）。</source>
+        <translation>Level: 1 random, 2 normal, 3 strong (default 3).</translation>
+    </message>
+    <message>
+        <source>知らないオプションです: %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message>
+        <source>余分な引数です: %1</source>
+        <translation>Unexpected argument: %1</translation>
+    </message>
+    <message>
+        <source>--computer にサーバーのアドレスを指定してください</source>
+        <translation>Give --computer the server&apos;s address</translation>
+    </message>
+    <message>
+        <source>ポート番号は 0 から 65535 の整数です: %1</source>
+        <translation>The port is a whole number from 0 to 65535: %1</translation>
+    </message>
+    <message>
+        <source>強さは 1、2、3 のどれかです: %1</source>
+        <translation>The level is 1, 2 or 3: %1</translation>
+    </message>
 </context>
 <context>
     <name>computer::ComputerPlayer</name>
@@ -138,6 +174,14 @@
     <message>
         <source>%1 に書き込めません</source>
         <translation>Cannot write to %1</translation>
+    </message>
+    <message>
+        <source>%1位 %2 %3個</source>
+        <translation>#%1 %2 %3 faces</translation>
+    </message>
+    <message>
+        <source>%1個</source>
+        <translation>%1 faces</translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,5 @@
 #include "ui/boot.h"
+#include "net/carriedtext.h"
 #include "net/guestlink.h"
 #include "net/hostserver.h"
 #include "ui/assetfile.h"
@@ -70,6 +71,7 @@ void Tbootform::connectHandlers()
     handle(BtnOut, &QPushButton::clicked, this, &Tbootform::BtnOutClick);
     handle(BtnGame, &QPushButton::clicked, this, &Tbootform::BtnGameClick);
     EditMessage->installEventFilter(this);
+    connect(BoxName, &QLineEdit::textChanged, this, [this](const QString& typed) { playerName_ = typed; });
     connectNetwork();
 }
 
@@ -78,7 +80,7 @@ void Tbootform::FormCreate()
     LabIP->setText(localAddress());
     // Without the join sound the lobby keeps its initial values and never opens the settings.
     joinSound = readWhole(assetPath(exeDir_, QStringLiteral("snd\\kako.wav")));
-    settings = std::make_unique<LobbySettings>(settingsPath(exeDir_, userConfigDir()));
+    settings = std::make_unique<LobbySettings>(settingsFiles(exeDir_, userConfigDir()));
     const LobbyValues values = settings->read();
     BoxName->setText(values.name);
     BoxPort->setText(values.port);
@@ -94,6 +96,19 @@ void Tbootform::closeEvent(QCloseEvent* event)
     guarded([this] { FormClose(); });
     event->accept();
     emit Closed();
+}
+
+// The file holds Shift_JIS: a character it cannot hold is kept as its nearest.
+QString Tbootform::savedName() const
+{
+    return net::carriedText(playerName_);
+}
+
+void Tbootform::showTravellingName(const QString& name)
+{
+    const QString typed = playerName_;
+    BoxName->setText(name);
+    playerName_ = typed;
 }
 
 bool Tbootform::isHost() const

@@ -158,7 +158,13 @@ private:
     void ring() override;
     rules::Game* startGame(const net::StartSettings& settings) override;
     void EditMessageKeyDown(int key);
+    // What setting.ini keeps: the name as the player typed it, which the name box shows until
+    // hosting or joining shows it as it travels.
+    QString savedName() const;
+    // The name box shows the name as it travels; the player's own stays what is saved.
+    void showTravellingName(const QString& name);
     QString exeDir_;
+    QString playerName_ = QStringLiteral("YourName");
     bool desyncShown_ = false; // this game's host has said once that a guest is out of step
     std::vector<computer::ComputerPlayer*> computers_;
 };

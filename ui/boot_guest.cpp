@@ -36,13 +36,13 @@ void Tbootform::BtnGoClick()
     QStringList used;
     for (int i = 0; i < BoxIP->count(); ++i)
         used.append(BoxIP->itemText(i));
-    settings->writeJoining(BoxName->text(), BoxPort->text(), host, used);
+    settings->writeJoining(savedName(), BoxPort->text(), host, used);
 }
 
 // The box shows the name as the host will list it, so chat lines carry that name.
 void Tbootform::CSConnect()
 {
-    BoxName->setText(guest->CSConnect(BoxName->text()));
+    showTravellingName(guest->CSConnect(BoxName->text()));
     addChat(tr("◆サーバーと接続完了"));
     setWindowTitle(tr("対戦ゲム　ロビー 【クライアント】"));
 }

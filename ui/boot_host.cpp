@@ -40,7 +40,7 @@ void Tbootform::BtnStartClick()
         unlockNameAndPort();
         throw;
     }
-    BoxName->setText(net::acceptName(BoxName->text(), {}));
+    showTravellingName(net::acceptName(BoxName->text(), {}));
     addChat(tr("◆サーバーとして接続を待機中"));
     BtnOut->setEnabled(true);
     BtnStart->setEnabled(false);
@@ -49,7 +49,7 @@ void Tbootform::BtnStartClick()
     SS->lobby().open(BoxName->text());
     setWindowTitle(tr("対戦ゲム　ロビー 【サーバー】"));
     if (settings)
-        settings->writeHosting(BoxName->text(), BoxPort->text());
+        settings->writeHosting(savedName(), BoxPort->text());
 }
 
 // The move has been checked against the board; the host's turn follows its own game.

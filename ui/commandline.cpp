@@ -26,8 +26,40 @@ CommandLine::CommandLine(const QStringList& arguments)
     parser_.addOption(help_);
     parser_.addOption(version_);
     parser_.addOptions({computer_, port_, name_, level_});
-    // An unknown option is not an error here: see the class comment.
+    addQtOptions();
     parser_.parse(arguments);
+}
+
+// The options that QGuiApplication, QApplication and the X11 platform take for themselves.
+void CommandLine::addQtOptions()
+{
+    const QStringList valued{"platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger",
+                             "qwindowgeometry", "geometry", "qwindowicon", "icon", "qwindowtitle", "title",
+                             "session", "style", "stylesheet", "display", "visual", "ncols"};
+    const QStringList flags{"reverse", "widgetcount", "nograb", "dograb", "sync", "cmap", "testability"};
+    for (const QString& name : valued) {
+        QCommandLineOption option(name, QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser_.addOption(option);
+    }
+    for (const QString& name : flags) {
+        QCommandLineOption option(name);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser_.addOption(option);
+    }
+}
+
+QString CommandLine::usageError() const
+{
+    if (!parser_.unknownOptionNames().isEmpty())
+        return QCoreApplication::translate("CommandLine", "知らないオプションです: %1")
+            .arg(parser_.unknownOptionNames().join(QStringLiteral(", ")));
+    if (!parser_.errorText().isEmpty())
+        return parser_.errorText();
+    if (!parser_.positionalArguments().isEmpty())
+        return QCoreApplication::translate("CommandLine", "余分な引数です: %1")
+            .arg(parser_.positionalArguments().join(QStringLiteral(" ")));
+    return {};
 }
 
 bool CommandLine::answersAlone() const
@@ -57,11 +89,8 @@ std::optional<computer::Options> CommandLine::computerOptions(QString& error) co
         error = why;
         return std::nullopt;
     };
-    if (!parser_.errorText().isEmpty())
-        return fail(parser_.errorText());
-    if (!parser_.unknownOptionNames().isEmpty())
-        return fail(QCoreApplication::translate("CommandLine", "知らないオプションです: %1")
-                        .arg(parser_.unknownOptionNames().join(QStringLiteral(", "))));
+    if (const QString why = usageError(); !why.isEmpty())
+        return fail(why);
     computer::Options options;
     options.host = parser_.value(computer_);
     if (options.host.isEmpty())

@@ -10,9 +10,9 @@ class QTextStream;
 
 namespace ui {
 
-// The program's options. --help and --version are answered without any window, so they work
-// with no display at all. Options that are not ours are left alone: they may be Qt's own
-// (-platform, -style, ...), which the application object takes for itself.
+// The program's options. --help, --version and mistakes are answered without any window, so
+// they work with no display at all. Qt's own options (-platform, -style, ...) are known here
+// and left to the application object, which takes them for itself.
 class CommandLine {
 public:
     // arguments as main received them, the program's path first.
@@ -25,11 +25,16 @@ public:
 
     // True when the program runs a computer player instead of its windows.
     bool asksForComputer() const;
+    // Why the arguments cannot be used: an unknown option, a missing value, a stray argument.
+    // Empty when they can.
+    QString usageError() const;
     // The computer player's options; empty with the reason in `error` when they are not usable.
     std::optional<computer::Options> computerOptions(QString& error) const;
     QString helpText() const { return parser_.helpText(); }
 
 private:
+    void addQtOptions();
+
     QCommandLineParser parser_;
     QCommandLineOption help_;
     QCommandLineOption version_;

@@ -1,15 +1,17 @@
 #pragma once
 #include "rules/ranking.h"
+#include "rules/scoring.h"
 #include <QString>
 #include <vector>
 
 // The texts of a finished game's result.
 namespace ui {
 
-// The lobby's chat line: "◆結果　1位 A 58点、1位 C 58点、3位 …". It stays on this station.
-QString resultChatLine(const std::vector<rules::Place>& places);
+// The lobby's chat line: "◆結果　1位 A 58点、1位 C 58点、3位 …", in the unit of the game's
+// scoring rule (点 or 個), as the score labels show it. It stays on this station.
+QString resultChatLine(const std::vector<rules::Place>& places, rules::Scoring scoring);
 
 // The game window's result panel: a heading and one row per seat, best first (rich text).
-QString resultPanelText(const std::vector<rules::Place>& places);
+QString resultPanelText(const std::vector<rules::Place>& places, rules::Scoring scoring);
 
 } // namespace ui

@@ -1,5 +1,6 @@
 #pragma once
 #include "ui/inifile.h"
+#include "ui/settingspath.h"
 #include <QStringList>
 
 namespace ui {
@@ -15,7 +16,9 @@ struct LobbyValues {
 // The lobby's view of "setting.ini": the player's name, the port and the host addresses.
 class LobbySettings {
 public:
-    explicit LobbySettings(QString path); // reads nothing, creates nothing
+    explicit LobbySettings(SettingsFiles files); // reads nothing, creates nothing
+    explicit LobbySettings(const QString& path) : LobbySettings(SettingsFiles{path, path}) {}
+    // The file that is written (and read, once it has been written).
     const QString& path() const;
 
     LobbyValues read() const;
@@ -28,6 +31,9 @@ public:
                       const QStringList& ipList);
 
 private:
+    void adoptReadFile();
+
+    IniFile readFile_;
     IniFile file_;
 };
 

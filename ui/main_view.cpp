@@ -1,3 +1,4 @@
+#include "net/readingclock.h"
 #include "ui/boot.h"
 #include "ui/gameresult.h"
 #include "ui/main.h"
@@ -141,9 +142,9 @@ void Tmainform::showResult(const std::vector<rules::Place>& places)
     PanelResult->setVisible(!places.empty());
     if (places.empty())
         return;
-    PanelResult->setText(resultPanelText(places));
+    PanelResult->setText(resultPanelText(places, game.scoring()));
     makeRoomForResult();
-    boot_.addChat(resultChatLine(places));
+    boot_.addChat(resultChatLine(places, game.scoring()));
 }
 
 void Tmainform::play(rules::Sound sound)
@@ -153,8 +154,10 @@ void Tmainform::play(rules::Sound sound)
 
 void Tmainform::pause(int ms)
 {
-    if (ms > 0 && pauseFactor > 0)
-        QThread::msleep(static_cast<unsigned long>(ms) * pauseFactor);
+    if (ms <= 0 || pauseFactor <= 0)
+        return;
+    const net::BlockedTime blocked; // what arrives meanwhile is not late
+    QThread::msleep(static_cast<unsigned long>(ms) * pauseFactor);
 }
 
 } // namespace ui

@@ -52,7 +52,7 @@ public:
             sent << net::noticeMessage(net::leaveNotice(gone), members);
             break;
         }
-        case 2: sent << net::chatMessage(name() + QStringLiteral("：") + pick()); break;
+        case 2: sent << net::chatMessage(members[pickIndex(int(members.size()))] + QStringLiteral("：") + pick()); break;
         case 3: sent << net::startMessage({6 + pickIndex(21), 2 + pickIndex(3), rules::Scoring(pickIndex(2)), 5 + pickIndex(57), true}); break;
         default: sent << net::moveMessage(1 + pickIndex(4), pickIndex(27) - 1, pickIndex(27) - 1); break;
         }
@@ -144,12 +144,14 @@ TEST(FramingProperty, GuestsMessagesDecodeExactlyWhateverTheNamesAndCuts)
     std::mt19937 rng(4);
     for (int run = 0; run < 400; ++run) {
         Messages sent;
+        // One connection is one guest: all its chat lines speak under one name.
+        const QString speaker = NamePool[std::uniform_int_distribution<int>(0, int(NamePool.size()) - 1)(rng)];
         for (int i = 0; i < 30; ++i) {
             const QString n = NamePool[std::uniform_int_distribution<int>(0, int(NamePool.size()) - 1)(rng)];
             switch (std::uniform_int_distribution<int>(0, 3)(rng)) {
             case 0: sent << net::joinMessage(n); break;
             case 1: sent << net::leaveMessage(n); break;
-            case 2: sent << net::chatMessage(n + QStringLiteral("：") + n); break;
+            case 2: sent << net::chatMessage(speaker + QStringLiteral("：") + n); break;
             default: sent << net::moveMessage(1 + i % 4, i % 27 - 1, i % 26); break;
             }
         }

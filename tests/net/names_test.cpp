@@ -41,3 +41,35 @@ INSTANTIATE_TEST_SUITE_P(Names, AcceptedName, testing::Values(
     byName);
 
 } // namespace
+
+namespace {
+
+struct CarriedCase : NamedCase {
+    QString typed;
+    QString carried;
+};
+
+class CarriedName : public testing::TestWithParam<CarriedCase> {};
+
+// What a peer echoes back is the name that went: the accepted name survives its own bytes.
+TEST_P(CarriedName, IsWhatShiftJisBringsBack)
+{
+    const QString accepted = acceptName(GetParam().typed, {});
+    EXPECT_EQ(accepted, GetParam().carried);
+    EXPECT_EQ(net::splitLines(net::encodeMessage({accepted})), QStringList{accepted});
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, CarriedName, testing::Values(
+    CarriedCase{{"Accent"}, QStringLiteral("José"), "Jose"},
+    CarriedCase{{"AccentDecomposed"}, QStringLiteral("Jose\u0301"), "Jose"},
+    CarriedCase{{"Umlaut"}, QStringLiteral("Müller"), "Muller"},
+    CarriedCase{{"WaveDash"}, QStringLiteral("たろう〜"), QStringLiteral("たろう～")},
+    CarriedCase{{"EmDash"}, QStringLiteral("a—b"), QStringLiteral("a―b")},
+    CarriedCase{{"Minus"}, QStringLiteral("a−b"), QStringLiteral("a－b")},
+    CarriedCase{{"Yen"}, QStringLiteral("¥100"), QStringLiteral("￥100")},
+    CarriedCase{{"Emoji"}, QStringLiteral("Ann😀"), "Ann?"},
+    CarriedCase{{"EmojiWithJoiner"}, QStringLiteral("Ann👩\u200D💻"), "Ann??"},
+    CarriedCase{{"Hangul"}, QStringLiteral("김"), "?"}),
+    byName);
+
+} // namespace

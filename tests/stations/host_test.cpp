@@ -118,20 +118,44 @@ TEST_F(HostTest, LeaveNotifiesTheOthersOnlyAndClosesTheSettingsBelowFour)
     EXPECT_FALSE(host.boot->TableSize->isEnabled());
 }
 
-// A goodbye takes the sender's own entry, whatever name it carries, never the host's.
-TEST_F(HostTest, LeaveRemovesOnlyTheSendersOwnEntry)
+// A goodbye counts only under the sender's own name (letter case aside) and takes only its
+// own entry; under another name it is a chat's extra lines or a forgery.
+TEST_F(HostTest, LeaveCountsOnlyUnderTheSendersOwnName)
 {
-    join("B");
-    join("C");
-    join("D");
+    fourMembers();
     clearInboxes();
     guests[1]->say({"1", "B"});
+    guests[1]->say({"1", "A"});
+    guests[2]->say({"1", "d"});
     ASSERT_TRUE(guests[0]->waitFor(1));
-    EXPECT_EQ(guests[0]->heard, Messages({{"1", left("C"), "A", "B", "D"}}));
-    guests[2]->say({"1", "a"});
-    ASSERT_TRUE(guests[0]->waitFor(2));
-    EXPECT_EQ(guests[0]->heard[1], QStringList({"1", left("D"), "A", "B"}));
-    EXPECT_EQ(host.members(), QStringList({"A", "B"}));
+    guests[0]->settle();
+    EXPECT_EQ(guests[0]->heard, Messages({{"1", left("D"), "A", "B", "C"}}));
+    EXPECT_EQ(host.members(), QStringList({"A", "B", "C"}));
+}
+
+// A chat's typed line breaks travel as more lines of it; they never act as a message.
+TEST_F(HostTest, ChatsExtraLinesAreNotReadAsMessages)
+{
+    fourMembers();
+    clearInboxes();
+    guests[0]->sayBytes(net::encodeMessage({"2", QStringLiteral("B：結果"), "1", QStringLiteral("以上"), "2",
+                                            QStringLiteral("C：なりすまし")}));
+    ASSERT_TRUE(guests[1]->waitFor(1));
+    guests[1]->settle();
+    EXPECT_EQ(guests[1]->heard, Messages({{"2", QStringLiteral("B：結果")}}));
+    EXPECT_EQ(host.chat().last(), QStringLiteral("B：結果"));
+    EXPECT_EQ(host.members(), QStringList({"A", "B", "C", "D"}));
+}
+
+// The list shows the name cleaned; the settings keep the player's own for the next start.
+TEST(HostName, IsCleanedForTheListAndSavedAsTyped)
+{
+    ErrorCollector errors;
+    Program host{QStringLiteral("123")};
+    host.host();
+    EXPECT_EQ(host.members(), QStringList({QStringLiteral("ゲスト1")}));
+    QSettings ini(host.exeDir() + QStringLiteral("setting.ini"), QSettings::IniFormat);
+    EXPECT_EQ(ini.value("RobbySetting/Name").toString(), QStringLiteral("123"));
 }
 
 TEST_F(HostTest, OnlyTheFirstJoinOfAConnectionNamesIt)

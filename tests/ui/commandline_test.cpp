@@ -29,6 +29,26 @@ INSTANTIATE_TEST_SUITE_P(, CommandLineAnswers,
                     ArgumentsCase{{"UnknownOptionBeforeHelp"}, {"--bogus", "--help"}, true}),
     byName);
 
+class CommandLineUsage : public testing::TestWithParam<ArgumentsCase> {};
+
+// answersAlone here means: the arguments are a mistake, said before any window opens.
+TEST_P(CommandLineUsage, UnknownOptionsAndStrayArgumentsAreMistakes)
+{
+    const ArgumentsCase& c = GetParam();
+    const QString error = ui::CommandLine(QStringList{"taisen"} + c.arguments).usageError();
+    EXPECT_EQ(!error.isEmpty(), c.answersAlone) << error.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(, CommandLineUsage,
+    testing::Values(ArgumentsCase{{"Nothing"}, {}, false},
+                    ArgumentsCase{{"QtPlatform"}, {"-platform", "offscreen"}, false},
+                    ArgumentsCase{{"QtStyleDoubleDash"}, {"--style", "fusion"}, false},
+                    ArgumentsCase{{"QtFlag"}, {"-reverse"}, false},
+                    ArgumentsCase{{"Unknown"}, {"--bogus"}, true},
+                    ArgumentsCase{{"QtOptionWithoutValue"}, {"-platform"}, true},
+                    ArgumentsCase{{"Stray"}, {"game.txt"}, true}),
+    byName);
+
 QString answerTo(const QStringList& arguments)
 {
     QString text;

@@ -6,20 +6,27 @@
 
 namespace {
 
-TEST(ResultChatLine, NamesEveryPlaceWithItsScoreInOneLine)
+using rules::Scoring;
+
+TEST(ResultChatLine, NamesEveryPlaceWithItsScoreInTheUnitOfTheRule)
 {
     const std::vector<rules::Place> places{{1, 2, "青", 58}, {1, 4, "黒", 58}, {3, 1, "赤", 40}, {4, 3, "緑", 2}};
-    EXPECT_EQ(ui::resultChatLine(places), QStringLiteral("◆結果　1位 青 58点、1位 黒 58点、3位 赤 40点、4位 緑 2点"));
+    EXPECT_EQ(ui::resultChatLine(places, Scoring::Points),
+              QStringLiteral("◆結果　1位 青 58点、1位 黒 58点、3位 赤 40点、4位 緑 2点"));
+    EXPECT_EQ(ui::resultChatLine(places, Scoring::Count),
+              QStringLiteral("◆結果　1位 青 58個、1位 黒 58個、3位 赤 40個、4位 緑 2個"));
+    EXPECT_TRUE(ui::resultPanelText(places, Scoring::Count).contains(QStringLiteral("58個")));
+    EXPECT_FALSE(ui::resultPanelText(places, Scoring::Count).contains(QStringLiteral("点")));
 }
 
 TEST(ResultChatLine, NameThatLooksLikeAPlaceholderStaysAsTyped)
 {
-    EXPECT_EQ(ui::resultChatLine({{1, 1, "%3%2", 9}}), QStringLiteral("◆結果　1位 %3%2 9点"));
+    EXPECT_EQ(ui::resultChatLine({{1, 1, "%3%2", 9}}, Scoring::Points), QStringLiteral("◆結果　1位 %3%2 9点"));
 }
 
 TEST(ResultPanelText, KeepsNamesAsTextNotMarkup)
 {
-    const QString text = ui::resultPanelText({{1, 1, "<b>x&y</b>", 3}});
+    const QString text = ui::resultPanelText({{1, 1, "<b>x&y</b>", 3}}, Scoring::Points);
     EXPECT_TRUE(text.contains("&lt;b&gt;x&amp;y&lt;/b&gt;")) << text.toStdString();
 }
 

@@ -36,14 +36,41 @@ protected:
 
 TEST_F(SettingsPathTest, WritableFolderKeepsTheFileBesideTheExecutable)
 {
-    EXPECT_EQ(ui::settingsPath(exeDir(), configDir()), exeDir() + "setting.ini");
+    const ui::SettingsFiles files = ui::settingsFiles(exeDir(), configDir());
+    EXPECT_EQ(files.read, exeDir() + "setting.ini");
+    EXPECT_EQ(files.write, exeDir() + "setting.ini");
 }
 
 TEST_F(SettingsPathTest, ReadOnlyFolderSendsTheFileToTheConfigurationFolder)
 {
     if (!makeReadOnly())
         GTEST_SKIP() << "needs a folder this user cannot write";
-    EXPECT_EQ(ui::settingsPath(exeDir(), configDir()), configDir() + "/setting.ini");
+    EXPECT_EQ(ui::settingsFiles(exeDir(), configDir()).write, configDir() + "/setting.ini");
+}
+
+// An installed copy with its own settings: they are read until the player's own file exists,
+// which starts from them and wins from then on.
+TEST_F(SettingsPathTest, UnwritableFileBesideIsReadAndTheUsersCopyWinsOnceWritten)
+{
+    QFile beside(exeDir() + "setting.ini");
+    ASSERT_TRUE(beside.open(QIODevice::WriteOnly));
+    beside.write("[RobbySetting]\r\nName=Kuro\r\nPort=18390\r\n[IPLIST]\r\n0=10.0.0.9\r\n");
+    beside.close();
+    const auto readOnly = [](const QString&) { return false; };
+    const ui::SettingsFiles first = ui::settingsFiles(exeDir(), configDir(), readOnly);
+    EXPECT_EQ(first.read, exeDir() + "setting.ini");
+    EXPECT_EQ(first.write, configDir() + "/setting.ini");
+    ui::LobbySettings settings(first);
+    EXPECT_EQ(settings.read().name, "Kuro");
+    EXPECT_EQ(settings.read().port, "18390");
+    settings.writeHosting("Shiro", "18391");
+    const ui::SettingsFiles second = ui::settingsFiles(exeDir(), configDir(), readOnly);
+    EXPECT_EQ(second.read, configDir() + "/setting.ini");
+    const ui::LobbyValues values = ui::LobbySettings(second).read();
+    EXPECT_EQ(values.name, "Shiro");
+    EXPECT_EQ(values.ipList, QStringList{"10.0.0.9"}) << "the list read before is kept";
+    ASSERT_TRUE(beside.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(beside.readAll().contains("Name=Kuro")) << "the installed file is left alone";
 }
 
 TEST_F(SettingsPathTest, WritableFileInAReadOnlyFolderStaysInUse)
@@ -53,7 +80,7 @@ TEST_F(SettingsPathTest, WritableFileInAReadOnlyFolderStaysInUse)
     file.close();
     if (!makeReadOnly())
         GTEST_SKIP() << "needs a folder this user cannot write";
-    EXPECT_EQ(ui::settingsPath(exeDir(), configDir()), exeDir() + "setting.ini");
+    EXPECT_EQ(ui::settingsFiles(exeDir(), configDir()).read, exeDir() + "setting.ini");
 }
 
 TEST_F(SettingsPathTest, UserFolderIsCreatedByTheFirstWriteNotAtStartUp)

@@ -1,0 +1,63 @@
+#include "net/lobbymessages.h"
+#include "tests/net/rawpeer.h"
+#include "tests/stations/program.h"
+#include "tests/support/namedcase.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct TypedName : NamedCase {
+    QString typed;
+    QString carried;
+};
+
+// A guest whose name Shift_JIS cannot carry as typed, joining last.
+class CarriedNames : public testing::TestWithParam<TypedName> {
+protected:
+    // The host lists three members before the guest, then starts a game with the guest's seat.
+    void startAgainst(RawPeer& host)
+    {
+        ASSERT_TRUE(host.waitFor(1));
+        // Echoes the join's bytes unchanged, as any host that keeps names as bytes does.
+        host.sayBytes("0\r\nA\r\nC\r\nD\r\n" + host.bytes.sliced(3));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return guest.members().size() == 4; }, 5000));
+        host.say(net::startMessage({8, 4, rules::Scoring::Count, rules::NoLimit, false}));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return guest.form->isVisible(); }, 5000));
+    }
+
+    ErrorCollector errors;
+    Program guest{GetParam().typed};
+};
+
+TEST_P(CarriedNames, GuestOfAHostThatEchoesBytesGetsItsListAndItsGame)
+{
+    RawHost rawHost;
+    guest.join(rawHost.port());
+    const auto host = rawHost.accept();
+    ASSERT_TRUE(host);
+    startAgainst(*host);
+    EXPECT_EQ(guest.members(), QStringList({"A", "C", "D", GetParam().carried}));
+    EXPECT_EQ(guest.boot->BoxName->text(), GetParam().carried) << "the box shows the name as it travels";
+    EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join('\n').toStdString();
+}
+
+TEST_P(CarriedNames, GuestOfOurHostIsListedAlikeOnBothSides)
+{
+    Program host{QStringLiteral("A")};
+    guest.join(host.host());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return guest.members().size() == 2; }, 5000));
+    EXPECT_EQ(guest.members(), QStringList({"A", GetParam().carried}));
+    EXPECT_EQ(host.members(), guest.members());
+}
+
+INSTANTIATE_TEST_SUITE_P(, CarriedNames, testing::Values(
+    TypedName{{"Accent"}, QStringLiteral("José"), "Jose"},
+    TypedName{{"WaveDash"}, QStringLiteral("たろう〜"), QStringLiteral("たろう～")},
+    TypedName{{"Dashes"}, QStringLiteral("a—b−c"), QStringLiteral("a―b－c")},
+    TypedName{{"Yen"}, QStringLiteral("¥Ann"), QStringLiteral("￥Ann")},
+    TypedName{{"Emoji"}, QStringLiteral("Ann😀"), "Ann?"}),
+    byName);
+
+} // namespace
