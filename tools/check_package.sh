@@ -23,5 +23,8 @@ for file in "${expected[@]}"; do
 done
 echo "package holds all ${#expected[@]} files"
 
+depends=$(dpkg-deb -f "$package" Depends)
+[[ $depends == *fonts-ipafont-gothic* ]] || { echo "the package does not depend on the interface font: $depends"; exit 1; }
+
 desktop-file-validate "$scratch/usr/share/applications/$id.desktop"
 appstreamcli validate --no-net "$scratch/usr/share/metainfo/$id.metainfo.xml"

@@ -4,7 +4,7 @@
 namespace ui {
 
 // The interface font "ＭＳ Ｐゴシック" at a pixel height; where it is missing, Debian's IPAPGothic
-// stands in (installSubstitutes makes Qt pick it).
+// stands in, or another installed Japanese font (installSubstitutes makes Qt pick it).
 void installSubstitutes();
 QFont uiFont(int pixelSize, bool bold = false, bool italic = false);
 

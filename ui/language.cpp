@@ -8,10 +8,11 @@ Language chooseLanguage(const QStringList& uiLanguages)
         const QString language = tag.section(u'-', 0, 0).section(u'_', 0, 0).toLower();
         if (language == u"en")
             return Language::English;
-        if (language == u"ja")
+        if (language == u"ja" || language == u"c" || language == u"posix")
             return Language::Japanese;
     }
-    return Language::Japanese;
+    // Another language: English is read far more widely than Japanese.
+    return uiLanguages.isEmpty() ? Language::Japanese : Language::English;
 }
 
 std::unique_ptr<QTranslator> translatorFor(Language language)

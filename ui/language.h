@@ -8,8 +8,9 @@ namespace ui {
 // The texts are written in Japanese; English comes from a translation shipped inside the program.
 enum class Language { Japanese, English };
 
-// English when English comes before Japanese among the user's interface languages (as
-// QLocale::system().uiLanguages() lists them); Japanese otherwise, the C and POSIX locales included.
+// The first of Japanese and English among the user's interface languages (as
+// QLocale::system().uiLanguages() lists them); Japanese for the C and POSIX locales and when none
+// is given, English when only other languages are.
 Language chooseLanguage(const QStringList& uiLanguages);
 
 // The loaded translation into the language, or null for Japanese, which needs none.

@@ -23,7 +23,7 @@ struct LanguageCase : NamedCase {
 
 class LanguageChoice : public testing::TestWithParam<LanguageCase> {};
 
-TEST_P(LanguageChoice, EnglishOnlyWhenItComesBeforeJapanese)
+TEST_P(LanguageChoice, JapaneseForJapaneseAndThePlainLocaleEnglishForEveryOther)
 {
     EXPECT_EQ(ui::chooseLanguage(GetParam().uiLanguages), GetParam().expected);
 }
@@ -35,13 +35,15 @@ INSTANTIATE_TEST_SUITE_P(, LanguageChoice,
                     LanguageCase{{"JapaneseThenEnglish"}, {"ja-JP", "en-US"}, Language::Japanese},
                     LanguageCase{{"GermanThenEnglish"}, {"de-DE", "de", "en-GB", "ja"}, Language::English},
                     LanguageCase{{"GermanThenJapanese"}, {"de-DE", "ja-JP", "en-US"}, Language::Japanese},
-                    LanguageCase{{"NeitherOfThem"}, {"fr-FR", "fr"}, Language::Japanese},
+                    LanguageCase{{"French"}, {"fr-FR", "fr"}, Language::English},
+                    LanguageCase{{"Chinese"}, {"zh-CN", "zh-Hans-CN", "zh"}, Language::English},
+                    LanguageCase{{"FrenchThenJapanese"}, {"fr", "ja", "ja-JP"}, Language::Japanese},
                     LanguageCase{{"UnderscoreForm"}, {"en_GB"}, Language::English},
                     LanguageCase{{"CLocale"}, QLocale::c().uiLanguages(), Language::Japanese},
                     LanguageCase{{"PosixLocale"}, {"C"}, Language::Japanese},
                     LanguageCase{{"Nothing"}, {}, Language::Japanese},
                     // "eng" or "english" are not the tag "en".
-                    LanguageCase{{"LookAlike"}, {"eng", "english"}, Language::Japanese}),
+                    LanguageCase{{"LookAlike"}, {"eng", "english"}, Language::English}),
     byName);
 
 TEST(Translator, EnglishIsShippedInsideTheProgramAndJapaneseNeedsNone)
