@@ -57,6 +57,7 @@ void Tbootform::showComputerMenu(const QPoint& at)
 {
     const bool hosting = SS && SS->isListening();
     QMenu menu(this);
+    addGameWindowItem(menu);
     for (const ai::Level level : {ai::Level::Random, ai::Level::Greedy, ai::Level::Strong}) {
         QAction* add = menu.addAction(tr("コンピューターを加える（%1）").arg(ai::levelName(level)));
         add->setEnabled(hosting);

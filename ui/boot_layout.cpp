@@ -184,7 +184,9 @@ QWidget* Tbootform::createChatArea()
     Chat->setFocusPolicy(Qt::ClickFocus); // the Tab key passes it by
     Chat->setFont(uiFont(13));
     setBase(Chat, QColor(0xF0, 0xFF, 0xFF));
-    PanelChat = headedPanel("PanelChat", heading(nullptr, "LabelChat", tr(" 会話")), Chat);
+    QLabel* labelChat = heading(nullptr, "LabelChat", tr(" 会話"));
+    PanelChat = headedPanel("PanelChat", labelChat, Chat);
+    createGameWindowControls(labelChat);
 
     Mem = named(new QListWidget, "Mem");
     setBase(Mem, QColor(0xF0, 0xFF, 0xFF));
