@@ -1,7 +1,8 @@
 #include "ui/boot.h"
+#include "ui/headingbutton.h"
+#include "ui/howtoplay.h"
 #include "ui/main.h"
 #include <QAction>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -13,18 +14,9 @@ namespace ui {
 // The "?" sits inside the chat's heading, so no other control moves.
 void Tbootform::createGameWindowControls(QLabel* chatHeading)
 {
-    BtnHelp = new QToolButton(chatHeading);
+    BtnHelp = helpButton();
     BtnHelp->setObjectName(QStringLiteral("BtnHelp"));
-    BtnHelp->setText(QStringLiteral("?"));
-    BtnHelp->setAutoRaise(true);
-    BtnHelp->setFixedSize(chatHeading->height(), chatHeading->height());
-    BtnHelp->setAccessibleName(tr("遊び方"));
-    BtnHelp->setToolTip(tr("遊び方 (F1)"));
-    BtnHelp->setFocusPolicy(Qt::NoFocus);
-    auto* row = new QHBoxLayout(chatHeading);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addStretch();
-    row->addWidget(BtnHelp);
+    putInHeading(chatHeading, BtnHelp);
     connect(BtnHelp, &QToolButton::clicked, this, [this] { showHelp(); });
     auto* help = new QAction(this);
     help->setShortcut(QKeySequence::HelpContents);

@@ -2,6 +2,7 @@
 #include "ui/fonts.h"
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -92,6 +93,16 @@ HowToPlay::HowToPlay(const Pictures& pictures, QWidget* parent) : QWidget(parent
         page += html(all[i], i);
     }
     Text->setHtml(page);
+}
+
+QToolButton* helpButton()
+{
+    auto* button = new QToolButton;
+    button->setText(QStringLiteral("?"));
+    button->setAccessibleName(HowToPlay::tr("遊び方"));
+    button->setToolTip(HowToPlay::tr("遊び方 (F1)"));
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
 }
 
 } // namespace ui

@@ -6,6 +6,7 @@
 #include <functional>
 
 class QTextBrowser;
+class QToolButton;
 
 namespace ui {
 
@@ -20,6 +21,9 @@ public:
     HowToPlay(const Pictures& pictures, QWidget* parent = nullptr);
     QTextBrowser* Text = nullptr;
 };
+
+// The small "?" that opens the window; it never takes the keyboard.
+QToolButton* helpButton();
 
 namespace howto {
 

@@ -32,7 +32,7 @@ void Tmainform::createAids()
     ShowLegal->setShortcut(Qt::Key_L);
     HintAction = new QAction(tr("ヒント"), this);
     HintAction->setShortcut(Qt::Key_H);
-    HelpAction = new QAction(tr("遊び方"), this);
+    HelpAction = new QAction(HowToPlay::tr("遊び方"), this);
     HelpAction->setShortcut(QKeySequence::HelpContents);
     addActions({ShowLegal, HintAction, HelpAction});
     hintTimer = new QTimer(this);
@@ -51,12 +51,8 @@ void Tmainform::createAids()
 // A small "?" at the right end of the status bar: no control of the window moves.
 void Tmainform::createHelpButton()
 {
-    BtnHelp = new QToolButton(StatusBar);
-    BtnHelp->setText(QStringLiteral("?"));
+    BtnHelp = helpButton();
     BtnHelp->setAutoRaise(true);
-    BtnHelp->setAccessibleName(tr("遊び方"));
-    BtnHelp->setToolTip(tr("遊び方 (F1)"));
-    BtnHelp->setFocusPolicy(Qt::NoFocus);
     StatusBar->addPermanentWidget(BtnHelp);
     connect(BtnHelp, &QToolButton::clicked, this, [this] { showHelp(); });
 }

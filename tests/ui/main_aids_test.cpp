@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QToolButton>
 #include <algorithm>
 
 // The game window's aids for a player who is learning: the legal-cell marks, the hint, the
@@ -11,18 +12,8 @@
 
 namespace {
 
-class AidsTest : public MainFormTest {
+class AidsTest : public QuickMainFormTest {
 protected:
-    void SetUp() override
-    {
-        MainFormTest::SetUp();
-        ui::Tmainform::pauseFactor = 0;
-    }
-    void TearDown() override
-    {
-        ui::Tmainform::pauseFactor = 1;
-        MainFormTest::TearDown();
-    }
 
     std::vector<QPoint> legalPoints() const
     {

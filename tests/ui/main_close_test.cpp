@@ -1,5 +1,6 @@
 #include "tests/ui/main_fixture.h"
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -10,18 +11,8 @@
 
 namespace {
 
-class CloseTest : public MainFormTest {
+class CloseTest : public QuickMainFormTest {
 protected:
-    void SetUp() override
-    {
-        MainFormTest::SetUp();
-        ui::Tmainform::pauseFactor = 0;
-    }
-    void TearDown() override
-    {
-        ui::Tmainform::pauseFactor = 1;
-        MainFormTest::TearDown();
-    }
 
     // The host's own game, started alone on a free port with four names in its list.
     void hostGame()
