@@ -236,6 +236,10 @@
         <source>遊び方</source>
         <translation>How to play</translation>
     </message>
+    <message>
+        <source>遊び方 (F1)</source>
+        <translation>How to play (F1)</translation>
+    </message>
 </context>
 <context>
     <name>ui::Tbootform</name>
@@ -388,14 +392,6 @@
         <translation>Remove this computer player</translation>
     </message>
     <message>
-        <source>遊び方</source>
-        <translation>How to play</translation>
-    </message>
-    <message>
-        <source>遊び方 (F1)</source>
-        <translation>How to play (F1)</translation>
-    </message>
-    <message>
         <source>ゲーム画面を表示</source>
         <translation>Show the game window</translation>
     </message>
@@ -433,14 +429,6 @@
     <message>
         <source>ヒント</source>
         <translation>Hint</translation>
-    </message>
-    <message>
-        <source>遊び方</source>
-        <translation>How to play</translation>
-    </message>
-    <message>
-        <source>遊び方 (F1)</source>
-        <translation>How to play (F1)</translation>
     </message>
     <message>
         <source>打てる所がありません：パスです</source>
