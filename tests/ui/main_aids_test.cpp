@@ -41,7 +41,7 @@ protected:
         for (int col = 0; col < form->game.boardSize; ++col)
             for (int row = 0; row < form->game.boardSize; ++row)
                 if (form->game.board[col][row] > 4)
-                    at.push_back(col * 100 + row);
+                    at.push_back((col * 100 + row) * 10 + form->game.board[col][row]);
         return at;
     }
 
