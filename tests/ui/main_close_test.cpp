@@ -14,7 +14,7 @@ namespace {
 class CloseTest : public QuickMainFormTest {
 protected:
 
-    // The host's own game, started alone on a free port with four names in its list.
+    // The host's own game, started from the lobby alone on a free port with four names in its list.
     void hostGame()
     {
         create(8);
@@ -23,11 +23,9 @@ protected:
         ASSERT_TRUE(boot->inSession());
         boot->Mem->clear();
         boot->Mem->addItems({QStringLiteral("赤"), QStringLiteral("青"), QStringLiteral("緑"), QStringLiteral("黒")});
-        boot->mySeat = 1;
-        form->newGame();
-        form->show();
+        boot->BtnGameClick();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-        form->game.openFirstTurn();
+        ASSERT_EQ(form->windowTitle(), QStringLiteral("Kuralo 【あなたの番です】")); // the first turn too
     }
 
     // Closes the window and answers the question with the button of that caption.
