@@ -34,10 +34,22 @@ def marked_cells(win):
             if at(c * CELL + 12, r * CELL + 12) == (255, 255, 255) and at(c * CELL + 12, r * CELL + 4) == board]
 
 
+def own_turn(name):
+    return "あなたの番です" in name or "[your turn]" in name
+
+
+def wait_turn_passed(win):
+    """The caption keeps naming this seat while the move's animation runs."""
+    for _ in range(200):
+        if not own_turn(window_name(win)):
+            return
+        time.sleep(0.05)
+
+
 def wait_turn_or_end(win):
     for _ in range(1200):
         name = window_name(win)
-        if "あなたの番です" in name or "[your turn]" in name:
+        if own_turn(name):
             time.sleep(0.3)
             return True
         if not name.startswith("Kuralo"):
@@ -90,7 +102,10 @@ def play(lobby, keyboard, shots):
     time.sleep(0.5)
     clicks, keys, turns = 1, 0, 0  # the click on ゲム開始
     cursor = (0, 0)
-    if not keyboard:
+    if keyboard:
+        key(game, "Home", "Prior")  # the cursor stays where the last game left it
+        keys += 2
+    else:
         key(game, "l")  # the marks, once: the switch is remembered
         keys += 1
     while wait_turn_or_end(game):
@@ -98,11 +113,13 @@ def play(lobby, keyboard, shots):
         cells = marked_cells(game)
         if shots and turns == 1:
             sh("import", "-window", game, "docs/marks.png")
-        if not cells:
+        if not cells and keyboard:
+            key(game, "Tab", "space")  # from the board to パス
+            keys += 2
+        elif not cells:
             click(game, 8 * CELL + 10 + 96 + 20, 8 + 256 + 16)  # パス
             clicks += 1
-            continue
-        if keyboard:
+        elif keyboard:
             target = min(cells, key=lambda c: len(keys_to(cursor, c)))
             for k in keys_to(cursor, target):
                 key(game, k)
@@ -119,6 +136,7 @@ def play(lobby, keyboard, shots):
             c, r = cells[turns % len(cells)]
             click(game, c * CELL + 12, r * CELL + 12)
             clicks += 1
+        wait_turn_passed(game)
     print(f"{'keyboard' if keyboard else 'marks and mouse'}: {turns} own turns, {clicks} clicks, {keys} key presses")
     return game
 
