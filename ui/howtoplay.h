@@ -3,7 +3,7 @@
 #include <QPixmap>
 #include <QWidget>
 #include <array>
-#include <functional>
+#include <vector>
 
 class QTextBrowser;
 class QToolButton;
