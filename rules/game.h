@@ -79,7 +79,7 @@ public:
     void nextplayer();
     void endgame();
     void BeginLocalTurn();
-    // The host's first turn of a game opens without automatic play.
+    // The host's first turn of a game opens without automatic play, and says whose it is.
     void openFirstTurn();
     void tekitoo();
     // Both ignore a tick unless myTurn is set: a stale time-out never passes for the next seat.
@@ -90,6 +90,8 @@ private:
     void showNames(const QStringList& members);
     void showStartingScores();
     void showTimeLimit();
+    void showTurnCaption();
+    void openTurn();
     void setUpBoard(int size);
     void capture(int col, int row);
     void showGain();

@@ -46,6 +46,11 @@ void Game::nextplayer()
     curPlayer = nextSeat(curPlayer);
     view_.showLamp(ended, false);
     view_.showLamp(curPlayer, true);
+    showTurnCaption();
+}
+
+void Game::showTurnCaption()
+{
     if (station_.mySeat() == curPlayer)
         view_.setCaption(QCoreApplication::translate("rules::Game", "Kuralo 【あなたの番です】"));
     else
@@ -66,13 +71,20 @@ void Game::endgame()
 
 void Game::BeginLocalTurn()
 {
-    openFirstTurn();
+    openTurn();
     if (station_.autoPlay())
         tekitoo();
 }
 
-// The timers follow the limit this game was started with, not the lobby's slider of today.
+// No change of turn has named the first seat yet.
 void Game::openFirstTurn()
+{
+    showTurnCaption();
+    openTurn();
+}
+
+// The timers follow the limit this game was started with, not the lobby's slider of today.
+void Game::openTurn()
 {
     station_.setBoardEnabled(true);
     station_.setPassEnabled(true);

@@ -19,19 +19,8 @@ case ${TAISEN_LANG:-ja} in
     *) language= suffix= names=(あおい たける みさき ゆうと) chat=("よろしくお願いします" "いつでもどうぞ") ;;
 esac
 port=28389
-work=$(mktemp -d)
 display=:${TAISEN_DISPLAY:-77}
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-Xvfb "$display" -screen 0 2300x1000x24 -nolisten tcp &
-pids+=($!)
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+source tools/virtual_display.sh 2300x1000x24
 
 # Each station runs from a folder of its own, so each keeps its own setting.ini.
 lobbies=()

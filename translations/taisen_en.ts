@@ -195,6 +195,97 @@
     </message>
 </context>
 <context>
+    <name>ui::HowToPlay</name>
+    <message>
+        <source>盤と初めの配置</source>
+        <translation>The board and the starting layout</translation>
+    </message>
+    <message>
+        <source>4人が1つの盤で遊びます。座席は1 赤（サーバー）、2 青、3 緑、4 黒で、この順に番が回ります。盤は一辺6から26マスです。各座席は中央の隣に宝石を1つと、その近くに顔をいくつか持って始めます。</source>
+        <translation>Four players play on one board. The seats are 1 red (the host), 2 blue, 3 green and 4 black, and the turn goes round in that order. The board is 6 to 26 cells a side. Each seat starts with one jewel next to the centre and a few faces near it.</translation>
+    </message>
+    <message>
+        <source>置き方と取り方</source>
+        <translation>Placing and capturing</translation>
+    </message>
+    <message>
+        <source>空いたマスに自分の顔を置きます。8方向のどれかで、ほかの座席の顔の並びを自分の顔か自分の宝石ではさめるマスにだけ置けます。はさんだ並びはすべて自分の色になります。宝石は色が変わらず、並びは宝石を越えません。置けないマスを選ぶとブザーが鳴るだけです。</source>
+        <translation>Place one of your faces on an empty cell. A face may go only where, in at least one of the eight directions, it closes a line of other seats&apos; faces with your own face or your own jewel. Every closed line turns to your colour. Jewels never change colour, and a line never passes over one. Choosing a cell where no face may go only buzzes.</translation>
+    </message>
+    <message>
+        <source>パスと終わり</source>
+        <translation>Passes and the end</translation>
+    </message>
+    <message>
+        <source>置けるマスがないときや置きたくないときは「パス」を押します。盤が埋まるか、パスが4回続くとゲームは終わり、盤の横に順位が出ます。同点は同じ順位です。</source>
+        <translation>When no face may go, or you do not want to place one, press Pass. The game ends when the board is full or after four passes in a row; the places then show beside the board. Equal scores share a place.</translation>
+    </message>
+    <message>
+        <source>得点制と個数制</source>
+        <translation>The two scoring rules</translation>
+    </message>
+    <message>
+        <source>得点制：1回の置きで取ったk個目の顔がk点です。3個取れば1+2+3で6点です。</source>
+        <translation>Points: the k-th face captured by one placement scores k points, so capturing three scores 1 + 2 + 3 = 6.</translation>
+    </message>
+    <message>
+        <source>個数制：得点は盤の上の自分の顔の数に従います。</source>
+        <translation>Count: your score follows the number of your faces on the board.</translation>
+    </message>
+    <message>
+        <source>宝石回転</source>
+        <translation>Jewel rotation</translation>
+    </message>
+    <message>
+        <source>サーバーが「宝石回転」を選ぶと、自分の宝石ではさんで取った置きのあと、4つの宝石が中央のまわりを時計回りに1マス動きます。</source>
+        <translation>When the host has ticked Rotation, a placement whose capture was closed by the mover&apos;s own jewel turns all four jewels one cell clockwise round the centre.</translation>
+    </message>
+    <message>
+        <source>時間制限と自動打ち</source>
+        <translation>The time limit and automatic play</translation>
+    </message>
+    <message>
+        <source>サーバーが「行動制限時間」を決めると、時間内に置かない番はパスになります。</source>
+        <translation>When the host sets a time limit per turn, a turn in which nothing is placed in time passes.</translation>
+    </message>
+    <message>
+        <source>「自動適当打ち(次から)」を選ぶと、次の番から置けるマスのどれかに自動で打ちます。ゲームの途中でゲーム画面を閉じると、そのゲームの終わりまで自動で打ちます。ロビーの参加者で自分の名前をダブルクリックすると（または右クリックの「ゲーム画面を表示」で）戻れます。</source>
+        <translation>With Auto (next turn) ticked, the station places a face on a random legal cell from your next turn on. Closing the game window during a game does the same until the game ends; double-click your own name in the lobby&apos;s member list (or choose Show the game window on its right-click menu) to come back.</translation>
+    </message>
+    <message>
+        <source>盤の操作</source>
+        <translation>Controls of the board</translation>
+    </message>
+    <message>
+        <source>クリックでそのマスに置きます。矢印キー、Home、End、PageUp、PageDownで枠を動かし、EnterかSpaceで置きます。</source>
+        <translation>A click places a face on that cell. The arrow keys, Home, End, Page Up and Page Down move the cursor frame; Enter or Space places a face there.</translation>
+    </message>
+    <message>
+        <source>L：打てる所を表示（盤の右クリックでも）。H：ヒント。F1：この画面。</source>
+        <translation>L: show legal cells (also on the board&apos;s right-click menu). H: a hint. F1: this window.</translation>
+    </message>
+    <message>
+        <source>ひとりで・ネットワークで</source>
+        <translation>Playing alone or on a network</translation>
+    </message>
+    <message>
+        <source>ひとりで：名前を入れて「待機開始」を押し、参加者の＋からコンピューターを3人加えて「ゲム開始」を押します。</source>
+        <translation>Alone: type your name, press Host, add three computer players with the + beside the members&apos; heading, and press Start game.</translation>
+    </message>
+    <message>
+        <source>ネットワークで：1人が「待機開始」でサーバーになり、ほかの3人は「クライアントとして接続」を選んでサーバーのIPアドレスとポート番号を入れ、「接続」を押します。4人そろうとサーバーが「ゲム開始」を押せます。</source>
+        <translation>On a network: one player presses Host and becomes the host; the three others choose Join a host, type the host&apos;s IP address and port, and press Join. When all four are there, the host can press Start game.</translation>
+    </message>
+    <message>
+        <source>遊び方</source>
+        <translation>How to play</translation>
+    </message>
+    <message>
+        <source>遊び方 (F1)</source>
+        <translation>How to play (F1)</translation>
+    </message>
+</context>
+<context>
     <name>ui::Tbootform</name>
     <message>
         <source>対戦ゲム&#x3000;ロビー (for Kuralo ver1.7)</source>
@@ -344,6 +435,10 @@
         <source>コンピューターを外す</source>
         <translation>Remove this computer player</translation>
     </message>
+    <message>
+        <source>ゲーム画面を表示</source>
+        <translation>Show the game window</translation>
+    </message>
 </context>
 <context>
     <name>ui::Tmainform</name>
@@ -370,6 +465,38 @@
     <message>
         <source>移動中：%1,%2</source>
         <translation>Cell: %1,%2</translation>
+    </message>
+    <message>
+        <source>打てる所を表示</source>
+        <translation>Show legal cells</translation>
+    </message>
+    <message>
+        <source>ヒント</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>打てる所がありません：パスです</source>
+        <translation>No face may go anywhere: pass</translation>
+    </message>
+    <message>
+        <source>ゲームの途中です。閉じると、このゲームの終わりまで自動で打ちます。</source>
+        <translation>A game is running. If you close the window, this station plays your turns automatically until the game ends.</translation>
+    </message>
+    <message>
+        <source>続ける</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>◆ゲーム画面を閉じました。このゲームの残りは自動で打ちます</source>
+        <translation>◆The game window was closed; the rest of this game is played automatically</translation>
+    </message>
+    <message>
+        <source>◆ゲーム画面に戻りました</source>
+        <translation>◆Back in the game window</translation>
     </message>
 </context>
 </TS>

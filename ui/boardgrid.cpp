@@ -204,6 +204,7 @@ void BoardGrid::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     for (const QRect& pixels : event->region())
         painter.drawImage(pixels, surface_, pixels);
+    paintAids(painter);
 }
 
 void BoardGrid::showEvent(QShowEvent* event)

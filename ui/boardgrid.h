@@ -9,8 +9,11 @@
 #include <QWidget>
 #include <algorithm>
 #include <iterator>
+#include <optional>
 #include <utility>
 #include <vector>
+
+class QPainter;
 
 namespace ui {
 
@@ -18,6 +21,8 @@ namespace ui {
 // copies to the screen. Every drawing call reaches the screen at once (a repaint, not an
 // update), so that animation frames show before the game pauses the thread. It reports the
 // cells the user chooses and the pointer's moves; it never edits the game itself.
+// Aids for the player lie over the surface on screen, never in it: the marks of the cells
+// where a face may go, a hint, and the keyboard's cursor once a key has moved it.
 class BoardGrid : public QWidget {
     Q_OBJECT
 public:
@@ -34,6 +39,12 @@ public:
     // board without being chosen.
     void setGridSize(int n);
     QPoint currentCell() const { return current_; }
+    bool cursorShown() const { return cursorShown_ && isEnabled(); }
+
+    void setMarks(std::vector<QPoint> cells);
+    const std::vector<QPoint>& marks() const { return marks_; }
+    void setHint(std::optional<QPoint> cell);
+    std::optional<QPoint> hint() const { return hint_; }
     const QImage& surface() const { return surface_; }
 
     // Draws the pixmap at its own size, its alpha left out; a null pixmap draws nothing.
@@ -89,6 +100,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    QRect cellRect(const QPoint& cell) const { return QRect(cell * Cell, QSize(Cell, Cell)); }
+    void paintAids(QPainter& painter) const;
+    void moveCursor(const QPoint& cell);
     std::size_t index(int col, int row) const { return std::size_t(col * n_ + row); }
     void fill(const QRect& pixels, QRgb colour);
     const Sprite& spriteOf(const QPixmap& pixmap);
@@ -116,6 +130,9 @@ private:
     int batches_ = 0;
     std::vector<QRect> held_; // what batches hold back from the screen
     QPoint current_{0, 0};
+    bool cursorShown_ = false;
+    std::vector<QPoint> marks_;
+    std::optional<QPoint> hint_;
     bool dragging_ = false;
     QPoint pointer_;
     QTimer stepper_;

@@ -2,9 +2,10 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <algorithm>
+#include <utility>
 
 // How the grid chooses cells: the left button, a drag with its stepping outside the grid, and
-// the keys that move the current cell.
+// Enter or Space on the current cell, which the other keys move without choosing.
 namespace ui {
 
 namespace {
@@ -42,6 +43,8 @@ void BoardGrid::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     setFocus(Qt::MouseFocusReason);
+    if (std::exchange(cursorShown_, false))
+        update(cellRect(current_)); // the pointer plays now; the keyboard's cursor waits for a key
     const QPoint pixel = event->position().toPoint();
     if (!rect().contains(pixel))
         return;
@@ -111,11 +114,12 @@ void BoardGrid::keyPressEvent(QKeyEvent* event)
     // Every row is on screen, so a page reaches the edge.
     case Qt::Key_PageUp: next.setY(0); break;
     case Qt::Key_PageDown: next.setY(n_ - 1); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space: choose(current_); return;
     default: QWidget::keyPressEvent(event); return;
     }
-    next = onBoard(next);
-    if (next != current_)
-        choose(next);
+    moveCursor(onBoard(next));
 }
 
 } // namespace ui

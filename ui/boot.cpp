@@ -116,6 +116,11 @@ bool Tbootform::isHost() const
     return Method->ItemIndex() == 0;
 }
 
+bool Tbootform::inSession() const
+{
+    return (SS && SS->isListening()) || (CS && CS->isConnected());
+}
+
 rules::Scoring Tbootform::scoring() const
 {
     return rules::Scoring(score_method->ItemIndex());

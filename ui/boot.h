@@ -69,6 +69,7 @@ public:
     QPlainTextEdit* EditMessage = nullptr;
     QPushButton* BtnSend = nullptr;
     QToolButton* BtnComputer = nullptr; // adds and removes computer players while hosting
+    QToolButton* BtnHelp = nullptr;     // opens the rules, in the chat's heading
     QStatusBar* StatusBar = nullptr;
     QWidget* PanelConfig = nullptr;
     QWidget* PanelChat = nullptr;
@@ -89,6 +90,7 @@ public:
     Tmainform* mainform = nullptr;
 
     bool isHost() const; // item 0 of Method
+    bool inSession() const; // hosting, or joined to a host
     rules::Scoring scoring() const; // score_method's items are the rules in order
     QStringList members() const;
     void addChat(const QString& line) override;
@@ -136,6 +138,11 @@ private:
     void createStatusBar();
     void createComputerControls(QLabel* heading);
     void showComputerMenu(const QPoint& at);
+    void createGameWindowControls(QLabel* chatHeading);
+    void addGameWindowItem(QMenu& menu);
+    bool canShowGameWindow() const;
+    void showGameWindow();
+    void showHelp();
     void removeAllComputers();
     void orderTabStops();
     void connectHandlers();

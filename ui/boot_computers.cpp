@@ -3,7 +3,7 @@
 #include "net/hostserver.h"
 #include "ui/boot.h"
 #include "ui/errorbox.h"
-#include <QHBoxLayout>
+#include "ui/headingbutton.h"
 #include <QHostAddress>
 #include <QLabel>
 #include <QListWidget>
@@ -34,18 +34,13 @@ QString computerName(ai::Level level, const QStringList& members)
 // on the member list's right click.
 void Tbootform::createComputerControls(QLabel* heading)
 {
-    BtnComputer = new QToolButton(heading);
+    BtnComputer = new QToolButton;
     BtnComputer->setObjectName(QStringLiteral("BtnComputer"));
     BtnComputer->setText(QStringLiteral("+"));
-    BtnComputer->setAutoRaise(true);
-    BtnComputer->setFixedSize(heading->height(), heading->height());
     BtnComputer->setAccessibleName(tr("コンピューターの対戦相手"));
     BtnComputer->setToolTip(tr("コンピューターの対戦相手を加える・外す"));
     BtnComputer->setEnabled(false);
-    auto* row = new QHBoxLayout(heading);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addStretch();
-    row->addWidget(BtnComputer);
+    putInHeading(heading, BtnComputer);
     connect(BtnComputer, &QToolButton::clicked, this,
             [this] { showComputerMenu(BtnComputer->mapToGlobal(QPoint(0, BtnComputer->height()))); });
     Mem->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -57,6 +52,7 @@ void Tbootform::showComputerMenu(const QPoint& at)
 {
     const bool hosting = SS && SS->isListening();
     QMenu menu(this);
+    addGameWindowItem(menu);
     for (const ai::Level level : {ai::Level::Random, ai::Level::Greedy, ai::Level::Strong}) {
         QAction* add = menu.addAction(tr("コンピューターを加える（%1）").arg(ai::levelName(level)));
         add->setEnabled(hosting);

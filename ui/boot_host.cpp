@@ -80,8 +80,8 @@ void Tbootform::BtnGameClick()
     TimeLimit->setEnabled(false);
     const net::StartSettings start{TableSize->Position(), 0, scoring(), TimeLimit->Position(),
                                    rotation->isChecked()};
+    mySeat = 1; // before the first turn names whose it is
     mainform->game.openFirstTurn();
-    mySeat = 1;
     desyncShown_ = false;
     SS->lobby().startGame(start, mainform->game);
 }

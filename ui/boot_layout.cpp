@@ -184,13 +184,15 @@ QWidget* Tbootform::createChatArea()
     Chat->setFocusPolicy(Qt::ClickFocus); // the Tab key passes it by
     Chat->setFont(uiFont(13));
     setBase(Chat, QColor(0xF0, 0xFF, 0xFF));
-    PanelChat = headedPanel("PanelChat", heading(nullptr, "LabelChat", tr(" 会話")), Chat);
+    QLabel* labelChat = heading(nullptr, "LabelChat", tr(" 会話"));
+    PanelChat = headedPanel("PanelChat", labelChat, Chat);
 
     Mem = named(new QListWidget, "Mem");
     setBase(Mem, QColor(0xF0, 0xFF, 0xFF));
     QLabel* labelMem = heading(nullptr, "LabelMem", tr(" 参加者"));
     PanelMem = headedPanel("PanelMem", labelMem, Mem);
     createComputerControls(labelMem);
+    createGameWindowControls(labelChat);
 
     Splitter2 = named(new QSplitter(Qt::Horizontal, this), "Splitter2");
     Splitter2->addWidget(PanelChat);

@@ -5,7 +5,6 @@
 #include "ui/programicon.h"
 #include "ui/boardgrid.h"
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
@@ -39,6 +38,7 @@ Tmainform::Tmainform(Tbootform& boot, const QString& exeDir, QWidget* parent)
     Timer = new QTimer(this);
     counter = new QTimer(this);
     counter->setInterval(1000);
+    createAids();
     connectHandlers();
 
     guarded([&] { FormCreate(); });
@@ -68,20 +68,8 @@ void Tmainform::newGame()
     settings.boardSize = boot_.TableSize->Position();
     settings.scoring = boot_.scoring();
     settings.timeLimit = boot_.TimeLimit->Position();
+    abandoned_ = false; // a new game is the player's own again
     game.Reset(settings, boot_.members());
-}
-
-void Tmainform::closeEvent(QCloseEvent* event)
-{
-    guarded([&] { FormClose(); });
-    event->accept();
-}
-
-void Tmainform::FormClose()
-{
-    // The game goes on hidden; only the host may set up the next one.
-    if (isHost())
-        Setting_enable(true);
 }
 
 void Tmainform::resizeEvent(QResizeEvent* event)

@@ -2,7 +2,9 @@
 #include "rules/game.h"
 #include "rules/gameview.h"
 #include "rules/station.h"
+#include "rules/position.h"
 #include <QByteArray>
+#include <QFutureWatcher>
 #include <QMargins>
 #include <QPixmap>
 #include <QSize>
@@ -10,17 +12,20 @@
 #include <QWidget>
 #include <array>
 
+class QAction;
 class QCheckBox;
 class QFrame;
 class QLabel;
 class QPushButton;
 class QStatusBar;
 class QTimer;
+class QToolButton;
 
 namespace ui {
 
 class Tbootform;
 class BoardGrid;
+class HowToPlay;
 
 // The game window: the board, the side panel with lamps, scores and names, the pass button
 // and the two turn timers. It owns the game and is the game's screen, speaker, clock and
@@ -56,12 +61,29 @@ public:
     QLabel* PanelResult = nullptr; // below the side panel, shown once a game has ended
     QTimer* Timer = nullptr;
     QTimer* counter = nullptr;
+    // Aids for the player, on the board's right-click menu and their keys.
+    QAction* ShowLegal = nullptr; // marks the legal cells during this station's turn; saved
+    QAction* HintAction = nullptr;
+    QAction* HelpAction = nullptr;
+    QToolButton* BtnHelp = nullptr; // in the status bar
+    QTimer* hintTimer = nullptr;    // how long a hint stays
 
     // Sets up a new game from the lobby's settings and member list; throws Failure when the
     // list is short. Does not show the window.
     void newGame();
     // Announces a placement, or a pass as (-1, -1), to the other stations.
     void sendgameinfo(int col, int row);
+
+    // Asks the strong computer level for a cell in this station's turn and marks it for a
+    // while; the search runs on a worker thread and the cell goes nowhere else.
+    void showHint();
+    void showHelp();
+    // A game is set up and not over while this station hosts or is joined.
+    bool gameRunning() const;
+    // The window was closed while a game ran: automatic play keeps the seat's turns going.
+    bool abandoned() const { return abandoned_; }
+    // Shows the window again and gives the seat back to the player.
+    void showAgain();
 
     // What start-up loaded; a null pixmap or empty sound was not loaded.
     const QPixmap& image(int index) const { return images_[index]; }
@@ -74,6 +96,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -123,6 +146,16 @@ private:
     void TableDrawCell(int col, int row);
     void TableMouseMove(int x, int y);
     void FormClose();
+    bool confirmClose();
+    void leaveToAutoPlay();
+    void createAids();
+    void createHelpButton();
+    void readShowLegal();
+    void ShowLegalClick(bool on);
+    void followTurn(bool open);
+    void showLegalMarks();
+    void hintChosen(rules::Cell cell);
+    void parkFocus(QWidget* leaving);
     void learnFrame();
     void applyMinimumSize();
     QLabel* scoreLabel(int seat) const;
@@ -136,6 +169,11 @@ private:
     QSize outerMinimum_;
     QMargins frame_;
     bool frameKnown_ = false;
+    bool abandoned_ = false;
+    int turnSerial_ = 0; // counts the openings and closings of turns, so a late hint is dropped
+    int hintTurn_ = 0;
+    QFutureWatcher<rules::Cell> hintWatcher_;
+    HowToPlay* howToPlay_ = nullptr; // made when first asked for
 };
 
 } // namespace ui

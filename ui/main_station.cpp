@@ -12,11 +12,23 @@ namespace ui {
 int Tmainform::mySeat() const { return boot_.mySeat; }
 bool Tmainform::isHost() const { return boot_.isHost(); }
 bool Tmainform::rotationOn() const { return boot_.rotation->isChecked(); }
-bool Tmainform::autoPlay() const { return AutoPass->isChecked(); }
+bool Tmainform::autoPlay() const { return AutoPass->isChecked() || abandoned_; }
 unsigned Tmainform::autoPlaySeed() const { return unsigned(QTime::currentTime().msecsSinceStartOfDay()); }
 
-void Tmainform::setBoardEnabled(bool on) { Table->setEnabled(on); }
-void Tmainform::setPassEnabled(bool on) { BtnPass->setEnabled(on); }
+void Tmainform::setBoardEnabled(bool on)
+{
+    if (!on)
+        parkFocus(Table);
+    Table->setEnabled(on);
+    followTurn(on);
+}
+
+void Tmainform::setPassEnabled(bool on)
+{
+    if (!on)
+        parkFocus(BtnPass);
+    BtnPass->setEnabled(on);
+}
 void Tmainform::setTimeoutInterval(int ms) { Timer->setInterval(ms); }
 
 void Tmainform::startTimers()

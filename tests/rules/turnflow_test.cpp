@@ -70,6 +70,16 @@ TEST(Passing, CaptionNamesTheSeatToMoveOrTheLocalPlayer)
     EXPECT_EQ(e.view.caption, "Kuralo 【あかねさんの番です】");
 }
 
+// The host's first turn is opened by the start of the game, not by a change of turn.
+TEST(Passing, FirstTurnOfAGameIsAnnouncedAsEveryOther)
+{
+    GameRig e;
+    e.reset(6);
+    e.game.openFirstTurn();
+    EXPECT_EQ(e.view.caption, "Kuralo 【あなたの番です】");
+    EXPECT_TRUE(e.game.myTurn);
+}
+
 // Seat 1 fills the last cell, (0, 0), closing the line on its own jewel.
 TEST(Placement, MoveThatFillsTheBoardIsAnnouncedWithTheMoversSeatAndNeverRotates)
 {

@@ -257,13 +257,20 @@ void PrintTo(const KeyMove& m, std::ostream* out) { *out << QKeySequence(m.key).
 
 class KeyTest : public BoardGridTest, public testing::WithParamInterface<KeyMove> {};
 
-TEST_P(KeyTest, KeyMovesTheCurrentCellAndChoosesIt)
+TEST_P(KeyTest, KeyMovesTheCursorAndEnterOrSpaceChoosesItsCell)
 {
     press(2, 3);
     release();
     chosen.clear();
+    EXPECT_FALSE(table.cursorShown()); // a click plays; the cursor waits for a key
     QTest::keyClick(&table, GetParam().key);
-    EXPECT_EQ(chosen, (Cells{GetParam().cell}));
+    EXPECT_TRUE(chosen.empty());
+    EXPECT_TRUE(table.cursorShown());
+    const QPoint cell(GetParam().cell.first, GetParam().cell.second);
+    EXPECT_EQ(table.currentCell(), cell);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
+        QTest::keyClick(&table, key);
+    EXPECT_EQ(chosen, Cells(3, GetParam().cell));
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, KeyTest,

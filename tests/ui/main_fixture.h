@@ -126,3 +126,18 @@ protected:
     std::unique_ptr<ui::Tbootform> boot;
     std::unique_ptr<ui::Tmainform> form;
 };
+
+// The same, with every pause of the game scaled to nothing.
+class QuickMainFormTest : public MainFormTest {
+protected:
+    void SetUp() override
+    {
+        MainFormTest::SetUp();
+        ui::Tmainform::pauseFactor = 0;
+    }
+    void TearDown() override
+    {
+        ui::Tmainform::pauseFactor = 1;
+        MainFormTest::TearDown();
+    }
+};

@@ -1,0 +1,97 @@
+#include "tests/ui/main_fixture.h"
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+// Closing the game window while a game runs: the question, the automatic turns that keep the
+// table going, and the way back from the lobby.
+
+namespace {
+
+class CloseTest : public QuickMainFormTest {
+protected:
+
+    // The host's own game, started from the lobby alone on a free port with four names in its list.
+    void hostGame()
+    {
+        create(8);
+        boot->BoxPort->setText(QStringLiteral("0"));
+        boot->BtnStartClick();
+        ASSERT_TRUE(boot->inSession());
+        boot->Mem->clear();
+        boot->Mem->addItems({QStringLiteral("赤"), QStringLiteral("青"), QStringLiteral("緑"), QStringLiteral("黒")});
+        boot->BtnGameClick();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        ASSERT_EQ(form->windowTitle(), QStringLiteral("Kuralo 【あなたの番です】")); // the first turn too
+    }
+
+    // Closes the window and answers the question with the button of that caption.
+    void closeAnswering(const QString& answer)
+    {
+        QTimer answerer;
+        QObject::connect(&answerer, &QTimer::timeout, [&] {
+            auto* box = form->findChild<QMessageBox*>();
+            if (!box || !box->isVisible())
+                return;
+            for (QAbstractButton* button : box->buttons())
+                if (button->text() == answer)
+                    button->click();
+        });
+        answerer.start(20);
+        form->close();
+    }
+
+    bool chatHas(const char* words) const { return boot->Chat->toPlainText().contains(QString::fromUtf8(words)); }
+};
+
+TEST_F(CloseTest, ContinuingKeepsTheWindowAndTheTurn)
+{
+    hostGame();
+    closeAnswering(QStringLiteral("続ける"));
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(form->abandoned());
+    EXPECT_TRUE(form->game.myTurn);
+}
+
+TEST_F(CloseTest, ClosedWindowPlaysTheSeatsTurnsUntilShownAgain)
+{
+    hostGame();
+    closeAnswering(QStringLiteral("閉じる"));
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(form->abandoned());
+    EXPECT_TRUE(chatHas("自動で打ちます"));
+    // The turn that was open when the window went is played at once.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form->game.myTurn; }, 2000));
+    EXPECT_EQ(form->game.curPlayer, 2);
+    EXPECT_FALSE(form->AutoPass->isChecked());
+    // The three others pass, as if their moves had come in; the seat's next turn plays itself.
+    for (int seat = 2; seat <= 4; ++seat)
+        form->game.BtnPassClick();
+    form->game.BeginLocalTurn();
+    EXPECT_FALSE(form->game.myTurn);
+    EXPECT_EQ(form->game.passCount, 0);
+    EXPECT_EQ(form->game.curPlayer, 2);
+    // Double-clicking another member's name does nothing; one's own gives the seat back.
+    emit boot->Mem->itemDoubleClicked(boot->Mem->item(1));
+    EXPECT_FALSE(form->isVisible());
+    emit boot->Mem->itemDoubleClicked(boot->Mem->item(0));
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(form->abandoned());
+    EXPECT_TRUE(chatHas("戻りました"));
+}
+
+TEST_F(CloseTest, FinishedGameClosesWithoutAQuestion)
+{
+    hostGame();
+    for (int i = 0; i < 4; ++i)
+        form->game.BtnPassClick();
+    ASSERT_TRUE(form->game.gameOver);
+    form->close(); // a question here would wait for ever
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(form->abandoned());
+}
+
+} // namespace

@@ -1,0 +1,57 @@
+#include "ui/boot.h"
+#include "ui/headingbutton.h"
+#include "ui/howtoplay.h"
+#include "ui/main.h"
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QToolButton>
+
+// The lobby's ways back to a game window that was closed, and to the rules.
+namespace ui {
+
+// The "?" sits inside the chat's heading, so no other control moves.
+void Tbootform::createGameWindowControls(QLabel* chatHeading)
+{
+    BtnHelp = helpButton();
+    BtnHelp->setObjectName(QStringLiteral("BtnHelp"));
+    putInHeading(chatHeading, BtnHelp);
+    connect(BtnHelp, &QToolButton::clicked, this, [this] { showHelp(); });
+    auto* help = new QAction(this);
+    help->setShortcut(QKeySequence::HelpContents);
+    addAction(help);
+    connect(help, &QAction::triggered, this, [this] { showHelp(); });
+    // One's own name stands for one's seat.
+    connect(Mem, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        if (Mem->row(item) == mySeat - 1)
+            showGameWindow();
+    });
+}
+
+void Tbootform::addGameWindowItem(QMenu& menu)
+{
+    QAction* show = menu.addAction(tr("ゲーム画面を表示"));
+    show->setEnabled(canShowGameWindow());
+    connect(show, &QAction::triggered, this, [this] { showGameWindow(); });
+    menu.addSeparator();
+}
+
+bool Tbootform::canShowGameWindow() const
+{
+    return mainform && mainform->game.boardSize > 0 && !mainform->isVisible();
+}
+
+void Tbootform::showGameWindow()
+{
+    if (canShowGameWindow())
+        mainform->showAgain();
+}
+
+void Tbootform::showHelp()
+{
+    if (mainform)
+        mainform->showHelp();
+}
+
+} // namespace ui

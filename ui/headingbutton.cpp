@@ -1,0 +1,19 @@
+#include "ui/headingbutton.h"
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QToolButton>
+
+namespace ui {
+
+void putInHeading(QLabel* heading, QToolButton* button)
+{
+    button->setParent(heading);
+    button->setAutoRaise(true);
+    button->setFixedSize(heading->height(), heading->height());
+    auto* row = new QHBoxLayout(heading);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addStretch();
+    row->addWidget(button);
+}
+
+} // namespace ui

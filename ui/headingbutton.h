@@ -1,0 +1,12 @@
+#pragma once
+
+class QLabel;
+class QToolButton;
+
+namespace ui {
+
+// Puts a small flat button at the right end of a heading, as high as the heading, so that no
+// other control moves.
+void putInHeading(QLabel* heading, QToolButton* button);
+
+} // namespace ui

@@ -1,0 +1,143 @@
+#include "ai/choose.h"
+#include "ui/boot.h"
+#include "ui/errorbox.h"
+#include "ui/howtoplay.h"
+#include "ui/legalcellsetting.h"
+#include "ui/lobbysettings.h"
+#include "ui/main.h"
+#include "ui/boardgrid.h"
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QtConcurrent/QtConcurrentRun>
+#include <random>
+
+// What the game window offers a player who is learning: the marks of the legal cells, a
+// hint, the keyboard's way round the board and the way to the rules.
+namespace ui {
+
+namespace {
+
+constexpr int HintMs = 1500;
+
+} // namespace
+
+void Tmainform::createAids()
+{
+    ShowLegal = new QAction(tr("打てる所を表示"), this);
+    ShowLegal->setCheckable(true);
+    ShowLegal->setShortcut(Qt::Key_L);
+    HintAction = new QAction(tr("ヒント"), this);
+    HintAction->setShortcut(Qt::Key_H);
+    HelpAction = new QAction(HowToPlay::tr("遊び方"), this);
+    HelpAction->setShortcut(QKeySequence::HelpContents);
+    addActions({ShowLegal, HintAction, HelpAction});
+    hintTimer = new QTimer(this);
+    hintTimer->setSingleShot(true);
+    hintTimer->setInterval(HintMs);
+    createHelpButton();
+    readShowLegal();
+    connect(ShowLegal, &QAction::toggled, this, [this](bool on) { guarded([&] { ShowLegalClick(on); }); });
+    connect(HintAction, &QAction::triggered, this, [this] { showHint(); });
+    connect(HelpAction, &QAction::triggered, this, [this] { showHelp(); });
+    connect(hintTimer, &QTimer::timeout, this, [this] { Table->setHint(std::nullopt); });
+    connect(&hintWatcher_, &QFutureWatcher<rules::Cell>::finished, this,
+            [this] { hintChosen(hintWatcher_.result()); });
+}
+
+// A small "?" at the right end of the status bar: no control of the window moves.
+void Tmainform::createHelpButton()
+{
+    BtnHelp = helpButton();
+    BtnHelp->setAutoRaise(true);
+    StatusBar->addPermanentWidget(BtnHelp);
+    connect(BtnHelp, &QToolButton::clicked, this, [this] { showHelp(); });
+}
+
+void Tmainform::readShowLegal()
+{
+    if (boot_.settings)
+        ShowLegal->setChecked(ui::readShowLegal(boot_.settings->path()));
+}
+
+void Tmainform::ShowLegalClick(bool on)
+{
+    showLegalMarks();
+    if (boot_.settings)
+        writeShowLegal(boot_.settings->path(), on);
+}
+
+void Tmainform::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    menu.addActions({ShowLegal, HintAction, HelpAction});
+    menu.exec(event->globalPos());
+}
+
+// The turn opens or closes: a hint of another turn goes, the marks follow, and an open board
+// takes the keys so that no key meant for it ticks a check box.
+void Tmainform::followTurn(bool open)
+{
+    ++turnSerial_;
+    hintTimer->stop();
+    Table->setHint(std::nullopt);
+    HintAction->setEnabled(open);
+    if (open)
+        Table->setFocus(Qt::OtherFocusReason);
+    showLegalMarks();
+}
+
+void Tmainform::showLegalMarks()
+{
+    std::vector<QPoint> cells;
+    if (ShowLegal->isChecked() && Table->isEnabled())
+        for (const auto& [col, row] : game.legalCells())
+            cells.emplace_back(col, row);
+    Table->setMarks(std::move(cells));
+}
+
+// Between turns the keys go to the window itself, which does nothing with them.
+void Tmainform::parkFocus(QWidget* leaving)
+{
+    if (leaving->hasFocus())
+        setFocus(Qt::OtherFocusReason);
+}
+
+void Tmainform::showHint()
+{
+    if (!game.myTurn || !Table->isEnabled() || hintWatcher_.isRunning())
+        return;
+    hintTurn_ = turnSerial_;
+    const rules::Position position = rules::Position::of(game, rotationOn());
+    const auto seed = std::random_device{}();
+    hintWatcher_.setFuture(QtConcurrent::run([position, seed] {
+        std::mt19937 rng(seed);
+        return ai::chooseCell(position, ai::Level::Strong, rng);
+    }));
+}
+
+void Tmainform::hintChosen(rules::Cell cell)
+{
+    if (hintTurn_ != turnSerial_ || !Table->isEnabled())
+        return; // the turn it was for has ended
+    if (cell.isPass()) {
+        showStatus(tr("打てる所がありません：パスです"));
+        return;
+    }
+    Table->setHint(QPoint(cell.col, cell.row));
+    hintTimer->start();
+}
+
+void Tmainform::showHelp()
+{
+    if (!howToPlay_)
+        howToPlay_ = new HowToPlay(images_, this);
+    howToPlay_->show();
+    howToPlay_->raise();
+    howToPlay_->activateWindow();
+}
+
+} // namespace ui

@@ -1,0 +1,71 @@
+#include "ui/boot.h"
+#include "ui/errorbox.h"
+#include "ui/main.h"
+#include <QCloseEvent>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <utility>
+
+// Closing the game window and showing it again. A game that runs goes on without the window:
+// the seat's turns are played automatically, so the other stations never wait for it.
+namespace ui {
+
+void Tmainform::closeEvent(QCloseEvent* event)
+{
+    if (gameRunning() && !abandoned_ && !confirmClose()) {
+        event->ignore();
+        return;
+    }
+    guarded([&] { FormClose(); });
+    event->accept();
+}
+
+bool Tmainform::confirmClose()
+{
+    QMessageBox question(QMessageBox::Question, windowTitle(),
+                         tr("ゲームの途中です。閉じると、このゲームの終わりまで自動で打ちます。"), QMessageBox::NoButton,
+                         this);
+    QPushButton* stay = question.addButton(tr("続ける"), QMessageBox::RejectRole);
+    QPushButton* close = question.addButton(tr("閉じる"), QMessageBox::AcceptRole);
+    question.setDefaultButton(stay);
+    question.setEscapeButton(stay);
+    question.exec();
+    return question.clickedButton() == close;
+}
+
+void Tmainform::FormClose()
+{
+    if (gameRunning())
+        leaveToAutoPlay();
+    // The game goes on hidden; only the host may set up the next one.
+    if (isHost())
+        Setting_enable(true);
+}
+
+void Tmainform::leaveToAutoPlay()
+{
+    abandoned_ = true;
+    boot_.addChat(tr("◆ゲーム画面を閉じました。このゲームの残りは自動で打ちます"));
+    // A turn already open is played once the window has gone.
+    QTimer::singleShot(0, this, [this] {
+        if (abandoned_ && game.myTurn && !game.gameOver)
+            guarded([&] { game.tekitoo(); });
+    });
+}
+
+void Tmainform::showAgain()
+{
+    if (std::exchange(abandoned_, false))
+        boot_.addChat(tr("◆ゲーム画面に戻りました"));
+    show();
+    raise();
+    activateWindow();
+}
+
+bool Tmainform::gameRunning() const
+{
+    return game.boardSize > 0 && !game.gameOver && boot_.inSession();
+}
+
+} // namespace ui
