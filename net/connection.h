@@ -1,6 +1,5 @@
 #pragma once
 #include "net/messagebuffer.h"
-#include "net/resetprobe.h"
 
 #include <QObject>
 #include <QStringList>
@@ -8,6 +7,9 @@
 class QTcpSocket;
 
 namespace net {
+
+// What may wait for one slow reader: the host's memory stays bounded whoever stops reading.
+constexpr qint64 MaxQueuedBytes = 64 * 1024;
 
 // One TCP connection between the host and a guest: whole messages out, whole messages in.
 // The socket stays reachable for its state, its error signals and closing; delete a Connection
@@ -23,14 +25,17 @@ public:
     QTcpSocket* socket() const { return socket_; }
 
     // Puts the message on the wire at once, so that it leaves before the caller pauses. On
-    // Failed the socket has been aborted and socket()->error() tells why.
+    // Failed the socket has been aborted and sendError() tells why; a peer that leaves
+    // more than MaxQueuedBytes unread fails as if the system had refused the send.
     SendResult DataSend(const QStringList& lines);
     // The next whole message replaces `into`; false while none is whole.
     bool DataReceive(QStringList& into);
     // The name this guest joined with, so that the host's reply can be framed.
     void setOwnName(const QString& name) { buffer_.setOwnName(name); }
+    // Why the last send failed: the system's error number.
+    int sendError() const { return sendError_; }
     // The peer ended the connection with a reset rather than in order.
-    bool peerReset() const { return probe_.wasReset(); }
+    bool peerReset() const { return reset_; }
 
 signals:
     // New bytes have arrived: call DataReceive until it returns false.
@@ -39,7 +44,8 @@ signals:
 private:
     QTcpSocket* socket_;
     MessageBuffer buffer_;
-    ResetProbe probe_;
+    bool reset_ = false;
+    int sendError_ = 0;
 };
 
 } // namespace net

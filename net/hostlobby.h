@@ -59,8 +59,6 @@ signals:
     void enoughMembers(bool enough);
     // A guest's move that its seat may make on the board as it stands; apply it.
     void moveAccepted(const net::Move& move);
-    // A guest's move that the board refused.
-    void moveRefused(const net::Move& move);
 
 private:
     struct Guest {
@@ -72,7 +70,7 @@ private:
     Guest* find(GuestId id);
     void join(Guest& guest, const QString& name);
     void leave(GuestId id);
-    void chat(GuestId sender, const QStringList& message);
+    void chat(GuestId sender, QStringList message);
     void move(const Guest& sender, const QStringList& message);
     // Where a guest's move is checked: it counts only from the seat to move, on a legal cell
     // or as a pass.

@@ -149,7 +149,6 @@ private:
     void sendChat(const QString& line);
     void stopHosting();
     void guestMove(const net::Move& move);
-    void refusedMove();
     void leaveHost();
     void backToIdle();
     void unlockNameAndPort();
@@ -159,7 +158,6 @@ private:
     rules::Game* startGame(const net::StartSettings& settings) override;
     void EditMessageKeyDown(int key);
     QString exeDir_;
-    bool desyncShown_ = false; // this game's host has said once that a guest is out of step
     std::vector<computer::ComputerPlayer*> computers_;
 };
 
