@@ -4,6 +4,7 @@
 
 #include <QSocketNotifier>
 #include <cerrno>
+#include <fcntl.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -46,6 +47,8 @@ void Listener::listen(quint16 port)
 {
     close();
     fd_ = openListeningSocket(port);
+    // Accepting stops when the queue is empty, never waits for the next guest.
+    ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) | O_NONBLOCK);
     notifier_ = new QSocketNotifier(fd_, QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &Listener::acceptSome);
 }

@@ -94,7 +94,9 @@ QString memberName(const QString& name, const QStringList& taken)
     for (int n = 2;; ++n) {
         const QString number = QString::number(n);
         const QString candidate = cutToBytes(accepted, MaxNameBytes - int(number.size())) + number;
-        if (!isTaken(candidate, taken) && !isNumberLine(candidate))
+        if (isNumberLine(candidate))
+            return freshGuestName(taken); // a lone sign: any number after it reads as one
+        if (!isTaken(candidate, taken))
             return candidate;
     }
 }
