@@ -29,6 +29,8 @@ public:
     const AdmissionLimits& limits() const { return limits_; }
     // A new connection from `peer`: true when it may wait for its join, counted as waiting.
     bool admit(const QHostAddress& peer);
+    // No more may wait, whatever their address: the oldest should go to make room.
+    bool waitingFull() const { return waitingTotal_ >= limits_.waiting; }
     // A waiting connection asks to join: true when its address is within its rate; it then
     // counts as a member. On false it still counts as waiting until it is closed.
     bool join(const QHostAddress& peer);

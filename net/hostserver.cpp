@@ -56,9 +56,13 @@ void HostServer::close()
     }
 }
 
-// A connection beyond the limits is closed before it costs anything more.
+// A connection beyond the limits is closed before it costs anything more. When all the places
+// to wait are taken, the longest waiting goes: idle connections from many addresses then
+// cannot keep a guest out.
 void HostServer::incoming(int descriptor, const QHostAddress& peer)
 {
+    if (admission_.waitingFull())
+        dropOldestWaiting();
     if (admission_.admit(peer))
         adopt(descriptor, peer);
     else
@@ -85,6 +89,13 @@ void HostServer::adopt(int descriptor, const QHostAddress& peer)
     connect(socket, &QAbstractSocket::disconnected, this, [this, id] { drop(id); });
     if (!deadline_.isActive())
         deadline_.start();
+}
+
+void HostServer::dropOldestWaiting()
+{
+    const auto oldest = std::find_if(links_.cbegin(), links_.cend(), [](const Link& l) { return !l.member; });
+    if (oldest != links_.cend())
+        drop(oldest->id);
 }
 
 HostServer::Link* HostServer::find(HostLobby::GuestId id)

@@ -51,6 +51,7 @@ private:
     void hangUp(HostLobby::GuestId guest) override;
     void incoming(int descriptor, const QHostAddress& peer);
     void adopt(int descriptor, const QHostAddress& peer);
+    void dropOldestWaiting();
     void drain(HostLobby::GuestId id);
     bool admitJoin(Link& link, const QStringList& message);
     void brokeDown(HostLobby::GuestId id, QAbstractSocket::SocketError error);
