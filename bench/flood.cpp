@@ -100,6 +100,9 @@ int connectFrom(const char* source, quint16 port, int timeoutMs)
     to.sin_family = AF_INET;
     to.sin_port = htons(port);
     ::inet_pton(AF_INET, "127.0.0.1", &to.sin_addr);
+    // The port is chosen at connect, so that thousands of closed connections do not use them up.
+    const int on = 1;
+    ::setsockopt(fd, IPPROTO_IP, IP_BIND_ADDRESS_NO_PORT, &on, sizeof on);
     ::bind(fd, reinterpret_cast<sockaddr*>(&from), sizeof from);
     ::connect(fd, reinterpret_cast<sockaddr*>(&to), sizeof to);
     pollfd p{fd, POLLOUT, 0};
