@@ -36,6 +36,7 @@ public:
     // Everyone is forgotten; nothing is sent.
     void shut();
 
+    // A connection asks to join: until then the lobby knows nothing of it.
     void accepted(GuestId guest);
     // The connection is gone, with or without a goodbye; a member leaves as if it had said one.
     void closed(GuestId guest);

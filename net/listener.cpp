@@ -26,6 +26,19 @@ QHostAddress peerAddress(const sockaddr_storage& address)
     return mapped ? QHostAddress(v4) : peer;
 }
 
+// A connection that failed while it waited in the queue, or an interrupted call: the next one
+// may well be accepted.
+bool passingError(int error)
+{
+    switch (error) {
+    case EINTR: case ECONNABORTED: case EPROTO: case ENETDOWN: case ENOPROTOOPT: case EHOSTDOWN:
+    case ENONET: case EHOSTUNREACH: case EOPNOTSUPP: case ENETUNREACH: case EPERM:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 Listener::Listener(QObject* parent) : QObject(parent)
@@ -84,11 +97,12 @@ void Listener::acceptSome()
             emit incoming(fd, peerAddress(address));
             continue;
         }
-        if (errno == EINTR || errno == ECONNABORTED)
-            continue;
-        if (errno != EAGAIN && errno != EWOULDBLOCK)
+        if (errno == EAGAIN || errno == EWOULDBLOCK)
+            return;
+        if (!passingError(errno)) {
             rest();
-        return;
+            return;
+        }
     }
 }
 
