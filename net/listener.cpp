@@ -13,8 +13,8 @@ namespace net {
 
 namespace {
 
-// Enough for a few guests arriving at once; a flood waits in the system's queue meanwhile.
-constexpr int AcceptsPerTurn = 8;
+// Each costs microseconds, so members still get their turn soon; a flood waits in the system's queue.
+constexpr int AcceptsPerTurn = 32;
 constexpr int RestMs = 200;
 
 // An IPv4 guest reaches the IPv6 socket under a mapped address; it is counted as itself.
