@@ -1,9 +1,11 @@
 #include "net/connection.h"
 
 #include "net/message.h"
+#include "net/socketerror.h"
 
 #include <QTcpSocket>
 #include <QTimer>
+#include <cerrno>
 
 namespace net {
 
@@ -18,18 +20,17 @@ Connection::Connection(Sender from, QTcpSocket* socket, QObject* parent)
     connect(quiet_, &QTimer::timeout, this, &Connection::readable);
     socket_->setParent(this);
     socket_->setReadBufferSize(ReadBufferBytes);
-    if (socket_->state() == QAbstractSocket::ConnectedState)
-        probe_.watch(socket_->socketDescriptor());
     connect(socket_, &QTcpSocket::connected, this, [this] {
         buffer_.clear();
-        probe_.watch(socket_->socketDescriptor());
+        reset_ = false;
     });
     connect(socket_, &QTcpSocket::readyRead, this, &Connection::readable);
-    // Qt reports the error that closed a socket before the socket becomes unconnected, so
-    // whoever handles it can still ask how it closed; a close of our own lets go at once.
-    connect(socket_, &QTcpSocket::stateChanged, this, [this](QAbstractSocket::SocketState s) {
-        if (s == QAbstractSocket::UnconnectedState)
-            probe_.release();
+    // Connected first, so this runs before anyone else hears of the error. Qt reads a reset as
+    // the end of the stream and closes the descriptor before it reports either, but the read's
+    // error number is still the thread's last; clearing it keeps one close from seeing another's.
+    connect(socket_, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError e) {
+        reset_ = e == QAbstractSocket::RemoteHostClosedError && errno == ECONNRESET;
+        errno = 0;
     });
 }
 
@@ -38,11 +39,21 @@ Connection::SendResult Connection::DataSend(const QStringList& lines)
     if (socket_->state() != QAbstractSocket::ConnectedState)
         return SendResult::NotConnected;
     const QByteArray bytes = encodeMessage(lines);
-    if (socket_->write(bytes) != bytes.size())
+    if (socket_->write(bytes) != bytes.size()) {
+        sendError_ = errnoFor(socket_->error());
         return SendResult::Failed;
+    }
     socket_->flush();
+    if (socket_->bytesToWrite() > MaxQueuedBytes) {
+        sendError_ = ENOBUFS;
+        socket_->abort();
+        return SendResult::Failed;
+    }
     // A write that the system refuses aborts the socket.
-    return socket_->state() == QAbstractSocket::ConnectedState ? SendResult::Sent : SendResult::Failed;
+    if (socket_->state() == QAbstractSocket::ConnectedState)
+        return SendResult::Sent;
+    sendError_ = errnoFor(socket_->error());
+    return SendResult::Failed;
 }
 
 bool Connection::DataReceive(QStringList& into)

@@ -1,6 +1,5 @@
 #pragma once
 #include "net/messagebuffer.h"
-#include "net/resetprobe.h"
 
 #include <QObject>
 #include <QStringList>
@@ -9,6 +8,9 @@ class QTcpSocket;
 class QTimer;
 
 namespace net {
+
+// What may wait for one slow reader: the host's memory stays bounded whoever stops reading.
+constexpr qint64 MaxQueuedBytes = 64 * 1024;
 
 // One TCP connection between the host and a guest: whole messages out, whole messages in.
 // The socket stays reachable for its state, its error signals and closing; delete a Connection
@@ -24,7 +26,8 @@ public:
     QTcpSocket* socket() const { return socket_; }
 
     // Puts the message on the wire at once, so that it leaves before the caller pauses. On
-    // Failed the socket has been aborted and socket()->error() tells why.
+    // Failed the socket has been aborted and sendError() tells why; a peer that leaves
+    // more than MaxQueuedBytes unread fails as if the system had refused the send.
     SendResult DataSend(const QStringList& lines);
     // The next whole message replaces `into`; false while none is whole.
     bool DataReceive(QStringList& into);
@@ -32,8 +35,10 @@ public:
     void setOwnName(const QString& name) { buffer_.setOwnName(name); }
     // The message last received came right behind a chat in the same burst.
     bool followsChat() const { return buffer_.followsChat(); }
+    // Why the last send failed: the system's error number.
+    int sendError() const { return sendError_; }
     // The peer ended the connection with a reset rather than in order.
-    bool peerReset() const { return probe_.wasReset(); }
+    bool peerReset() const { return reset_; }
 
 signals:
     // New bytes have arrived: call DataReceive until it returns false.
@@ -42,8 +47,9 @@ signals:
 private:
     QTcpSocket* socket_;
     MessageBuffer buffer_;
-    ResetProbe probe_;
     QTimer* quiet_; // looks again once a held part has been quiet long enough
+    bool reset_ = false;
+    int sendError_ = 0;
 };
 
 } // namespace net

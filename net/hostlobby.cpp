@@ -1,5 +1,6 @@
 #include "net/hostlobby.h"
 
+#include "net/chatline.h"
 #include "net/message.h"
 #include "net/names.h"
 #include "rules/game.h"
@@ -79,7 +80,7 @@ void HostLobby::join(Guest& guest, const QString& name)
 {
     Guest joiner = guest;
     joiner.joined = true;
-    joiner.name = acceptName(name, members());
+    joiner.name = memberName(name, members());
     joiner.sentName = name;
     guests_.removeIf([&](const Guest& x) { return x.id == joiner.id; });
     const auto firstWaiting = std::find_if(guests_.begin(), guests_.end(), [](const Guest& g) { return !g.joined; });
@@ -125,8 +126,9 @@ bool HostLobby::saysGoodbye(const Guest& guest, const QString& name)
         || name.compare(guest.sentName, Qt::CaseInsensitive) == 0;
 }
 
-void HostLobby::chat(GuestId sender, const QStringList& message)
+void HostLobby::chat(GuestId sender, QStringList message)
 {
+    message[1] = spokenBy(find(sender)->name, message[1]);
     emit lobbyMessage();
     emit chatLine(message[1]);
     for (const GuestId id : joinedIds())
@@ -139,10 +141,9 @@ void HostLobby::move(const Guest& sender, const QStringList& message)
     const auto m = parseMove(message);
     if (!m || !game_ || game_->gameOver)
         return;
+    // A refused move is the sender's fault alone: the host's board is not out of step.
     if (mayMove(sender, *m))
         emit moveAccepted(*m);
-    else
-        emit moveRefused(*m);
 }
 
 bool HostLobby::mayMove(const Guest& sender, const Move& m) const

@@ -36,6 +36,7 @@ public:
     // Everyone is forgotten; nothing is sent.
     void shut();
 
+    // A connection asks to join: until then the lobby knows nothing of it.
     void accepted(GuestId guest);
     // The connection is gone, with or without a goodbye; a member leaves as if it had said one.
     void closed(GuestId guest);
@@ -59,8 +60,6 @@ signals:
     void enoughMembers(bool enough);
     // A guest's move that its seat may make on the board as it stands; apply it.
     void moveAccepted(const net::Move& move);
-    // A guest's move that the board refused.
-    void moveRefused(const net::Move& move);
 
 private:
     struct Guest {
@@ -74,7 +73,7 @@ private:
     void join(Guest& guest, const QString& name);
     void leave(GuestId id);
     static bool saysGoodbye(const Guest& guest, const QString& name);
-    void chat(GuestId sender, const QStringList& message);
+    void chat(GuestId sender, QStringList message);
     void move(const Guest& sender, const QStringList& message);
     // Where a guest's move is checked: it counts only from the seat to move, on a legal cell
     // or as a pass.

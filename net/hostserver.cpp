@@ -1,20 +1,23 @@
 #include "net/hostserver.h"
 
-#include "net/listensocket.h"
+#include "net/listener.h"
+#include "net/message.h"
 #include "net/socketerror.h"
-#include "rules/failure.h"
 
-#include <QTcpServer>
 #include <QTcpSocket>
+#include <algorithm>
 #include <cerrno>
 #include <unistd.h>
 #include <utility>
 
 namespace net {
 
-HostServer::HostServer(QObject* parent) : QObject(parent), server_(new QTcpServer(this)), lobby_(*this)
+HostServer::HostServer(AdmissionLimits limits, QObject* parent)
+    : QObject(parent), listener_(new Listener(this)), admission_(limits), lobby_(*this)
 {
-    connect(server_, &QTcpServer::newConnection, this, &HostServer::accept);
+    connect(listener_, &Listener::incoming, this, &HostServer::incoming);
+    deadline_.setInterval(int(std::clamp<qint64>(limits.joinDeadlineMs / 4, 10, 1000)));
+    connect(&deadline_, &QTimer::timeout, this, &HostServer::closeLate);
 }
 
 HostServer::~HostServer()
@@ -25,27 +28,25 @@ HostServer::~HostServer()
 
 void HostServer::listen(quint16 port)
 {
-    const int fd = openListeningSocket(port);
-    if (!server_->setSocketDescriptor(fd)) {
-        ::close(fd);
-        throw Failure(socketErrorText(errnoFor(server_->serverError()), "listen"));
-    }
+    listener_->listen(port);
 }
 
 bool HostServer::isListening() const
 {
-    return server_->isListening();
+    return listener_->isListening();
 }
 
 quint16 HostServer::port() const
 {
-    return server_->serverPort();
+    return listener_->port();
 }
 
 void HostServer::close()
 {
-    server_->close();
+    listener_->close();
+    deadline_.stop();
     lobby_.shut();
+    admission_.clear();
     const QList<Link> closing = std::exchange(links_, {});
     for (const Link& l : closing) {
         l.connection->socket()->disconnect(this);
@@ -55,48 +56,114 @@ void HostServer::close()
     }
 }
 
-void HostServer::accept()
+// A connection beyond the limits is closed before it costs anything more. When all the places
+// to wait are taken, the longest waiting goes: idle connections from many addresses then
+// cannot keep a guest out.
+void HostServer::incoming(int descriptor, const QHostAddress& peer)
 {
-    while (QTcpSocket* socket = server_->nextPendingConnection()) {
-        // Moves are small and each must leave at once, not wait for the last one's acknowledgement.
-        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-        const HostLobby::GuestId id = nextId_++;
-        auto* connection = new Connection(Sender::Guest, socket, this);
-        links_.append({id, connection});
-        lobby_.accepted(id);
-        connect(connection, &Connection::readable, this, [this, id] { drain(id); });
-        connect(socket, &QAbstractSocket::errorOccurred, this,
-                [this, id](QAbstractSocket::SocketError e) { brokeDown(id, e); });
-        connect(socket, &QAbstractSocket::disconnected, this, [this, id] { drop(id); });
-    }
+    if (admission_.waitingFull())
+        dropOldestWaiting();
+    if (admission_.admit(peer))
+        adopt(descriptor, peer);
+    else
+        ::close(descriptor);
 }
 
-Connection* HostServer::find(HostLobby::GuestId id) const
+void HostServer::adopt(int descriptor, const QHostAddress& peer)
 {
-    for (const Link& l : links_)
+    auto* socket = new QTcpSocket;
+    if (!socket->setSocketDescriptor(descriptor)) {
+        delete socket;
+        ::close(descriptor);
+        admission_.closed(peer, false);
+        return;
+    }
+    // Moves are small and each must leave at once, not wait for the last one's acknowledgement.
+    socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    const HostLobby::GuestId id = nextId_++;
+    auto* connection = new Connection(Sender::Guest, socket, this);
+    links_.append({id, connection, peer, steadyMilliseconds()});
+    connect(connection, &Connection::readable, this, [this, id] { drain(id); });
+    connect(socket, &QAbstractSocket::errorOccurred, this,
+            [this, id](QAbstractSocket::SocketError e) { brokeDown(id, e); });
+    connect(socket, &QAbstractSocket::disconnected, this, [this, id] { drop(id); });
+    if (!deadline_.isActive())
+        deadline_.start();
+}
+
+void HostServer::dropOldestWaiting()
+{
+    const auto oldest = std::find_if(links_.cbegin(), links_.cend(), [](const Link& l) { return !l.member; });
+    if (oldest != links_.cend())
+        drop(oldest->id);
+}
+
+HostServer::Link* HostServer::find(HostLobby::GuestId id)
+{
+    for (Link& l : links_)
         if (l.id == id)
-            return l.connection;
+            return &l;
     return nullptr;
 }
 
 void HostServer::drain(HostLobby::GuestId id)
 {
     QStringList message;
-    while (Connection* c = find(id)) {
-        if (!c->DataReceive(message))
+    while (Link* l = find(id)) {
+        if (!l->connection->DataReceive(message))
             return;
-        lobby_.SSClientRead(id, message);
+        if (l->member || admitJoin(*l, message))
+            lobby_.SSClientRead(id, message);
     }
 }
 
-// A guest that closed its side goes quietly; a reset or any other error is reported.
+// Only a join makes a member, and only as often as its address may join; anything else that
+// comes before it is dropped unread by the lobby.
+bool HostServer::admitJoin(Link& link, const QStringList& message)
+{
+    if (lineNumber(message, 0) != MsgJoin)
+        return false;
+    if (!admission_.join(link.peer)) {
+        drop(link.id);
+        return false;
+    }
+    link.member = true;
+    lobby_.accepted(link.id);
+    return true;
+}
+
+// Those that have not joined in time are closed; the timer rests once nobody waits.
+void HostServer::closeLate()
+{
+    const qint64 now = steadyMilliseconds();
+    QList<HostLobby::GuestId> late;
+    bool waiting = false;
+    for (const Link& l : links_) {
+        if (l.member)
+            continue;
+        if (now - l.since >= admission_.limits().joinDeadlineMs)
+            late << l.id;
+        else
+            waiting = true;
+    }
+    for (const HostLobby::GuestId id : late)
+        drop(id);
+    if (!waiting)
+        deadline_.stop();
+}
+
+// A member that closed its side goes quietly; a reset or any other error is reported. A
+// connection that never joined goes quietly whatever happened to it.
 void HostServer::brokeDown(HostLobby::GuestId id, QAbstractSocket::SocketError error)
 {
-    const Connection* c = find(id);
-    if (sending_ || !c)
+    const Link* l = find(id);
+    if (sending_ || !l)
         return;
-    const bool reset = error == QAbstractSocket::RemoteHostClosedError && c->peerReset();
+    const bool member = l->member;
+    const bool reset = error == QAbstractSocket::RemoteHostClosedError && l->connection->peerReset();
     drop(id);
+    if (!member)
+        return;
     if (reset)
         emit failed(socketErrorText(ECONNRESET, "recv"));
     else if (error != QAbstractSocket::RemoteHostClosedError)
@@ -105,15 +172,16 @@ void HostServer::brokeDown(HostLobby::GuestId id, QAbstractSocket::SocketError e
 
 void HostServer::send(HostLobby::GuestId to, const QStringList& message)
 {
-    Connection* c = find(to);
-    if (!c)
+    Link* l = find(to);
+    if (!l)
         return;
+    Connection* c = l->connection;
     sending_ = true;
     const auto result = c->DataSend(message);
     sending_ = false;
     if (result != Connection::SendResult::Failed)
         return;
-    const QString failure = socketErrorText(errnoFor(c->socket()->error()), "send");
+    const QString failure = socketErrorText(c->sendError(), "send");
     drop(to);
     emit failed(failure);
 }
@@ -123,18 +191,22 @@ void HostServer::hangUp(HostLobby::GuestId guest)
     drop(guest);
 }
 
-// The lobby hears of it once the handler that is running has finished with its list.
+// The lobby hears of a member's close once the handler that is running has finished with its list.
 void HostServer::drop(HostLobby::GuestId id)
 {
-    Connection* c = find(id);
-    if (!c)
+    const Link* l = find(id);
+    if (!l)
         return;
-    links_.removeIf([&](const Link& l) { return l.id == id; });
+    Connection* c = l->connection;
+    const bool member = l->member;
+    admission_.closed(l->peer, member);
+    links_.removeIf([&](const Link& x) { return x.id == id; });
     c->socket()->disconnect(this);
     c->disconnect(this);
     c->socket()->abort();
     c->deleteLater();
-    QMetaObject::invokeMethod(this, [this, id] { lobby_.closed(id); }, Qt::QueuedConnection);
+    if (member)
+        QMetaObject::invokeMethod(this, [this, id] { lobby_.closed(id); }, Qt::QueuedConnection);
 }
 
 } // namespace net

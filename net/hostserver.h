@@ -1,22 +1,26 @@
 #pragma once
+#include "net/admission.h"
 #include "net/connection.h"
 #include "net/hostlobby.h"
 
 #include <QAbstractSocket>
+#include <QHostAddress>
 #include <QList>
 #include <QObject>
-
-class QTcpServer;
+#include <QTimer>
 
 namespace net {
 
-// The host's listening socket and its connections, which it hands to the lobby by id. Every
-// notification arrives on the user-interface thread; nothing is emitted while the server is
-// being destroyed.
+class Listener;
+
+// The host's listening socket and its connections, which it hands to the lobby by id once they
+// have joined. Until then a connection is only admitted, read and timed: the lobby never hears
+// of it. Every notification arrives on the user-interface thread; nothing is emitted while the
+// server is being destroyed.
 class HostServer : public QObject, private HostLobby::Transport {
     Q_OBJECT
 public:
-    explicit HostServer(QObject* parent = nullptr);
+    explicit HostServer(AdmissionLimits limits = {}, QObject* parent = nullptr);
     ~HostServer() override;
 
     // Listens on every local address, IPv4 and IPv6, at `port` (0 picks a free one). Throws
@@ -31,24 +35,33 @@ public:
     qsizetype connectionCount() const { return links_.size(); }
 
 signals:
-    // A failure for the error box: a send or receive that failed, or an error a connection
-    // reported itself. The connection has been closed.
+    // A member's failure for the error box: a send or receive that failed, or an error its
+    // connection reported itself. The connection has been closed.
     void failed(const QString& message);
 
 private:
     struct Link {
         HostLobby::GuestId id;
         Connection* connection;
+        QHostAddress peer;
+        qint64 since; // when it was accepted
+        bool member = false;
     };
     void send(HostLobby::GuestId to, const QStringList& message) override;
     void hangUp(HostLobby::GuestId guest) override;
-    void accept();
+    void incoming(int descriptor, const QHostAddress& peer);
+    void adopt(int descriptor, const QHostAddress& peer);
+    void dropOldestWaiting();
     void drain(HostLobby::GuestId id);
+    bool admitJoin(Link& link, const QStringList& message);
     void brokeDown(HostLobby::GuestId id, QAbstractSocket::SocketError error);
     void drop(HostLobby::GuestId id);
-    Connection* find(HostLobby::GuestId id) const;
+    void closeLate();
+    Link* find(HostLobby::GuestId id);
 
-    QTcpServer* server_;
+    Listener* listener_;
+    Admission admission_;
+    QTimer deadline_; // runs while a connection waits for its join
     QList<Link> links_;
     HostLobby::GuestId nextId_ = 1;
     HostLobby lobby_;

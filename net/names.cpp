@@ -3,6 +3,7 @@
 #include "net/carriedtext.h"
 
 #include <QStringEncoder>
+#include <algorithm>
 
 namespace net {
 
@@ -34,9 +35,16 @@ QString cutToBytes(const QString& name, int limit)
     return name.first(i);
 }
 
+// Full-width digits and signs read as the plain ones, in a name as on a screen.
+QString plainForm(const QString& name)
+{
+    return name.normalized(QString::NormalizationForm_KC);
+}
+
 bool isNumberLine(const QString& name)
 {
-    const QStringView digits = name.startsWith(u'-') ? QStringView(name).sliced(1) : QStringView(name);
+    const QString plain = plainForm(name);
+    const QStringView digits = plain.startsWith(u'-') ? QStringView(plain).sliced(1) : QStringView(plain);
     if (digits.isEmpty())
         return false;
     for (const QChar c : digits)
@@ -54,11 +62,50 @@ QString freshGuestName(const QStringList& taken)
     }
 }
 
+// Nothing that makes a chat line or a notice read as if someone else had spoken: no "：", no
+// notice's ending, no blank margins.
+QString withoutLookAlikes(QString name)
+{
+    name.remove(QChar(u'：'));
+    for (bool cut = true; cut;) {
+        name = name.trimmed();
+        cut = false;
+        for (const QString& suffix : {QStringLiteral("氏の来訪"), QStringLiteral("氏の退室")})
+            if (name.endsWith(suffix)) {
+                name.chop(suffix.size());
+                cut = true;
+            }
+    }
+    return name;
+}
+
+// Names that differ only in letter case or in full or half width read as one.
+bool isTaken(const QString& name, const QStringList& taken)
+{
+    const QString key = plainForm(name).toCaseFolded();
+    return std::any_of(taken.begin(), taken.end(), [&](const QString& t) { return plainForm(t).toCaseFolded() == key; });
+}
+
 } // namespace
+
+QString memberName(const QString& name, const QStringList& taken)
+{
+    const QString accepted = acceptName(name, taken);
+    if (!isTaken(accepted, taken))
+        return accepted;
+    for (int n = 2;; ++n) {
+        const QString number = QString::number(n);
+        const QString candidate = cutToBytes(accepted, MaxNameBytes - int(number.size())) + number;
+        if (isNumberLine(candidate))
+            return freshGuestName(taken); // a lone sign: any number after it reads as one
+        if (!isTaken(candidate, taken))
+            return candidate;
+    }
+}
 
 QString acceptName(const QString& name, const QStringList& taken)
 {
-    const QString kept = cutToBytes(withoutControls(carriedText(name)), MaxNameBytes);
+    const QString kept = withoutLookAlikes(cutToBytes(withoutControls(carriedText(name)), MaxNameBytes));
     if (kept.isEmpty() || isNumberLine(kept) || kept.startsWith(QStringLiteral("◆")))
         return freshGuestName(taken);
     return kept;

@@ -4,8 +4,6 @@
 
 namespace net {
 
-namespace {
-
 qint64 steadyMilliseconds()
 {
     static QElapsedTimer clock = [] {
@@ -15,6 +13,8 @@ qint64 steadyMilliseconds()
     }();
     return clock.elapsed();
 }
+
+namespace {
 
 qint64 blockedMs = 0;
 int blockedDepth = 0;

@@ -3,6 +3,9 @@
 
 namespace net {
 
+// Milliseconds on a clock that never goes back.
+qint64 steadyMilliseconds();
+
 // Milliseconds on a steady clock that stands still while this station blocks its own thread
 // on purpose (the game's animation pauses): nothing could be read meanwhile, so that time is
 // not quiet on the line.

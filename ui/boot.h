@@ -156,7 +156,6 @@ private:
     void sendChat(const QString& line);
     void stopHosting();
     void guestMove(const net::Move& move);
-    void refusedMove();
     void leaveHost();
     void backToIdle();
     void unlockNameAndPort();
@@ -172,7 +171,6 @@ private:
     void showTravellingName(const QString& name);
     QString exeDir_;
     QString playerName_ = QStringLiteral("YourName");
-    bool desyncShown_ = false; // this game's host has said once that a guest is out of step
     std::vector<computer::ComputerPlayer*> computers_;
 };
 

@@ -26,7 +26,6 @@ void Tbootform::connectHostLobby()
     connect(&lobby, &net::HostLobby::enoughMembers, this, &Tbootform::Setting_enable);
     connect(&lobby, &net::HostLobby::moveAccepted, this,
             [this](const net::Move& m) { guarded([&] { guestMove(m); }); });
-    connect(&lobby, &net::HostLobby::moveRefused, this, [this] { refusedMove(); });
 }
 
 // A failed start leaves name and port open again, so another port can be tried at once.
@@ -63,12 +62,6 @@ void Tbootform::guestMove(const net::Move& move)
         game.BeginLocalTurn();
 }
 
-void Tbootform::refusedMove()
-{
-    if (!std::exchange(desyncShown_, true))
-        addChat(net::desyncNotice());
-}
-
 void Tbootform::BtnGameClick()
 {
     if (!mainform)
@@ -82,7 +75,6 @@ void Tbootform::BtnGameClick()
                                    rotation->isChecked()};
     mySeat = 1; // before the first turn names whose it is
     mainform->game.openFirstTurn();
-    desyncShown_ = false;
     SS->lobby().startGame(start, mainform->game);
 }
 

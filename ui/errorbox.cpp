@@ -32,7 +32,8 @@ private:
     {
         box_ = new QMessageBox(QMessageBox::Critical, QCoreApplication::translate("ui", "対戦ゲム"), QString(), QMessageBox::Ok);
         box_->setAttribute(Qt::WA_DeleteOnClose);
-        box_->setWindowModality(Qt::ApplicationModal);
+        // The host's board, chat and buttons stay in play while the box is open.
+        box_->setWindowModality(Qt::NonModal);
         box_->show();
     }
 

@@ -55,12 +55,12 @@ protected:
 
 TEST_F(GuestSessionTest, JoinsFollowsTheLobbyPlaysAndLeaves)
 {
-    EXPECT_EQ(accepted, QStringLiteral("  B"));
-    EXPECT_EQ(host->heard.last(), QStringList({"0", QStringLiteral("  B")}));
-    hostSays({"0", "A", "C", QStringLiteral("  B")});
-    hostSays({"1", QStringLiteral("◆D氏の来訪"), "A", "C", QStringLiteral("  B"), "D"});
+    EXPECT_EQ(accepted, QStringLiteral("B"));
+    EXPECT_EQ(host->heard.last(), QStringList({"0", QStringLiteral("B")}));
+    hostSays({"0", "A", "C", QStringLiteral("B")});
+    hostSays({"1", QStringLiteral("◆D氏の来訪"), "A", "C", QStringLiteral("B"), "D"});
     hostSays({"2", QStringLiteral("C：やあ")});
-    EXPECT_EQ(keeper.members, QStringList({"A", "C", QStringLiteral("  B"), "D"}));
+    EXPECT_EQ(keeper.members, QStringList({"A", "C", QStringLiteral("B"), "D"}));
     EXPECT_EQ(keeper.chat, QStringList({QStringLiteral("◆D氏の来訪"), QStringLiteral("C：やあ")}));
     EXPECT_EQ(keeper.rings, 3);
 
@@ -81,7 +81,7 @@ TEST_F(GuestSessionTest, JoinsFollowsTheLobbyPlaysAndLeaves)
 
     link.close();
     ASSERT_TRUE(host->waitFor(3));
-    EXPECT_EQ(host->heard.last(), QStringList({"1", QStringLiteral("  B")}));
+    EXPECT_EQ(host->heard.last(), QStringList({"1", QStringLiteral("B")}));
 }
 
 } // namespace

@@ -37,7 +37,34 @@ INSTANTIATE_TEST_SUITE_P(Names, AcceptedName, testing::Values(
     NameCase{{"LongAscii"}, QString(2000, u'x'), {}, QString(24, u'x')},
     // 13 two-byte characters are 26 bytes: the thirteenth would be cut in half, so it goes.
     NameCase{{"LongJapanese"}, QString(13, QChar(u'緑')), {}, QString(12, QChar(u'緑'))},
-    NameCase{{"OddCut"}, QStringLiteral("a") + QString(12, QChar(u'緑')), {}, QStringLiteral("a") + QString(11, QChar(u'緑'))}),
+    NameCase{{"OddCut"}, QStringLiteral("a") + QString(12, QChar(u'緑')), {}, QStringLiteral("a") + QString(11, QChar(u'緑'))},
+    NameCase{{"ChatColon"}, QStringLiteral("Alice：hi"), {}, "Alicehi"},
+    NameCase{{"NoticeEnding"}, QStringLiteral("Bob氏の来訪"), {}, "Bob"},
+    NameCase{{"NoticeEndingTwice"}, QStringLiteral("Bob氏の退室 氏の来訪"), {}, "Bob"},
+    NameCase{{"OnlyANoticeEnding"}, QStringLiteral("氏の退室"), {}, QStringLiteral("ゲスト1")},
+    NameCase{{"FullWidthDigit"}, QStringLiteral("３"), {}, QStringLiteral("ゲスト1")},
+    NameCase{{"FullWidthNegative"}, QStringLiteral("－１"), {}, QStringLiteral("ゲスト1")},
+    NameCase{{"SpaceBeforeDigit"}, " 3", {}, QStringLiteral("ゲスト1")},
+    NameCase{{"OnlySpaces"}, QStringLiteral(" 　 "), {}, QStringLiteral("ゲスト1")},
+    NameCase{{"Margins"}, QStringLiteral("　Bob "), {}, "Bob"}),
+    byName);
+
+class MemberName : public testing::TestWithParam<NameCase> {};
+
+TEST_P(MemberName, NeverPassesForAnotherMember)
+{
+    const NameCase& c = GetParam();
+    EXPECT_EQ(net::memberName(c.given, c.taken), c.accepted);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, MemberName, testing::Values(
+    NameCase{{"Free"}, "Bob", {"Host1"}, "Bob"},
+    NameCase{{"Second"}, "Host1", {"Host1"}, "Host12"},
+    NameCase{{"Third"}, "Alice", {"A", "Alice", "Alice2"}, "Alice3"},
+    NameCase{{"OtherCase"}, "alice", {"Alice"}, "alice2"},
+    NameCase{{"OtherWidth"}, QStringLiteral("Ａｌｉｃｅ"), {"Alice"}, QStringLiteral("Ａｌｉｃｅ2")},
+    NameCase{{"LongName"}, QString(24, u'x'), {QString(24, u'x')}, QString(23, u'x') + u'2'},
+    NameCase{{"LoneSign"}, "-", {"-"}, QStringLiteral("ゲスト1")}),
     byName);
 
 } // namespace
