@@ -9,6 +9,17 @@ constexpr int CornerValue = 40;     // a corner's face can never be taken back
 constexpr int NearCornerValue = -12; // beside an empty corner: it offers that corner to the next seats
 constexpr int EdgeValue = 3;         // an edge face can be taken only along the edge
 constexpr int Samples = 3;           // legal cells drawn per turn, of which the most promising is played
+constexpr float PointsWeight = 0.15f; // of the points share in what an end is worth
+
+Shares worth(const rules::Position& position)
+{
+    Shares shares = winShares(position);
+    const auto& scores = position.scores();
+    const float total = static_cast<float>(std::max(1, scores[1] + scores[2] + scores[3] + scores[4]));
+    for (int seat = 1; seat <= rules::Seats; ++seat)
+        shares[seat] = (1 - PointsWeight) * shares[seat] + PointsWeight * static_cast<float>(scores[seat]) / total;
+    return shares;
+}
 
 // Distance to the nearer edge along one axis.
 int fromEdge(int at, int last) { return std::min(at, last - at); }
@@ -80,7 +91,7 @@ Shares playOut(rules::Position position, std::mt19937& rng, std::vector<int>& le
         else
             position.place(hurriedChoice(position, legal, rng));
     }
-    return winShares(position);
+    return worth(position);
 }
 
 } // namespace ai

@@ -15,8 +15,9 @@ Shares winShares(const rules::Position& position);
 // gains, and where it lies. Index is legal.
 int promise(const rules::Position& position, int index);
 
-// Plays the game to its end the way a hurried but sensible player would, and answers the
-// win shares. legal is room for the legal cells of each turn, kept between calls.
+// Plays the game to its end the way a hurried but sensible player would, and answers what
+// the end is worth to each seat: mostly its win share, partly its share of all points, so
+// that a search still tells a larger gain from a smaller one where both win as often. legal is room for the legal cells of each turn, kept between calls.
 Shares playOut(rules::Position position, std::mt19937& rng, std::vector<int>& legal);
 
 } // namespace ai

@@ -15,6 +15,14 @@
         <source>対戦ゲム: ローカルネットワークで4人で遊ぶ盤ゲーム</source>
         <translation>Taisen: a board game for four players on the local network</translation>
     </message>
+    <message>
+        <source>強さ: 1 適当、2 普通、3 強い、4 最強（既定 3）。</source>
+        <translation>Strength: 1 適当, 2 普通, 3 強い, 4 最強 (Strongest) (default 3).</translation>
+    </message>
+    <message>
+        <source>強さは 1、2、3、4 のどれかです: %1</source>
+        <translation>The strength is one of 1, 2, 3 and 4: %1</translation>
+    </message>
 </context>
 <context>
     <name>computer::ComputerPlayer</name>
@@ -291,6 +299,22 @@
     <message>
         <source>コンピューターの対戦相手を加える・外す</source>
         <translation>Add or remove computer players</translation>
+    </message>
+    <message>
+        <source>適当</source>
+        <translation>適当</translation>
+    </message>
+    <message>
+        <source>普通</source>
+        <translation>普通</translation>
+    </message>
+    <message>
+        <source>強い</source>
+        <translation>強い</translation>
+    </message>
+    <message>
+        <source>最強</source>
+        <translation>Strongest</translation>
     </message>
     <message>
         <source>コンピューターを加える（%1）</source>
