@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <string>
 #include <thread>
 #include <vector>
@@ -61,9 +62,18 @@ struct Setup {
     int games;
 };
 
+// Processor time of the calling thread, which is one of those a level searches on.
+double threadMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return 1e3 * static_cast<double>(now.tv_sec) + 1e-6 * static_cast<double>(now.tv_nsec);
+}
+
 struct Outcome {
-    double share = 0;            // of the hero
-    std::vector<double> thinkMs; // each move of a player that thinks by the clock
+    double share = 0;              // of the hero
+    std::vector<double> thinkMs;   // each move of a player that thinks by the clock
+    std::vector<double> processorMs; // of the same moves
 };
 
 bool rotationOf(const Setup& setup, int game) { return setup.rotation == 2 ? game / rules::Seats % 2 == 1 : setup.rotation; }
@@ -79,9 +89,12 @@ Outcome playGame(const Setup& setup, int game)
     while (!position.over()) {
         const Player& player = position.toMove() == hero ? setup.hero : setup.others;
         const auto start = ai::Clock::now();
+        const double processorStart = threadMs();
         const rules::Cell cell = player.choose(position, rng);
-        if (player.thinksByClock())
+        if (player.thinksByClock()) {
             outcome.thinkMs.push_back(Millis(ai::Clock::now() - start).count());
+            outcome.processorMs.push_back(threadMs() - processorStart);
+        }
         position.play(cell);
     }
     outcome.share = ai::winShares(position)[hero];
@@ -167,16 +180,19 @@ std::vector<Setup> yardstickSetups(ai::Level level, int playouts, int games)
     return setups;
 }
 
-// Thinking times of levels 3 and 4 by board size.
+// Thinking times of levels 3 and 4 by board size, wall and processor.
 struct Thinking {
-    std::vector<double> at8;
-    std::vector<double> at13;
+    std::vector<double> at8, processorAt8;
+    std::vector<double> at13, processorAt13;
 };
 
 void addThinking(Thinking& thinking, const Setup& setup, const Outcome& outcome)
 {
-    std::vector<double>& times = setup.size == 8 ? thinking.at8 : thinking.at13;
-    times.insert(times.end(), outcome.thinkMs.begin(), outcome.thinkMs.end());
+    const bool small = setup.size == 8;
+    std::vector<double>& wall = small ? thinking.at8 : thinking.at13;
+    std::vector<double>& processor = small ? thinking.processorAt8 : thinking.processorAt13;
+    wall.insert(wall.end(), outcome.thinkMs.begin(), outcome.thinkMs.end());
+    processor.insert(processor.end(), outcome.processorMs.begin(), outcome.processorMs.end());
 }
 
 // Plays every game of the setups and prints their table, `group` lines to a total.
@@ -246,11 +262,14 @@ void printTimes(const char* label, const std::vector<double>& times)
     std::printf("  %-36s %7.1f  %7.1f  %6zu\n", label, median(times), worst(times), times.size());
 }
 
+// The processor time shows how often the ceiling of wall time cut a search short.
 void printThinking(ai::Level level, const Thinking& thinking, int samples)
 {
-    std::printf("\nLevel %d thinking time per move (ms, wall)  median    worst   moves\n", static_cast<int>(level));
-    printTimes("8 x 8", thinking.at8);
-    printTimes("13 x 13", thinking.at13);
+    std::printf("\nLevel %d thinking time per move (ms)       median    worst   moves\n", static_cast<int>(level));
+    printTimes("8 x 8, wall", thinking.at8);
+    printTimes("8 x 8, processor of one thread", thinking.processorAt8);
+    printTimes("13 x 13, wall", thinking.at13);
+    printTimes("13 x 13, processor of one thread", thinking.processorAt13);
     printTimes("26 x 26 (mid-game positions, alone)", thinkingAt26(level, samples));
 }
 
@@ -283,6 +302,7 @@ Options parse(int argc, char** argv)
 int main(int argc, char** argv)
 {
     const Options options = parse(argc, argv);
+    std::setvbuf(stdout, nullptr, _IOLBF, 0); // each line as it comes, also into a file
     const auto wanted = [&](const char* part) { return options.part == "all" || options.part == part; };
     std::printf("%d threads; win share of the first-named player (ties shared; an equal player wins 25 %%), "
                 "95 %% interval\n\n", options.threads);
