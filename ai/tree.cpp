@@ -9,8 +9,8 @@ namespace {
 
 constexpr float Exploration = 0.8f;
 // Beyond this many nodes the tree stops growing and its leaves only play out, so that a long
-// search on a large board keeps its memory bounded (about 20 bytes a node).
-constexpr std::size_t MaxNodes = 4'000'000;
+// search keeps its memory bounded (24 bytes a node, a tree for each thread of level 4).
+constexpr std::size_t MaxNodes = 1'000'000;
 
 void apply(rules::Position& position, int move)
 {
