@@ -1,18 +1,18 @@
 #pragma once
 #include "ai/level.h"
+#include "ai/thinkclock.h"
 #include "rules/position.h"
-#include <chrono>
 #include <random>
 
 namespace ai {
 
-using Clock = std::chrono::steady_clock;
+// How long a level thinks of its own accord; levels 1 and 2 take no time worth a budget.
+Budget budgetOf(Level level);
 
 // The move of the seat to move in a game that is not over: a legal cell, or a pass only
 // when there is none. Reads nothing but its arguments, so several may run at once on
-// different threads. Only the strong level uses the budget: it thinks about that long, and
-// never much longer.
-rules::Cell chooseCell(const rules::Position& position, Level level, std::mt19937& rng,
-                       Clock::duration budget = std::chrono::milliseconds(180));
+// different threads. Levels 3 and 4 think for the budget, level 4 on every core.
+rules::Cell chooseCell(const rules::Position& position, Level level, std::mt19937& rng, const Budget& budget);
+rules::Cell chooseCell(const rules::Position& position, Level level, std::mt19937& rng);
 
 } // namespace ai

@@ -6,9 +6,10 @@ namespace ai {
 // How hard a computer player tries; the numbers are what the command line and the lobby
 // offer.
 enum class Level {
-    Random = 1, // 適当: any legal cell, as automatic play
-    Greedy = 2, // 普通: the best immediate gain
-    Strong = 3, // 強い: a search over the next turns of all four seats
+    Random = 1,    // 適当: any legal cell, as automatic play
+    Greedy = 2,    // 普通: the best immediate gain
+    Strong = 3,    // 強い: a tree search of a fifth of a second on one core
+    Strongest = 4, // 最強: a tree search of over a second on every core
 };
 
 // The level's name as the player sees it.

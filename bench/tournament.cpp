@@ -1,19 +1,25 @@
-// Computer players against each other, four seats in one process and no network: how often
-// the stronger level wins, and how long level 3 thinks per move.
+// Computer players against each other and against a fixed yardstick, four seats in one
+// process and no network: how often the first-named player wins, and how long levels 3 and 4
+// think per move.
 //
-//   taisen_tournament [--games N] [--budget MS] [--threads N] [--samples N]
+//   taisen_tournament [--games N] [--yardstick-games N] [--threads N] [--samples N] [--part P]
 //
-// --games: games per line of the table (each line is one matchup, board size, scoring rule
-// and rotation switch); the stronger player's seat goes round 1, 2, 3, 4 from game to game.
-// --budget: level 3's thinking time per move. --samples: mid-game positions timed on 26 × 26.
+// --games: games per line of the levels' table (each line is one matchup, board size, scoring
+// rule and rotation switch). --yardstick-games: games per line of the yardstick's table, where
+// levels 3 and 4 meet three plain UCT players and rotation alternates from game to game. The
+// first-named player's seat goes round 1, 2, 3, 4. --threads: games played at once; level 4
+// searches on every core by itself, so its lines are fairest with 1. --samples: mid-game
+// positions timed on 26 × 26. --part: levels, yardstick3, yardstick4 or all (the default).
 #include "ai/choose.h"
+#include "ai/playout.h"
+#include "bench/plain_uct.h"
 #include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <mutex>
+#include <ctime>
 #include <string>
 #include <thread>
 #include <vector>
@@ -24,54 +30,74 @@ using Millis = std::chrono::duration<double, std::milli>;
 
 struct Options {
     int games = 32;
-    int budgetMs = 180;
+    int yardstickGames = 32;
     int threads = 2;
     int samples = 24;
+    std::string part = "all";
 };
 
-struct Matchup {
-    ai::Level hero;
-    ai::Level others;
+// A level, or the yardstick with a number of playouts a move.
+struct Player {
+    ai::Level level;
+    int playouts = 0;
+
+    bool thinksByClock() const { return playouts == 0 && level >= ai::Level::Strong; }
+    std::string name() const
+    {
+        std::string name = playouts ? "UCT" : "L";
+        return name += std::to_string(playouts ? playouts : static_cast<int>(level));
+    }
+    rules::Cell choose(const rules::Position& position, std::mt19937& rng) const
+    {
+        return playouts ? bench::plainUct(position, playouts, rng) : ai::chooseCell(position, level, rng);
+    }
 };
 
 struct Setup {
-    Matchup matchup;
+    Player hero;
+    Player others;
     int size;
     rules::Scoring scoring;
-    bool rotation;
+    int rotation; // 0 off, 1 on, 2 alternating from game to game
+    int games;
 };
 
-struct Outcome {
-    double share = 0; // of the hero: 1 for a win, 1/k for the first place shared by k, else 0
-    std::vector<double> thinkMs; // each level 3 move
-};
-
-// What the hero won: a tie for the first place is shared.
-double shareOf(const rules::Position& position, int hero)
+// Processor time of the calling thread, which is one of those a level searches on.
+double threadMs()
 {
-    const auto& s = position.scores();
-    const int top = *std::max_element(s.begin() + 1, s.end());
-    if (s[hero] != top)
-        return 0;
-    return 1.0 / static_cast<double>(std::count(s.begin() + 1, s.end(), top));
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return 1e3 * static_cast<double>(now.tv_sec) + 1e-6 * static_cast<double>(now.tv_nsec);
 }
 
-Outcome playGame(const Setup& setup, int game, const Options& options)
+struct Outcome {
+    double share = 0;              // of the hero
+    std::vector<double> thinkMs;   // each move of a player that thinks by the clock
+    std::vector<double> processorMs; // of the same moves
+};
+
+bool rotationOf(const Setup& setup, int game) { return setup.rotation == 2 ? game / rules::Seats % 2 == 1 : setup.rotation; }
+
+Outcome playGame(const Setup& setup, int game)
 {
     std::mt19937 rng(static_cast<unsigned>(setup.size * 1000003 + game * 7919 + int(setup.scoring) * 31 +
-                                           setup.rotation * 17 + static_cast<int>(setup.matchup.others) * 3));
+                                           setup.rotation * 17 + setup.others.playouts * 5 +
+                                           static_cast<int>(setup.others.level) * 3));
     const int hero = game % rules::Seats + 1;
-    rules::Position position = rules::Position::newGame(setup.size, setup.scoring, setup.rotation);
+    rules::Position position = rules::Position::newGame(setup.size, setup.scoring, rotationOf(setup, game));
     Outcome outcome;
     while (!position.over()) {
-        const ai::Level level = position.toMove() == hero ? setup.matchup.hero : setup.matchup.others;
+        const Player& player = position.toMove() == hero ? setup.hero : setup.others;
         const auto start = ai::Clock::now();
-        const rules::Cell cell = ai::chooseCell(position, level, rng, std::chrono::milliseconds(options.budgetMs));
-        if (level == ai::Level::Strong)
+        const double processorStart = threadMs();
+        const rules::Cell cell = player.choose(position, rng);
+        if (player.thinksByClock()) {
             outcome.thinkMs.push_back(Millis(ai::Clock::now() - start).count());
+            outcome.processorMs.push_back(threadMs() - processorStart);
+        }
         position.play(cell);
     }
-    outcome.share = shareOf(position, hero);
+    outcome.share = ai::winShares(position)[hero];
     return outcome;
 }
 
@@ -122,67 +148,98 @@ void inParallel(int count, int threads, Fn fn)
 }
 
 const char* ruleName(rules::Scoring scoring) { return scoring == rules::Scoring::Count ? "count " : "points"; }
+const char* rotationName(int rotation) { return rotation == 2 ? "alternating" : rotation ? "on " : "off"; }
 
-void printRow(const char* label, const std::vector<double>& shares)
+void printRow(const std::string& label, const std::vector<double>& shares)
 {
     const Summary s = summarize(shares);
-    std::printf("%-34s %5zu games  %5.1f %% ± %4.1f\n", label, shares.size(), 100 * s.mean, 100 * s.halfWidth);
+    std::printf("%-40s %5zu games  %5.1f %% ± %4.1f\n", label.c_str(), shares.size(), 100 * s.mean, 100 * s.halfWidth);
 }
 
-std::vector<Setup> everySetup()
+// Lines in groups of `group` that share a matchup and a size; each group ends with its total.
+std::vector<Setup> levelSetups(int games)
 {
-    const Matchup matchups[] = {{ai::Level::Strong, ai::Level::Random},
-                                {ai::Level::Strong, ai::Level::Greedy},
-                                {ai::Level::Greedy, ai::Level::Random}};
+    const std::pair<ai::Level, ai::Level> matchups[] = {{ai::Level::Strong, ai::Level::Random},
+                                                        {ai::Level::Strong, ai::Level::Greedy},
+                                                        {ai::Level::Greedy, ai::Level::Random}};
     std::vector<Setup> setups;
-    for (const Matchup& m : matchups)
+    for (const auto& [hero, others] : matchups)
         for (int size : {8, 13})
             for (rules::Scoring scoring : {rules::Scoring::Points, rules::Scoring::Count})
-                for (bool rotation : {false, true})
-                    setups.push_back({m, size, scoring, rotation});
+                for (int rotation : {0, 1})
+                    setups.push_back({{hero}, {others}, size, scoring, rotation, games});
     return setups;
 }
 
-// Every game of every setup; prints the table, and gathers level 3's thinking times by size.
-void tournament(const Options& options, std::vector<double>& think8, std::vector<double>& think13)
+std::vector<Setup> yardstickSetups(ai::Level level, int playouts, int games)
 {
-    const std::vector<Setup> setups = everySetup();
-    std::vector<Outcome> outcomes(setups.size() * options.games);
-    inParallel(static_cast<int>(outcomes.size()), options.threads, [&](int i) {
-        outcomes[i] = playGame(setups[i / options.games], i % options.games, options);
-    });
-    std::printf("Win share of the first-named level (ties shared; an equal player wins 25 %%), 95 %% interval\n");
-    for (std::size_t first = 0; first < setups.size(); first += 4) {
+    std::vector<Setup> setups;
+    for (int size : {8, 13})
+        for (rules::Scoring scoring : {rules::Scoring::Points, rules::Scoring::Count})
+            setups.push_back({{level}, {ai::Level::Strong, playouts}, size, scoring, 2, games});
+    return setups;
+}
+
+// Thinking times of levels 3 and 4 by board size, wall and processor.
+struct Thinking {
+    std::vector<double> at8, processorAt8;
+    std::vector<double> at13, processorAt13;
+};
+
+void addThinking(Thinking& thinking, const Setup& setup, const Outcome& outcome)
+{
+    const bool small = setup.size == 8;
+    std::vector<double>& wall = small ? thinking.at8 : thinking.at13;
+    std::vector<double>& processor = small ? thinking.processorAt8 : thinking.processorAt13;
+    wall.insert(wall.end(), outcome.thinkMs.begin(), outcome.thinkMs.end());
+    processor.insert(processor.end(), outcome.processorMs.begin(), outcome.processorMs.end());
+}
+
+// Plays every game of the setups and prints their table, `group` lines to a total.
+void table(const std::vector<Setup>& setups, std::size_t group, int threads, Thinking& thinking)
+{
+    const int games = setups.front().games;
+    std::vector<Outcome> outcomes(setups.size() * games);
+    inParallel(static_cast<int>(outcomes.size()), threads,
+               [&](int i) { outcomes[i] = playGame(setups[i / games], i % games); });
+    for (std::size_t first = 0; first < setups.size(); first += group) {
         const Setup& head = setups[first];
         std::vector<double> all;
-        for (std::size_t k = first; k < first + 4; ++k) {
+        for (std::size_t k = first; k < first + group; ++k) {
             std::vector<double> shares;
-            for (int g = 0; g < options.games; ++g) {
-                const Outcome& o = outcomes[k * options.games + g];
-                shares.push_back(o.share);
-                (head.size == 8 ? think8 : think13).insert((head.size == 8 ? think8 : think13).end(),
-                                                           o.thinkMs.begin(), o.thinkMs.end());
+            for (int g = 0; g < games; ++g) {
+                shares.push_back(outcomes[k * games + g].share);
+                addThinking(thinking, setups[k], outcomes[k * games + g]);
             }
             all.insert(all.end(), shares.begin(), shares.end());
-            char label[64];
-            std::snprintf(label, sizeof label, "  %s, rotation %s", ruleName(setups[k].scoring),
-                          setups[k].rotation ? "on " : "off");
-            printRow(label, shares);
+            printRow(std::string("  ") + ruleName(setups[k].scoring) + ", rotation " + rotationName(setups[k].rotation),
+                     shares);
         }
-        char label[64];
-        std::snprintf(label, sizeof label, "L%d vs 3 x L%d, %d x %d", static_cast<int>(head.matchup.hero),
-                      static_cast<int>(head.matchup.others), head.size, head.size);
-        printRow(label, all);
+        if (group > 1)
+            printRow(head.hero.name() + " vs 3 x " + head.others.name() + ", " + std::to_string(head.size) + " x " +
+                         std::to_string(head.size),
+                     all);
     }
 }
 
-// Level 3 on positions reached by random play to a quarter, half and three quarters of a
+// The yardstick's lines, one per size and rule, under a heading that names the matchup.
+void yardstickTable(ai::Level level, int playouts, const Options& options, Thinking& thinking)
+{
+    const std::vector<Setup> setups = yardstickSetups(level, playouts, options.yardstickGames);
+    for (std::size_t first = 0; first < setups.size(); first += 2) {
+        std::printf("%s vs 3 x %s, %d x %d\n", setups[first].hero.name().c_str(), setups[first].others.name().c_str(),
+                    setups[first].size, setups[first].size);
+        table({setups.begin() + first, setups.begin() + first + 2}, 1, options.threads, thinking);
+    }
+}
+
+// A level on positions reached by random play to a quarter, half and three quarters of a
 // 26 × 26 board.
-std::vector<double> thinkingAt26(const Options& options)
+std::vector<double> thinkingAt26(ai::Level level, int samples)
 {
     std::vector<double> times;
     std::mt19937 rng(26);
-    for (int sample = 0; sample < options.samples; ++sample) {
+    for (int sample = 0; sample < samples; ++sample) {
         const rules::Scoring scoring = sample % 2 == 1 ? rules::Scoring::Count : rules::Scoring::Points;
         rules::Position position = rules::Position::newGame(26, scoring, sample % 4 >= 2);
         const int placements = 26 * 26 * (1 + sample % 3) / 4;
@@ -194,33 +251,48 @@ std::vector<double> thinkingAt26(const Options& options)
         if (position.over())
             continue;
         const auto start = ai::Clock::now();
-        ai::chooseCell(position, ai::Level::Strong, rng, std::chrono::milliseconds(options.budgetMs));
+        ai::chooseCell(position, level, rng);
         times.push_back(Millis(ai::Clock::now() - start).count());
     }
     return times;
+}
+
+void printTimes(const char* label, const std::vector<double>& times)
+{
+    std::printf("  %-36s %7.1f  %7.1f  %6zu\n", label, median(times), worst(times), times.size());
+}
+
+// The processor time shows how often the ceiling of wall time cut a search short.
+void printThinking(ai::Level level, const Thinking& thinking, int samples)
+{
+    std::printf("\nLevel %d thinking time per move (ms)       median    worst   moves\n", static_cast<int>(level));
+    printTimes("8 x 8, wall", thinking.at8);
+    printTimes("8 x 8, processor of one thread", thinking.processorAt8);
+    printTimes("13 x 13, wall", thinking.at13);
+    printTimes("13 x 13, processor of one thread", thinking.processorAt13);
+    printTimes("26 x 26 (mid-game positions, alone)", thinkingAt26(level, samples));
 }
 
 Options parse(int argc, char** argv)
 {
     Options options;
     for (int i = 1; i + 1 < argc; i += 2) {
+        if (!std::strcmp(argv[i], "--part")) {
+            options.part = argv[i + 1];
+            continue;
+        }
         const int value = std::atoi(argv[i + 1]);
-        if (value <= 0) {
-            std::fprintf(stderr, "%s needs a positive number\n", argv[i]);
+        int* const target = !std::strcmp(argv[i], "--games")             ? &options.games
+                            : !std::strcmp(argv[i], "--yardstick-games") ? &options.yardstickGames
+                            : !std::strcmp(argv[i], "--threads")         ? &options.threads
+                            : !std::strcmp(argv[i], "--samples")         ? &options.samples
+                                                                         : nullptr;
+        if (!target || value <= 0) {
+            std::fprintf(stderr, "usage: %s [--games N] [--yardstick-games N] [--threads N] [--samples N] "
+                                 "[--part levels|yardstick3|yardstick4|all]\n", argv[0]);
             std::exit(2);
         }
-        if (!std::strcmp(argv[i], "--games"))
-            options.games = value;
-        else if (!std::strcmp(argv[i], "--budget"))
-            options.budgetMs = value;
-        else if (!std::strcmp(argv[i], "--threads"))
-            options.threads = value;
-        else if (!std::strcmp(argv[i], "--samples"))
-            options.samples = value;
-        else {
-            std::fprintf(stderr, "usage: %s [--games N] [--budget MS] [--threads N] [--samples N]\n", argv[0]);
-            std::exit(2);
-        }
+        *target = value;
     }
     return options;
 }
@@ -230,13 +302,21 @@ Options parse(int argc, char** argv)
 int main(int argc, char** argv)
 {
     const Options options = parse(argc, argv);
-    std::printf("%d games per line, level 3 budget %d ms, %d threads\n\n", options.games, options.budgetMs,
-                options.threads);
-    std::vector<double> think8, think13;
-    tournament(options, think8, think13);
-    const std::vector<double> think26 = thinkingAt26(options);
-    std::printf("\nLevel 3 thinking time per move (ms)   median    worst   moves\n");
-    std::printf("  8 x 8                              %7.1f  %7.1f  %6zu\n", median(think8), worst(think8), think8.size());
-    std::printf(" 13 x 13                             %7.1f  %7.1f  %6zu\n", median(think13), worst(think13), think13.size());
-    std::printf(" 26 x 26 (mid-game positions, alone) %7.1f  %7.1f  %6zu\n", median(think26), worst(think26), think26.size());
+    std::setvbuf(stdout, nullptr, _IOLBF, 0); // each line as it comes, also into a file
+    const auto wanted = [&](const char* part) { return options.part == "all" || options.part == part; };
+    std::printf("%d threads; win share of the first-named player (ties shared; an equal player wins 25 %%), "
+                "95 %% interval\n\n", options.threads);
+    Thinking strong, strongest;
+    if (wanted("levels")) {
+        std::printf("%d games per line\n", options.games);
+        table(levelSetups(options.games), 4, options.threads, strong);
+    }
+    if (wanted("yardstick3"))
+        yardstickTable(ai::Level::Strong, 1000, options, strong);
+    if (wanted("yardstick4"))
+        yardstickTable(ai::Level::Strongest, 5000, options, strongest);
+    if (wanted("levels") || wanted("yardstick3"))
+        printThinking(ai::Level::Strong, strong, options.samples);
+    if (wanted("yardstick4"))
+        printThinking(ai::Level::Strongest, strongest, std::max(1, options.samples / 4));
 }

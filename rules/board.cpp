@@ -63,11 +63,17 @@ void Board::layOut()
 std::vector<int> Board::legalIndices(int seat) const
 {
     std::vector<int> legal;
+    legalIndices(seat, legal);
+    return legal;
+}
+
+void Board::legalIndices(int seat, std::vector<int>& legal) const
+{
+    legal.clear();
     for (int col = 0; col < size_; ++col)
         for (int at = indexOf(col, 0), end = at + size_; at < end; ++at)
             if (canPlace(at, seat))
                 legal.push_back(at);
-    return legal;
 }
 
 int Board::captures(int index, int seat) const

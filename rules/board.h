@@ -96,6 +96,8 @@ public:
     int captures(int index, int seat) const;
     // Indices where seat may place, column by column.
     std::vector<int> legalIndices(int seat) const;
+    // The same into a vector that a caller keeps, so that a loop of many turns allocates once.
+    void legalIndices(int seat, std::vector<int>& legal) const;
     bool hasEmpty() const;
 
     // Walks a line that closes(index, step, seat) accepts, calling capture(at) on each face

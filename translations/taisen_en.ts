@@ -28,10 +28,6 @@
         <translation>The computer player&apos;s name (default CPU).</translation>
     </message>
     <message>
-        <source>強さ: 1 適当、2 普通、3 強い（既定 3）。</source>
-        <translation>Level: 1 random, 2 normal, 3 strong (default 3).</translation>
-    </message>
-    <message>
         <source>知らないオプションです: %1</source>
         <translation>Unknown option: %1</translation>
     </message>
@@ -48,8 +44,12 @@
         <translation>The port is a whole number from 0 to 65535: %1</translation>
     </message>
     <message>
-        <source>強さは 1、2、3 のどれかです: %1</source>
-        <translation>The level is 1, 2 or 3: %1</translation>
+        <source>強さ: 1 適当、2 普通、3 強い、4 最強（既定 3）。</source>
+        <translation>Level: 1 random, 2 normal, 3 strong, 4 strongest (default 3).</translation>
+    </message>
+    <message>
+        <source>強さは 1、2、3、4 のどれかです: %1</source>
+        <translation>The level is 1, 2, 3 or 4: %1</translation>
     </message>
 </context>
 <context>
@@ -426,6 +426,22 @@
     <message>
         <source>コンピューターの対戦相手を加える・外す</source>
         <translation>Add or remove computer players</translation>
+    </message>
+    <message>
+        <source>適当</source>
+        <translation>Random</translation>
+    </message>
+    <message>
+        <source>普通</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>強い</source>
+        <translation>Strong</translation>
+    </message>
+    <message>
+        <source>最強</source>
+        <translation>Strongest</translation>
     </message>
     <message>
         <source>コンピューターを加える（%1）</source>

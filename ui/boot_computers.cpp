@@ -28,6 +28,11 @@ QString computerName(ai::Level level, const QStringList& members)
     }
 }
 
+// The levels as the menu offers them, by number. The name a computer player joins under keeps
+// the untranslated one, since it travels.
+constexpr const char* MenuLevelNames[] = {QT_TRANSLATE_NOOP("ui::Tbootform", "適当"), QT_TRANSLATE_NOOP("ui::Tbootform", "普通"),
+                                          QT_TRANSLATE_NOOP("ui::Tbootform", "強い"), QT_TRANSLATE_NOOP("ui::Tbootform", "最強")};
+
 } // namespace
 
 // A small button inside the members' heading, so no other control moves, and the same menu
@@ -53,8 +58,8 @@ void Tbootform::showComputerMenu(const QPoint& at)
     const bool hosting = SS && SS->isListening();
     QMenu menu(this);
     addGameWindowItem(menu);
-    for (const ai::Level level : {ai::Level::Random, ai::Level::Greedy, ai::Level::Strong}) {
-        QAction* add = menu.addAction(tr("コンピューターを加える（%1）").arg(ai::levelName(level)));
+    for (const ai::Level level : {ai::Level::Random, ai::Level::Greedy, ai::Level::Strong, ai::Level::Strongest}) {
+        QAction* add = menu.addAction(tr("コンピューターを加える（%1）").arg(tr(MenuLevelNames[int(level) - 1])));
         add->setEnabled(hosting);
         connect(add, &QAction::triggered, this, [this, level] { guarded([&] { addComputer(int(level)); }); });
     }

@@ -16,8 +16,8 @@ CommandLine::CommandLine(const QStringList& arguments)
       name_(QStringLiteral("name"), QCoreApplication::translate("CommandLine", "コンピューターの名前（既定 CPU）。"),
             QStringLiteral("NAME"), QStringLiteral("CPU")),
       level_(QStringLiteral("level"),
-             QCoreApplication::translate("CommandLine", "強さ: 1 適当、2 普通、3 強い（既定 3）。"),
-             QStringLiteral("1|2|3"), QStringLiteral("3"))
+             QCoreApplication::translate("CommandLine", "強さ: 1 適当、2 普通、3 強い、4 最強（既定 3）。"),
+             QStringLiteral("1|2|3|4"), QStringLiteral("3"))
 {
     parser_.setApplicationDescription(
         QCoreApplication::translate("CommandLine", "対戦ゲム: ローカルネットワークで4人で遊ぶ盤ゲーム"));
@@ -102,8 +102,8 @@ std::optional<computer::Options> CommandLine::computerOptions(QString& error) co
     options.port = quint16(port);
     options.name = parser_.value(name_);
     const int level = parser_.value(level_).toInt(&ok);
-    if (!ok || level < 1 || level > 3)
-        return fail(QCoreApplication::translate("CommandLine", "強さは 1、2、3 のどれかです: %1").arg(parser_.value(level_)));
+    if (!ok || level < 1 || level > 4)
+        return fail(QCoreApplication::translate("CommandLine", "強さは 1、2、3、4 のどれかです: %1").arg(parser_.value(level_)));
     options.level = static_cast<ai::Level>(level);
     return options;
 }

@@ -98,11 +98,12 @@ INSTANTIATE_TEST_SUITE_P(, ComputerArguments, testing::Values(
     ComputerCase{{"PortNotANumber"}, {"--computer", "h", "--port", "x"}, false},
     ComputerCase{{"PortTooLarge"}, {"--computer", "h", "--port", "65536"}, false},
     ComputerCase{{"LevelZero"}, {"--computer", "h", "--level", "0"}, false},
-    ComputerCase{{"LevelFour"}, {"--computer", "h", "--level", "4"}, false},
+    ComputerCase{{"LevelFour"}, {"--computer", "h", "--level", "4"}, true},
+    ComputerCase{{"LevelFive"}, {"--computer", "h", "--level", "5"}, false},
     ComputerCase{{"UnknownOption"}, {"--computer", "h", "--bogus"}, false}),
     byName);
 
-TEST(ComputerOptions, DefaultsArePortNameAndStrongest)
+TEST(ComputerOptions, DefaultsArePortNameAndLevelThree)
 {
     QString error;
     const auto options = ui::CommandLine({"taisen", "--computer", "h"}).computerOptions(error);

@@ -1,0 +1,53 @@
+#include "ai/montecarlo.h"
+#include "ai/tree.h"
+#include <algorithm>
+#include <thread>
+
+namespace ai {
+
+namespace {
+
+std::vector<Tree::Tally> searched(const rules::Position& position, const Budget& budget, unsigned seed)
+{
+    const ThinkClock clock(budget);
+    std::mt19937 rng(seed);
+    Tree tree(position);
+    do
+        tree.grow(rng);
+    while (!clock.expired());
+    return tree.rootTallies();
+}
+
+// Every tree lists the root's moves in the same order, so the counts add up place by place.
+std::vector<Tree::Tally> added(const std::vector<std::vector<Tree::Tally>>& found)
+{
+    std::vector<Tree::Tally> sum = found.front();
+    for (std::size_t tree = 1; tree < found.size(); ++tree)
+        for (std::size_t i = 0; i < sum.size(); ++i) {
+            sum[i].visits += found[tree][i].visits;
+            sum[i].won += found[tree][i].won;
+        }
+    return sum;
+}
+
+} // namespace
+
+int treeChoice(const rules::Position& position, const Budget& budget, int threads, std::mt19937& rng)
+{
+    std::vector<unsigned> seeds(std::max(threads, 1));
+    for (unsigned& seed : seeds)
+        seed = static_cast<unsigned>(rng());
+    std::vector<std::vector<Tree::Tally>> found(seeds.size());
+    {
+        std::vector<std::jthread> helpers;
+        for (std::size_t t = 1; t < seeds.size(); ++t)
+            helpers.emplace_back([&, t] { found[t] = searched(position, budget, seeds[t]); });
+        found[0] = searched(position, budget, seeds[0]);
+    }
+    const std::vector<Tree::Tally> sum = added(found);
+    return std::max_element(sum.begin(), sum.end(), [](const Tree::Tally& a, const Tree::Tally& b) {
+               return a.visits != b.visits ? a.visits < b.visits : a.won < b.won;
+           })->move;
+}
+
+} // namespace ai

@@ -1,0 +1,23 @@
+#pragma once
+#include "rules/position.h"
+#include <array>
+#include <random>
+#include <vector>
+
+namespace ai {
+
+using Shares = std::array<float, 5>; // indexed 1..4 by seat
+
+// Each seat's share of the win in a finished game: 1, or 1/k for a first place shared by k.
+Shares winShares(const rules::Position& position);
+
+// How promising a placement at index is for the seat to move, before any search: what it
+// gains, and where it lies. Index is legal.
+int promise(const rules::Position& position, int index);
+
+// Plays the game to its end the way a hurried but sensible player would, and answers what
+// the end is worth to each seat: mostly its win share, partly its share of all points, so
+// that a search still tells a larger gain from a smaller one where both win as often. legal is room for the legal cells of each turn, kept between calls.
+Shares playOut(rules::Position position, std::mt19937& rng, std::vector<int>& legal);
+
+} // namespace ai

@@ -1,0 +1,49 @@
+#pragma once
+#include "ai/playout.h"
+#include "rules/position.h"
+#include <random>
+#include <vector>
+
+namespace ai {
+
+// A Monte-Carlo search tree over the turns of all four seats, each seat choosing for its own
+// share of the win (max-n), grown one playout at a time. One thread owns it.
+class Tree {
+public:
+    // position is not over.
+    explicit Tree(const rules::Position& position);
+
+    // One descent by the confidence bound, one new node, one playout, and its result added
+    // along the way back.
+    void grow(std::mt19937& rng);
+
+    struct Tally {
+        int move; // the index placed, or PassMove
+        int visits;
+        float won; // the mover's shares summed
+    };
+    // What the search found for each move of the root.
+    std::vector<Tally> rootTallies() const;
+
+    static constexpr int PassMove = -1;
+
+private:
+    struct Node {
+        int move;
+        int mover;          // the seat that made the move into this node
+        int firstChild = 0; // children lie together, in the order they are first tried
+        int children = 0;
+        int visits = 0;
+        float won = 0;
+    };
+
+    int select(const Node& parent) const;
+    void expand(int at, const rules::Position& position);
+
+    rules::Position root_;
+    std::vector<Node> nodes_;
+    std::vector<int> path_;  // of the current descent
+    std::vector<int> legal_; // room for the playouts
+};
+
+} // namespace ai
