@@ -39,6 +39,7 @@ Tmainform::Tmainform(Tbootform& boot, const QString& exeDir, QWidget* parent)
     counter = new QTimer(this);
     counter->setInterval(1000);
     createAids();
+    nameControls();
     connectHandlers();
 
     guarded([&] { FormCreate(); });
@@ -75,6 +76,7 @@ void Tmainform::newGame()
 void Tmainform::resizeEvent(QResizeEvent* event)
 {
     StatusBar->setGeometry(0, height() - StatusHeight, width(), StatusHeight);
+    fitBoard();
     QWidget::resizeEvent(event);
 }
 
@@ -83,6 +85,7 @@ void Tmainform::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     learnFrame();
     applyMinimumSize();
+    fitBoard();
 }
 
 } // namespace ui

@@ -91,6 +91,8 @@ public:
     const QByteArray& sound(rules::Sound which) const { return sounds_[static_cast<int>(which)]; }
     // The smallest outer size (frame included) for the current board.
     QSize outerMinimumSize() const { return outerMinimum_; }
+    // The widest a seat's name shows beside its lamp; a longer one is elided.
+    static constexpr int NameWidth = 103;
     // False while the frame's size is still an estimate (the window was never shown).
     bool frameKnown() const { return frameKnown_; }
 
@@ -139,7 +141,7 @@ private:
     void createScoreRow(int seat, QLabel*& score, int top, const QString& colour);
     void createMoveArea();
     void createResultPanel();
-    void makeRoomForResult();
+    void fitResult();
     void connectHandlers();
     void loadSounds();
     void loadImages();
@@ -158,6 +160,9 @@ private:
     void parkFocus(QWidget* leaving);
     void learnFrame();
     void applyMinimumSize();
+    void fitBoard();
+    void nameControls();
+    void describeSeat(int seat);
     QLabel* scoreLabel(int seat) const;
 
     Tbootform& boot_;
@@ -170,6 +175,7 @@ private:
     QMargins frame_;
     bool frameKnown_ = false;
     bool abandoned_ = false;
+    std::array<bool, 5> lit_{}; // whose lamp is lit, by seat
     int turnSerial_ = 0; // counts the openings and closings of turns, so a late hint is dropped
     int hintTurn_ = 0;
     QFutureWatcher<rules::Cell> hintWatcher_;
