@@ -1,3 +1,4 @@
+#include "ui/boardaccessible.h"
 #include "ui/boardgrid.h"
 #include <QPainter>
 #include <QPaintEvent>
@@ -39,6 +40,7 @@ BoardGrid::BoardGrid(QWidget* parent) : QWidget(parent)
     stepper_.setInterval(StepMs);
     connect(&stepper_, &QTimer::timeout, this, &BoardGrid::stepTowardsPointer);
     setGridSize(DesignCells);
+    BoardTable::install();
 }
 
 BoardGrid::~BoardGrid() = default;

@@ -5,9 +5,11 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QString>
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <utility>
@@ -55,6 +57,12 @@ public:
     bool unscaled() const;
     // What the screen shows while it is scaled, in device pixels.
     const QImage& screen() const { return screen_; }
+    // What assistive technology reads for a cell: what describeCell says of it, else its position.
+    std::function<QString(int col, int row)> describeCell;
+    QString cellName(int col, int row) const { return describeCell ? describeCell(col, row) : position(col, row); }
+    static QString position(int col, int row) { return columnLetter(col) + QString::number(row + 1); }
+    static QString columnLetter(int col) { return QString(QChar(u'A' + col)); }
+    QRect cellOnScreen(const QPoint& cell) const { return cellRect(cell); }
     // The surface's pixel that a pixel of the widget shows; off the board lies off the surface.
     QPoint surfacePixel(const QPoint& pixel) const;
 

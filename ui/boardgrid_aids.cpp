@@ -1,4 +1,5 @@
 #include "ui/boardgrid.h"
+#include <QAccessible>
 #include <QPainter>
 #include <QPolygonF>
 #include <algorithm>
@@ -55,6 +56,9 @@ void BoardGrid::moveCursor(const QPoint& cell)
     current_ = cell;
     cursorShown_ = true;
     update(cellRect(current_));
+    QAccessibleEvent focused(this, QAccessible::Focus);
+    focused.setChild(cell.y() * n_ + cell.x());
+    QAccessible::updateAccessibility(&focused);
 }
 
 void BoardGrid::paintAids(QPainter& painter) const

@@ -163,6 +163,7 @@ private:
     void fitBoard();
     void nameControls();
     void describeSeat(int seat);
+    QString describeCell(int col, int row) const;
     QLabel* scoreLabel(int seat) const;
 
     Tbootform& boot_;
