@@ -152,7 +152,7 @@ private:
     void leaveToAutoPlay();
     void createAids();
     void createHelpButton();
-    void readShowLegal();
+    void readGameSettings();
     void ShowLegalClick(bool on);
     void followTurn(bool open);
     void showLegalMarks();
