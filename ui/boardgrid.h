@@ -54,6 +54,8 @@ public:
     // pixel ratio of 1 show the surface pixel for pixel.
     int shownCell() const { return shownCell_; }
     void setShownCell(int devicePixels);
+    // Device pixels of a grid line on screen: one for every whole 25 of a cell.
+    int shownLine() const;
     bool unscaled() const;
     // What the screen shows while it is scaled, in device pixels.
     const QImage& screen() const { return screen_; }

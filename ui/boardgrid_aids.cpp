@@ -69,7 +69,7 @@ void BoardGrid::paintAids(QPainter& painter) const
     if (!unscaled())
         painter.scale(1 / ratio_, 1 / ratio_);
     const int c = shownCell_;
-    const double k = double(c - 1) / (Cell - 1);
+    const double k = double(c - shownLine()) / (Cell - 1);
     const auto width = [k](int design) { return std::max(double(design), std::round(design * k)); };
     painter.setRenderHint(QPainter::Antialiasing);
     const auto centre = [c, k](const QPoint& cell) { return QPointF(cell * c) + QPointF(12, 12) * k; };
@@ -91,7 +91,8 @@ void BoardGrid::paintCursor(QPainter& painter, double ring, double rim) const
 {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);
-    const QRect interior(current_ * shownCell_, QSize(shownCell_ - 1, shownCell_ - 1));
+    const int side = shownCell_ - shownLine();
+    const QRect interior(current_ * shownCell_, QSize(side, side));
     painter.setPen(QPen(CursorColour, ring, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     const double half = ring / 2;
     painter.drawRect(QRectF(interior).adjusted(half, half, -half, -half));

@@ -6,12 +6,18 @@
 // The board on a screen whose cells are not the surface's 25 pixels: a larger window or a
 // device pixel ratio above 1. The surface keeps its 25-pixel cells, so what the game draws and
 // what the repaint knows of it stay the same; the screen copies every cell through one table
-// of pixels, so that each cell comes out alike and every grid line stays one device pixel.
+// of pixels, so that each cell comes out alike and every grid line is as wide as the next:
+// one device pixel for every whole 25 of a cell.
 namespace ui {
 
 bool BoardGrid::unscaled() const
 {
     return shownCell_ == Cell && ratio_ == 1.0;
+}
+
+int BoardGrid::shownLine() const
+{
+    return std::max(1, shownCell_ / Cell);
 }
 
 void BoardGrid::setShownCell(int devicePixels)
@@ -31,11 +37,12 @@ void BoardGrid::fitToShownCell()
     }
     const int c = shownCell_;
     const int board = n_ * c;
+    const int line = shownLine();
     axis_.resize(std::size_t(board));
-    // The interior's pixels spread over the shown interior; the last pixel is the grid line.
+    // The interior's pixels spread over the shown interior; the last pixels are the grid line.
     for (int d = 0; d < board; ++d) {
         const int offset = d % c;
-        axis_[std::size_t(d)] = d / c * Cell + (offset == c - 1 ? Cell - 1 : offset * (Cell - 1) / (c - 1));
+        axis_[std::size_t(d)] = d / c * Cell + (offset >= c - line ? Cell - 1 : offset * (Cell - 1) / (c - line));
     }
     const int logical = int(std::ceil(board / ratio_));
     setFixedSize(logical, logical);

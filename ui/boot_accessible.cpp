@@ -16,6 +16,7 @@ void Tbootform::nameControls()
     BoxPort->setAccessibleName(tr("ポート番号"));
     LabIP->setAccessibleName(tr("ローカルかもしれないあなたのIP"));
     BoxIP->setAccessibleName(tr("接続先IPアドレス"));
+    BoxIP->lineEdit()->setAccessibleName(BoxIP->accessibleName());
     Mem->setAccessibleName(tr(" 参加者").trimmed());
     Chat->setAccessibleName(tr(" 会話").trimmed());
     EditMessage->setAccessibleName(tr("メッセージ"));

@@ -14,7 +14,6 @@ namespace ui {
 
 namespace {
 
-constexpr QSize DesignClient(539, 401);
 constexpr QPoint DesignPosition(363, 211);
 constexpr int StatusHeight = 25;
 

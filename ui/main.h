@@ -91,6 +91,8 @@ public:
     const QByteArray& sound(rules::Sound which) const { return sounds_[static_cast<int>(which)]; }
     // The smallest outer size (frame included) for the current board.
     QSize outerMinimumSize() const { return outerMinimum_; }
+    // The client area the window opens with.
+    static constexpr QSize DesignClient{539, 401};
     // The widest a seat's name shows beside its lamp; a longer one is elided.
     static constexpr int NameWidth = 103;
     // False while the frame's size is still an estimate (the window was never shown).
@@ -173,6 +175,7 @@ private:
     QPixmap lightOn_;
     std::array<QByteArray, 4> sounds_; // put, buzz, flip, rotate as rules::Sound orders them
     QSize outerMinimum_;
+    QSize usual_ = DesignClient; // the size beyond which the board grows
     QMargins frame_;
     bool frameKnown_ = false;
     bool abandoned_ = false;

@@ -119,6 +119,7 @@ void Tmainform::fitResult()
     PanelResult->resize(PanelResult->sizeHint().expandedTo(ResultSize));
     const QRect box = PanelResult->geometry();
     const QSize needed(box.right() + 1 + ResultExtraWidth, box.bottom() + 1 + ResultExtraHeight);
+    usual_ = usual_.expandedTo(needed);
     if (width() < needed.width() || height() < needed.height())
         resize(size().expandedTo(needed));
 }
@@ -139,16 +140,19 @@ void Tmainform::setBoardSize(int n)
     fitBoard();
 }
 
-// Room beyond the smallest window goes to the board, in whole device pixels per cell; at the
-// smallest size the cells keep their 25 pixels. The side panel follows the board's right edge.
+// Room beyond the window's usual size goes to the board, in whole device pixels per cell; up
+// to that size the cells keep their 25 pixels. The usual size is the one the program gives
+// the window (its opening size, grown for a larger board or a result) unless the player has
+// made it smaller since. The side panel follows the board's right edge.
 void Tmainform::fitBoard()
 {
+    usual_ = usual_.boundedTo(size()).expandedTo(minimumSize());
     const int n = Table->gridSize();
     const double ratio = devicePixelRatioF();
-    const int side = std::min(width() - (ExtraWidth - frame_.left() - frame_.right()),
-                              height() - (ExtraHeight - frame_.top() - frame_.bottom()));
-    Table->setShownCell(std::max(int(BoardGrid::Cell * ratio), int(side * ratio) / n));
-    Panel->move(Table->width() + PanelGap, PanelTop);
+    const int extra = std::max(0, std::min(width() - usual_.width(), height() - usual_.height()));
+    Table->setShownCell(int(BoardGrid::Cell * ratio) + int(extra * ratio) / n);
+    // A board a little smaller than its 25-pixel cells (a fractional scale) leaves the panel in place.
+    Panel->move(std::max(Table->width(), n * BoardGrid::Cell) + PanelGap, PanelTop);
     PanelResult->move(Panel->geometry().bottomLeft() + QPoint(0, PanelGap));
 }
 

@@ -1,11 +1,12 @@
 #include "tests/ui/screen_grab.h"
 #include "ui/boardgrid.h"
 #include <QPixmap>
+#include <algorithm>
 #include <QTest>
 #include <gtest/gtest.h>
 
 // A board whose cells show larger than the surface's: every cell comes out alike, and every
-// grid line stays one pixel.
+// grid line is as wide as every other.
 
 using ui::BoardGrid;
 
@@ -42,7 +43,7 @@ QPixmap piece()
 
 } // namespace
 
-TEST_P(ShownCell, EveryCellShowsTheSamePictureWithOnePixelLines)
+TEST_P(ShownCell, EveryCellShowsTheSamePictureAndLinesAllOfAWidth)
 {
     const int c = GetParam();
     EXPECT_EQ(table.size(), QSize(6 * c, 6 * c));
@@ -55,8 +56,10 @@ TEST_P(ShownCell, EveryCellShowsTheSamePictureWithOnePixelLines)
     EXPECT_EQ(cellOf(shot, 5, 5), cellOf(shot, 0, 0));
     EXPECT_EQ(cellOf(shot, 1, 4), cellOf(shot, 4, 1));
     EXPECT_NE(cellOf(shot, 1, 4), cellOf(shot, 0, 0));
+    const int lineWidth = std::max(1, c / 25);
+    EXPECT_EQ(table.shownLine(), lineWidth);
     for (int offset = 0; offset < c; ++offset) {
-        const bool line = offset == c - 1;
+        const bool line = offset >= c - lineWidth;
         EXPECT_EQ(shot.pixelColor(2 * c + offset, c + c / 2) == BoardGrid::LineColour, line) << offset;
         EXPECT_EQ(shot.pixelColor(c + c / 2, 2 * c + offset) == BoardGrid::LineColour, line) << offset;
     }
@@ -66,9 +69,9 @@ TEST_P(ShownCell, PointerAndCellsAgreeWithTheSurface)
 {
     const int c = GetParam();
     for (const QPoint cell : {QPoint(0, 0), QPoint(3, 2), QPoint(5, 5)})
-        for (const QPoint inside : {QPoint(0, 0), QPoint(c - 2, c - 2)}) {
+        for (const QPoint inside : {QPoint(0, 0), QPoint(c - 1 - table.shownLine(), c - 1 - table.shownLine())}) {
             const QPoint pixel = table.surfacePixel(cell * c + inside);
-            EXPECT_EQ(pixel / BoardGrid::Cell, cell);
+            EXPECT_EQ(QPoint(pixel.x() / BoardGrid::Cell, pixel.y() / BoardGrid::Cell), cell);
             EXPECT_LT(pixel.x() % BoardGrid::Cell, BoardGrid::Cell - 1); // an interior, not a line
         }
     EXPECT_GE(table.surfacePixel(QPoint(6 * c, 0)).x(), 6 * BoardGrid::Cell);

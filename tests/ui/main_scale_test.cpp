@@ -60,9 +60,10 @@ TEST_F(MainFormTest, BoardIsATableOfNamedCells)
     EXPECT_EQ(table->indexOfChild(cell), row * 8 + col);
     for (int c = 0; c < 8; ++c)
         for (int r = 0; r < 8; ++r)
-            if (form->game.board[c][r] == 2)
+            if (form->game.board[c][r] == 2) {
                 EXPECT_EQ(table->tableInterface()->cellAt(r, c)->text(QAccessible::Name),
                           ui::BoardGrid::position(c, r) + QStringLiteral("、青の顔"));
+            }
 }
 
 TEST_F(MainFormTest, EveryControlOfBothWindowsHasAName)
@@ -71,9 +72,10 @@ TEST_F(MainFormTest, EveryControlOfBothWindowsHasAName)
     boot->show();
     for (QWidget* window : {static_cast<QWidget*>(boot.get()), static_cast<QWidget*>(form.get())})
         for (QWidget* control : window->findChildren<QWidget*>())
-            if (control->focusPolicy() != Qt::NoFocus && control->isVisibleTo(window))
+            if (control->focusPolicy() != Qt::NoFocus && control->isVisibleTo(window)) {
                 EXPECT_FALSE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
                     << control->objectName().toStdString() << " " << control->metaObject()->className();
+            }
 }
 
 TEST_F(MainFormTest, EachSeatIsOneDescriptionThatFollowsTheTurn)
