@@ -1,12 +1,12 @@
-#include "tests/ui/screen_grab.h"
 #include "ui/boardgrid.h"
 #include <QPixmap>
 #include <algorithm>
+#include <cmath>
 #include <QTest>
 #include <gtest/gtest.h>
 
 // A board whose cells show larger than the surface's: every cell comes out alike, and every
-// grid line is as wide as every other.
+// grid line is as wide as every other. CMake runs these again at screen scales of 1.5 and 2.
 
 using ui::BoardGrid;
 
@@ -46,12 +46,15 @@ QPixmap piece()
 TEST_P(ShownCell, EveryCellShowsTheSamePictureAndLinesAllOfAWidth)
 {
     const int c = GetParam();
-    EXPECT_EQ(table.size(), QSize(6 * c, 6 * c));
+    EXPECT_EQ(table.size() * table.devicePixelRatioF(), QSize(6 * c, 6 * c)); // the shot's pixels
     const QPixmap face = piece();
     for (const QPoint cell : {QPoint(0, 0), QPoint(3, 2), QPoint(5, 5)})
         table.drawPixmap(cell.x() * BoardGrid::Cell, cell.y() * BoardGrid::Cell, face);
     table.drawGridLines();
-    const QImage shot = grabOnScreen(table);
+    // Painted afresh at the screen's pixel ratio, in device pixels.
+    const QImage shot = table.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shot.width(), 6 * c);
+    ASSERT_EQ(shot.height(), 6 * c);
     EXPECT_EQ(cellOf(shot, 3, 2), cellOf(shot, 0, 0));
     EXPECT_EQ(cellOf(shot, 5, 5), cellOf(shot, 0, 0));
     EXPECT_EQ(cellOf(shot, 1, 4), cellOf(shot, 4, 1));
@@ -68,13 +71,19 @@ TEST_P(ShownCell, EveryCellShowsTheSamePictureAndLinesAllOfAWidth)
 TEST_P(ShownCell, PointerAndCellsAgreeWithTheSurface)
 {
     const int c = GetParam();
+    const double ratio = table.devicePixelRatioF();
+    // The widget's pixel that shows a device pixel or the next one or two.
+    const auto widgetPixel = [ratio](const QPoint& device) {
+        return QPoint(int(std::ceil(device.x() / ratio)), int(std::ceil(device.y() / ratio)));
+    };
+    const int lastInside = c - table.shownLine() - 3;
     for (const QPoint cell : {QPoint(0, 0), QPoint(3, 2), QPoint(5, 5)})
-        for (const QPoint inside : {QPoint(0, 0), QPoint(c - 1 - table.shownLine(), c - 1 - table.shownLine())}) {
-            const QPoint pixel = table.surfacePixel(cell * c + inside);
+        for (const QPoint inside : {QPoint(0, 0), QPoint(lastInside, lastInside)}) {
+            const QPoint pixel = table.surfacePixel(widgetPixel(cell * c + inside));
             EXPECT_EQ(QPoint(pixel.x() / BoardGrid::Cell, pixel.y() / BoardGrid::Cell), cell);
             EXPECT_LT(pixel.x() % BoardGrid::Cell, BoardGrid::Cell - 1); // an interior, not a line
         }
-    EXPECT_GE(table.surfacePixel(QPoint(6 * c, 0)).x(), 6 * BoardGrid::Cell);
+    EXPECT_GE(table.surfacePixel(widgetPixel(QPoint(6 * c, 0))).x(), 6 * BoardGrid::Cell);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, ShownCell, testing::Values(26, 37, 50, 61));
