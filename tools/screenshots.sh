@@ -85,6 +85,7 @@ click "${games[0]}" 326 280                    # パス
 if [ "$enlarge" != 0 ]; then
     read -r width height < <(xdotool getwindowgeometry "${games[0]}" | awk '/Geometry/ { sub("x", " ", $2); print $2 }')
     xdotool windowsize --sync "${games[0]}" $((width + enlarge)) $((height + enlarge))
+    xdotool windowraise "${games[0]}" # over its neighbour, which the picture would show
 fi
 
 for _ in $(seq 240); do
