@@ -12,7 +12,7 @@ dbus-run-session -- bash -c '
     /usr/bin/python3 tools/atspi_record.py > "$0" &
     recorder=$!
     sleep 1
-    TAISEN_AT_END="kill -TERM $recorder; wait $recorder" bash tools/screenshots.sh
+    TAISEN_AT_END="kill -TERM $recorder; while kill -0 $recorder 2>/dev/null; do sleep 0.2; done" bash tools/screenshots.sh
 ' "$out"
 rm -rf "$TAISEN_SHOTS_DIR"
 echo "wrote $out"

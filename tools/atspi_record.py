@@ -1,6 +1,6 @@
 #!/usr/bin/python3
-# Records what assistive technology hears from the first taisen process to appear: its focus,
-# name and description events as they come, then, on SIGTERM, its whole accessible tree.
+# Records what assistive technology hears from the first station (the host, started first):
+# its focus, name and description events in order, then, on SIGTERM, its whole accessible tree.
 #   /usr/bin/python3 tools/atspi_record.py > docs/atspi.txt   (inside the stations' D-Bus session)
 import signal
 import sys
@@ -12,7 +12,7 @@ from gi.repository import Atspi, GLib  # noqa: E402
 
 EVENTS = ["object:state-changed:focused", "object:property-change:accessible-name",
           "object:property-change:accessible-description", "object:state-changed:showing"]
-pid = None
+events = {}  # by process: what each said, in order
 
 
 def line(node):
@@ -23,15 +23,11 @@ def line(node):
 
 
 def on_event(event):
-    global pid
     try:
         source_pid = event.source.get_process_id()
     except GLib.Error:
         return
-    if pid is None and event.source.get_application().get_name() == "taisen":
-        pid = source_pid
-    if source_pid == pid:
-        print(f"event {event.type}: {line(event.source)}", flush=True)
+    events.setdefault(source_pid, []).append(f"event {event.type}: {line(event.source)}")
 
 
 def dump(node, depth):
@@ -44,11 +40,14 @@ def dump(node, depth):
 
 def finish():
     desktop = Atspi.get_desktop(0)
-    for i in range(desktop.get_child_count()):
-        app = desktop.get_child_at_index(i)
-        if app is not None and app.get_process_id() == pid:
-            print("tree:")
-            dump(app, 1)
+    apps = [desktop.get_child_at_index(i) for i in range(desktop.get_child_count())]
+    apps = [app for app in apps if app is not None and app.get_process_id() > 0]
+    if apps:
+        host = min(apps, key=lambda app: app.get_process_id())
+        print("\n".join(events.get(host.get_process_id(), [])))
+        print("tree:")
+        dump(host, 1)
+    sys.stdout.flush()
     Atspi.event_quit()
     return False
 
@@ -57,6 +56,5 @@ listener = Atspi.EventListener.new(on_event)
 for kind in EVENTS:
     listener.register(kind)
 GLib.unix_signal_add(GLib.PRIORITY_DEFAULT, signal.SIGTERM, finish)
-print("recording", flush=True)
 Atspi.event_main()
 sys.exit(0)

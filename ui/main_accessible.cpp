@@ -39,6 +39,8 @@ void Tmainform::describeSeat(int seat)
     QString text = tr("%1、%2番席、%3").arg(name, QString::number(seat), scoreLabel(seat)->text());
     if (lit_[std::size_t(seat)])
         text += tr("、手番");
+    if (text == Light[seat]->accessibleName())
+        return; // a score written again unchanged is no news
     for (QWidget* part : {static_cast<QWidget*>(Light[seat]), static_cast<QWidget*>(scoreLabel(seat)),
                           static_cast<QWidget*>(Name[seat])})
         part->setAccessibleDescription(text);
