@@ -3,6 +3,9 @@
 # an 8 x 8 game by themselves; the host's lobby and game window are saved into docs/.
 #   bash tools/screenshots.sh            Japanese (docs/lobby.png, docs/game.png)
 #   TAISEN_LANG=en bash tools/screenshots.sh   English (docs/lobby-en.png, docs/game-en.png)
+#   TAISEN_SCALE=1.5 bash tools/screenshots.sh  at a screen scale of 1.5 (docs/game-x1.5.png)
+#   TAISEN_ENLARGE=300 bash tools/screenshots.sh  the game window 300 pixels wider and higher
+#                                                 (docs/game-large.png)
 # TAISEN_PACKAGE=<file.deb> plays with the programs of that package, each unpacked on its own.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,9 +21,15 @@ case ${TAISEN_LANG:-ja} in
     en) language=en suffix=-en names=(Alice Bob Carol Dave) chat=("Hello, everyone" "Ready when you are") ;;
     *) language= suffix= names=(あおい たける みさき ゆうと) chat=("よろしくお願いします" "いつでもどうぞ") ;;
 esac
+scale=${TAISEN_SCALE:-1}
+enlarge=${TAISEN_ENLARGE:-0}
+[ "$scale" = 1 ] || suffix=$suffix-x$scale
+[ "$enlarge" = 0 ] || suffix=$suffix-large
+# A window's own pixel (x, y) on a scaled screen.
+px() { awk -v v="$1" -v s="$scale" 'BEGIN { printf "%d", v * s + 0.5 }'; }
 port=28389
 display=:${TAISEN_DISPLAY:-77}
-source tools/virtual_display.sh 2300x1000x24
+source tools/virtual_display.sh "$(px 2300)x$(px 1400)x24"
 
 # Each station runs from a folder of its own, so each keeps its own setting.ini.
 lobbies=()
@@ -34,14 +43,14 @@ for i in 0 1 2 3; do
         ln -s "$PWD/assets/img" "$PWD/assets/snd" "$work/$i/"
         exe=$work/$i/taisen
     fi
-    (cd "$work/$i" && LANGUAGE=$language LC_ALL=C.UTF-8 SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb exec "$exe" >/dev/null 2>&1) &
+    (cd "$work/$i" && LANGUAGE=$language LC_ALL=C.UTF-8 SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale exec "$exe" >/dev/null 2>&1) &
     pids+=($!)
     lobbies+=("$(xdotool search --sync --onlyvisible --pid "$!" | head -1)")
-    xdotool windowmove --sync "${lobbies[i]}" $((i * 570)) 0
+    xdotool windowmove --sync "${lobbies[i]}" "$(px $((i * 570)))" 0
 done
 
 # At (x, y) inside a window: click, or click and replace the text there.
-click() { xdotool mousemove --sync --window "$1" "$2" "$3" click 1; sleep 0.2; }
+click() { xdotool mousemove --sync --window "$1" "$(px "$2")" "$(px "$3")" click 1; sleep 0.2; }
 typeAt() {
     click "$1" "$2" "$3"
     xdotool key --window "$1" ctrl+a
@@ -69,17 +78,25 @@ click "${lobbies[0]}" 497 120                  # ゲム開始
 games=()
 for i in 0 1 2 3; do
     games+=("$(xdotool search --sync --onlyvisible --pid "${pids[i + 1]}" | grep -vx "${lobbies[i]}" | head -1)")
-    xdotool windowmove --sync "${games[i]}" $((i * 570)) 360
+    xdotool windowmove --sync "${games[i]}" "$(px $((i * 570)))" "$(px 360)"
     click "${games[i]}" 230 308                # 自動適当打ち(次から)
 done
 click "${games[0]}" 326 280                    # パス
+if [ "$enlarge" != 0 ]; then
+    read -r width height < <(xdotool getwindowgeometry "${games[0]}" | awk '/Geometry/ { sub("x", " ", $2); print $2 }')
+    xdotool windowsize --sync "${games[0]}" $((width + enlarge)) $((height + enlarge))
+    xdotool windowraise "${games[0]}" # over its neighbour, which the picture would show
+fi
 
 for _ in $(seq 240); do
     xdotool getwindowname "${games[0]}" | grep -qvE '^Kuralo' && break
     sleep 0.5
 done
 sleep 1
-mkdir -p docs
-import -window "${lobbies[0]}" "docs/lobby$suffix.png"
-import -window "${games[0]}" "docs/game$suffix.png"
-echo "wrote docs/lobby$suffix.png and docs/game$suffix.png"
+shots=${TAISEN_SHOTS_DIR:-docs}
+mkdir -p "$shots"
+import -window "${lobbies[0]}" "$shots/lobby$suffix.png"
+import -window "${games[0]}" "$shots/game$suffix.png"
+echo "wrote $shots/lobby$suffix.png and $shots/game$suffix.png"
+# Whatever else wants the stations while they are still there (tools/atspi.sh's recording).
+eval "${TAISEN_AT_END:-}"

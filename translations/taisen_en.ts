@@ -288,6 +288,10 @@
 <context>
     <name>ui::Tbootform</name>
     <message>
+        <source>メッセージ</source>
+        <translation>Message</translation>
+    </message>
+    <message>
         <source>対戦ゲム&#x3000;ロビー (for Kuralo ver1.7)</source>
         <translation>Taisen Lobby (for Kuralo ver1.7)</translation>
     </message>
@@ -458,6 +462,62 @@
 </context>
 <context>
     <name>ui::Tmainform</name>
+    <message>
+        <source>盤</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>%1、%2番席、%3</source>
+        <translation>%1, seat %2, %3</translation>
+    </message>
+    <message>
+        <source>、手番</source>
+        <translation>, to move</translation>
+    </message>
+    <message>
+        <source>空き</source>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <source>赤の顔</source>
+        <translation>red face</translation>
+    </message>
+    <message>
+        <source>青の顔</source>
+        <translation>blue face</translation>
+    </message>
+    <message>
+        <source>緑の顔</source>
+        <translation>green face</translation>
+    </message>
+    <message>
+        <source>黒の顔</source>
+        <translation>black face</translation>
+    </message>
+    <message>
+        <source>赤の宝石</source>
+        <translation>red jewel</translation>
+    </message>
+    <message>
+        <source>青の宝石</source>
+        <translation>blue jewel</translation>
+    </message>
+    <message>
+        <source>緑の宝石</source>
+        <translation>green jewel</translation>
+    </message>
+    <message>
+        <source>黒の宝石</source>
+        <translation>black jewel</translation>
+    </message>
+    <message>
+        <source>%1、%2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>、打てる</source>
+        <translation>, legal</translation>
+    </message>
     <message>
         <source>%1点</source>
         <translation>%1 pts</translation>

@@ -1,3 +1,4 @@
+#include "ui/boardaccessible.h"
 #include "ui/boardgrid.h"
 #include <QPainter>
 #include <QPaintEvent>
@@ -39,6 +40,7 @@ BoardGrid::BoardGrid(QWidget* parent) : QWidget(parent)
     stepper_.setInterval(StepMs);
     connect(&stepper_, &QTimer::timeout, this, &BoardGrid::stepTowardsPointer);
     setGridSize(DesignCells);
+    BoardTable::install();
 }
 
 BoardGrid::~BoardGrid() = default;
@@ -53,7 +55,7 @@ void BoardGrid::setGridSize(int n)
     shown_.assign(std::size_t(n * n), -1);
     linesStale_.assign(std::size_t(n * n), RightLine | LineBelow);
     anyLineStale_ = true;
-    setFixedSize(surface_.size());
+    fitToShownCell();
     current_ = onBoard(current_);
 }
 
@@ -116,8 +118,9 @@ void BoardGrid::markLinesStale(const QRect& grid)
 }
 
 // Pixels on the grid to the screen: at once, or at the end of the outermost batch.
-void BoardGrid::push(const QRect& grid)
+void BoardGrid::push(const QRect& onGrid)
 {
+    const QRect grid = onScreen(onGrid);
     if (batches_ == 0)
         repaint(grid);
     else if (held_.size() < MaxHeldRects)
@@ -202,8 +205,11 @@ BoardGrid::Batch::~Batch()
 void BoardGrid::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    for (const QRect& pixels : event->region())
-        painter.drawImage(pixels, surface_, pixels);
+    if (unscaled())
+        for (const QRect& pixels : event->region())
+            painter.drawImage(pixels, surface_, pixels);
+    else
+        paintScreen(painter, event->region());
     paintAids(painter);
 }
 
@@ -211,6 +217,7 @@ void BoardGrid::showEvent(QShowEvent* event)
 {
     // Whatever was drawn while hidden never showed: start from a clean board.
     surface_.fill(BoardColour);
+    fitToShownCell(); // the screen it is shown on may have another pixel ratio
     forgetAll();
     emit surfaceCleared();
     QWidget::showEvent(event);

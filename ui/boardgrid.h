@@ -5,15 +5,18 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QString>
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <utility>
 #include <vector>
 
 class QPainter;
+class QRegion;
 
 namespace ui {
 
@@ -46,6 +49,24 @@ public:
     void setHint(std::optional<QPoint> cell);
     std::optional<QPoint> hint() const { return hint_; }
     const QImage& surface() const { return surface_; }
+
+    // Device pixels a cell takes on screen; the surface keeps its 25. Cells of 25 at a device
+    // pixel ratio of 1 show the surface pixel for pixel.
+    int shownCell() const { return shownCell_; }
+    void setShownCell(int devicePixels);
+    // Device pixels of a grid line on screen: one for every whole 25 of a cell.
+    int shownLine() const;
+    bool unscaled() const;
+    // What the screen shows while it is scaled, in device pixels.
+    const QImage& screen() const { return screen_; }
+    // What assistive technology reads for a cell: what describeCell says of it, else its position.
+    std::function<QString(int col, int row)> describeCell;
+    QString cellName(int col, int row) const { return describeCell ? describeCell(col, row) : position(col, row); }
+    static QString position(int col, int row) { return columnLetter(col) + QString::number(row + 1); }
+    static QString columnLetter(int col) { return QString(QChar(u'A' + col)); }
+    QRect cellOnScreen(const QPoint& cell) const { return cellRect(cell); }
+    // The surface's pixel that a pixel of the widget shows; off the board lies off the surface.
+    QPoint surfacePixel(const QPoint& pixel) const;
 
     // Draws the pixmap at its own size, its alpha left out; a null pixmap draws nothing.
     void drawPixmap(int x, int y, const QPixmap& pixmap);
@@ -100,8 +121,15 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QRect cellRect(const QPoint& cell) const { return QRect(cell * Cell, QSize(Cell, Cell)); }
+    QRect cellRect(const QPoint& cell) const;
+    void fitToShownCell();
+    QRect shownOf(const QRect& grid) const;
+    QRect logicalOf(const QRect& device) const;
+    void resample(const QRect& grid);
+    QRect onScreen(const QRect& grid);
+    void paintScreen(QPainter& painter, const QRegion& region) const;
     void paintAids(QPainter& painter) const;
+    void paintCursor(QPainter& painter, double ring, double rim) const;
     void moveCursor(const QPoint& cell);
     std::size_t index(int col, int row) const { return std::size_t(col * n_ + row); }
     void fill(const QRect& pixels, QRgb colour);
@@ -136,6 +164,10 @@ private:
     bool dragging_ = false;
     QPoint pointer_;
     QTimer stepper_;
+    int shownCell_ = Cell;
+    double ratio_ = 1.0; // the device pixel ratio the screen was made for
+    std::vector<int> axis_; // per device pixel of the board, along either side: the surface's pixel
+    QImage screen_;
 };
 
 } // namespace ui

@@ -1,6 +1,9 @@
 #include "ui/boardgrid.h"
+#include <QAccessible>
 #include <QPainter>
 #include <QPolygonF>
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 // What the board draws over its surface to help the player: the cells where a face may go, a
@@ -53,32 +56,49 @@ void BoardGrid::moveCursor(const QPoint& cell)
     current_ = cell;
     cursorShown_ = true;
     update(cellRect(current_));
+    QAccessibleEvent focused(this, QAccessible::Focus);
+    focused.setChild(cell.y() * n_ + cell.x());
+    QAccessible::updateAccessibility(&focused);
 }
 
 void BoardGrid::paintAids(QPainter& painter) const
 {
     if (marks_.empty() && !hint_ && !cursorShown())
         return;
+    // Drawn in device pixels at the cell's shown size, so every line falls on whole pixels.
+    if (!unscaled())
+        painter.scale(1 / ratio_, 1 / ratio_);
+    const int c = shownCell_;
+    const double k = double(c - shownLine()) / (Cell - 1);
+    const auto width = [k](int design) { return std::max(double(design), std::round(design * k)); };
     painter.setRenderHint(QPainter::Antialiasing);
-    const auto centre = [](const QPoint& cell) { return QPointF(cell * Cell) + QPointF(12, 12); };
-    painter.setPen(QPen(Rim, 1));
+    const auto centre = [c, k](const QPoint& cell) { return QPointF(cell * c) + QPointF(12, 12) * k; };
+    painter.setPen(QPen(Rim, width(1)));
     painter.setBrush(MarkFill);
     for (const QPoint& cell : marks_)
-        painter.drawPolygon(diamond(centre(cell), MarkRadius));
+        painter.drawPolygon(diamond(centre(cell), MarkRadius * k));
     if (hint_) {
-        painter.setPen(QPen(Rim, 2));
+        painter.setPen(QPen(Rim, width(2)));
         painter.setBrush(HintFill);
-        painter.drawPolygon(diamond(centre(*hint_), HintRadius));
+        painter.drawPolygon(diamond(centre(*hint_), HintRadius * k));
     }
-    if (cursorShown()) {
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setBrush(Qt::NoBrush);
-        const QRect interior(current_ * Cell, QSize(Cell - 1, Cell - 1));
-        painter.setPen(QPen(CursorColour, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        painter.drawRect(QRectF(interior).adjusted(1, 1, -1, -1));
-        painter.setPen(QPen(Rim, 1));
-        painter.drawRect(interior.adjusted(2, 2, -3, -3));
-    }
+    if (cursorShown())
+        paintCursor(painter, width(2), width(1));
+}
+
+// A ring of the cursor's colour inside the cell's interior, and a dark one inside it.
+void BoardGrid::paintCursor(QPainter& painter, double ring, double rim) const
+{
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    const int side = shownCell_ - shownLine();
+    const QRect interior(current_ * shownCell_, QSize(side, side));
+    painter.setPen(QPen(CursorColour, ring, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    const double half = ring / 2;
+    painter.drawRect(QRectF(interior).adjusted(half, half, -half, -half));
+    painter.setPen(QPen(Rim, rim));
+    const int inset = int(ring);
+    painter.drawRect(interior.adjusted(inset, inset, -inset - int(rim), -inset - int(rim)));
 }
 
 } // namespace ui

@@ -22,11 +22,6 @@ void BoardGrid::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
-QPoint BoardGrid::cellAt(const QPoint& pixel) const
-{
-    return QPoint(pixel.x() / Cell, pixel.y() / Cell);
-}
-
 QPoint BoardGrid::onBoard(QPoint cell) const
 {
     return QPoint(std::clamp(cell.x(), 0, n_ - 1), std::clamp(cell.y(), 0, n_ - 1));
@@ -49,7 +44,7 @@ void BoardGrid::mousePressEvent(QMouseEvent* event)
     if (!rect().contains(pixel))
         return;
     dragging_ = true;
-    choose(cellAt(pixel));
+    choose(onBoard(cellAt(pixel)));
 }
 
 void BoardGrid::mouseDoubleClickEvent(QMouseEvent*)
@@ -63,8 +58,10 @@ void BoardGrid::mouseMoveEvent(QMouseEvent* event)
     if (dragging_ && (event->buttons() & Qt::LeftButton))
         follow(pixel);
     // A choice above may have ended the turn and disabled the board.
-    if (isEnabled())
-        emit pointerMoved(pixel.x(), pixel.y());
+    if (!isEnabled())
+        return;
+    const QPoint onSurface = surfacePixel(pixel);
+    emit pointerMoved(onSurface.x(), onSurface.y());
 }
 
 void BoardGrid::mouseReleaseEvent(QMouseEvent* event)
@@ -82,7 +79,7 @@ void BoardGrid::follow(const QPoint& pixel)
         return;
     }
     stepper_.stop();
-    const QPoint cell = cellAt(pixel);
+    const QPoint cell = onBoard(cellAt(pixel));
     if (cell != current_)
         choose(cell);
 }

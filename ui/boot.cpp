@@ -159,6 +159,7 @@ void Tbootform::TableSizeChange()
 {
     LSize->setText(tr("盤のサイズ：%1").arg(TableSize->Position()));
     LSize->adjustSize();
+    nameSliders();
 }
 
 void Tbootform::TimeLimitChange()
@@ -166,6 +167,7 @@ void Tbootform::TimeLimitChange()
     const int seconds = TimeLimit->Position();
     LTime->setText(seconds == rules::NoLimit ? tr("行動制限時間：なし") : tr("行動制限時間：%1秒").arg(seconds));
     LTime->adjustSize();
+    nameSliders();
 }
 
 void Tbootform::Setting_enable(bool enable)

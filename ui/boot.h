@@ -145,6 +145,8 @@ private:
     void showHelp();
     void removeAllComputers();
     void orderTabStops();
+    void nameControls();
+    void nameSliders();
     void connectHandlers();
     void setBoxIPColour(QPalette::ColorRole role);
 

@@ -106,6 +106,7 @@ void Tbootform::createControls()
     createStatusBar();
     column->addWidget(StatusBar);
     orderTabStops();
+    nameControls();
 }
 
 QWidget* Tbootform::createConfigPanel()

@@ -50,6 +50,9 @@ void Tbootform::setMembers(const QStringList& names)
 {
     Mem->clear();
     Mem->addItems(names);
+    // The list's width is the player's to choose: a name it cuts shows whole on hovering.
+    for (int i = 0; i < Mem->count(); ++i)
+        Mem->item(i)->setToolTip(Mem->item(i)->text());
 }
 
 void Tbootform::unlockNameAndPort()

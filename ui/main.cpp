@@ -14,7 +14,6 @@ namespace ui {
 
 namespace {
 
-constexpr QSize DesignClient(539, 401);
 constexpr QPoint DesignPosition(363, 211);
 constexpr int StatusHeight = 25;
 
@@ -39,6 +38,7 @@ Tmainform::Tmainform(Tbootform& boot, const QString& exeDir, QWidget* parent)
     counter = new QTimer(this);
     counter->setInterval(1000);
     createAids();
+    nameControls();
     connectHandlers();
 
     guarded([&] { FormCreate(); });
@@ -75,6 +75,7 @@ void Tmainform::newGame()
 void Tmainform::resizeEvent(QResizeEvent* event)
 {
     StatusBar->setGeometry(0, height() - StatusHeight, width(), StatusHeight);
+    fitBoard();
     QWidget::resizeEvent(event);
 }
 
@@ -83,6 +84,7 @@ void Tmainform::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     learnFrame();
     applyMinimumSize();
+    fitBoard();
 }
 
 } // namespace ui

@@ -91,6 +91,10 @@ public:
     const QByteArray& sound(rules::Sound which) const { return sounds_[static_cast<int>(which)]; }
     // The smallest outer size (frame included) for the current board.
     QSize outerMinimumSize() const { return outerMinimum_; }
+    // The client area the window opens with.
+    static constexpr QSize DesignClient{539, 401};
+    // The widest a seat's name shows beside its lamp; a longer one is elided.
+    static constexpr int NameWidth = 103;
     // False while the frame's size is still an estimate (the window was never shown).
     bool frameKnown() const { return frameKnown_; }
 
@@ -139,7 +143,7 @@ private:
     void createScoreRow(int seat, QLabel*& score, int top, const QString& colour);
     void createMoveArea();
     void createResultPanel();
-    void makeRoomForResult();
+    void fitResult();
     void connectHandlers();
     void loadSounds();
     void loadImages();
@@ -150,7 +154,7 @@ private:
     void leaveToAutoPlay();
     void createAids();
     void createHelpButton();
-    void readShowLegal();
+    void readGameSettings();
     void ShowLegalClick(bool on);
     void followTurn(bool open);
     void showLegalMarks();
@@ -158,6 +162,10 @@ private:
     void parkFocus(QWidget* leaving);
     void learnFrame();
     void applyMinimumSize();
+    void fitBoard();
+    void nameControls();
+    void describeSeat(int seat);
+    QString describeCell(int col, int row) const;
     QLabel* scoreLabel(int seat) const;
 
     Tbootform& boot_;
@@ -167,9 +175,11 @@ private:
     QPixmap lightOn_;
     std::array<QByteArray, 4> sounds_; // put, buzz, flip, rotate as rules::Sound orders them
     QSize outerMinimum_;
+    QSize usual_ = DesignClient; // the size beyond which the board grows
     QMargins frame_;
     bool frameKnown_ = false;
     bool abandoned_ = false;
+    std::array<bool, 5> lit_{}; // whose lamp is lit, by seat
     int turnSerial_ = 0; // counts the openings and closings of turns, so a late hint is dropped
     int hintTurn_ = 0;
     QFutureWatcher<rules::Cell> hintWatcher_;

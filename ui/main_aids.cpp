@@ -5,6 +5,7 @@
 #include "ui/legalcellsetting.h"
 #include "ui/lobbysettings.h"
 #include "ui/main.h"
+#include "ui/windowsizesetting.h"
 #include "ui/boardgrid.h"
 #include <QAction>
 #include <QContextMenuEvent>
@@ -39,7 +40,7 @@ void Tmainform::createAids()
     hintTimer->setSingleShot(true);
     hintTimer->setInterval(HintMs);
     createHelpButton();
-    readShowLegal();
+    readGameSettings();
     connect(ShowLegal, &QAction::toggled, this, [this](bool on) { guarded([&] { ShowLegalClick(on); }); });
     connect(HintAction, &QAction::triggered, this, [this] { showHint(); });
     connect(HelpAction, &QAction::triggered, this, [this] { showHelp(); });
@@ -57,10 +58,15 @@ void Tmainform::createHelpButton()
     connect(BtnHelp, &QToolButton::clicked, this, [this] { showHelp(); });
 }
 
-void Tmainform::readShowLegal()
+void Tmainform::readGameSettings()
 {
-    if (boot_.settings)
-        ShowLegal->setChecked(ui::readShowLegal(boot_.settings->path()));
+    if (!boot_.settings)
+        return;
+    ShowLegal->setChecked(ui::readShowLegal(boot_.settings->path()));
+    // The size the player left the window at; it still grows to what a board needs.
+    const QSize left = readWindowSize(boot_.settings->path());
+    if (left.isValid())
+        resize(left);
 }
 
 void Tmainform::ShowLegalClick(bool on)

@@ -1,6 +1,8 @@
 #include "ui/boot.h"
 #include "ui/errorbox.h"
+#include "ui/lobbysettings.h"
 #include "ui/main.h"
+#include "ui/windowsizesetting.h"
 #include <QCloseEvent>
 #include <QMessageBox>
 #include <QPushButton>
@@ -36,6 +38,9 @@ bool Tmainform::confirmClose()
 
 void Tmainform::FormClose()
 {
+    // Kept for the next run once the player has changed it; a window never resized writes nothing.
+    if (boot_.settings && (size() != minimumSize() || readWindowSize(boot_.settings->path()).isValid()))
+        writeWindowSize(boot_.settings->path(), size());
     if (gameRunning())
         leaveToAutoPlay();
     // The game goes on hidden; only the host may set up the next one.

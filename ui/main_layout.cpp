@@ -20,6 +20,7 @@ constexpr int ExtraHeight = 66;       // status bar, gap and frame under the gri
 constexpr int PanelExtraHeight = 60;  // status bar, gaps and frame under the panel
 constexpr QSize ResultSize(145, 96);   // a heading and four rows
 constexpr int ResultExtraHeight = 31;  // status bar and gap under the result
+constexpr int ResultExtraWidth = 10;   // gap right of the result
 // Until the window has been shown the frame is unknown: a sizable frame of 4-pixel
 // borders under a 26-pixel caption stands in.
 constexpr QMargins EstimatedFrame(4, 30, 4, 4);
@@ -111,12 +112,16 @@ void Tmainform::createResultPanel()
     PanelResult->hide();
 }
 
-// The window grows, never shrinks, until the result below the side panel fits above the status bar.
-void Tmainform::makeRoomForResult()
+// The result box takes the room its rows need, at least its usual size; the window grows,
+// never shrinks, until it fits beside the board and above the status bar.
+void Tmainform::fitResult()
 {
-    const int needed = PanelResult->geometry().bottom() + 1 + ResultExtraHeight;
-    if (height() < needed)
-        resize(width(), needed);
+    PanelResult->resize(PanelResult->sizeHint().expandedTo(ResultSize));
+    const QRect box = PanelResult->geometry();
+    const QSize needed(box.right() + 1 + ResultExtraWidth, box.bottom() + 1 + ResultExtraHeight);
+    usual_ = usual_.expandedTo(needed);
+    if (width() < needed.width() || height() < needed.height())
+        resize(size().expandedTo(needed));
 }
 
 QLabel* Tmainform::scoreLabel(int seat) const
@@ -128,12 +133,27 @@ QLabel* Tmainform::scoreLabel(int seat) const
 void Tmainform::setBoardSize(int n)
 {
     Table->setGridSize(n);
-    Panel->move(Table->width() + PanelGap, PanelTop);
-    PanelResult->move(Panel->geometry().bottomLeft() + QPoint(0, PanelGap));
-    outerMinimum_ = QSize(Table->width() + ExtraWidth,
-                          std::max(Table->height() + ExtraHeight, Panel->height() + PanelExtraHeight));
+    const int grid = n * BoardGrid::Cell;
+    outerMinimum_ = QSize(grid + ExtraWidth, std::max(grid + ExtraHeight, Panel->height() + PanelExtraHeight));
     learnFrame();
     applyMinimumSize();
+    fitBoard();
+}
+
+// Room beyond the window's usual size goes to the board, in whole device pixels per cell; up
+// to that size the cells keep their 25 pixels. The usual size is the one the program gives
+// the window (its opening size, grown for a larger board or a result) unless the player has
+// made it smaller since. The side panel follows the board's right edge.
+void Tmainform::fitBoard()
+{
+    usual_ = usual_.boundedTo(size()).expandedTo(minimumSize());
+    const int n = Table->gridSize();
+    const double ratio = devicePixelRatioF();
+    const int extra = std::max(0, std::min(width() - usual_.width(), height() - usual_.height()));
+    Table->setShownCell(int(BoardGrid::Cell * ratio) + int(extra * ratio) / n);
+    // A board a little smaller than its 25-pixel cells (a fractional scale) leaves the panel in place.
+    Panel->move(std::max(Table->width(), n * BoardGrid::Cell) + PanelGap, PanelTop);
+    PanelResult->move(Panel->geometry().bottomLeft() + QPoint(0, PanelGap));
 }
 
 void Tmainform::learnFrame()

@@ -97,18 +97,25 @@ void Tmainform::TableMouseMove(int x, int y)
 
 void Tmainform::showName(int seat, const QString& name)
 {
-    Name[seat]->setText(name);
+    // The label's rectangle is fixed by the panel: a long name is shortened, whole in its tooltip.
+    const QString shown = Name[seat]->fontMetrics().elidedText(name, Qt::ElideRight, NameWidth);
+    Name[seat]->setText(shown);
+    Name[seat]->setToolTip(shown == name ? QString() : name);
     Name[seat]->adjustSize();
+    describeSeat(seat);
 }
 
 void Tmainform::showLamp(int seat, bool lit)
 {
     Light[seat]->setPixmap(lamp(lit));
+    lit_[std::size_t(seat)] = lit;
+    describeSeat(seat);
 }
 
 void Tmainform::showScore(int seat, const QString& text)
 {
     scoreLabel(seat)->setText(text);
+    describeSeat(seat);
 }
 
 void Tmainform::showGain(const QString& text, int pointSize)
@@ -143,7 +150,8 @@ void Tmainform::showResult(const std::vector<rules::Place>& places)
     if (places.empty())
         return;
     PanelResult->setText(resultPanelText(places, game.scoring()));
-    makeRoomForResult();
+    PanelResult->setAccessibleDescription(resultChatLine(places, game.scoring()));
+    fitResult();
     boot_.addChat(resultChatLine(places, game.scoring()));
 }
 

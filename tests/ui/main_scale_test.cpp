@@ -1,0 +1,91 @@
+#include "tests/ui/main_fixture.h"
+#include <QAccessible>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+
+// The game window larger than its smallest size, names that fill the host's 24 bytes, and
+// what assistive technology reads.
+
+TEST_F(MainFormTest, EnlargedWindowGrowsTheBoardAndShrinksBackToThePrescribedCells)
+{
+    startShown(8);
+    const QSize smallest = form->size();
+    form->resize(smallest + QSize(300, 300));
+    EXPECT_GT(form->Table->shownCell(), 25);
+    EXPECT_EQ(form->Table->width(), 8 * form->Table->shownCell());
+    EXPECT_EQ(form->Panel->x(), form->Table->width() + 10);
+    EXPECT_LE(form->Panel->geometry().right(), form->width());
+
+    form->resize(smallest);
+    EXPECT_EQ(form->Table->shownCell(), 25);
+    EXPECT_EQ(form->Table->size(), QSize(200, 200));
+    EXPECT_EQ(form->Panel->pos(), QPoint(210, 8));
+}
+
+TEST_F(MainFormTest, LongestNamesFitOrShowWholeInTheirTooltip)
+{
+    startShown(8);
+    const QString longest = QStringLiteral("W").repeated(24);
+    form->showName(2, longest);
+    EXPECT_LE(form->Name[2]->width(), ui::Tmainform::NameWidth + 2);
+    EXPECT_EQ(form->Name[2]->toolTip(), longest);
+    form->showName(2, QStringLiteral("青"));
+    EXPECT_TRUE(form->Name[2]->toolTip().isEmpty());
+
+    std::vector<rules::Place> places;
+    for (int seat = 1; seat <= 4; ++seat)
+        places.push_back({seat, seat, longest, 746});
+    form->showResult(places);
+    EXPECT_GE(form->PanelResult->width(), form->PanelResult->sizeHint().width());
+    EXPECT_LE(form->PanelResult->geometry().right(), form->width());
+}
+
+TEST_F(MainFormTest, BoardIsATableOfNamedCells)
+{
+    startShown(8);
+    openTurn();
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(form->Table);
+    ASSERT_NE(table, nullptr);
+    ASSERT_NE(table->tableInterface(), nullptr);
+    EXPECT_EQ(table->tableInterface()->rowCount(), 8);
+    EXPECT_EQ(table->childCount(), 64);
+    const auto legal = form->game.legalCells();
+    ASSERT_FALSE(legal.empty());
+    const auto [col, row] = legal.front();
+    QAccessibleInterface* cell = table->tableInterface()->cellAt(row, col);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->text(QAccessible::Name),
+              ui::BoardGrid::position(col, row) + QStringLiteral("、空き、打てる"));
+    EXPECT_EQ(table->indexOfChild(cell), row * 8 + col);
+    for (int c = 0; c < 8; ++c)
+        for (int r = 0; r < 8; ++r)
+            if (form->game.board[c][r] == 2) {
+                EXPECT_EQ(table->tableInterface()->cellAt(r, c)->text(QAccessible::Name),
+                          ui::BoardGrid::position(c, r) + QStringLiteral("、青の顔"));
+            }
+}
+
+TEST_F(MainFormTest, EveryControlOfBothWindowsHasAName)
+{
+    startShown(8);
+    boot->show();
+    for (QWidget* window : {static_cast<QWidget*>(boot.get()), static_cast<QWidget*>(form.get())})
+        for (QWidget* control : window->findChildren<QWidget*>())
+            if (control->focusPolicy() != Qt::NoFocus && control->isVisibleTo(window)) {
+                EXPECT_FALSE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
+                    << control->objectName().toStdString() << " " << control->metaObject()->className();
+            }
+}
+
+TEST_F(MainFormTest, EachSeatIsOneDescriptionThatFollowsTheTurn)
+{
+    startShown(8);
+    form->showName(2, QStringLiteral("葵"));
+    form->showScore(2, QStringLiteral("45点"));
+    form->showLamp(2, true);
+    EXPECT_EQ(form->PBlu->accessibleDescription(), QStringLiteral("葵、2番席、45点、手番"));
+    EXPECT_EQ(form->Light[2]->accessibleName(), form->PBlu->accessibleDescription());
+    form->showLamp(2, false);
+    EXPECT_EQ(form->Name[2]->accessibleDescription(), QStringLiteral("葵、2番席、45点"));
+}
