@@ -160,4 +160,15 @@ QString BoardTable::rowDescription(int row) const
     return QString::number(row + 1);
 }
 
+void BoardGrid::setContents(int col, int row, int contents)
+{
+    int& known = contents_[index(col, row)];
+    if (known == contents)
+        return;
+    known = contents;
+    QAccessibleEvent renamed(this, QAccessible::NameChanged);
+    renamed.setChild(row * n_ + col);
+    QAccessible::updateAccessibility(&renamed);
+}
+
 } // namespace ui

@@ -53,6 +53,7 @@ void BoardGrid::setGridSize(int n)
     surface_ = std::move(grown);
     n_ = n;
     shown_.assign(std::size_t(n * n), -1);
+    contents_.assign(std::size_t(n * n), 0);
     linesStale_.assign(std::size_t(n * n), RightLine | LineBelow);
     anyLineStale_ = true;
     fitToShownCell();
@@ -98,7 +99,7 @@ void BoardGrid::forget(const QRect& grid)
 {
     for (int col = (grid.left() + 1) / Cell; col <= grid.right() / Cell; ++col)
         for (int row = (grid.top() + 1) / Cell; row <= grid.bottom() / Cell; ++row)
-            setShown(col, row, -1);
+            shown_[index(col, row)] = -1;
 }
 
 // Cells whose grid line on the right or below the pixels (on the grid) reach.

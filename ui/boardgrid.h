@@ -59,6 +59,12 @@ public:
     bool unscaled() const;
     // What the screen shows while it is scaled, in device pixels.
     const QImage& screen() const { return screen_; }
+    // A finer picture of what a repaint draws under a key: an enlarged board shows it, smoothly
+    // brought to the size of a cell's interior, wherever a cell shows that key, in place of the
+    // surface's 24 pixels copied larger. Opaque, square, larger than a cell.
+    void setDetail(int key, const QImage& picture);
+    // What assistive technology hears of a cell's contents: a change renames the cell.
+    void setContents(int col, int row, int contents);
     // What assistive technology reads for a cell: what describeCell says of it, else its position.
     std::function<QString(int col, int row)> describeCell;
     QString cellName(int col, int row) const { return describeCell ? describeCell(col, row) : position(col, row); }
@@ -82,7 +88,7 @@ public:
     // Once a picture larger than a cell's interior has been drawn, every cell stays unknown:
     // its overhang would lie on grid lines and neighbours.
     int shown(int col, int row) const { return oversized_ ? -1 : shown_[index(col, row)]; }
-    void setShown(int col, int row, int key) { shown_[index(col, row)] = key; }
+    void setShown(int col, int row, int key);
     // Whether each cell of the column shows keys[row]; keys holds at least a column's cells.
     template <class Keys> bool showsColumn(int col, const Keys& keys) const
     {
@@ -126,6 +132,8 @@ private:
     QRect shownOf(const QRect& grid) const;
     QRect logicalOf(const QRect& device) const;
     void resample(const QRect& grid);
+    void drawDetails(const QRect& device);
+    const QImage* detailOf(int key);
     QRect onScreen(const QRect& grid);
     void paintScreen(QPainter& painter, const QRegion& region) const;
     void paintAids(QPainter& painter) const;
@@ -168,6 +176,9 @@ private:
     double ratio_ = 1.0; // the device pixel ratio the screen was made for
     std::vector<int> axis_; // per device pixel of the board, along either side: the surface's pixel
     QImage screen_;
+    std::vector<QImage> details_;      // by key
+    std::vector<QImage> shownDetails_; // by key, at the interior's size on the screen
+    std::vector<int> contents_;
 };
 
 } // namespace ui

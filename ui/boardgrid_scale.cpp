@@ -2,6 +2,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 // The board on a screen whose cells are not the surface's 25 pixels: a larger window or a
 // device pixel ratio above 1. The surface keeps its 25-pixel cells, so what the game draws and
@@ -44,6 +45,7 @@ void BoardGrid::fitToShownCell()
         const int offset = d % c;
         axis_[std::size_t(d)] = d / c * Cell + (offset >= c - line ? Cell - 1 : offset * (Cell - 1) / (c - line));
     }
+    shownDetails_.clear();
     const int logical = int(std::ceil(board / ratio_));
     setFixedSize(logical, logical);
     const int device = int(std::ceil(logical * ratio_));
@@ -77,6 +79,54 @@ void BoardGrid::resample(const QRect& grid)
         for (int x = device.left(); x <= device.right(); ++x)
             to[x] = from[axis_[std::size_t(x)]];
     }
+    drawDetails(device);
+}
+
+void BoardGrid::setShown(int col, int row, int key)
+{
+    shown_[index(col, row)] = key;
+    if (!unscaled() && detailOf(key))
+        push(QRect(col * Cell, row * Cell, Cell - 1, Cell - 1));
+}
+
+void BoardGrid::setDetail(int key, const QImage& picture)
+{
+    if (key < 0 || picture.isNull())
+        return;
+    if (std::size_t(key) >= details_.size())
+        details_.resize(std::size_t(key) + 1);
+    details_[std::size_t(key)] = picture.convertToFormat(QImage::Format_RGB32);
+    shownDetails_.clear();
+}
+
+const QImage* BoardGrid::detailOf(int key)
+{
+    if (key < 0 || std::size_t(key) >= details_.size() || details_[std::size_t(key)].isNull())
+        return nullptr;
+    if (shownDetails_.size() != details_.size())
+        shownDetails_.assign(details_.size(), QImage());
+    QImage& shown = shownDetails_[std::size_t(key)];
+    if (shown.isNull()) {
+        const int interior = shownCell_ - shownLine();
+        shown = details_[std::size_t(key)].scaled(interior, interior, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    return &shown;
+}
+
+// Whole cells of the device rectangle whose key has a finer picture get it over their interior.
+void BoardGrid::drawDetails(const QRect& device)
+{
+    const int c = shownCell_;
+    for (int col = device.left() / c; col <= device.right() / c; ++col)
+        for (int row = device.top() / c; row <= device.bottom() / c; ++row) {
+            const QImage* detail = detailOf(shown(col, row));
+            if (!detail)
+                continue;
+            const auto bytes = std::size_t(detail->width()) * sizeof(QRgb);
+            for (int y = 0; y < detail->height(); ++y)
+                std::memcpy(screen_.scanLine(row * c + y) + std::size_t(col * c) * sizeof(QRgb),
+                            detail->constScanLine(y), bytes);
+        }
 }
 
 QRect BoardGrid::onScreen(const QRect& grid)

@@ -190,6 +190,9 @@ QWidget* Tbootform::createChatArea()
 
     Mem = named(new QListWidget, "Mem");
     setBase(Mem, QColor(0xF0, 0xFF, 0xFF));
+    // A name longer than the list is wide ends in "…" and shows whole in its tooltip.
+    Mem->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Mem->setTextElideMode(Qt::ElideRight);
     QLabel* labelMem = heading(nullptr, "LabelMem", tr(" 参加者"));
     PanelMem = headedPanel("PanelMem", labelMem, Mem);
     createComputerControls(labelMem);

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
+#include <QScreen>
+#include <QWindow>
 
 namespace ui {
 
@@ -85,6 +87,8 @@ void Tmainform::showEvent(QShowEvent* event)
     learnFrame();
     applyMinimumSize();
     fitBoard();
+    // Moved to a screen of another scale, the board needs other device pixels.
+    connect(windowHandle(), &QWindow::screenChanged, this, &Tmainform::fitBoard, Qt::UniqueConnection);
 }
 
 } // namespace ui

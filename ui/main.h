@@ -147,6 +147,8 @@ private:
     void connectHandlers();
     void loadSounds();
     void loadImages();
+    void loadDetails();
+    void showDetails(const std::array<QPixmap, 10>& larger);
     void TableDrawCell(int col, int row);
     void TableMouseMove(int x, int y);
     void FormClose();

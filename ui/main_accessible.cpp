@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <iterator>
 
-// The game window as assistive technology reads it: each seat as one text on its lamp, score
-// and name, which changes, and so is announced, when the turn or the score moves.
+// The game window as assistive technology reads it: each seat as one text, the name of its lamp,
+// which changes, and so is announced once, when the turn or the score moves.
 namespace ui {
 
 void Tmainform::nameControls()
@@ -39,12 +39,8 @@ void Tmainform::describeSeat(int seat)
     QString text = tr("%1、%2番席、%3").arg(name, QString::number(seat), scoreLabel(seat)->text());
     if (lit_[std::size_t(seat)])
         text += tr("、手番");
-    if (text == Light[seat]->accessibleName())
-        return; // a score written again unchanged is no news
-    for (QWidget* part : {static_cast<QWidget*>(Light[seat]), static_cast<QWidget*>(scoreLabel(seat)),
-                          static_cast<QWidget*>(Name[seat])})
-        part->setAccessibleDescription(text);
-    Light[seat]->setAccessibleName(text);
+    if (text != Light[seat]->accessibleName()) // a score written again unchanged is no news
+        Light[seat]->setAccessibleName(text);
 }
 
 } // namespace ui

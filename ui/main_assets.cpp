@@ -1,3 +1,4 @@
+#include "rules/failure.h"
 #include "ui/assetfile.h"
 #include "ui/main.h"
 
@@ -36,8 +37,24 @@ void Tmainform::loadImages()
         // The cursor alone is drawn opaque; pieces and the mark leave their backdrop colour out.
         images_[i] = i == rules::CursorImage ? QPixmap::fromImage(bitmap) : withTransparentColour(bitmap);
     }
+    loadDetails();
     lightOff_ = withTransparentColour(loadBitmap(assetPath(exeDir_, QStringLiteral("img\\light0.bmp"))));
     lightOn_ = withTransparentColour(loadBitmap(assetPath(exeDir_, QStringLiteral("img\\light1.bmp"))));
+}
+
+// The pieces and the mark drawn larger, for an enlarged board. They are a refinement: without
+// them the board shows the usual pictures enlarged.
+void Tmainform::loadDetails()
+{
+    std::array<QPixmap, std::size(ImageFiles)> larger;
+    for (std::size_t i = rules::CursorImage + 1; i < larger.size(); ++i) {
+        const QString file = QString::fromLatin1(ImageFiles[i]).replace(QStringLiteral("img\\"), QStringLiteral("img\\x4\\"));
+        try {
+            larger[i] = withTransparentColour(loadBitmap(assetPath(exeDir_, file)));
+        } catch (const Failure&) {
+        }
+    }
+    showDetails(larger);
 }
 
 } // namespace ui

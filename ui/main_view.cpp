@@ -4,6 +4,7 @@
 #include "ui/main.h"
 #include "ui/boardgrid.h"
 #include <QLabel>
+#include <QPainter>
 #include <QStatusBar>
 #include <QThread>
 
@@ -43,6 +44,28 @@ int shownKey(int code, bool marked)
 
 } // namespace
 
+// For every key a repaint gives a cell, the same layers drawn from the larger pictures.
+void Tmainform::showDetails(const std::array<QPixmap, 10>& larger)
+{
+    const QPixmap& mark = larger[rules::LastMoveImage];
+    for (int code = rules::Empty; code < rules::LastMoveImage; ++code)
+        for (const bool marked : {false, true}) {
+            const QPixmap* piece = code > rules::Empty ? &larger[std::size_t(code)] : nullptr;
+            if ((!piece && !marked) || (piece && piece->isNull()) || (marked && mark.isNull()))
+                continue;
+            const QSize size = piece ? piece->size() : mark.size();
+            QImage picture(size, QImage::Format_RGB32);
+            picture.fill(BoardGrid::BoardColour);
+            QPainter painter(&picture);
+            if (marked)
+                painter.drawPixmap(picture.rect(), mark);
+            if (piece)
+                painter.drawPixmap(picture.rect(), *piece);
+            painter.end();
+            Table->setDetail(shownKey(code, marked), picture);
+        }
+}
+
 void Tmainform::repaintBoard()
 {
     ui::BoardGrid::Batch batch(*Table);
@@ -72,6 +95,7 @@ void Tmainform::TableDrawCell(int col, int row)
     if (code > rules::Empty)
         Put(col, row, code);
     Table->setShown(col, row, shownKey(code, marked));
+    Table->setContents(col, row, code);
 }
 
 void Tmainform::TableMouseMove(int x, int y)

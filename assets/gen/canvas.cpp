@@ -30,6 +30,12 @@ Rgb scaled(Rgb colour, double factor)
     return {colour.r * factor, colour.g * factor, colour.b * factor};
 }
 
+Image renderSquare(int size, int scale, const Scene& scene, Rgb edge)
+{
+    const double step = 1.0 / scale;
+    return render(size * scale, size * scale, [&](double x, double y) { return scene(x * step, y * step); }, edge);
+}
+
 Image render(int width, int height, const Scene& scene, Rgb edge)
 {
     Image image{width, height, std::vector<std::uint8_t>(std::size_t(width * height * 3))};

@@ -26,6 +26,8 @@ struct Image {
 
 // edge: the colour the picture will be drawn on, used for anti-aliased edge pixels.
 Image render(int width, int height, const Scene& scene, Rgb edge);
+// A square picture of size × size design pixels, drawn with scale × scale pixels for each.
+Image renderSquare(int size, int scale, const Scene& scene, Rgb edge);
 
 // Shape helpers shared by the pictures; coordinates in pixels, pixel centres at i + 0.5.
 double smoothstep(double edge0, double edge1, double x);

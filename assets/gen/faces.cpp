@@ -61,7 +61,7 @@ bool cheeks(double x, double y)
 
 } // namespace
 
-Image facePicture(Rgb body, Rgb features)
+Image facePicture(Rgb body, Rgb features, int scale)
 {
     const Scene scene = [=](double x, double y) -> std::optional<Rgb> {
         const double distance = std::hypot(x - centre, y - centre);
@@ -76,5 +76,5 @@ Image facePicture(Rgb body, Rgb features)
             colour = features;
         return colour;
     };
-    return render(cellSize, cellSize, scene, boardColour);
+    return renderSquare(cellSize, scale, scene, boardColour);
 }

@@ -56,7 +56,7 @@ double sparkle(double x, double y)
 
 } // namespace
 
-Image jewelPicture(Rgb body)
+Image jewelPicture(Rgb body, int scale)
 {
     const Scene scene = [=](double x, double y) -> std::optional<Rgb> {
         const double dx = x - centre;
@@ -68,5 +68,5 @@ Image jewelPicture(Rgb body)
         colour = mix(colour, scaled(body, 0.25), 0.9 * (1.0 - smoothstep(0.2, 1.2, depth)));
         return mix(colour, white, 0.9 * sparkle(x, y));
     };
-    return render(cellSize, cellSize, scene, boardColour);
+    return renderSquare(cellSize, scale, scene, boardColour);
 }

@@ -1,5 +1,5 @@
-// Writes the game's pictures into <assets>/img, its sounds into <assets>/snd and the
-// program's icon into <assets>/icon.
+// Writes the game's pictures into <assets>/img (and the pieces drawn larger into img/x4), its
+// sounds into <assets>/snd and the program's icon into <assets>/icon.
 #include "files.h"
 #include "icon.h"
 #include "pictures.h"
@@ -27,15 +27,24 @@ constexpr Seat seats[] = {
     {"blk", 0x323232, 0xF2F2F2, 0x3C3C4A},
 };
 
-void writePictures(const std::filesystem::path& img)
+void writePieces(const std::filesystem::path& img, int scale)
 {
     for (const Seat& seat : seats) {
         const std::string suffix = std::string(seat.suffix) + ".bmp";
-        writeBitmap((img / ("f_" + suffix)).string(), facePicture(hexColour(seat.face), hexColour(seat.features)));
-        writeBitmap((img / ("koma_" + suffix)).string(), jewelPicture(hexColour(seat.jewel)));
+        writeBitmap((img / ("f_" + suffix)).string(),
+                    facePicture(hexColour(seat.face), hexColour(seat.features), scale));
+        writeBitmap((img / ("koma_" + suffix)).string(), jewelPicture(hexColour(seat.jewel), scale));
     }
+    writeBitmap((img / "old.bmp").string(), lastMovePicture(scale));
+}
+
+void writePictures(const std::filesystem::path& img)
+{
+    writePieces(img, 1);
+    const std::filesystem::path larger = img / ("x" + std::to_string(detailScale));
+    std::filesystem::create_directories(larger);
+    writePieces(larger, detailScale);
     writeBitmap((img / "select.bmp").string(), cursorPicture());
-    writeBitmap((img / "old.bmp").string(), lastMovePicture());
     writeBitmap((img / "light0.bmp").string(), lampPicture(false));
     writeBitmap((img / "light1.bmp").string(), lampPicture(true));
 }

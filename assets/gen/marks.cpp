@@ -42,7 +42,7 @@ Image cursorPicture()
     return render(cellSize, cellSize, scene, boardColour);
 }
 
-Image lastMovePicture()
+Image lastMovePicture(int scale)
 {
     const Scene scene = [](double x, double y) -> std::optional<Rgb> {
         const double distance = std::hypot(x - cellSize / 2.0, y - cellSize / 2.0);
@@ -52,7 +52,7 @@ Image lastMovePicture()
             return amber;
         return std::nullopt;
     };
-    return render(cellSize, cellSize, scene, boardColour);
+    return renderSquare(cellSize, scale, scene, boardColour);
 }
 
 Image lampPicture(bool lit)

@@ -86,4 +86,28 @@ TEST_P(ShownCell, PointerAndCellsAgreeWithTheSurface)
     EXPECT_GE(table.surfacePixel(widgetPixel(QPoint(6 * c, 0))).x(), 6 * BoardGrid::Cell);
 }
 
+// A cell whose key has a finer picture shows it, brought to the interior, while the repaint's
+// key stands; anything drawn over the cell afterwards shows as drawn.
+TEST_P(ShownCell, AKeyWithAFinerPictureShowsItInTheInterior)
+{
+    const int c = GetParam();
+    QImage fine(96, 96, QImage::Format_RGB32);
+    for (int y = 0; y < 96; ++y)
+        for (int x = 0; x < 96; ++x)
+            fine.setPixel(x, y, qRgb(2 * x, 2 * y, 128));
+    table.setDetail(3, fine);
+    table.drawGridLines();
+    table.drawPixmap(2 * BoardGrid::Cell, BoardGrid::Cell, piece());
+    table.setShown(2, 1, 3);
+    const int interior = c - table.shownLine();
+    const QImage expected = fine.scaled(interior, interior, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    EXPECT_EQ(table.screen().copy(2 * c, c, interior, interior), expected);
+    EXPECT_EQ(table.screen().pixelColor(2 * c + interior, c), BoardGrid::LineColour);
+    table.paintOver(2, 1, 2, 1);
+    EXPECT_EQ(table.screen().pixelColor(2 * c + interior / 2, c + interior / 2), BoardGrid::BoardColour);
+    table.setShown(2, 1, 4); // a key without one
+    EXPECT_EQ(table.screen().pixelColor(2 * c + interior / 2, c + interior / 2), BoardGrid::BoardColour);
+}
+
 INSTANTIATE_TEST_SUITE_P(Sizes, ShownCell, testing::Values(26, 37, 50, 61));
+
