@@ -36,10 +36,9 @@ struct ShownBoard : BenchProgram {
         form->repaintBoard();
         return true;
     }
-
 };
 
-#define OPEN_OR_SKIP(board, n, occupied)                                                                              \
+#define OPEN_OR_SKIP(board, n, occupied)                                                                               \
     ShownBoard board;                                                                                                  \
     if (!board.open(n, occupied)) {                                                                                    \
         state.SkipWithError("the game window could not be shown");                                                     \

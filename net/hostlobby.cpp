@@ -9,7 +9,9 @@
 
 namespace net {
 
-HostLobby::HostLobby(Transport& transport, QObject* parent) : QObject(parent), transport_(transport) {}
+HostLobby::HostLobby(Transport& transport, QObject* parent) : QObject(parent), transport_(transport)
+{
+}
 
 void HostLobby::open(const QString& hostName)
 {
@@ -122,8 +124,8 @@ void HostLobby::leave(GuestId id)
 // A member's goodbye carries its own name; any other is a chat's extra lines or a forgery.
 bool HostLobby::saysGoodbye(const Guest& guest, const QString& name)
 {
-    return !guest.joined || name.compare(guest.name, Qt::CaseInsensitive) == 0
-        || name.compare(guest.sentName, Qt::CaseInsensitive) == 0;
+    return !guest.joined || name.compare(guest.name, Qt::CaseInsensitive) == 0 ||
+           name.compare(guest.sentName, Qt::CaseInsensitive) == 0;
 }
 
 void HostLobby::chat(GuestId sender, QStringList message)

@@ -16,9 +16,21 @@ constexpr int MaxBoardSize = 26;
 constexpr int DefaultBoardSize = 8;
 constexpr int MinTimeLimit = 5;
 
-constexpr int jewelOf(int seat) { return seat + 4; }
-constexpr bool isFace(int code) { return code >= 1 && code <= 4; }
-constexpr bool isJewel(int code) { return code >= 5 && code <= 8; }
-constexpr int nextSeat(int seat) { return seat == 4 ? 1 : seat + 1; }
+constexpr int jewelOf(int seat)
+{
+    return seat + 4;
+}
+constexpr bool isFace(int code)
+{
+    return code >= 1 && code <= 4;
+}
+constexpr bool isJewel(int code)
+{
+    return code >= 5 && code <= 8;
+}
+constexpr int nextSeat(int seat)
+{
+    return seat == 4 ? 1 : seat + 1;
+}
 
 } // namespace rules

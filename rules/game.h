@@ -49,7 +49,7 @@ public:
     // tells a guest that the next move to arrive is its own coming back.
     bool myTurn = false;
     bool skipEcho = false;
-    bool gameOver = false; // from endgame until the next Reset
+    bool gameOver = false;        // from endgame until the next Reset
     std::array<QString, 5> names; // indexed 1..4 by seat: what the name labels show
 
     Scoring scoring() const { return countMode ? Scoring::Count : Scoring::Points; }

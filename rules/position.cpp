@@ -5,8 +5,7 @@ namespace rules {
 
 Position::Position(const Board& board, int toMove, const std::array<int, 5>& scores, Scoring scoring, bool rotation,
                    int passCount)
-    : board_(board), scores_(scores), toMove_(toMove), passCount_(passCount), scoring_(scoring),
-      rotation_(rotation)
+    : board_(board), scores_(scores), toMove_(toMove), passCount_(passCount), scoring_(scoring), rotation_(rotation)
 {
     for (int col = 0; col < board.size(); ++col)
         for (int code : board[col])

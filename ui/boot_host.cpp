@@ -71,8 +71,7 @@ void Tbootform::BtnGameClick()
     BtnGame->setEnabled(false);
     score_method->setEnabled(false);
     TimeLimit->setEnabled(false);
-    const net::StartSettings start{TableSize->Position(), 0, scoring(), TimeLimit->Position(),
-                                   rotation->isChecked()};
+    const net::StartSettings start{TableSize->Position(), 0, scoring(), TimeLimit->Position(), rotation->isChecked()};
     mySeat = 1; // before the first turn names whose it is
     mainform->game.openFirstTurn();
     SS->lobby().startGame(start, mainform->game);

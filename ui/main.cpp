@@ -52,10 +52,10 @@ Tmainform::~Tmainform()
 
 void Tmainform::connectHandlers()
 {
-    connect(Table, &ui::BoardGrid::cellChosen, this, [this](int col, int row) {
-        guarded([&] { game.TableSelectCell(col, row); });
-    });
-    connect(Table, &ui::BoardGrid::pointerMoved, this, [this](int x, int y) { guarded([&] { TableMouseMove(x, y); }); });
+    connect(Table, &ui::BoardGrid::cellChosen, this,
+            [this](int col, int row) { guarded([&] { game.TableSelectCell(col, row); }); });
+    connect(Table, &ui::BoardGrid::pointerMoved, this,
+            [this](int x, int y) { guarded([&] { TableMouseMove(x, y); }); });
     connect(Table, &ui::BoardGrid::surfaceCleared, this, [this] { guarded([&] { repaintBoard(); }); });
     connect(BtnPass, &QPushButton::clicked, this, [this] { guarded([&] { game.BtnPassClick(); }); });
     connect(Timer, &QTimer::timeout, this, [this] { guarded([&] { game.TimerTimer(); }); });

@@ -180,7 +180,7 @@ private:
     bool frameKnown_ = false;
     bool abandoned_ = false;
     std::array<bool, 5> lit_{}; // whose lamp is lit, by seat
-    int turnSerial_ = 0; // counts the openings and closings of turns, so a late hint is dropped
+    int turnSerial_ = 0;        // counts the openings and closings of turns, so a late hint is dropped
     int hintTurn_ = 0;
     QFutureWatcher<rules::Cell> hintWatcher_;
     HowToPlay* howToPlay_ = nullptr; // made when first asked for

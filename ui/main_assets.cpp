@@ -11,7 +11,7 @@ namespace {
 const char* const SoundFiles[] = {"snd\\put.wav", "snd\\buz.wav", "snd\\change.wav", "snd\\rotate.wav"};
 
 // Indexed by cell code; 0 is the cursor, 9 the last-move mark.
-const char* const ImageFiles[] = {"img\\select.bmp",   "img\\f_red.bmp",    "img\\f_blu.bmp",   "img\\f_grn.bmp",
+const char* const ImageFiles[] = {"img\\select.bmp",   "img\\f_red.bmp",    "img\\f_blu.bmp",    "img\\f_grn.bmp",
                                   "img\\f_blk.bmp",    "img\\koma_red.bmp", "img\\koma_blu.bmp", "img\\koma_grn.bmp",
                                   "img\\koma_blk.bmp", "img\\old.bmp"};
 

@@ -26,8 +26,8 @@ void Tmainform::closeEvent(QCloseEvent* event)
 bool Tmainform::confirmClose()
 {
     QMessageBox question(QMessageBox::Question, windowTitle(),
-                         tr("ゲームの途中です。閉じると、このゲームの終わりまで自動で打ちます。"), QMessageBox::NoButton,
-                         this);
+                         tr("ゲームの途中です。閉じると、このゲームの終わりまで自動で打ちます。"),
+                         QMessageBox::NoButton, this);
     QPushButton* stay = question.addButton(tr("続ける"), QMessageBox::RejectRole);
     QPushButton* close = question.addButton(tr("閉じる"), QMessageBox::AcceptRole);
     question.setDefaultButton(stay);

@@ -52,8 +52,7 @@ Image render(int width, int height, const Scene& scene, Rgb edge)
                 continue;
             }
             const int outside = subsamples * subsamples - inside;
-            const Rgb blended = scaled({sum.r + edge.r * outside, sum.g + edge.g * outside,
-                                        sum.b + edge.b * outside},
+            const Rgb blended = scaled({sum.r + edge.r * outside, sum.g + edge.g * outside, sum.b + edge.b * outside},
                                        1.0 / (subsamples * subsamples));
             pixel[0] = channel(blended.r);
             pixel[1] = channel(blended.g);
