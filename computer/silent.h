@@ -12,6 +12,7 @@ public:
     void Del(int, int) override {}
     void DelBlock(int, int, int, int) override {}
     void repaintBoard() override {}
+    void repaintWholeBoard() override {}
     void setBoardSize(int) override {}
     void showName(int, const QString&) override {}
     void showLamp(int, bool) override {}

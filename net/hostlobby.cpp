@@ -141,7 +141,7 @@ void HostLobby::chat(GuestId sender, QStringList message)
 void HostLobby::move(const Guest& sender, const QStringList& message)
 {
     const auto m = parseMove(message);
-    if (!m || !game_ || game_->gameOver)
+    if (!m || !game_ || game_->gameOver())
         return;
     // A refused move is the sender's fault alone: the host's board is not out of step.
     if (mayMove(sender, *m))
@@ -150,7 +150,7 @@ void HostLobby::move(const Guest& sender, const QStringList& message)
 
 bool HostLobby::mayMove(const Guest& sender, const Move& m) const
 {
-    return sender.seat == game_->curPlayer && (m.isPass() || game_->Search_Face(m.col, m.row));
+    return sender.seat == game_->curPlayer() && (m.isPass() || game_->Search_Face(m.col, m.row));
 }
 
 void HostLobby::startGame(StartSettings settings, const rules::Game& game)

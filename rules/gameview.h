@@ -21,6 +21,8 @@ public:
     virtual void DelBlock(int col0, int row0, int col1, int row1) = 0;
     // Grid lines, then every cell as the game state says; shown at once.
     virtual void repaintBoard() = 0;
+    // A new game's board: every cell painted afresh, empty ones over.
+    virtual void repaintWholeBoard() = 0;
     // N × N grid and the window figures that follow from it.
     virtual void setBoardSize(int n) = 0;
 

@@ -58,7 +58,7 @@ void Tbootform::guestMove(const net::Move& move)
         return;
     rules::Game& game = mainform->game;
     net::applyReceivedMove(game, move);
-    if (!game.gameOver && game.curPlayer == mySeat)
+    if (!game.gameOver() && game.curPlayer() == mySeat)
         game.BeginLocalTurn();
 }
 

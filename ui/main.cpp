@@ -69,6 +69,7 @@ void Tmainform::newGame()
     settings.scoring = boot_.scoring();
     settings.timeLimit = boot_.TimeLimit->Position();
     abandoned_ = false; // a new game is the player's own again
+    hoverCol_ = hoverRow_ = 0;
     game.Reset(settings, boot_.members());
 }
 

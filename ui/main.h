@@ -111,6 +111,7 @@ public:
     void Del(int col, int row) override;
     void DelBlock(int col0, int row0, int col1, int row1) override;
     void repaintBoard() override;
+    void repaintWholeBoard() override;
     void setBoardSize(int n) override;
     void showName(int seat, const QString& name) override;
     void showLamp(int seat, bool lit) override;
@@ -147,7 +148,8 @@ private:
     void connectHandlers();
     void loadSounds();
     void loadImages();
-    void TableDrawCell(int col, int row);
+    void paintBoard(bool whole);
+    void TableDrawCell(int col, int row, bool whole);
     void TableMouseMove(int x, int y);
     void FormClose();
     bool confirmClose();
@@ -180,7 +182,9 @@ private:
     bool frameKnown_ = false;
     bool abandoned_ = false;
     std::array<bool, 5> lit_{}; // whose lamp is lit, by seat
-    int turnSerial_ = 0;        // counts the openings and closings of turns, so a late hint is dropped
+    int hoverCol_ = 0;          // the cell under the hover cursor
+    int hoverRow_ = 0;
+    int turnSerial_ = 0; // counts the openings and closings of turns, so a late hint is dropped
     int hintTurn_ = 0;
     QFutureWatcher<rules::Cell> hintWatcher_;
     HowToPlay* howToPlay_ = nullptr; // made when first asked for

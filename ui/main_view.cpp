@@ -45,27 +45,38 @@ int shownKey(int code, bool marked)
 
 void Tmainform::repaintBoard()
 {
+    paintBoard(false);
+}
+
+void Tmainform::repaintWholeBoard()
+{
+    paintBoard(true);
+}
+
+// whole: every cell is drawn, empty ones painted over; otherwise only those that changed.
+void Tmainform::paintBoard(bool whole)
+{
     ui::BoardGrid::Batch batch(*Table);
     Table->drawGridLines();
-    for (int col = 0; col < game.boardSize; ++col) {
-        const auto& codes = game.board[col];
+    for (int col = 0; col < game.boardSize(); ++col) {
+        const auto& codes = game.board()[col];
         // An unmarked cell's key is its code: a column without the mark is checked at once.
-        if (!game.repaintAll && col != game.lastCol && Table->showsColumn(col, codes))
+        if (!whole && col != game.lastCol() && Table->showsColumn(col, codes))
             continue;
-        for (int row = 0; row < game.boardSize; ++row) {
+        for (int row = 0; row < game.boardSize(); ++row) {
             // A cell that still shows this piece and mark would come out the same: pass over it.
-            const bool marked = col == game.lastCol && row == game.lastRow;
-            if (game.repaintAll || Table->shown(col, row) != shownKey(codes[row], marked))
-                TableDrawCell(col, row);
+            const bool marked = col == game.lastCol() && row == game.lastRow();
+            if (whole || Table->shown(col, row) != shownKey(codes[row], marked))
+                TableDrawCell(col, row, whole);
         }
     }
 }
 
-void Tmainform::TableDrawCell(int col, int row)
+void Tmainform::TableDrawCell(int col, int row, bool whole)
 {
-    const int code = game.board[col][row];
-    const bool marked = col == game.lastCol && row == game.lastRow;
-    if (game.repaintAll && code == rules::Empty)
+    const int code = game.board()[col][row];
+    const bool marked = col == game.lastCol() && row == game.lastRow();
+    if (whole && code == rules::Empty)
         Del(col, row);
     if (marked)
         Put(col, row, rules::LastMoveImage);
@@ -80,19 +91,19 @@ void Tmainform::TableMouseMove(int x, int y)
         return;
     const int col = x / CellPixels;
     const int row = y / CellPixels;
-    if (!game.onBoard(col, row) || (col == game.hoverCol && row == game.hoverRow))
+    if (!game.onBoard(col, row) || (col == hoverCol_ && row == hoverRow_))
         return;
-    const int oldCol = game.hoverCol;
-    const int oldRow = game.hoverRow;
+    const int oldCol = hoverCol_;
+    const int oldRow = hoverRow_;
     Del(oldCol, oldRow);
-    if (game.onBoard(oldCol, oldRow) && game.board[oldCol][oldRow] > rules::Empty)
-        Put(oldCol, oldRow, game.board[oldCol][oldRow]);
-    game.hoverCol = col;
-    game.hoverRow = row;
+    if (game.onBoard(oldCol, oldRow) && game.board()[oldCol][oldRow] > rules::Empty)
+        Put(oldCol, oldRow, game.board()[oldCol][oldRow]);
+    hoverCol_ = col;
+    hoverRow_ = row;
     showStatus(tr("移動中：%1,%2").arg(col).arg(row));
     Put(col, row, rules::CursorImage);
-    if (game.board[col][row] > rules::Empty)
-        Put(col, row, game.board[col][row]);
+    if (game.board()[col][row] > rules::Empty)
+        Put(col, row, game.board()[col][row]);
 }
 
 void Tmainform::showName(int seat, const QString& name)

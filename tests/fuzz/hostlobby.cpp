@@ -87,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             lobby.startGame({8, 0, rules::Scoring::Points, rules::NoLimit, true}, e.game);
             started = true;
         }
-        check(e.game.curPlayer >= 1 && e.game.curPlayer <= 4);
+        check(e.game.curPlayer() >= 1 && e.game.curPlayer() <= 4);
     }
     return 0;
 }

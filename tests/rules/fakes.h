@@ -29,9 +29,15 @@ public:
     }
     void repaintBoard() override
     {
-        add(std::string("repaint") + (game && game->repaintAll ? " all" : ""));
+        add("repaint");
         if (game)
-            boardAtRepaint.push_back(game->board);
+            boardAtRepaint.push_back(game->board());
+    }
+    void repaintWholeBoard() override
+    {
+        add("repaint all");
+        if (game)
+            boardAtRepaint.push_back(game->board());
     }
     void setBoardSize(int n) override { add("size " + std::to_string(n)); }
     void showName(int seat, const QString& name) override { add("name " + std::to_string(seat) + " " + utf8(name)); }
@@ -100,7 +106,7 @@ public:
     void stopTimers() override { log_.push_back("timers stop"); }
     void announce(int col, int row) override
     {
-        log_.push_back("announce " + cell(col, row) + " seat " + std::to_string(game->curPlayer));
+        log_.push_back("announce " + cell(col, row) + " seat " + std::to_string(game->curPlayer()));
         game->myTurn = false;
         boardOn = passOn = false;
     }
@@ -160,32 +166,49 @@ struct GameRig {
 inline void load(rules::Game& game, std::initializer_list<std::string_view> rows)
 {
     const int n = static_cast<int>(rows.size());
-    game.boardSize = n;
-    game.centerCol = game.centerRow = n / 2;
-    game.board.reset(n);
+    rules::Board board;
+    board.reset(n);
     int row = 0;
     for (std::string_view line : rows) {
         for (int col = 0; col < n && col < static_cast<int>(line.size()); ++col)
-            game.board[col][row] = static_cast<rules::Code>(line[col] == '.' ? rules::Empty : line[col] - '0');
+            board[col][row] = static_cast<rules::Code>(line[col] == '.' ? rules::Empty : line[col] - '0');
         ++row;
     }
+    const rules::Position& now = game.position();
+    game.resume(rules::Position(board, now.toMove(), now.scores(), now.scoring(), false, now.passCount()));
+}
+
+// The game as it stands with one cell changed.
+inline void setCell(rules::Game& game, int col, int row, int code)
+{
+    const rules::Position& now = game.position();
+    rules::Board board = now.board();
+    board[col][row] = static_cast<rules::Code>(code);
+    game.resume(rules::Position(board, now.toMove(), now.scores(), now.scoring(), false, now.passCount()));
+}
+
+// The game as it stands with `seat` to move after `passes` passes in a row.
+inline void setTurn(rules::Game& game, int seat, int passes = 0)
+{
+    const rules::Position& now = game.position();
+    game.resume(rules::Position(now.board(), seat, now.scores(), now.scoring(), false, passes));
 }
 
 inline std::vector<std::string> picture(const rules::Game& game)
 {
-    std::vector<std::string> rows(game.boardSize, std::string(game.boardSize, '.'));
-    for (int col = 0; col < game.boardSize; ++col)
-        for (int row = 0; row < game.boardSize; ++row)
-            if (game.board[col][row] != rules::Empty)
-                rows[row][col] = static_cast<char>('0' + game.board[col][row]);
+    std::vector<std::string> rows(game.boardSize(), std::string(game.boardSize(), '.'));
+    for (int col = 0; col < game.boardSize(); ++col)
+        for (int row = 0; row < game.boardSize(); ++row)
+            if (game.board()[col][row] != rules::Empty)
+                rows[row][col] = static_cast<char>('0' + game.board()[col][row]);
     return rows;
 }
 
 inline int countCells(const rules::Game& game, int code)
 {
     int n = 0;
-    for (int col = 0; col < game.boardSize; ++col)
-        for (int v : game.board[col])
+    for (int col = 0; col < game.boardSize(); ++col)
+        for (int v : game.board()[col])
             n += v == code;
     return n;
 }

@@ -18,14 +18,14 @@ constexpr Offset EvenDestinations[] = {{0, -1}, {0, 0}, {-1, -1}, {-1, 0}}; // B
 constexpr Offset OddCells[] = {{0, -1}, {-1, 0}, {0, 1}, {1, 0}};      // T L U R
 constexpr Offset OddDestinations[] = {{1, 0}, {0, -1}, {-1, 0}, {0, 1}};   // R T L U
 
-const Offset* cellsOf(const rules::Game& g) { return g.boardSize % 2 ? OddCells : EvenCells; }
-const Offset* destinationsOf(const rules::Game& g) { return g.boardSize % 2 ? OddDestinations : EvenDestinations; }
+const Offset* cellsOf(const rules::Game& g) { return g.boardSize() % 2 ? OddCells : EvenCells; }
+const Offset* destinationsOf(const rules::Game& g) { return g.boardSize() % 2 ? OddDestinations : EvenDestinations; }
 
 Codes jewelCodes(const rules::Game& g)
 {
     Codes codes{};
     for (int i = 0; i < 4; ++i)
-        codes[i] = g.board[g.centerCol + cellsOf(g)[i].dc][g.centerRow + cellsOf(g)[i].dr];
+        codes[i] = g.board()[g.centerCol() + cellsOf(g)[i].dc][g.centerRow() + cellsOf(g)[i].dr];
     return codes;
 }
 
@@ -98,10 +98,10 @@ TEST_P(RotationTables, FramesSlideEachJewelFromItsCellOntoItsDestination)
     ASSERT_EQ(drawn.size(), 20u);
     for (int frame = 1; frame <= 5; ++frame)
         for (int i = 0; i < 4; ++i) {
-            const int x0 = (e.game.centerCol + cellsOf(e.game)[i].dc) * 25;
-            const int y0 = (e.game.centerRow + cellsOf(e.game)[i].dr) * 25;
-            const int x5 = (e.game.centerCol + destinationsOf(e.game)[i].dc) * 25;
-            const int y5 = (e.game.centerRow + destinationsOf(e.game)[i].dr) * 25;
+            const int x0 = (e.game.centerCol() + cellsOf(e.game)[i].dc) * 25;
+            const int y0 = (e.game.centerRow() + cellsOf(e.game)[i].dr) * 25;
+            const int x5 = (e.game.centerCol() + destinationsOf(e.game)[i].dc) * 25;
+            const int y5 = (e.game.centerRow() + destinationsOf(e.game)[i].dr) * 25;
             const auto& d = drawn[(frame - 1) * 4 + i];
             EXPECT_EQ(d[0], x0 + (x5 - x0) * frame / 5) << "frame " << frame << " jewel " << i;
             EXPECT_EQ(d[1], y0 + (y5 - y0) * frame / 5) << "frame " << frame << " jewel " << i;
@@ -125,7 +125,7 @@ TEST(Rotation, FramesArePacedAndOnlyTheLastChangesTheBoard)
         f.game.one_rotate(frame, 2, 2, 1);
     EXPECT_EQ(picture(f.game), start);
     f.game.one_rotate(5, 2, 2, 1);
-    EXPECT_EQ(f.game.board[2][2], 7);
+    EXPECT_EQ(f.game.board()[2][2], 7);
 }
 
 TEST(Rotation, OddBoardRedrawsTheCentreAndItsDiagonalsFromTheirCodes)
@@ -135,7 +135,7 @@ TEST(Rotation, OddBoardRedrawsTheCentreAndItsDiagonalsFromTheirCodes)
     e.game.one_rotate(1, 3, 2, 5);
     EXPECT_EQ(e.log, (Log{"Del 3,2", "Del 3,3", "Del 4,4", "Put 4,4 1", "Del 2,2", "Put 2,2 3",
                           "Del 4,2", "Put 4,2 2", "Del 2,4", "Put 2,4 4", "PutAt 80,55 5"}));
-    e.game.board[3][3] = 2;
+    setCell(e.game, 3, 3, 2);
     e.log.clear();
     e.game.one_rotate(3, 2, 3, 6);
     EXPECT_EQ(e.log[1], "Del 3,3");
@@ -147,9 +147,9 @@ TEST(Rotation, FaceOnTheOddCentreKeepsItsCode)
 {
     GameRig e;
     e.reset(9);
-    e.game.board[4][4] = 3;
+    setCell(e.game, 4, 4, 3);
     e.game.do_rotation();
-    EXPECT_EQ(e.game.board[4][4], 3);
+    EXPECT_EQ(e.game.board()[4][4], 3);
     EXPECT_EQ(countCells(e.game, 3), 4);
 }
 
@@ -160,7 +160,7 @@ TEST(Rotation, CaptureLinesCloseOnTheJewelsNewCell)
     // Down from (3, 0): seat 3's face, then the jewel cell (3, 2), seat 2's at the start.
     EXPECT_FALSE(e.game.Search_Face(3, 0));
     e.game.do_rotation();
-    ASSERT_EQ(e.game.board[3][2], rules::jewelOf(1));
+    ASSERT_EQ(e.game.board()[3][2], rules::jewelOf(1));
     EXPECT_TRUE(e.game.Search_Face(3, 0));
 }
 
