@@ -70,8 +70,7 @@ void GuestSession::move(const QStringList& message)
     }
     if (!applyReceivedMove(*game_, *m) && !std::exchange(desyncShown_, true))
         station_.addChat(desyncNotice());
-    if (m->turnSeat == mySeat_)
-        game_->BeginLocalTurn();
+    game_->openTurnFor(m->turnSeat);
 }
 
 // Lines behind a chat are a move only when they are the one the game awaits: the echo of this

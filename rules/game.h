@@ -77,6 +77,12 @@ public:
     // --- turn flow ---
     void TableSelectCell(int col, int row);
     void BtnPassClick();
+    // A guest's move that the host has checked, a placement legal for the seat to move or a pass
+    // as (-1, -1): applied once, without a second check; then the host's own turn opens if it is next.
+    void playAccepted(int col, int row);
+    // The one place that decides to open this station's turn: the game goes on and `seat`, the seat
+    // to move, is this station's.
+    void openTurnFor(int seat);
     void nextplayer();
     void endgame();
     void BeginLocalTurn();
@@ -94,6 +100,7 @@ private:
     void showTurnCaption();
     void openTurn();
     void endTurn(int col, int row);
+    void placeLegal(int col, int row);
     void setUpBoard(int size);
     void capture(int victim);
     void showGain();

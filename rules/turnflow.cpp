@@ -11,11 +11,32 @@ void Game::TableSelectCell(int col, int row)
         view_.play(Sound::Buzz);
         return;
     }
+    placeLegal(col, row);
+}
+
+// (col, row) is legal for the seat to move.
+void Game::placeLegal(int col, int row)
+{
     PutFace(col, row);
     position_.endPlacement();
     stopCountdown();
     // The mover's own seat goes out with the move that fills the board.
     endTurn(col, row);
+}
+
+void Game::playAccepted(int col, int row)
+{
+    if (col < 0)
+        BtnPassClick();
+    else
+        placeLegal(col, row);
+    openTurnFor(curPlayer());
+}
+
+void Game::openTurnFor(int seat)
+{
+    if (!gameOver() && seat == station_.mySeat())
+        BeginLocalTurn();
 }
 
 void Game::BtnPassClick()

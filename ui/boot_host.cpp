@@ -1,7 +1,6 @@
 #include "net/hostserver.h"
 #include "net/lobbymessages.h"
 #include "net/names.h"
-#include "net/receivedmove.h"
 #include "net/socketerror.h"
 #include "ui/boot.h"
 #include "ui/errorbox.h"
@@ -51,15 +50,11 @@ void Tbootform::BtnStartClick()
         settings->writeHosting(savedName(), BoxPort->text());
 }
 
-// The move has been checked against the board; the host's turn follows its own game.
+// The lobby has checked the move against the board; the host's turn follows its own game.
 void Tbootform::guestMove(const net::Move& move)
 {
-    if (!mainform)
-        return;
-    rules::Game& game = mainform->game;
-    net::applyReceivedMove(game, move);
-    if (!game.gameOver() && game.curPlayer() == mySeat)
-        game.BeginLocalTurn();
+    if (mainform)
+        mainform->game.playAccepted(move.col, move.row);
 }
 
 void Tbootform::BtnGameClick()

@@ -131,7 +131,7 @@ TEST(Placement, PassNeverRotatesAndClearsTheTouch)
     e.log.clear();
     e.game.BtnPassClick();
     EXPECT_FALSE(e.game.jewelTouched());
-    EXPECT_TRUE(e.only({"sound rotate", "PutAt"}).empty());
+    EXPECT_TRUE(e.only({"sound rotate", "PutOnTheWay"}).empty());
 }
 
 TEST(Placement, RefusedCellOnlyBuzzesAndTheTurnGoesOn)
@@ -158,6 +158,29 @@ TEST(LocalTurn, OpensTheControlsAndStartsTheTimersOnlyWithALimit)
         const Log expected = limit < 61 ? Log{"board on", "pass on", "timers start"} : Log{"board on", "pass on"};
         EXPECT_EQ(e.log, expected) << limit;
         EXPECT_TRUE(e.game.myTurn);
+    }
+}
+
+// A received move opens this station's turn only when the seat to move is its own and the game
+// goes on: seat 2's station, after seat 1's move, a pass and the fourth pass in a row.
+TEST(LocalTurn, AcceptedMoveOpensTheTurnOnlyOfTheNextSeatsStation)
+{
+    struct Case {
+        int station;
+        int passesBefore;
+        int col, row;
+        bool opens;
+    };
+    for (const Case& c : {Case{2, 0, 1, 3, true}, Case{3, 0, 1, 3, false}, Case{2, 0, -1, -1, true},
+                          Case{1, 3, -1, -1, false}}) {
+        GameRig e;
+        e.station.seat = c.station;
+        e.reset(8);
+        setTurn(e.game, 1, c.passesBefore);
+        e.game.playAccepted(c.col, c.row);
+        EXPECT_EQ(e.game.myTurn, c.opens) << c.station << " after " << c.col << "," << c.row;
+        EXPECT_EQ(e.station.boardOn, c.opens);
+        EXPECT_EQ(e.only({"announce"}).size(), 1u) << "applied and announced once";
     }
 }
 
