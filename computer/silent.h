@@ -8,7 +8,7 @@ namespace computer {
 class SilentView : public rules::GameView {
 public:
     void Put(int, int, int) override {}
-    void PutAt(int, int, int) override {}
+    void PutOnTheWay(int, int, rules::Direction, int, int, int) override {}
     void Del(int, int) override {}
     void DelBlock(int, int, int, int) override {}
     void repaintBoard() override {}

@@ -1,4 +1,5 @@
 #pragma once
+#include "rules/board.h"
 #include "rules/ranking.h"
 #include <QString>
 #include <vector>
@@ -15,7 +16,8 @@ public:
 
     // Board surface; every call shows at once. Images are indexed as cell codes.
     virtual void Put(int col, int row, int image) = 0;
-    virtual void PutAt(int x, int y, int image) = 0; // top-left pixel of the board surface
+    // image on its way from cell (col, row) to the next cell toward `toward`, step of steps there.
+    virtual void PutOnTheWay(int col, int row, Direction toward, int step, int steps, int image) = 0;
     virtual void Del(int col, int row) = 0;
     // Paints cells col0..col1 × row0..row1 over as one block with one outline, as Del does.
     virtual void DelBlock(int col0, int row0, int col1, int row1) = 0;
@@ -30,8 +32,10 @@ public:
     virtual void showName(int seat, const QString& name) = 0;
     virtual void showLamp(int seat, bool lit) = 0;
     virtual void showScore(int seat, const QString& text) = 0;
-    virtual void showGain(const QString& text, int pointSize) = 0; // LPoint, redrawn at once
-    virtual void showTimeLeft(const QString& text) = 0;            // LTL
+    // LPoint, redrawn at once. taken: the faces this placement has taken under the points rule,
+    // which the label grows with; 0 under the count rule and for a new game.
+    virtual void showGain(const QString& text, int taken) = 0;
+    virtual void showTimeLeft(const QString& text) = 0; // LTL
     virtual void setCaption(const QString& text) = 0;
     virtual void showStatus(const QString& text) = 0;
     // The finished game's places; an empty list takes a shown result away.

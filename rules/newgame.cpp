@@ -37,7 +37,7 @@ void Game::setUpBoard(int size)
     position_ = Position::empty(size, scoring(), false);
     view_.setBoardSize(size);
     view_.setCaption(QCoreApplication::translate("rules::Game", "Kuralo　サイズ%1").arg(size));
-    view_.showGain(QString(), 11);
+    view_.showGain(QString(), 0);
     view_.DelBlock(centerCol() - 3, centerRow() - 3, centerCol() + 3, centerRow() + 3);
     position_.layOut();
     view_.repaintWholeBoard();

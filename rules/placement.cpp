@@ -68,10 +68,10 @@ void Game::showGain()
 {
     const int taken = position_.taken();
     if (countMode())
-        view_.showGain(QCoreApplication::translate("rules::Game", "%1個").arg(taken + 1), 11);
+        view_.showGain(QCoreApplication::translate("rules::Game", "%1個").arg(taken + 1), 0);
     else
         view_.showGain(QCoreApplication::translate("rules::Game", "＋%1点").arg(gainFor(Scoring::Points, taken)),
-                       taken / 3 + 11);
+                       taken);
 }
 
 } // namespace rules

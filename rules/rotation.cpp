@@ -7,9 +7,8 @@ namespace {
 constexpr int Frames = 5;
 constexpr int FramePause = 20;
 
-// Pixels per frame for direction codes 1..8; five frames make one cell.
-constexpr int TravelX[] = {0, 5, 0, 0, -5, 5, 5, -5, -5};
-constexpr int TravelY[] = {0, 0, 5, -5, 0, 5, -5, -5, 5};
+// The way each of the direction codes 1..8 travels; five frames make one cell.
+constexpr Direction Toward[] = {{0, 0}, {1, 0}, {0, 1}, {0, -1}, {-1, 0}, {1, 1}, {1, -1}, {-1, -1}, {-1, 1}};
 
 // Cells that the diagonal paths of the odd board's jewels cross, in redraw order.
 constexpr int CrossedCells[][2] = {{0, 0}, {1, 1}, {-1, -1}, {1, -1}, {-1, 1}};
@@ -40,7 +39,7 @@ void Game::one_rotate(int frame, int col, int row, int direction)
                 view_.Put(c, r, board()[c][r]);
         }
     const int code = board()[col][row];
-    view_.PutAt(col * CellPixels + TravelX[direction] * frame, row * CellPixels + TravelY[direction] * frame, code);
+    view_.PutOnTheWay(col, row, Toward[direction], frame, Frames, code);
     if (frame < Frames)
         return;
     position_.turnJewel(col, row);

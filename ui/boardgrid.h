@@ -29,7 +29,7 @@ namespace ui {
 class BoardGrid : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int Cell = rules::CellPixels;
+    static constexpr int Cell = 25; // a 24-pixel interior and a 1-pixel grid line
     static const QColor BoardColour;
     static const QColor LineColour;
     static constexpr int StepMs = 60; // pace of the choices while a drag is outside the grid

@@ -107,7 +107,8 @@ protected:
 public:
     // rules::GameView
     void Put(int col, int row, int image) override;
-    void PutAt(int x, int y, int image) override;
+    void PutOnTheWay(int col, int row, rules::Direction toward, int step, int steps, int image) override;
+    void PutAt(int x, int y, int image); // top-left pixel of the board surface
     void Del(int col, int row) override;
     void DelBlock(int col0, int row0, int col1, int row1) override;
     void repaintBoard() override;
@@ -116,7 +117,7 @@ public:
     void showName(int seat, const QString& name) override;
     void showLamp(int seat, bool lit) override;
     void showScore(int seat, const QString& text) override;
-    void showGain(const QString& text, int pointSize) override;
+    void showGain(const QString& text, int taken) override;
     void showTimeLeft(const QString& text) override;
     void setCaption(const QString& text) override;
     void showStatus(const QString& text) override;

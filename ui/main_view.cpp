@@ -10,11 +10,17 @@
 // The game's screen and speaker: board drawing, side panel texts, sounds and pauses.
 namespace ui {
 
-using rules::CellPixels;
+constexpr int CellPixels = BoardGrid::Cell;
 
 void Tmainform::Put(int col, int row, int image)
 {
     PutAt(col * CellPixels, row * CellPixels, image);
+}
+
+void Tmainform::PutOnTheWay(int col, int row, rules::Direction toward, int step, int steps, int image)
+{
+    PutAt((col * steps + toward.dc * step) * CellPixels / steps, (row * steps + toward.dr * step) * CellPixels / steps,
+          image);
 }
 
 void Tmainform::PutAt(int x, int y, int image)
@@ -129,8 +135,10 @@ void Tmainform::showScore(int seat, const QString& text)
     describeSeat(seat);
 }
 
-void Tmainform::showGain(const QString& text, int pointSize)
+// The label grows a point with every three faces one placement takes.
+void Tmainform::showGain(const QString& text, int taken)
 {
+    const int pointSize = 11 + taken / 3;
     LPoint->setText(text);
     QFont font = LPoint->font();
     // Points as a 96-dpi screen measures them: the window does not scale with the screen.

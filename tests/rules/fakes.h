@@ -21,7 +21,11 @@ public:
     explicit FakeView(Log& log) : log_(log) {}
 
     void Put(int col, int row, int image) override { add("Put " + cell(col, row) + " " + std::to_string(image)); }
-    void PutAt(int x, int y, int image) override { add("PutAt " + cell(x, y) + " " + std::to_string(image)); }
+    void PutOnTheWay(int col, int row, rules::Direction toward, int step, int steps, int image) override
+    {
+        add("PutOnTheWay " + cell(col, row) + " " + cell(toward.dc, toward.dr) + " " + std::to_string(step) + "/" +
+            std::to_string(steps) + " " + std::to_string(image));
+    }
     void Del(int col, int row) override { add("Del " + cell(col, row)); }
     void DelBlock(int col0, int row0, int col1, int row1) override
     {
@@ -51,11 +55,11 @@ public:
         scores[seat] = utf8(text);
         add("score " + std::to_string(seat) + " " + scores[seat]);
     }
-    void showGain(const QString& text, int pointSize) override
+    void showGain(const QString& text, int taken) override
     {
         gain = utf8(text);
-        gainSize = pointSize;
-        add("gain " + gain + " " + std::to_string(pointSize));
+        gainTaken = taken;
+        add("gain " + gain + " " + std::to_string(taken));
     }
     void showTimeLeft(const QString& text) override { add("time " + (timeLeft = utf8(text))); }
     void setCaption(const QString& text) override { add("caption " + (caption = utf8(text))); }
@@ -80,7 +84,7 @@ public:
     bool lamps[5] = {};
     std::string gain, timeLeft, caption, status;
     std::vector<rules::Place> result;
-    int gainSize = 0;
+    int gainTaken = 0;
     std::vector<rules::Board> boardAtRepaint;
     const rules::Game* game = nullptr;
 

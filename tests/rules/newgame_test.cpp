@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, InitialLayout,
 TEST(NewGame, ShowsTheNewGameAndRepaintsEveryCellOnce)
 {
     GameRig e;
-    e.view.showGain(QStringLiteral("＋6点"), 12);
+    e.view.showGain(QStringLiteral("＋6点"), 3);
     e.view.showStatus(QStringLiteral("終了！"));
     e.view.showLamp(3, true);
     e.view.showResult(rules::ranking({"A", "B"}, {3, 9}));
@@ -93,7 +93,7 @@ TEST(NewGame, ShowsTheNewGameAndRepaintsEveryCellOnce)
     EXPECT_EQ(e.only({"size"}), Log{"size 8"});
     EXPECT_EQ(e.view.caption, "Kuralo　サイズ8");
     EXPECT_EQ(e.view.gain, "");
-    EXPECT_EQ(e.view.gainSize, 11);
+    EXPECT_EQ(e.view.gainTaken, 0);
     EXPECT_EQ(e.view.status, "");
     EXPECT_TRUE(e.view.result.empty());
     EXPECT_EQ(e.only({"repaint"}), Log{"repaint all"});
