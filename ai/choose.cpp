@@ -10,14 +10,10 @@ using std::chrono::milliseconds;
 QString levelName(Level level)
 {
     switch (level) {
-    case Level::Random:
-        return QStringLiteral("適当");
-    case Level::Greedy:
-        return QStringLiteral("普通");
-    case Level::Strong:
-        return QStringLiteral("強い");
-    case Level::Strongest:
-        break;
+    case Level::Random: return QStringLiteral("適当");
+    case Level::Greedy: return QStringLiteral("普通");
+    case Level::Strong: return QStringLiteral("強い");
+    case Level::Strongest: break;
     }
     return QStringLiteral("最強");
 }
@@ -33,21 +29,20 @@ Budget budgetOf(Level level)
 
 namespace {
 
-int coreCount() { return std::max(1, static_cast<int>(std::thread::hardware_concurrency())); }
+int coreCount()
+{
+    return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+}
 
 // legal holds at least one index. A level outside the four thinks as the strongest.
 int choiceOf(const rules::Position& position, const std::vector<int>& legal, Level level, std::mt19937& rng,
              const Budget& budget)
 {
     switch (level) {
-    case Level::Random:
-        return legal[std::uniform_int_distribution<std::size_t>(0, legal.size() - 1)(rng)];
-    case Level::Greedy:
-        return greedyChoice(position, legal, rng);
-    case Level::Strong:
-        return treeChoice(position, budget, 1, rng);
-    case Level::Strongest:
-        break;
+    case Level::Random: return legal[std::uniform_int_distribution<std::size_t>(0, legal.size() - 1)(rng)];
+    case Level::Greedy: return greedyChoice(position, legal, rng);
+    case Level::Strong: return treeChoice(position, budget, 1, rng);
+    case Level::Strongest: break;
     }
     return treeChoice(position, budget, coreCount(), rng);
 }

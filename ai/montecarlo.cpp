@@ -45,9 +45,11 @@ int treeChoice(const rules::Position& position, const Budget& budget, int thread
         found[0] = searched(position, budget, seeds[0]);
     }
     const std::vector<Tree::Tally> sum = added(found);
-    return std::max_element(sum.begin(), sum.end(), [](const Tree::Tally& a, const Tree::Tally& b) {
-               return a.visits != b.visits ? a.visits < b.visits : a.won < b.won;
-           })->move;
+    return std::max_element(sum.begin(), sum.end(),
+                            [](const Tree::Tally& a, const Tree::Tally& b) {
+                                return a.visits != b.visits ? a.visits < b.visits : a.won < b.won;
+                            })
+        ->move;
 }
 
 } // namespace ai

@@ -5,10 +5,10 @@ namespace ai {
 
 namespace {
 
-constexpr int CornerValue = 40;     // a corner's face can never be taken back
-constexpr int NearCornerValue = -12; // beside an empty corner: it offers that corner to the next seats
-constexpr int EdgeValue = 3;         // an edge face can be taken only along the edge
-constexpr int Samples = 3;           // legal cells drawn per turn, of which the most promising is played
+constexpr int CornerValue = 40;       // a corner's face can never be taken back
+constexpr int NearCornerValue = -12;  // beside an empty corner: it offers that corner to the next seats
+constexpr int EdgeValue = 3;          // an edge face can be taken only along the edge
+constexpr int Samples = 3;            // legal cells drawn per turn, of which the most promising is played
 constexpr float PointsWeight = 0.15f; // of the points share in what an end is worth
 
 Shares worth(const rules::Position& position)
@@ -22,7 +22,10 @@ Shares worth(const rules::Position& position)
 }
 
 // Distance to the nearer edge along one axis.
-int fromEdge(int at, int last) { return std::min(at, last - at); }
+int fromEdge(int at, int last)
+{
+    return std::min(at, last - at);
+}
 
 int placeValue(const rules::Board& board, int index)
 {

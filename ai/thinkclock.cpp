@@ -20,6 +20,9 @@ ThinkClock::ThinkClock(const Budget& budget)
 {
 }
 
-bool ThinkClock::expired() const { return threadTime() >= processorEnd_ || Clock::now() >= wallEnd_; }
+bool ThinkClock::expired() const
+{
+    return threadTime() >= processorEnd_ || Clock::now() >= wallEnd_;
+}
 
 } // namespace ai

@@ -27,8 +27,14 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-double secondsSince(Clock::time_point t) { return std::chrono::duration<double>(Clock::now() - t).count(); }
-qint64 nowUs() { return std::chrono::duration_cast<std::chrono::microseconds>(Clock::now().time_since_epoch()).count(); }
+double secondsSince(Clock::time_point t)
+{
+    return std::chrono::duration<double>(Clock::now() - t).count();
+}
+qint64 nowUs()
+{
+    return std::chrono::duration_cast<std::chrono::microseconds>(Clock::now().time_since_epoch()).count();
+}
 
 // The host in a child process; its port comes back through a pipe.
 pid_t startHost(quint16& port)
@@ -223,19 +229,22 @@ int floodRun(pid_t host, quint16 port, double seconds)
     Delivery window, all;
     long sent = 0;
     const auto start = Clock::now();
-    std::printf("%6s %8s %8s %10s %10s %6s %10s\n", "t/s", "sent", "heard", "median/ms", "worst/ms", "fds", "CLOSE-WAIT");
+    std::printf("%6s %8s %8s %10s %10s %6s %10s\n", "t/s", "sent", "heard", "median/ms", "worst/ms", "fds",
+                "CLOSE-WAIT");
     for (int row = 1; secondsSince(start) < seconds; ++row) {
         // Each member's next line is due every 50 ms from the start.
         while (secondsSince(start) < row * 5.0 && secondsSince(start) < seconds) {
             for (Member* m : {&b, &c})
-                say(m->fd, std::string("2\r\n") + (m == &b ? "B" : "C") + Colon + std::to_string(sent++) + " " + std::to_string(nowUs()) + "\r\n");
+                say(m->fd, std::string("2\r\n") + (m == &b ? "B" : "C") + Colon + std::to_string(sent++) + " " +
+                               std::to_string(nowUs()) + "\r\n");
             while (secondsSince(start) < double(sent / 2) * 0.05)
                 for (Member* m : {&b, &c})
                     if (m->hear(2))
                         window.take(*m);
         }
         std::printf("%6.0f %8ld %8ld %10.1f %10.1f %6d %10d\n", secondsSince(start), sent, all.seen + window.seen,
-                    percentile(window.delaysMs, 0.5), percentile(window.delaysMs, 1), openDescriptors(host), closeWait(port));
+                    percentile(window.delaysMs, 0.5), percentile(window.delaysMs, 1), openDescriptors(host),
+                    closeWait(port));
         all.seen += window.seen;
         all.delaysMs.insert(all.delaysMs.end(), window.delaysMs.begin(), window.delaysMs.end());
         window = {};
@@ -249,9 +258,11 @@ int floodRun(pid_t host, quint16 port, double seconds)
         for (Member* m : {&b, &c})
             if (m->hear(50))
                 all.take(*m);
-    std::printf("churn connections %ld (%.0f a second); chat lines sent %ld, heard %ld, median %.1f ms, worst %.1f ms\n",
-                long(made), double(made) / seconds, sent, all.seen, percentile(all.delaysMs, 0.5), percentile(all.delaysMs, 1));
-    std::printf("after the flood: a fresh guest from 127.0.0.1 has its member list in %.3f s, then one from the churning address in %.3f s\n",
+    std::printf(
+        "churn connections %ld (%.0f a second); chat lines sent %ld, heard %ld, median %.1f ms, worst %.1f ms\n",
+        long(made), double(made) / seconds, sent, all.seen, percentile(all.delaysMs, 0.5), percentile(all.delaysMs, 1));
+    std::printf("after the flood: a fresh guest from 127.0.0.1 has its member list in %.3f s, then one from the "
+                "churning address in %.3f s\n",
                 freshAfter, churnSideAfter);
     std::printf("CLOSE-WAIT %d, host descriptors %d\n", closeWait(port), openDescriptors(host));
     return 0;
@@ -260,7 +271,8 @@ int floodRun(pid_t host, quint16 port, double seconds)
 int silentRun(pid_t host, quint16 port, long count)
 {
     Member silent, b, c;
-    if (join(silent, "127.0.0.1", "S", port) < 0 || join(b, "127.0.0.1", "B", port) < 0 || join(c, "127.0.0.1", "C", port) < 0)
+    if (join(silent, "127.0.0.1", "S", port) < 0 || join(b, "127.0.0.1", "B", port) < 0 ||
+        join(c, "127.0.0.1", "C", port) < 0)
         return 1;
     const int small = 4096;
     ::setsockopt(silent.fd, SOL_SOCKET, SO_RCVBUF, &small, sizeof small);
@@ -283,7 +295,8 @@ int silentRun(pid_t host, quint16 port, long count)
     }
     while (c.hear(500))
         sLeft = sLeft || std::count(c.lines.begin(), c.lines.end(), leftS) > 0;
-    std::printf("host RSS before %ld kB, after %ld kB; C heard that S left: %s\n", before, residentKb(host), sLeft ? "yes" : "no");
+    std::printf("host RSS before %ld kB, after %ld kB; C heard that S left: %s\n", before, residentKb(host),
+                sLeft ? "yes" : "no");
     return 0;
 }
 
@@ -300,7 +313,8 @@ int idleRun(pid_t host, quint16 port, int count)
     Member b, c;
     const double bJoined = join(b, "127.0.0.1", "B", port);
     const double cJoined = join(c, "127.0.0.1", "C", port);
-    std::printf("B joined in %.3f s, C in %.3f s while they sit; host descriptors %d\n", bJoined, cJoined, openDescriptors(host));
+    std::printf("B joined in %.3f s, C in %.3f s while they sit; host descriptors %d\n", bJoined, cJoined,
+                openDescriptors(host));
     std::this_thread::sleep_for(std::chrono::seconds(35));
     say(b.fd, "2\r\nB" + Colon + "still there?\r\n");
     c.lines.clear();

@@ -57,7 +57,8 @@ struct Table4 {
     bool everyoneHas(const rules::Game& g)
     {
         return std::all_of(st.begin(), st.end(), [&](Program& s) {
-            return s.game().board == g.board && s.game().curPlayer == g.curPlayer && s.game().passCount == g.passCount;
+            return s.game().board() == g.board() && s.game().curPlayer() == g.curPlayer() &&
+                   s.game().passCount() == g.passCount();
         });
     }
 
@@ -71,7 +72,7 @@ struct Table4 {
         return everyoneHas(mover.game());
     }
 
-    Program& toMove() { return st[st[0].game().curPlayer - 1]; }
+    Program& toMove() { return st[st[0].game().curPlayer() - 1]; }
 
     // The station to move places on its first legal cell, or passes.
     static void move(Program& s)

@@ -91,8 +91,8 @@ void Uct::iterate(std::mt19937& rng)
     }
     while (!position.over()) {
         const std::vector<int> legal = position.legalIndices();
-        apply(position, legal.empty() ? PassMove
-                                      : legal[std::uniform_int_distribution<std::size_t>(0, legal.size() - 1)(rng)]);
+        apply(position,
+              legal.empty() ? PassMove : legal[std::uniform_int_distribution<std::size_t>(0, legal.size() - 1)(rng)]);
     }
     const ai::Shares shares = ai::winShares(position);
     for (int node : path) {
@@ -104,9 +104,9 @@ void Uct::iterate(std::mt19937& rng)
 int Uct::mostVisited() const
 {
     const std::vector<int>& children = nodes_[0].children;
-    return nodes_[*std::max_element(children.begin(), children.end(), [this](int a, int b) {
-                      return nodes_[a].visits < nodes_[b].visits;
-                  })].move;
+    return nodes_[*std::max_element(children.begin(), children.end(),
+                                    [this](int a, int b) { return nodes_[a].visits < nodes_[b].visits; })]
+        .move;
 }
 
 } // namespace

@@ -15,6 +15,17 @@
 
 namespace {
 
+// Every cell holds a piece, the seats' faces and jewels in turn.
+rules::Position fullBoard(int n)
+{
+    rules::Board board;
+    board.reset(n);
+    for (int c = 0; c < n; ++c)
+        for (int r = 0; r < n; ++r)
+            board[c][r] = rules::Code(1 + (c + r) % 8);
+    return rules::Position(board, 1, {}, rules::Scoring::Points, false);
+}
+
 struct ShownBoard : BenchProgram {
     // occupied: every cell holds a piece; otherwise the fresh board of a new game.
     bool open(int n, bool occupied)
@@ -25,21 +36,17 @@ struct ShownBoard : BenchProgram {
         boot->Mem->addItems({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")});
         boot->TableSize->setPosition(n);
         form->newGame();
-        for (int c = 0; occupied && c < n; ++c)
-            for (int r = 0; r < n; ++r)
-                form->game.board[c][r] = 1 + (c + r) % 8;
-        form->game.lastCol = n / 2;
-        form->game.lastRow = n / 2 - 1;
+        if (occupied)
+            form->game.resume(fullBoard(n));
         form->show();
         if (!QTest::qWaitForWindowExposed(form.get()))
             return false;
         form->repaintBoard();
         return true;
     }
-
 };
 
-#define OPEN_OR_SKIP(board, n, occupied)                                                                              \
+#define OPEN_OR_SKIP(board, n, occupied)                                                                               \
     ShownBoard board;                                                                                                  \
     if (!board.open(n, occupied)) {                                                                                    \
         state.SkipWithError("the game window could not be shown");                                                     \
@@ -62,9 +69,11 @@ void BM_RepaintEveryCell(benchmark::State& state)
 void BM_RepaintCapture(benchmark::State& state)
 {
     OPEN_OR_SKIP(board, int(state.range(0)), true);
-    rules::Code& captured = board.form->game.board[1][2];
+    rules::Game& game = board.form->game;
+    rules::Board cells = game.board();
     for (auto _ : state) {
-        captured = rules::Code(captured == 1 ? 2 : 1);
+        cells[1][2] = rules::Code(cells[1][2] == 1 ? 2 : 1);
+        game.resume(rules::Position(cells, 1, {}, rules::Scoring::Points, false));
         board.form->repaintBoard();
     }
 }
@@ -73,9 +82,8 @@ void BM_RepaintCapture(benchmark::State& state)
 void BM_RepaintNewGame(benchmark::State& state)
 {
     OPEN_OR_SKIP(board, int(state.range(0)), false);
-    board.form->game.repaintAll = true;
     for (auto _ : state)
-        board.form->repaintBoard();
+        board.form->repaintWholeBoard();
 }
 
 // A whole rotation of the jewels, without pauses: five frames of four moving jewels, each

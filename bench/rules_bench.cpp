@@ -21,7 +21,7 @@ constexpr int Size = 26;
 // `moves` moves are made.
 void playRandomly(rules::Game& game, std::mt19937& random, int moves)
 {
-    while (!game.gameOver && moves-- > 0) {
+    while (!game.gameOver() && moves-- > 0) {
         const auto cells = game.legalCells();
         if (cells.empty()) {
             game.BtnPassClick();
@@ -55,7 +55,7 @@ void WholeRandomGame(benchmark::State& state)
     for (auto _ : state) {
         game.Reset({Size, state.range(0) != 0 ? rules::Scoring::Count : rules::Scoring::Points, 30}, Names);
         playRandomly(game, random, 4 * Size * Size);
-        benchmark::DoNotOptimize(game.scores);
+        benchmark::DoNotOptimize(game.scores());
     }
 }
 BENCHMARK(WholeRandomGame)->Arg(0)->Arg(1)->ArgNames({"countRule"})->Unit(benchmark::kMillisecond);

@@ -71,12 +71,15 @@ double threadMs()
 }
 
 struct Outcome {
-    double share = 0;              // of the hero
-    std::vector<double> thinkMs;   // each move of a player that thinks by the clock
+    double share = 0;                // of the hero
+    std::vector<double> thinkMs;     // each move of a player that thinks by the clock
     std::vector<double> processorMs; // of the same moves
 };
 
-bool rotationOf(const Setup& setup, int game) { return setup.rotation == 2 ? game / rules::Seats % 2 == 1 : setup.rotation; }
+bool rotationOf(const Setup& setup, int game)
+{
+    return setup.rotation == 2 ? game / rules::Seats % 2 == 1 : setup.rotation;
+}
 
 Outcome playGame(const Setup& setup, int game)
 {
@@ -147,8 +150,14 @@ void inParallel(int count, int threads, Fn fn)
         worker.join();
 }
 
-const char* ruleName(rules::Scoring scoring) { return scoring == rules::Scoring::Count ? "count " : "points"; }
-const char* rotationName(int rotation) { return rotation == 2 ? "alternating" : rotation ? "on " : "off"; }
+const char* ruleName(rules::Scoring scoring)
+{
+    return scoring == rules::Scoring::Count ? "count " : "points";
+}
+const char* rotationName(int rotation)
+{
+    return rotation == 2 ? "alternating" : rotation ? "on " : "off";
+}
 
 void printRow(const std::string& label, const std::vector<double>& shares)
 {
@@ -288,8 +297,10 @@ Options parse(int argc, char** argv)
                             : !std::strcmp(argv[i], "--samples")         ? &options.samples
                                                                          : nullptr;
         if (!target || value <= 0) {
-            std::fprintf(stderr, "usage: %s [--games N] [--yardstick-games N] [--threads N] [--samples N] "
-                                 "[--part levels|yardstick3|yardstick4|all]\n", argv[0]);
+            std::fprintf(stderr,
+                         "usage: %s [--games N] [--yardstick-games N] [--threads N] [--samples N] "
+                         "[--part levels|yardstick3|yardstick4|all]\n",
+                         argv[0]);
             std::exit(2);
         }
         *target = value;
@@ -305,7 +316,8 @@ int main(int argc, char** argv)
     std::setvbuf(stdout, nullptr, _IOLBF, 0); // each line as it comes, also into a file
     const auto wanted = [&](const char* part) { return options.part == "all" || options.part == part; };
     std::printf("%d threads; win share of the first-named player (ties shared; an equal player wins 25 %%), "
-                "95 %% interval\n\n", options.threads);
+                "95 %% interval\n\n",
+                options.threads);
     Thinking strong, strongest;
     if (wanted("levels")) {
         std::printf("%d games per line\n", options.games);

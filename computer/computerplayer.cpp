@@ -75,7 +75,7 @@ void ComputerPlayer::read(const QStringList& message)
         session_.CSRead(message);
     } catch (const Failure&) {
     }
-    if (game_.myTurn && !game_.gameOver && !thinking_)
+    if (game_.myTurn && !game_.gameOver() && !thinking_)
         think();
 }
 
@@ -105,7 +105,7 @@ void ComputerPlayer::think()
 void ComputerPlayer::play(rules::Cell cell, int generation)
 {
     thinking_ = false;
-    if (!game_.myTurn || game_.gameOver)
+    if (!game_.myTurn || game_.gameOver())
         return;
     if (generation != generation_) { // chosen for an earlier game: this one needs its own
         think();

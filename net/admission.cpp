@@ -25,7 +25,9 @@ int connectionLimit()
     return int(std::clamp(spare / 2, FewestConnections, MostConnections));
 }
 
-Admission::Admission(AdmissionLimits limits, Clock clock) : limits_(limits), clock_(std::move(clock)) {}
+Admission::Admission(AdmissionLimits limits, Clock clock) : limits_(limits), clock_(std::move(clock))
+{
+}
 
 bool Admission::admit(const QHostAddress& peer)
 {

@@ -14,8 +14,8 @@ struct AdmissionLimits {
     int waitingPerAddress = 8; // connections from one address that have not joined yet
     int waiting = 64;          // and from all addresses
     int connections = connectionLimit();
-    int joinBurst = 8;         // joins one address may make at once (the host's own computer players)
-    int joinsPerSecond = 4;    // and then on average
+    int joinBurst = 8;             // joins one address may make at once (the host's own computer players)
+    int joinsPerSecond = 4;        // and then on average
     qint64 joinDeadlineMs = 10000; // a connection that has not joined by then is closed
 };
 

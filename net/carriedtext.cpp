@@ -39,8 +39,8 @@ bool carried(const QString& one)
 bool dropped(char32_t c)
 {
     const auto category = QChar::category(c);
-    return category == QChar::Mark_NonSpacing || category == QChar::Mark_SpacingCombining
-        || category == QChar::Mark_Enclosing || category == QChar::Other_Format;
+    return category == QChar::Mark_NonSpacing || category == QChar::Mark_SpacingCombining ||
+           category == QChar::Mark_Enclosing || category == QChar::Other_Format;
 }
 
 // The carried parts of the character's compatibility decomposition: é gives e, ﬁ gives fi.

@@ -4,7 +4,9 @@
 
 namespace net {
 
-GuestLink::GuestLink(QObject* parent) : QObject(parent) {}
+GuestLink::GuestLink(QObject* parent) : QObject(parent)
+{
+}
 
 GuestLink::~GuestLink()
 {

@@ -50,7 +50,7 @@ void GuestSession::CSRead(const QStringList& message)
 void GuestSession::start(const QStringList& message)
 {
     const auto settings = parseStart(message);
-    if (!settings || (link_.followsChat() && game_ && !game_->gameOver))
+    if (!settings || (link_.followsChat() && game_ && !game_->gameOver()))
         return; // a running game is not restarted by lines behind a chat
     mySeat_ = settings->seat;
     game_ = nullptr; // until the new game stands, no move belongs to any
@@ -62,7 +62,7 @@ void GuestSession::start(const QStringList& message)
 void GuestSession::move(const QStringList& message)
 {
     const auto m = parseMove(message);
-    if (!m || !game_ || game_->gameOver || (link_.followsChat() && !awaited(*m)))
+    if (!m || !game_ || game_->gameOver() || (link_.followsChat() && !awaited(*m)))
         return;
     if (game_->skipEcho) {
         game_->skipEcho = false;
@@ -70,8 +70,7 @@ void GuestSession::move(const QStringList& message)
     }
     if (!applyReceivedMove(*game_, *m) && !std::exchange(desyncShown_, true))
         station_.addChat(desyncNotice());
-    if (m->turnSeat == mySeat_)
-        game_->BeginLocalTurn();
+    game_->openTurnFor(m->turnSeat);
 }
 
 // Lines behind a chat are a move only when they are the one the game awaits: the echo of this
@@ -80,7 +79,7 @@ bool GuestSession::awaited(const Move& m) const
 {
     if (game_->skipEcho)
         return m.col == sent_.col && m.row == sent_.row;
-    const int mover = game_->curPlayer;
+    const int mover = game_->curPlayer();
     const bool handsOn = m.turnSeat == mover % rules::Seats + 1 || m.turnSeat == mover;
     return mover != mySeat_ && handsOn && (m.isPass() || game_->Search_Face(m.col, m.row));
 }
@@ -98,9 +97,9 @@ void GuestSession::sendChat(const QString& line)
 void GuestSession::sendgameinfo(rules::Game& game, int col, int row)
 {
     if (game.myTurn) {
-        link_.send(moveMessage(game.curPlayer, col, row));
+        link_.send(moveMessage(game.curPlayer(), col, row));
         game.skipEcho = true;
-        sent_ = {game.curPlayer, col, row};
+        sent_ = {game.curPlayer(), col, row};
     }
 }
 

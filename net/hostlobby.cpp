@@ -9,7 +9,9 @@
 
 namespace net {
 
-HostLobby::HostLobby(Transport& transport, QObject* parent) : QObject(parent), transport_(transport) {}
+HostLobby::HostLobby(Transport& transport, QObject* parent) : QObject(parent), transport_(transport)
+{
+}
 
 void HostLobby::open(const QString& hostName)
 {
@@ -122,8 +124,8 @@ void HostLobby::leave(GuestId id)
 // A member's goodbye carries its own name; any other is a chat's extra lines or a forgery.
 bool HostLobby::saysGoodbye(const Guest& guest, const QString& name)
 {
-    return !guest.joined || name.compare(guest.name, Qt::CaseInsensitive) == 0
-        || name.compare(guest.sentName, Qt::CaseInsensitive) == 0;
+    return !guest.joined || name.compare(guest.name, Qt::CaseInsensitive) == 0 ||
+           name.compare(guest.sentName, Qt::CaseInsensitive) == 0;
 }
 
 void HostLobby::chat(GuestId sender, QStringList message)
@@ -139,7 +141,7 @@ void HostLobby::chat(GuestId sender, QStringList message)
 void HostLobby::move(const Guest& sender, const QStringList& message)
 {
     const auto m = parseMove(message);
-    if (!m || !game_ || game_->gameOver)
+    if (!m || !game_ || game_->gameOver())
         return;
     // A refused move is the sender's fault alone: the host's board is not out of step.
     if (mayMove(sender, *m))
@@ -148,7 +150,7 @@ void HostLobby::move(const Guest& sender, const QStringList& message)
 
 bool HostLobby::mayMove(const Guest& sender, const Move& m) const
 {
-    return sender.seat == game_->curPlayer && (m.isPass() || game_->Search_Face(m.col, m.row));
+    return sender.seat == game_->curPlayer() && (m.isPass() || game_->Search_Face(m.col, m.row));
 }
 
 void HostLobby::startGame(StartSettings settings, const rules::Game& game)

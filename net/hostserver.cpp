@@ -206,7 +206,8 @@ void HostServer::drop(HostLobby::GuestId id)
     c->socket()->abort();
     c->deleteLater();
     if (member)
-        QMetaObject::invokeMethod(this, [this, id] { lobby_.closed(id); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, id] { lobby_.closed(id); }, Qt::QueuedConnection);
 }
 
 } // namespace net

@@ -31,11 +31,18 @@ QHostAddress peerAddress(const sockaddr_storage& address)
 bool passingError(int error)
 {
     switch (error) {
-    case EINTR: case ECONNABORTED: case EPROTO: case ENETDOWN: case ENOPROTOOPT: case EHOSTDOWN:
-    case ENONET: case EHOSTUNREACH: case EOPNOTSUPP: case ENETUNREACH: case EPERM:
-        return true;
-    default:
-        return false;
+    case EINTR:
+    case ECONNABORTED:
+    case EPROTO:
+    case ENETDOWN:
+    case ENOPROTOOPT:
+    case EHOSTDOWN:
+    case ENONET:
+    case EHOSTUNREACH:
+    case EOPNOTSUPP:
+    case ENETUNREACH:
+    case EPERM: return true;
+    default: return false;
     }
 }
 

@@ -13,17 +13,35 @@ QStringList withKind(int kind, const QStringList& lines)
 
 } // namespace
 
-QString joinNotice(const QString& name) { return QStringLiteral("◆") + name + QStringLiteral("氏の来訪"); }
-QString leaveNotice(const QString& name) { return QStringLiteral("◆") + name + QStringLiteral("氏の退室"); }
-QStringList replyMessage(const QStringList& members) { return withKind(MsgJoin, members); }
+QString joinNotice(const QString& name)
+{
+    return QStringLiteral("◆") + name + QStringLiteral("氏の来訪");
+}
+QString leaveNotice(const QString& name)
+{
+    return QStringLiteral("◆") + name + QStringLiteral("氏の退室");
+}
+QStringList replyMessage(const QStringList& members)
+{
+    return withKind(MsgJoin, members);
+}
 QStringList noticeMessage(const QString& notice, const QStringList& members)
 {
     return withKind(MsgLeave, QStringList{notice} + members);
 }
 
-QStringList joinMessage(const QString& name) { return withKind(MsgJoin, {name}); }
-QStringList leaveMessage(const QString& name) { return withKind(MsgLeave, {name}); }
-QStringList chatMessage(const QString& line) { return withKind(MsgChat, {line}); }
+QStringList joinMessage(const QString& name)
+{
+    return withKind(MsgJoin, {name});
+}
+QStringList leaveMessage(const QString& name)
+{
+    return withKind(MsgLeave, {name});
+}
+QStringList chatMessage(const QString& line)
+{
+    return withKind(MsgChat, {line});
+}
 
 QStringList startMessage(const StartSettings& s)
 {

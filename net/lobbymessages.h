@@ -12,7 +12,7 @@ namespace net {
 // "◆" name "氏の来訪" and "◆" name "氏の退室": what the chat logs show.
 QString joinNotice(const QString& name);
 QString leaveNotice(const QString& name);
-QStringList replyMessage(const QStringList& members);                       // "0", members
+QStringList replyMessage(const QStringList& members);                         // "0", members
 QStringList noticeMessage(const QString& notice, const QStringList& members); // "1", notice, members
 // Four names make a game; fewer take the settings away again.
 constexpr int PlayersToStart = rules::Seats;

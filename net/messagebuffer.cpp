@@ -38,7 +38,9 @@ struct MessageBuffer::Lines {
     bool overlong() const { return full && ends.size() == 1 && ends[0] == MaxMessageBytes && !text[0].isEmpty(); }
 };
 
-MessageBuffer::MessageBuffer(Sender from, Clock clock) : from_(from), clock_(std::move(clock)) {}
+MessageBuffer::MessageBuffer(Sender from, Clock clock) : from_(from), clock_(std::move(clock))
+{
+}
 
 void MessageBuffer::append(const QByteArray& bytes)
 {

@@ -79,10 +79,10 @@ private:
     Sender from_;
     Clock clock_;
     QByteArray held_;
-    qsizetype pos_ = 0;          // where the unread part of held_ begins
-    bool skipLf_ = false;        // the last line ended in a CR at the end of what had arrived
-    bool skipLine_ = false;      // inside an overlong line: bytes up to its break are junk
-    bool drained_ = false;       // nothing has arrived since the connection was last emptied
+    qsizetype pos_ = 0;     // where the unread part of held_ begins
+    bool skipLf_ = false;   // the last line ended in a CR at the end of what had arrived
+    bool skipLine_ = false; // inside an overlong line: bytes up to its break are junk
+    bool drained_ = false;  // nothing has arrived since the connection was last emptied
     std::optional<qint64> quietSince_;
     QString ownName_;
     std::optional<QStringList> members_; // the last member list handed out

@@ -13,8 +13,8 @@ QString withoutControls(const QString& name)
 {
     QString kept;
     for (const QChar c : name)
-        if (c.category() != QChar::Other_Control && c.category() != QChar::Separator_Line
-            && c.category() != QChar::Separator_Paragraph)
+        if (c.category() != QChar::Other_Control && c.category() != QChar::Separator_Line &&
+            c.category() != QChar::Separator_Paragraph)
             kept += c;
     return kept;
 }
@@ -83,7 +83,8 @@ QString withoutLookAlikes(QString name)
 bool isTaken(const QString& name, const QStringList& taken)
 {
     const QString key = plainForm(name).toCaseFolded();
-    return std::any_of(taken.begin(), taken.end(), [&](const QString& t) { return plainForm(t).toCaseFolded() == key; });
+    return std::any_of(taken.begin(), taken.end(),
+                       [&](const QString& t) { return plainForm(t).toCaseFolded() == key; });
 }
 
 } // namespace

@@ -28,8 +28,8 @@ bool plainMove(const QStringList& m)
 // Seats beyond the fourth watch the game; a rotation line other than "1" means none.
 bool plainStart(const QStringList& m)
 {
-    return inRange(m, 1, rules::MinBoardSize, rules::MaxBoardSize) && inRange(m, 2, 2, INT_MAX)
-        && inRange(m, 3, 0, 1) && inRange(m, 4, rules::MinTimeLimit, rules::NoLimit);
+    return inRange(m, 1, rules::MinBoardSize, rules::MaxBoardSize) && inRange(m, 2, 2, INT_MAX) &&
+           inRange(m, 3, 0, 1) && inRange(m, 4, rules::MinTimeLimit, rules::NoLimit);
 }
 
 QString noticeName(const QString& notice, const QString& ending)
@@ -80,8 +80,8 @@ bool plainlyFromHost(const QStringList& lines)
 
 bool isNotice(const QString& line)
 {
-    return line.size() >= Marker.size() + Came.size() && line.startsWith(Marker)
-        && (line.endsWith(Came) || line.endsWith(Went));
+    return line.size() >= Marker.size() + Came.size() && line.startsWith(Marker) &&
+           (line.endsWith(Came) || line.endsWith(Went));
 }
 
 bool isChatLine(const QString& line)

@@ -9,7 +9,7 @@ bool applyReceivedMove(rules::Game& game, const Move& move)
         game.BtnPassClick();
     else
         game.TableSelectCell(move.col, move.row);
-    return legal && game.curPlayer == move.turnSeat;
+    return legal && game.curPlayer() == move.turnSeat;
 }
 
 } // namespace net

@@ -15,13 +15,7 @@ constexpr const char* EvenLayout[] = {
     ".21.",
 };
 constexpr const char* OddLayout[] = {
-    "...3...",
-    "...3...",
-    "..352..",
-    "446.822",
-    "..471..",
-    "...1...",
-    "...1...",
+    "...3...", "...3...", "..352..", "446.822", "..471..", "...1...", "...1...",
 };
 
 // Even boards turn the 2 × 2 block round the centre corner, odd boards the four cells beside

@@ -9,16 +9,27 @@ constexpr int Empty = 0;
 constexpr int Seats = 4;
 constexpr int CursorImage = 0;
 constexpr int LastMoveImage = 9;
-constexpr int CellPixels = 25; // a 24-pixel interior and a 1-pixel grid line
-constexpr int NoLimit = 61;    // time limit that means "no limit"
+constexpr int NoLimit = 61; // time limit that means "no limit"
 constexpr int MinBoardSize = 6;
 constexpr int MaxBoardSize = 26;
 constexpr int DefaultBoardSize = 8;
 constexpr int MinTimeLimit = 5;
 
-constexpr int jewelOf(int seat) { return seat + 4; }
-constexpr bool isFace(int code) { return code >= 1 && code <= 4; }
-constexpr bool isJewel(int code) { return code >= 5 && code <= 8; }
-constexpr int nextSeat(int seat) { return seat == 4 ? 1 : seat + 1; }
+constexpr int jewelOf(int seat)
+{
+    return seat + 4;
+}
+constexpr bool isFace(int code)
+{
+    return code >= 1 && code <= 4;
+}
+constexpr bool isJewel(int code)
+{
+    return code >= 5 && code <= 8;
+}
+constexpr int nextSeat(int seat)
+{
+    return seat == 4 ? 1 : seat + 1;
+}
 
 } // namespace rules

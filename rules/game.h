@@ -2,6 +2,7 @@
 #include "rules/board.h"
 #include "rules/cell.h"
 #include "rules/gameview.h"
+#include "rules/position.h"
 #include "rules/scoring.h"
 #include "rules/station.h"
 #include <QString>
@@ -24,43 +25,43 @@ struct Settings {
 // the station's own controls are reached only through GameView and Station.
 class Game {
 public:
-    Game(GameView& view, Station& station) : view_(view), station_(station) {}
+    Game(GameView& view, Station& station)
+        : view_(view), station_(station), position_(Position::empty(0, Scoring::Points, false))
+    {
+    }
 
-    // --- state ---
-    Board board; // board[column][row] is a cell code
-    int boardSize = 0;
-    int centerCol = 0;
-    int centerRow = 0;
-    int curPlayer = 1;
-    std::array<int, 5> scores{}; // indexed 1..4 by seat
-    int passCount = 0;
-    int lastCol = -1;
-    int lastRow = -1;
-    int hoverCol = 0;
-    int hoverRow = 0;
-    bool countMode = false; // the count rule is in play
-    int moveCount = 0;
-    int moveTotal = 0;
-    int timeLimit = NoLimit;
-    int timeLeft = NoLimit;
-    bool repaintAll = false;
-    bool jewelTouched = false;
+    // --- state, read only; the operations below change it ---
+    const Position& position() const { return position_; }
+    const Board& board() const { return position_.board(); } // board()[column][row] is a cell code
+    int boardSize() const { return position_.size(); }
+    int centerCol() const { return boardSize() / 2; }
+    int centerRow() const { return boardSize() / 2; }
+    int curPlayer() const { return position_.toMove(); }
+    const std::array<int, 5>& scores() const { return position_.scores(); } // indexed 1..4 by seat
+    int passCount() const { return position_.passCount(); }
+    bool jewelTouched() const { return position_.jewelTouched(); } // by the last placement
+    bool gameOver() const { return position_.over(); }             // from the end until the next Reset
+    // The last placement's cell, (-1, -1) before the first.
+    int lastCol() const { return lastCol_; }
+    int lastRow() const { return lastRow_; }
+    int timeLimit() const { return timeLimit_; } // NoLimit for none
+    int timeLeft() const { return timeLeft_; }
+    const QString& name(int seat) const { return names_[seat]; } // seat 1..4: what the name labels show
     // Station flags kept beside the game: myTurn is set while the local turn runs; skipEcho
     // tells a guest that the next move to arrive is its own coming back.
     bool myTurn = false;
     bool skipEcho = false;
-    bool gameOver = false; // from endgame until the next Reset
-    std::array<QString, 5> names; // indexed 1..4 by seat: what the name labels show
 
-    Scoring scoring() const { return countMode ? Scoring::Count : Scoring::Points; }
-    bool onBoard(int col, int row) const { return col >= 0 && row >= 0 && col < boardSize && row < boardSize; }
+    Scoring scoring() const { return position_.scoring(); }
+    bool onBoard(int col, int row) const { return position_.board().contains(col, row); }
 
     // --- new game ---
     // Throws Failure ("リストのインデックスが範囲を超えています (i)") with fewer than four names;
     // the scoring rule has been taken by then, everything else of the previous game stays.
     void Reset(const Settings& settings, const QStringList& members);
-    void addscore(int seat, int amount);
-    bool existSpace() const;
+    // Takes a game up from a position, as a test or a benchmark sets one; nothing is shown.
+    void resume(const Position& position) { position_ = position; }
+    bool existSpace() const { return position_.emptyCells() > 0; }
 
     // --- placement and capture ---
     bool Vector_Search(int col, int row, int dc, int dr) const;
@@ -76,6 +77,12 @@ public:
     // --- turn flow ---
     void TableSelectCell(int col, int row);
     void BtnPassClick();
+    // A guest's move that the host has checked, a placement legal for the seat to move or a pass
+    // as (-1, -1): applied once, without a second check; then the host's own turn opens if it is next.
+    void playAccepted(int col, int row);
+    // The one place that decides to open this station's turn: the game goes on and `seat`, the seat
+    // to move, is this station's.
+    void openTurnFor(int seat);
     void nextplayer();
     void endgame();
     void BeginLocalTurn();
@@ -92,14 +99,25 @@ private:
     void showTimeLimit();
     void showTurnCaption();
     void openTurn();
+    void endTurn(int col, int row);
+    void placeLegal(int col, int row);
     void setUpBoard(int size);
-    void capture(int col, int row);
+    void capture(int victim);
     void showGain();
+    void showScore(int seat);
+    QString scoreText(int score) const;
+    bool countMode() const { return scoring() == Scoring::Count; }
     void stopCountdown();
     void showCountdown();
 
     GameView& view_;
     Station& station_;
+    Position position_;
+    int lastCol_ = -1;
+    int lastRow_ = -1;
+    int timeLimit_ = NoLimit;
+    int timeLeft_ = NoLimit;
+    std::array<QString, 5> names_; // indexed 1..4 by seat
 };
 
 } // namespace rules

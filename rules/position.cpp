@@ -5,27 +5,40 @@ namespace rules {
 
 Position::Position(const Board& board, int toMove, const std::array<int, 5>& scores, Scoring scoring, bool rotation,
                    int passCount)
-    : board_(board), scores_(scores), toMove_(toMove), passCount_(passCount), scoring_(scoring),
-      rotation_(rotation)
+    : board_(board), scores_(scores), toMove_(toMove), passCount_(passCount), scoring_(scoring), rotation_(rotation)
 {
     for (int col = 0; col < board.size(); ++col)
         for (int code : board[col])
             empty_ += code == Empty;
-    over_ = empty_ == 0 || passCount >= Seats;
+    over_ = (empty_ == 0 && board.size() > 0) || passCount >= Seats; // no board is no game yet
 }
 
-Position Position::newGame(int size, Scoring scoring, bool rotation)
+Position Position::empty(int size, Scoring scoring, bool rotation)
 {
     Board board;
     board.reset(size);
-    board.layOut();
     const int start = startingScore(scoring);
     return Position(board, 1, {0, start, start, start, start}, scoring, rotation);
 }
 
+Position Position::newGame(int size, Scoring scoring, bool rotation)
+{
+    Position position = empty(size, scoring, rotation);
+    position.layOut();
+    return position;
+}
+
 Position Position::of(const Game& game, bool rotation)
 {
-    return Position(game.board, game.curPlayer, game.scores, game.scoring(), rotation, game.passCount);
+    Position position = game.position();
+    position.rotation_ = rotation;
+    return position;
+}
+
+void Position::layOut()
+{
+    board_.layOut();
+    *this = Position(board_, toMove_, scores_, scoring_, rotation_, passCount_);
 }
 
 bool Position::isLegal(Cell cell) const
@@ -51,55 +64,65 @@ void Position::play(Cell cell)
 
 void Position::place(int index)
 {
-    const int seat = toMove_;
-    const Code mover = static_cast<Code>(seat);
-    jewelTouched_ = false;
-    board_.at(index) = mover;
-    --empty_;
-    int taken = 0;
-    const auto take = [&](int at) {
-        if (scoring_ == Scoring::Count)
-            --scores_[board_.at(at)];
-        board_.at(at) = mover;
-        ++taken;
-    };
-    for (const Direction& d : Directions) {
-        const int step = Board::stepOf(d);
-        if (board_.closes(index, step, seat) && board_.captureLine(index, step, seat, take))
-            jewelTouched_ = true;
-    }
-    scores_[seat] += gainFor(scoring_, taken);
+    putFace(index);
+    // The eight lines from one cell share no cell, so each is unaffected by the others.
+    for (const Direction& d : Directions)
+        takeLine(index, d, [](int, int) {});
     endPlacement();
-}
-
-// The board filled up ends the game with the mover still to move and no rotation.
-void Position::endPlacement()
-{
-    if (empty_ == 0) {
-        over_ = true;
+    if (over_)
         return;
-    }
-    passCount_ = 0;
     if (rotation_ && jewelTouched_)
         turnJewels();
-    toMove_ = nextSeat(toMove_);
+    handOn();
 }
 
 void Position::pass()
 {
+    countPass();
+    if (!over_)
+        handOn();
+}
+
+void Position::putFace(int index)
+{
+    jewelTouched_ = false;
+    taken_ = 0;
+    board_.at(index) = static_cast<Code>(toMove_);
+    --empty_;
+    if (scoring_ == Scoring::Count)
+        ++scores_[toMove_];
+}
+
+// Each face taken scores one more than the one before in the points rule: 1 + 2 + … + taken.
+void Position::takeFace(int at)
+{
+    if (scoring_ == Scoring::Count)
+        --scores_[board_.at(at)];
+    board_.at(at) = static_cast<Code>(toMove_);
+    ++taken_;
+    scores_[toMove_] += scoring_ == Scoring::Count ? 1 : taken_;
+}
+
+void Position::endPlacement()
+{
+    if (empty_ == 0)
+        over_ = true;
+    else
+        passCount_ = 0;
+}
+
+void Position::countPass()
+{
     ++passCount_;
     jewelTouched_ = false;
-    if (passCount_ < Seats)
-        toMove_ = nextSeat(toMove_);
-    else
-        over_ = true;
+    over_ = passCount_ >= Seats;
 }
 
 void Position::turnJewels()
 {
     const int center = board_.size() / 2;
     for (const JewelCell& cell : board_.jewelCells())
-        board_.turnJewel(center + cell.dc, center + cell.dr);
+        turnJewel(center + cell.dc, center + cell.dr);
 }
 
 } // namespace rules

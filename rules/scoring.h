@@ -7,7 +7,10 @@ namespace rules {
 enum class Scoring { Points = 0, Count = 1 };
 
 // In the count rule every seat starts with its two pieces on the board.
-constexpr int startingScore(Scoring scoring) { return scoring == Scoring::Count ? 2 : 0; }
+constexpr int startingScore(Scoring scoring)
+{
+    return scoring == Scoring::Count ? 2 : 0;
+}
 
 // What a placement that takes `taken` faces scores: one per piece gained, or 1 + 2 + … + taken.
 constexpr int gainFor(Scoring scoring, int taken)

@@ -10,8 +10,8 @@ public:
 
     virtual int mySeat() const = 0;
     virtual bool isHost() const = 0;
-    virtual bool rotationOn() const = 0;    // the lobby's rotation box, read at each change of turn
-    virtual bool autoPlay() const = 0;      // the AutoPass box, read when a local turn begins
+    virtual bool rotationOn() const = 0; // the lobby's rotation box, read at each change of turn
+    virtual bool autoPlay() const = 0;   // the AutoPass box, read when a local turn begins
     // Seeds automatic play's draw of a cell, once per draw. The program gives the time of day;
     // a test or a bug report gives a fixed seed to replay the same game.
     virtual unsigned autoPlaySeed() const = 0;

@@ -11,60 +11,80 @@ void Game::TableSelectCell(int col, int row)
         view_.play(Sound::Buzz);
         return;
     }
+    placeLegal(col, row);
+}
+
+// (col, row) is legal for the seat to move.
+void Game::placeLegal(int col, int row)
+{
     PutFace(col, row);
+    position_.endPlacement();
     stopCountdown();
-    if (existSpace()) {
-        passCount = 0;
-        nextplayer();
-        station_.announce(col, row);
-    } else {
-        // The mover's own seat goes out with the move that fills the board.
-        station_.announce(col, row);
-        endgame();
-    }
+    // The mover's own seat goes out with the move that fills the board.
+    endTurn(col, row);
+}
+
+void Game::playAccepted(int col, int row)
+{
+    if (col < 0)
+        BtnPassClick();
+    else
+        placeLegal(col, row);
+    openTurnFor(curPlayer());
+}
+
+void Game::openTurnFor(int seat)
+{
+    if (!gameOver() && seat == station_.mySeat())
+        BeginLocalTurn();
 }
 
 void Game::BtnPassClick()
 {
-    ++passCount;
-    jewelTouched = false; // a pass never turns the jewels
+    position_.countPass();
     stopCountdown();
-    if (passCount < Seats) {
-        nextplayer();
-        station_.announce(-1, -1);
-    } else {
-        station_.announce(-1, -1);
+    endTurn(-1, -1);
+}
+
+// The move has been applied and its countdown stopped: the turn passes on, or the game ends.
+void Game::endTurn(int col, int row)
+{
+    if (gameOver()) {
+        station_.announce(col, row);
         endgame();
+        return;
     }
+    nextplayer();
+    station_.announce(col, row);
 }
 
 void Game::nextplayer()
 {
-    if (station_.rotationOn() && jewelTouched)
+    if (station_.rotationOn() && jewelTouched())
         do_rotation();
-    const int ended = curPlayer;
-    curPlayer = nextSeat(curPlayer);
+    const int ended = curPlayer();
+    position_.handOn();
     view_.showLamp(ended, false);
-    view_.showLamp(curPlayer, true);
+    view_.showLamp(curPlayer(), true);
     showTurnCaption();
 }
 
 void Game::showTurnCaption()
 {
-    if (station_.mySeat() == curPlayer)
+    if (station_.mySeat() == curPlayer())
         view_.setCaption(QCoreApplication::translate("rules::Game", "Kuralo 【あなたの番です】"));
     else
-        view_.setCaption(QCoreApplication::translate("rules::Game", "Kuralo 【%1さんの番です】").arg(names[curPlayer]));
+        view_.setCaption(
+            QCoreApplication::translate("rules::Game", "Kuralo 【%1さんの番です】").arg(names_[curPlayer()]));
 }
 
 void Game::endgame()
 {
-    gameOver = true;
     station_.setBoardEnabled(false);
     station_.setPassEnabled(false);
     view_.showStatus(QCoreApplication::translate("rules::Game", "終了！"));
     view_.setCaption(QCoreApplication::translate("rules::Game", "ゲーム終了　"));
-    view_.showResult(ranking({names.begin() + 1, names.end()}, {scores.begin() + 1, scores.end()}));
+    view_.showResult(ranking({names_.begin() + 1, names_.end()}, {scores().begin() + 1, scores().end()}));
     if (station_.isHost())
         station_.Setting_enable(true);
 }
@@ -89,7 +109,7 @@ void Game::openTurn()
     station_.setBoardEnabled(true);
     station_.setPassEnabled(true);
     myTurn = true;
-    if (timeLimit < NoLimit)
+    if (timeLimit_ < NoLimit)
         station_.startTimers();
 }
 
@@ -121,23 +141,23 @@ void Game::counterTimer()
 {
     if (!myTurn)
         return;
-    --timeLeft;
+    --timeLeft_;
     showCountdown();
 }
 
 // The turn is over: its timers stop and the countdown shows the full time again.
 void Game::stopCountdown()
 {
-    if (timeLimit >= NoLimit)
+    if (timeLimit_ >= NoLimit)
         return;
     station_.stopTimers();
-    timeLeft = timeLimit;
+    timeLeft_ = timeLimit_;
     showCountdown();
 }
 
 void Game::showCountdown()
 {
-    view_.showTimeLeft(QCoreApplication::translate("rules::Game", "残り%1秒").arg(timeLeft));
+    view_.showTimeLeft(QCoreApplication::translate("rules::Game", "残り%1秒").arg(timeLeft_));
 }
 
 } // namespace rules

@@ -39,7 +39,8 @@ bool looksLikeBitmap(const QByteArray& bytes)
         return false;
     const quint32 pixelOffset = field<quint32>(bytes, 10);
     const quint32 headerSize = field<quint32>(bytes, 14);
-    if (headerSize < infoHeaderSize || pixelOffset < fileHeaderSize + headerSize || pixelOffset >= quint32(bytes.size()))
+    if (headerSize < infoHeaderSize || pixelOffset < fileHeaderSize + headerSize ||
+        pixelOffset >= quint32(bytes.size()))
         return false;
     const quint32 compression = field<quint32>(bytes, 30);
     const bool plainRows = compression == uncompressed || compression == bitFields;

@@ -68,7 +68,9 @@ QAccessibleInterface* boardFactory(const QString&, QObject* object)
 
 } // namespace
 
-BoardTable::BoardTable(BoardGrid* grid) : QAccessibleWidget(grid, QAccessible::Table) {}
+BoardTable::BoardTable(BoardGrid* grid) : QAccessibleWidget(grid, QAccessible::Table)
+{
+}
 
 BoardTable::~BoardTable()
 {

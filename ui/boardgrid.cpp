@@ -13,11 +13,12 @@ const QColor BoardGrid::LineColour(0xC0, 0xC0, 0xC0);
 namespace {
 
 constexpr int DesignCells = 15;
-constexpr std::size_t MaxSprites = 16;  // the board draws ten pictures
+constexpr std::size_t MaxSprites = 16;   // the board draws ten pictures
 constexpr std::size_t MaxHeldRects = 16; // beyond it, the last grows to cover the rest
 
 // Calls draw(first, last) for every longest run of indexes 0..count-1 for which holds(i).
-template <class Holds, class Draw> void forEachRun(int count, Holds&& holds, Draw&& draw)
+template <class Holds, class Draw>
+void forEachRun(int count, Holds&& holds, Draw&& draw)
 {
     for (int i = 0; i < count; ++i) {
         if (!holds(i))
@@ -155,7 +156,8 @@ void BoardGrid::drawPixmap(int x, int y, const QPixmap& pixmap)
 void BoardGrid::paintOver(int col0, int row0, int col1, int row1)
 {
     // One pixel left of and above the block, through the grid line right of and below it.
-    const QRect outline(QPoint(col0 * Cell - 1, row0 * Cell - 1), QPoint(col1 * Cell + Cell - 1, row1 * Cell + Cell - 1));
+    const QRect outline(QPoint(col0 * Cell - 1, row0 * Cell - 1),
+                        QPoint(col1 * Cell + Cell - 1, row1 * Cell + Cell - 1));
     const QRect inside = outline.adjusted(1, 1, -1, -1);
     fill(outline, LineColour.rgb());
     fill(inside, BoardColour.rgb());
@@ -176,13 +178,17 @@ void BoardGrid::drawGridLines()
     };
     // Each run of stale cells along a column, then along a row, gets one stretch of line.
     for (int col = 0; col < n_; ++col)
-        forEachRun(n_, [&](int row) { return stale(col, row, RightLine); }, [&](int first, int last) {
-            draw(QRect(col * Cell + Cell - 1, first * Cell, 1, (last - first + 1) * Cell));
-        });
+        forEachRun(
+            n_, [&](int row) { return stale(col, row, RightLine); },
+            [&](int first, int last) {
+                draw(QRect(col * Cell + Cell - 1, first * Cell, 1, (last - first + 1) * Cell));
+            });
     for (int row = 0; row < n_; ++row)
-        forEachRun(n_, [&](int col) { return stale(col, row, LineBelow); }, [&](int first, int last) {
-            draw(QRect(first * Cell, row * Cell + Cell - 1, (last - first + 1) * Cell, 1));
-        });
+        forEachRun(
+            n_, [&](int col) { return stale(col, row, LineBelow); },
+            [&](int first, int last) {
+                draw(QRect(first * Cell, row * Cell + Cell - 1, (last - first + 1) * Cell, 1));
+            });
     std::fill(linesStale_.begin(), linesStale_.end(), 0);
 }
 

@@ -29,7 +29,7 @@ namespace ui {
 class BoardGrid : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int Cell = rules::CellPixels;
+    static constexpr int Cell = 25; // a 24-pixel interior and a 1-pixel grid line
     static const QColor BoardColour;
     static const QColor LineColour;
     static constexpr int StepMs = 60; // pace of the choices while a drag is outside the grid
@@ -90,7 +90,8 @@ public:
     int shown(int col, int row) const { return oversized_ ? -1 : shown_[index(col, row)]; }
     void setShown(int col, int row, int key);
     // Whether each cell of the column shows keys[row]; keys holds at least a column's cells.
-    template <class Keys> bool showsColumn(int col, const Keys& keys) const
+    template <class Keys>
+    bool showsColumn(int col, const Keys& keys) const
     {
         return !oversized_ && std::equal(shown_.begin() + std::ptrdiff_t(index(col, 0)),
                                          shown_.begin() + std::ptrdiff_t(index(col, n_)), std::begin(keys));
@@ -173,7 +174,7 @@ private:
     QPoint pointer_;
     QTimer stepper_;
     int shownCell_ = Cell;
-    double ratio_ = 1.0; // the device pixel ratio the screen was made for
+    double ratio_ = 1.0;    // the device pixel ratio the screen was made for
     std::vector<int> axis_; // per device pixel of the board, along either side: the surface's pixel
     QImage screen_;
     std::vector<QImage> details_;      // by key

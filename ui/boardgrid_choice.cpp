@@ -11,7 +11,10 @@ namespace ui {
 namespace {
 
 // -1, 0 or +1: which side of 0..limit-1 the value lies beyond.
-int beyond(int value, int limit) { return value < 0 ? -1 : (value >= limit ? 1 : 0); }
+int beyond(int value, int limit)
+{
+    return value < 0 ? -1 : (value >= limit ? 1 : 0);
+}
 
 } // namespace
 

@@ -89,8 +89,8 @@ public:
     // The game window, while it exists; it registers itself.
     Tmainform* mainform = nullptr;
 
-    bool isHost() const; // item 0 of Method
-    bool inSession() const; // hosting, or joined to a host
+    bool isHost() const;            // item 0 of Method
+    bool inSession() const;         // hosting, or joined to a host
     rules::Scoring scoring() const; // score_method's items are the rules in order
     QStringList members() const;
     void addChat(const QString& line) override;

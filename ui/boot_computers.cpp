@@ -21,8 +21,8 @@ QString computerName(ai::Level level, const QStringList& members)
 {
     for (int n = 1;; ++n) {
         const QString prefix = QStringLiteral("CPU") + QString::number(n) + u'(';
-        const bool taken = std::any_of(members.begin(), members.end(),
-                                       [&](const QString& m) { return m.startsWith(prefix); });
+        const bool taken =
+            std::any_of(members.begin(), members.end(), [&](const QString& m) { return m.startsWith(prefix); });
         if (!taken)
             return prefix + ai::levelName(level) + u')';
     }
@@ -30,8 +30,9 @@ QString computerName(ai::Level level, const QStringList& members)
 
 // The levels as the menu offers them, by number. The name a computer player joins under keeps
 // the untranslated one, since it travels.
-constexpr const char* MenuLevelNames[] = {QT_TRANSLATE_NOOP("ui::Tbootform", "適当"), QT_TRANSLATE_NOOP("ui::Tbootform", "普通"),
-                                          QT_TRANSLATE_NOOP("ui::Tbootform", "強い"), QT_TRANSLATE_NOOP("ui::Tbootform", "最強")};
+constexpr const char* MenuLevelNames[] = {
+    QT_TRANSLATE_NOOP("ui::Tbootform", "適当"), QT_TRANSLATE_NOOP("ui::Tbootform", "普通"),
+    QT_TRANSLATE_NOOP("ui::Tbootform", "強い"), QT_TRANSLATE_NOOP("ui::Tbootform", "最強")};
 
 } // namespace
 

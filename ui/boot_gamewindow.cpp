@@ -39,7 +39,7 @@ void Tbootform::addGameWindowItem(QMenu& menu)
 
 bool Tbootform::canShowGameWindow() const
 {
-    return mainform && mainform->game.boardSize > 0 && !mainform->isVisible();
+    return mainform && mainform->game.boardSize() > 0 && !mainform->isVisible();
 }
 
 void Tbootform::showGameWindow()

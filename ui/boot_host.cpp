@@ -1,7 +1,6 @@
 #include "net/hostserver.h"
 #include "net/lobbymessages.h"
 #include "net/names.h"
-#include "net/receivedmove.h"
 #include "net/socketerror.h"
 #include "ui/boot.h"
 #include "ui/errorbox.h"
@@ -51,15 +50,11 @@ void Tbootform::BtnStartClick()
         settings->writeHosting(savedName(), BoxPort->text());
 }
 
-// The move has been checked against the board; the host's turn follows its own game.
+// The lobby has checked the move against the board; the host's turn follows its own game.
 void Tbootform::guestMove(const net::Move& move)
 {
-    if (!mainform)
-        return;
-    rules::Game& game = mainform->game;
-    net::applyReceivedMove(game, move);
-    if (!game.gameOver && game.curPlayer == mySeat)
-        game.BeginLocalTurn();
+    if (mainform)
+        mainform->game.playAccepted(move.col, move.row);
 }
 
 void Tbootform::BtnGameClick()
@@ -71,8 +66,7 @@ void Tbootform::BtnGameClick()
     BtnGame->setEnabled(false);
     score_method->setEnabled(false);
     TimeLimit->setEnabled(false);
-    const net::StartSettings start{TableSize->Position(), 0, scoring(), TimeLimit->Position(),
-                                   rotation->isChecked()};
+    const net::StartSettings start{TableSize->Position(), 0, scoring(), TimeLimit->Position(), rotation->isChecked()};
     mySeat = 1; // before the first turn names whose it is
     mainform->game.openFirstTurn();
     SS->lobby().startGame(start, mainform->game);

@@ -135,9 +135,8 @@ void Tbootform::createConnectionControls(QWidget* panel)
 
 void Tbootform::createRoleControls(QWidget* panel)
 {
-    Method = named(new RadioGroup(tr("接続方式"),
-                       {tr("サーバーとして待機"), tr("クライアントとして接続")}, panel),
-        "Method");
+    Method = named(new RadioGroup(tr("接続方式"), {tr("サーバーとして待機"), tr("クライアントとして接続")}, panel),
+                   "Method");
     Method->setGeometry(8, 41, 143, 56);
     Method->setItemIndex(0);
     label(panel, "Label3", tr("ローカルかもしれないあなたのIP"), 157, 43);
@@ -161,13 +160,13 @@ void Tbootform::createGameSettings(QWidget* panel)
 {
     LTime = label(panel, "LTime", tr("行動制限時間：なし"), 348, 8, 13);
     TimeLimit = slider(panel, "TimeLimit", {343, 22, 190, 25}, rules::MinTimeLimit, rules::NoLimit, rules::NoLimit);
-    score_method = named(new RadioGroup(tr("スコア"), {tr("得点制"), tr("個数制")}, panel),
-        "score_method");
+    score_method = named(new RadioGroup(tr("スコア"), {tr("得点制"), tr("個数制")}, panel), "score_method");
     score_method->setGeometry(346, 55, 81, 56);
     score_method->setItemIndex(0);
     score_method->setEnabled(false);
     LSize = label(panel, "LSize", tr("盤のサイズ：8"), 432, 56, 13);
-    TableSize = slider(panel, "TableSize", {425, 70, 110, 25}, rules::MinBoardSize, rules::MaxBoardSize, rules::DefaultBoardSize);
+    TableSize = slider(panel, "TableSize", {425, 70, 110, 25}, rules::MinBoardSize, rules::MaxBoardSize,
+                       rules::DefaultBoardSize);
     rotation = named(new QCheckBox(tr("宝石回転"), panel), "rotation");
     rotation->setGeometry(355, 115, 70, 17);
     rotation->setChecked(true);
@@ -237,9 +236,25 @@ void Tbootform::createStatusBar()
 
 void Tbootform::orderTabStops()
 {
-    const QList<QWidget*> order{Method->button(0), Method->button(1), LabIP, BtnStart, BtnOut, BtnGo, BoxIP,
-        UseSOund, BoxName, BoxPort, BtnGame, TableSize, score_method->button(0), score_method->button(1),
-        TimeLimit, rotation, Mem, EditMessage, BtnSend};
+    const QList<QWidget*> order{Method->button(0),
+                                Method->button(1),
+                                LabIP,
+                                BtnStart,
+                                BtnOut,
+                                BtnGo,
+                                BoxIP,
+                                UseSOund,
+                                BoxName,
+                                BoxPort,
+                                BtnGame,
+                                TableSize,
+                                score_method->button(0),
+                                score_method->button(1),
+                                TimeLimit,
+                                rotation,
+                                Mem,
+                                EditMessage,
+                                BtnSend};
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

@@ -16,7 +16,8 @@ void Tbootform::connectNetwork()
     guest = std::make_unique<net::GuestSession>(*CS, *this);
     connectHostLobby();
     // The box waits until the handler that met the failure has finished.
-    connect(SS.get(), &net::HostServer::failed, this, [](const QString& m) { showError(m); }, Qt::QueuedConnection);
+    connect(
+        SS.get(), &net::HostServer::failed, this, [](const QString& m) { showError(m); }, Qt::QueuedConnection);
     connect(CS.get(), &net::GuestLink::connected, this, [this] { guarded([this] { CSConnect(); }); });
     connect(CS.get(), &net::GuestLink::messageArrived, this,
             [this](const QStringList& m) { guarded([&] { CSRead(m); }); });

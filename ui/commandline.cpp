@@ -5,11 +5,13 @@
 namespace ui {
 
 CommandLine::CommandLine(const QStringList& arguments)
-    : help_({QStringLiteral("h"), QStringLiteral("help")}, QCoreApplication::translate("CommandLine", "このヘルプを表示して終了します。")),
+    : help_({QStringLiteral("h"), QStringLiteral("help")},
+            QCoreApplication::translate("CommandLine", "このヘルプを表示して終了します。")),
       version_({QStringLiteral("v"), QStringLiteral("version")},
                QCoreApplication::translate("CommandLine", "版番号を表示して終了します。")),
       computer_(QStringLiteral("computer"),
-                QCoreApplication::translate("CommandLine", "窓を開かず、コンピューターとして ADDRESS のサーバーに参加します。"),
+                QCoreApplication::translate("CommandLine",
+                                            "窓を開かず、コンピューターとして ADDRESS のサーバーに参加します。"),
                 QStringLiteral("ADDRESS")),
       port_(QStringLiteral("port"), QCoreApplication::translate("CommandLine", "サーバーのポート番号（既定 18389）。"),
             QStringLiteral("N"), QStringLiteral("18389")),
@@ -33,9 +35,10 @@ CommandLine::CommandLine(const QStringList& arguments)
 // The options that QGuiApplication, QApplication and the X11 platform take for themselves.
 void CommandLine::addQtOptions()
 {
-    const QStringList valued{"platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger",
-                             "qwindowgeometry", "geometry", "qwindowicon", "icon", "qwindowtitle", "title",
-                             "session", "style", "stylesheet", "display", "visual", "ncols"};
+    const QStringList valued{
+        "platform", "platformpluginpath", "platformtheme", "plugin",       "qmljsdebugger", "qwindowgeometry",
+        "geometry", "qwindowicon",        "icon",          "qwindowtitle", "title",         "session",
+        "style",    "stylesheet",         "display",       "visual",       "ncols"};
     const QStringList flags{"reverse", "widgetcount", "nograb", "dograb", "sync", "cmap", "testability"};
     for (const QString& name : valued) {
         QCommandLineOption option(name, QString(), QStringLiteral("value"));
@@ -98,12 +101,14 @@ std::optional<computer::Options> CommandLine::computerOptions(QString& error) co
     bool ok = false;
     const uint port = parser_.value(port_).toUInt(&ok);
     if (!ok || port > 65535)
-        return fail(QCoreApplication::translate("CommandLine", "ポート番号は 0 から 65535 の整数です: %1").arg(parser_.value(port_)));
+        return fail(QCoreApplication::translate("CommandLine", "ポート番号は 0 から 65535 の整数です: %1")
+                        .arg(parser_.value(port_)));
     options.port = quint16(port);
     options.name = parser_.value(name_);
     const int level = parser_.value(level_).toInt(&ok);
     if (!ok || level < 1 || level > 4)
-        return fail(QCoreApplication::translate("CommandLine", "強さは 1、2、3、4 のどれかです: %1").arg(parser_.value(level_)));
+        return fail(QCoreApplication::translate("CommandLine", "強さは 1、2、3、4 のどれかです: %1")
+                        .arg(parser_.value(level_)));
     options.level = static_cast<ai::Level>(level);
     return options;
 }

@@ -30,7 +30,8 @@ private:
 
     void open()
     {
-        box_ = new QMessageBox(QMessageBox::Critical, QCoreApplication::translate("ui", "対戦ゲム"), QString(), QMessageBox::Ok);
+        box_ = new QMessageBox(QMessageBox::Critical, QCoreApplication::translate("ui", "対戦ゲム"), QString(),
+                               QMessageBox::Ok);
         box_->setAttribute(Qt::WA_DeleteOnClose);
         // The host's board, chat and buttons stay in play while the box is open.
         box_->setWindowModality(Qt::NonModal);
@@ -64,8 +65,14 @@ ErrorSink& sink()
 
 } // namespace
 
-void setErrorSink(ErrorSink s) { sink() = std::move(s); }
-void resetErrorSink() { sink() = showBox; }
+void setErrorSink(ErrorSink s)
+{
+    sink() = std::move(s);
+}
+void resetErrorSink()
+{
+    sink() = showBox;
+}
 
 QString withFullStop(const QString& message)
 {
@@ -74,7 +81,10 @@ QString withFullStop(const QString& message)
     return message + u'.';
 }
 
-void showError(const QString& message) { sink()(withFullStop(message)); }
+void showError(const QString& message)
+{
+    sink()(withFullStop(message));
+}
 
 void guarded(const std::function<void()>& body) noexcept
 {

@@ -5,8 +5,7 @@
 
 namespace ui {
 
-TExtTrackBar::TExtTrackBar(QWidget* parent)
-    : QSlider(Qt::Horizontal, parent), color_(palette().color(QPalette::Base))
+TExtTrackBar::TExtTrackBar(QWidget* parent) : QSlider(Qt::Horizontal, parent), color_(palette().color(QPalette::Base))
 {
     setTickPosition(QSlider::TicksBelow);
     setTickInterval(1);

@@ -40,7 +40,7 @@ private:
 
     bool parentColor_ = true;
     bool sliderVisible_ = true;
-    QColor color_; // the system window colour until set
+    QColor color_;            // the system window colour until set
     bool userAction_ = false; // a user action is moving the value; its own notification follows
 };
 

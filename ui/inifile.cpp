@@ -20,12 +20,18 @@ struct Line {
     qsizetype end = 0;  // end of the text, where the line break starts
     qsizetype next = 0; // first byte of the following line
     Kind kind = Kind::Other;
-    QByteArray name;    // section or key name without the blanks around it
-    QByteArray value;   // a key's value without the blanks around it
+    QByteArray name;  // section or key name without the blanks around it
+    QByteArray value; // a key's value without the blanks around it
 };
 
-bool isLeadByte(uchar c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
-bool isTrailByte(uchar c) { return c >= 0x40 && c <= 0xFC && c != 0x7F; }
+bool isLeadByte(uchar c)
+{
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+bool isTrailByte(uchar c)
+{
+    return c >= 0x40 && c <= 0xFC && c != 0x7F;
+}
 
 // Whether a double-byte character starts at i: its two bytes are never folded or split.
 bool pairAt(QByteArrayView text, qsizetype i)
@@ -45,7 +51,10 @@ qsizetype findSingle(QByteArrayView text, char c)
     return -1;
 }
 
-uchar foldAscii(uchar c) { return c >= 'a' && c <= 'z' ? uchar(c - 'a' + 'A') : c; }
+uchar foldAscii(uchar c)
+{
+    return c >= 'a' && c <= 'z' ? uchar(c - 'a' + 'A') : c;
+}
 
 // Names compare folding only ASCII letters.
 bool sameName(QByteArrayView a, QByteArrayView b)
@@ -146,8 +155,14 @@ qsizetype lastKey(const QList<Line>& lines, qsizetype header)
     return last;
 }
 
-QByteArray encode(const QString& text) { return QStringEncoder("CP932").encode(text); }
-QString decode(const QByteArray& bytes) { return QStringDecoder("CP932").decode(bytes); }
+QByteArray encode(const QString& text)
+{
+    return QStringEncoder("CP932").encode(text);
+}
+QString decode(const QByteArray& bytes)
+{
+    return QStringDecoder("CP932").decode(bytes);
+}
 
 const QByteArray crlf = "\r\n";
 
@@ -157,8 +172,7 @@ QByteArray insertedAfter(QByteArray bytes, const Line& line, const QByteArray& a
     return bytes.insert(line.next, line.next == line.end ? crlf + added : added);
 }
 
-QByteArray withKey(const QByteArray& bytes, const QByteArray& section, const QByteArray& key,
-                   const QByteArray& value)
+QByteArray withKey(const QByteArray& bytes, const QByteArray& section, const QByteArray& key, const QByteArray& value)
 {
     const QList<Line> lines = splitLines(bytes);
     const QByteArray keyLine = key + '=' + value + crlf;
@@ -180,8 +194,8 @@ QByteArray withKey(const QByteArray& bytes, const QByteArray& section, const QBy
 bool storable(const QByteArray& section, const QByteArray& key, const QByteArray& value)
 {
     const auto oneLine = [](const QByteArray& text) { return !text.contains('\r') && !text.contains('\n'); };
-    return oneLine(section) && oneLine(key) && oneLine(value) && findSingle(section, ']') < 0
-        && !key.isEmpty() && findSingle(key, '=') < 0 && !key.startsWith(';') && !key.startsWith('[');
+    return oneLine(section) && oneLine(key) && oneLine(value) && findSingle(section, ']') < 0 && !key.isEmpty() &&
+           findSingle(key, '=') < 0 && !key.startsWith(';') && !key.startsWith('[');
 }
 
 // The whole file; empty when it does not exist, nothing when it exists but cannot be read.
@@ -197,11 +211,19 @@ std::optional<QByteArray> readIfReadable(const QString& path)
 
 } // namespace
 
-IniFile::IniFile(QString path) : path_(std::move(path)) {}
+IniFile::IniFile(QString path) : path_(std::move(path))
+{
+}
 
-const QString& IniFile::path() const { return path_; }
+const QString& IniFile::path() const
+{
+    return path_;
+}
 
-QByteArray IniFile::contents() const { return readIfReadable(path_).value_or(QByteArray()); }
+QByteArray IniFile::contents() const
+{
+    return readIfReadable(path_).value_or(QByteArray());
+}
 
 QString IniFile::readString(const QString& section, const QString& key, const QString& def) const
 {
@@ -250,6 +272,9 @@ void IniFile::save(const QByteArray& bytes) const
         cannotWrite();
 }
 
-void IniFile::cannotWrite() const { throw Failure(QCoreApplication::translate("ui", "%1 に書き込めません").arg(path_)); }
+void IniFile::cannotWrite() const
+{
+    throw Failure(QCoreApplication::translate("ui", "%1 に書き込めません").arg(path_));
+}
 
 } // namespace ui

@@ -11,9 +11,14 @@ const QString addressSection = "IPLIST";
 
 } // namespace
 
-LobbySettings::LobbySettings(SettingsFiles files) : readFile_(files.read), file_(files.write) {}
+LobbySettings::LobbySettings(SettingsFiles files) : readFile_(files.read), file_(files.write)
+{
+}
 
-const QString& LobbySettings::path() const { return file_.path(); }
+const QString& LobbySettings::path() const
+{
+    return file_.path();
+}
 
 LobbyValues LobbySettings::read() const
 {
@@ -49,8 +54,7 @@ void LobbySettings::writeHosting(const QString& name, const QString& port)
     file_.writeString(lobbySection, "Port", port);
 }
 
-void LobbySettings::writeJoining(const QString& name, const QString& port, const QString& ip,
-                                 const QStringList& ipList)
+void LobbySettings::writeJoining(const QString& name, const QString& port, const QString& ip, const QStringList& ipList)
 {
     writeHosting(name, port);
     file_.writeString(lobbySection, "IP", ip);

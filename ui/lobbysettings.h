@@ -27,8 +27,7 @@ public:
     // "Name", "Port", "IP", then every item of ipList under "0", "1", ... in list order;
     // ipList already holds ip as its last item. Keys beyond the list stay in the file.
     // Throws Failure at the first write that fails; the keys written before it stay.
-    void writeJoining(const QString& name, const QString& port, const QString& ip,
-                      const QStringList& ipList);
+    void writeJoining(const QString& name, const QString& port, const QString& ip, const QStringList& ipList);
 
 private:
     void adoptReadFile();

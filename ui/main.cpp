@@ -54,10 +54,10 @@ Tmainform::~Tmainform()
 
 void Tmainform::connectHandlers()
 {
-    connect(Table, &ui::BoardGrid::cellChosen, this, [this](int col, int row) {
-        guarded([&] { game.TableSelectCell(col, row); });
-    });
-    connect(Table, &ui::BoardGrid::pointerMoved, this, [this](int x, int y) { guarded([&] { TableMouseMove(x, y); }); });
+    connect(Table, &ui::BoardGrid::cellChosen, this,
+            [this](int col, int row) { guarded([&] { game.TableSelectCell(col, row); }); });
+    connect(Table, &ui::BoardGrid::pointerMoved, this,
+            [this](int x, int y) { guarded([&] { TableMouseMove(x, y); }); });
     connect(Table, &ui::BoardGrid::surfaceCleared, this, [this] { guarded([&] { repaintBoard(); }); });
     connect(BtnPass, &QPushButton::clicked, this, [this] { guarded([&] { game.BtnPassClick(); }); });
     connect(Timer, &QTimer::timeout, this, [this] { guarded([&] { game.TimerTimer(); }); });
@@ -71,6 +71,7 @@ void Tmainform::newGame()
     settings.scoring = boot_.scoring();
     settings.timeLimit = boot_.TimeLimit->Position();
     abandoned_ = false; // a new game is the player's own again
+    hoverCol_ = hoverRow_ = 0;
     game.Reset(settings, boot_.members());
 }
 

@@ -107,15 +107,17 @@ protected:
 public:
     // rules::GameView
     void Put(int col, int row, int image) override;
-    void PutAt(int x, int y, int image) override;
+    void PutOnTheWay(int col, int row, rules::Direction toward, int step, int steps, int image) override;
+    void PutAt(int x, int y, int image); // top-left pixel of the board surface
     void Del(int col, int row) override;
     void DelBlock(int col0, int row0, int col1, int row1) override;
     void repaintBoard() override;
+    void repaintWholeBoard() override;
     void setBoardSize(int n) override;
     void showName(int seat, const QString& name) override;
     void showLamp(int seat, bool lit) override;
     void showScore(int seat, const QString& text) override;
-    void showGain(const QString& text, int pointSize) override;
+    void showGain(const QString& text, int taken) override;
     void showTimeLeft(const QString& text) override;
     void setCaption(const QString& text) override;
     void showStatus(const QString& text) override;
@@ -149,7 +151,8 @@ private:
     void loadImages();
     void loadDetails();
     void showDetails(const std::array<QPixmap, 10>& larger);
-    void TableDrawCell(int col, int row);
+    void paintBoard(bool whole);
+    void TableDrawCell(int col, int row, bool whole);
     void TableMouseMove(int x, int y);
     void FormClose();
     bool confirmClose();
@@ -182,6 +185,8 @@ private:
     bool frameKnown_ = false;
     bool abandoned_ = false;
     std::array<bool, 5> lit_{}; // whose lamp is lit, by seat
+    int hoverCol_ = 0;          // the cell under the hover cursor
+    int hoverRow_ = 0;
     int turnSerial_ = 0; // counts the openings and closings of turns, so a late hint is dropped
     int hintTurn_ = 0;
     QFutureWatcher<rules::Cell> hintWatcher_;

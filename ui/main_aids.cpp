@@ -45,8 +45,7 @@ void Tmainform::createAids()
     connect(HintAction, &QAction::triggered, this, [this] { showHint(); });
     connect(HelpAction, &QAction::triggered, this, [this] { showHelp(); });
     connect(hintTimer, &QTimer::timeout, this, [this] { Table->setHint(std::nullopt); });
-    connect(&hintWatcher_, &QFutureWatcher<rules::Cell>::finished, this,
-            [this] { hintChosen(hintWatcher_.result()); });
+    connect(&hintWatcher_, &QFutureWatcher<rules::Cell>::finished, this, [this] { hintChosen(hintWatcher_.result()); });
 }
 
 // A small "?" at the right end of the status bar: no control of the window moves.

@@ -12,7 +12,7 @@ namespace {
 const char* const SoundFiles[] = {"snd\\put.wav", "snd\\buz.wav", "snd\\change.wav", "snd\\rotate.wav"};
 
 // Indexed by cell code; 0 is the cursor, 9 the last-move mark.
-const char* const ImageFiles[] = {"img\\select.bmp",   "img\\f_red.bmp",    "img\\f_blu.bmp",   "img\\f_grn.bmp",
+const char* const ImageFiles[] = {"img\\select.bmp",   "img\\f_red.bmp",    "img\\f_blu.bmp",    "img\\f_grn.bmp",
                                   "img\\f_blk.bmp",    "img\\koma_red.bmp", "img\\koma_blu.bmp", "img\\koma_grn.bmp",
                                   "img\\koma_blk.bmp", "img\\old.bmp"};
 
@@ -48,7 +48,8 @@ void Tmainform::loadDetails()
 {
     std::array<QPixmap, std::size(ImageFiles)> larger;
     for (std::size_t i = rules::CursorImage + 1; i < larger.size(); ++i) {
-        const QString file = QString::fromLatin1(ImageFiles[i]).replace(QStringLiteral("img\\"), QStringLiteral("img\\x4\\"));
+        const QString file =
+            QString::fromLatin1(ImageFiles[i]).replace(QStringLiteral("img\\"), QStringLiteral("img\\x4\\"));
         try {
             larger[i] = withTransparentColour(loadBitmap(assetPath(exeDir_, file)));
         } catch (const Failure&) {

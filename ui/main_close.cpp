@@ -26,8 +26,8 @@ void Tmainform::closeEvent(QCloseEvent* event)
 bool Tmainform::confirmClose()
 {
     QMessageBox question(QMessageBox::Question, windowTitle(),
-                         tr("ゲームの途中です。閉じると、このゲームの終わりまで自動で打ちます。"), QMessageBox::NoButton,
-                         this);
+                         tr("ゲームの途中です。閉じると、このゲームの終わりまで自動で打ちます。"),
+                         QMessageBox::NoButton, this);
     QPushButton* stay = question.addButton(tr("続ける"), QMessageBox::RejectRole);
     QPushButton* close = question.addButton(tr("閉じる"), QMessageBox::AcceptRole);
     question.setDefaultButton(stay);
@@ -54,7 +54,7 @@ void Tmainform::leaveToAutoPlay()
     boot_.addChat(tr("◆ゲーム画面を閉じました。このゲームの残りは自動で打ちます"));
     // A turn already open is played once the window has gone.
     QTimer::singleShot(0, this, [this] {
-        if (abandoned_ && game.myTurn && !game.gameOver)
+        if (abandoned_ && game.myTurn && !game.gameOver())
             guarded([&] { game.tekitoo(); });
     });
 }
@@ -70,7 +70,7 @@ void Tmainform::showAgain()
 
 bool Tmainform::gameRunning() const
 {
-    return game.boardSize > 0 && !game.gameOver && boot_.inSession();
+    return game.boardSize() > 0 && !game.gameOver() && boot_.inSession();
 }
 
 } // namespace ui

@@ -18,9 +18,9 @@ constexpr QSize PanelSize(145, 313);
 constexpr int ExtraWidth = 170;       // panel, gaps and frame beside the grid
 constexpr int ExtraHeight = 66;       // status bar, gap and frame under the grid
 constexpr int PanelExtraHeight = 60;  // status bar, gaps and frame under the panel
-constexpr QSize ResultSize(145, 96);   // a heading and four rows
-constexpr int ResultExtraHeight = 31;  // status bar and gap under the result
-constexpr int ResultExtraWidth = 10;   // gap right of the result
+constexpr QSize ResultSize(145, 96);  // a heading and four rows
+constexpr int ResultExtraHeight = 31; // status bar and gap under the result
+constexpr int ResultExtraWidth = 10;  // gap right of the result
 // Until the window has been shown the frame is unknown: a sizable frame of 4-pixel
 // borders under a 26-pixel caption stands in.
 constexpr QMargins EstimatedFrame(4, 30, 4, 4);
@@ -30,7 +30,8 @@ struct SeatRow {
     int lampTop;
     const char* colour;
 };
-constexpr SeatRow SeatRows[5] = {{}, {8, 12, "#FFD0D0"}, {64, 67, "#DDDDFF"}, {120, 124, "#D0F0D0"}, {176, 180, "#EEEEEE"}};
+constexpr SeatRow SeatRows[5] = {
+    {}, {8, 12, "#FFD0D0"}, {64, 67, "#DDDDFF"}, {120, 124, "#D0F0D0"}, {176, 180, "#EEEEEE"}};
 
 QLabel* label(QWidget* parent, const QString& text, int x, int y)
 {

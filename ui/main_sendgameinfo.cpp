@@ -11,7 +11,7 @@ namespace ui {
 void Tmainform::sendgameinfo(int col, int row)
 {
     if (isHost())
-        boot_.SS->lobby().sendToGuests(net::moveMessage(game.curPlayer, col, row));
+        boot_.SS->lobby().sendToGuests(net::moveMessage(game.curPlayer(), col, row));
     else
         boot_.guest->sendgameinfo(game, col, row);
     game.myTurn = false;

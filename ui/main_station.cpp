@@ -9,11 +9,26 @@
 // This station's side of the turn flow: the lobby's switches and the window's own controls.
 namespace ui {
 
-int Tmainform::mySeat() const { return boot_.mySeat; }
-bool Tmainform::isHost() const { return boot_.isHost(); }
-bool Tmainform::rotationOn() const { return boot_.rotation->isChecked(); }
-bool Tmainform::autoPlay() const { return AutoPass->isChecked() || abandoned_; }
-unsigned Tmainform::autoPlaySeed() const { return unsigned(QTime::currentTime().msecsSinceStartOfDay()); }
+int Tmainform::mySeat() const
+{
+    return boot_.mySeat;
+}
+bool Tmainform::isHost() const
+{
+    return boot_.isHost();
+}
+bool Tmainform::rotationOn() const
+{
+    return boot_.rotation->isChecked();
+}
+bool Tmainform::autoPlay() const
+{
+    return AutoPass->isChecked() || abandoned_;
+}
+unsigned Tmainform::autoPlaySeed() const
+{
+    return unsigned(QTime::currentTime().msecsSinceStartOfDay());
+}
 
 void Tmainform::setBoardEnabled(bool on)
 {
@@ -29,7 +44,10 @@ void Tmainform::setPassEnabled(bool on)
         parkFocus(BtnPass);
     BtnPass->setEnabled(on);
 }
-void Tmainform::setTimeoutInterval(int ms) { Timer->setInterval(ms); }
+void Tmainform::setTimeoutInterval(int ms)
+{
+    Timer->setInterval(ms);
+}
 
 void Tmainform::startTimers()
 {
@@ -43,7 +61,13 @@ void Tmainform::stopTimers()
     counter->stop();
 }
 
-void Tmainform::announce(int col, int row) { sendgameinfo(col, row); }
-void Tmainform::Setting_enable(bool on) { boot_.Setting_enable(on); }
+void Tmainform::announce(int col, int row)
+{
+    sendgameinfo(col, row);
+}
+void Tmainform::Setting_enable(bool on)
+{
+    boot_.Setting_enable(on);
+}
 
 } // namespace ui

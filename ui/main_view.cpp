@@ -11,11 +11,17 @@
 // The game's screen and speaker: board drawing, side panel texts, sounds and pauses.
 namespace ui {
 
-using rules::CellPixels;
+constexpr int CellPixels = BoardGrid::Cell;
 
 void Tmainform::Put(int col, int row, int image)
 {
     PutAt(col * CellPixels, row * CellPixels, image);
+}
+
+void Tmainform::PutOnTheWay(int col, int row, rules::Direction toward, int step, int steps, int image)
+{
+    PutAt((col * steps + toward.dc * step) * CellPixels / steps, (row * steps + toward.dr * step) * CellPixels / steps,
+          image);
 }
 
 void Tmainform::PutAt(int x, int y, int image)
@@ -68,27 +74,38 @@ void Tmainform::showDetails(const std::array<QPixmap, 10>& larger)
 
 void Tmainform::repaintBoard()
 {
+    paintBoard(false);
+}
+
+void Tmainform::repaintWholeBoard()
+{
+    paintBoard(true);
+}
+
+// whole: every cell is drawn, empty ones painted over; otherwise only those that changed.
+void Tmainform::paintBoard(bool whole)
+{
     ui::BoardGrid::Batch batch(*Table);
     Table->drawGridLines();
-    for (int col = 0; col < game.boardSize; ++col) {
-        const auto& codes = game.board[col];
+    for (int col = 0; col < game.boardSize(); ++col) {
+        const auto& codes = game.board()[col];
         // An unmarked cell's key is its code: a column without the mark is checked at once.
-        if (!game.repaintAll && col != game.lastCol && Table->showsColumn(col, codes))
+        if (!whole && col != game.lastCol() && Table->showsColumn(col, codes))
             continue;
-        for (int row = 0; row < game.boardSize; ++row) {
+        for (int row = 0; row < game.boardSize(); ++row) {
             // A cell that still shows this piece and mark would come out the same: pass over it.
-            const bool marked = col == game.lastCol && row == game.lastRow;
-            if (game.repaintAll || Table->shown(col, row) != shownKey(codes[row], marked))
-                TableDrawCell(col, row);
+            const bool marked = col == game.lastCol() && row == game.lastRow();
+            if (whole || Table->shown(col, row) != shownKey(codes[row], marked))
+                TableDrawCell(col, row, whole);
         }
     }
 }
 
-void Tmainform::TableDrawCell(int col, int row)
+void Tmainform::TableDrawCell(int col, int row, bool whole)
 {
-    const int code = game.board[col][row];
-    const bool marked = col == game.lastCol && row == game.lastRow;
-    if (game.repaintAll && code == rules::Empty)
+    const int code = game.board()[col][row];
+    const bool marked = col == game.lastCol() && row == game.lastRow();
+    if (whole && code == rules::Empty)
         Del(col, row);
     if (marked)
         Put(col, row, rules::LastMoveImage);
@@ -104,19 +121,19 @@ void Tmainform::TableMouseMove(int x, int y)
         return;
     const int col = x / CellPixels;
     const int row = y / CellPixels;
-    if (!game.onBoard(col, row) || (col == game.hoverCol && row == game.hoverRow))
+    if (!game.onBoard(col, row) || (col == hoverCol_ && row == hoverRow_))
         return;
-    const int oldCol = game.hoverCol;
-    const int oldRow = game.hoverRow;
+    const int oldCol = hoverCol_;
+    const int oldRow = hoverRow_;
     Del(oldCol, oldRow);
-    if (game.onBoard(oldCol, oldRow) && game.board[oldCol][oldRow] > rules::Empty)
-        Put(oldCol, oldRow, game.board[oldCol][oldRow]);
-    game.hoverCol = col;
-    game.hoverRow = row;
+    if (game.onBoard(oldCol, oldRow) && game.board()[oldCol][oldRow] > rules::Empty)
+        Put(oldCol, oldRow, game.board()[oldCol][oldRow]);
+    hoverCol_ = col;
+    hoverRow_ = row;
     showStatus(tr("移動中：%1,%2").arg(col).arg(row));
     Put(col, row, rules::CursorImage);
-    if (game.board[col][row] > rules::Empty)
-        Put(col, row, game.board[col][row]);
+    if (game.board()[col][row] > rules::Empty)
+        Put(col, row, game.board()[col][row]);
 }
 
 void Tmainform::showName(int seat, const QString& name)
@@ -142,8 +159,10 @@ void Tmainform::showScore(int seat, const QString& text)
     describeSeat(seat);
 }
 
-void Tmainform::showGain(const QString& text, int pointSize)
+// The label grows a point with every three faces one placement takes.
+void Tmainform::showGain(const QString& text, int taken)
 {
+    const int pointSize = 11 + taken / 3;
     LPoint->setText(text);
     QFont font = LPoint->font();
     // Points as a 96-dpi screen measures them: the window does not scale with the screen.

@@ -14,7 +14,7 @@ public:
     RadioGroup(const QString& title, const QStringList& items, QWidget* parent = nullptr);
 
     int ItemIndex() const;
-    void setItemIndex(int index); // an index outside the items leaves the choice as it was
+    void setItemIndex(int index);             // an index outside the items leaves the choice as it was
     QAbstractButton* button(int index) const; // null outside the items
 
 signals:

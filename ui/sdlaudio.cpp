@@ -6,7 +6,8 @@ namespace ui {
 
 namespace {
 
-template <class Function> bool resolve(QLibrary& library, const char* name, Function& function)
+template <class Function>
+bool resolve(QLibrary& library, const char* name, Function& function)
 {
     function = reinterpret_cast<Function>(library.resolve(name));
     return function != nullptr;

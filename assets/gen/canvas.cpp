@@ -33,7 +33,8 @@ Rgb scaled(Rgb colour, double factor)
 Image renderSquare(int size, int scale, const Scene& scene, Rgb edge)
 {
     const double step = 1.0 / scale;
-    return render(size * scale, size * scale, [&](double x, double y) { return scene(x * step, y * step); }, edge);
+    return render(
+        size * scale, size * scale, [&](double x, double y) { return scene(x * step, y * step); }, edge);
 }
 
 Image render(int width, int height, const Scene& scene, Rgb edge)
@@ -58,8 +59,7 @@ Image render(int width, int height, const Scene& scene, Rgb edge)
                 continue;
             }
             const int outside = subsamples * subsamples - inside;
-            const Rgb blended = scaled({sum.r + edge.r * outside, sum.g + edge.g * outside,
-                                        sum.b + edge.b * outside},
+            const Rgb blended = scaled({sum.r + edge.r * outside, sum.g + edge.g * outside, sum.b + edge.b * outside},
                                        1.0 / (subsamples * subsamples));
             pixel[0] = channel(blended.r);
             pixel[1] = channel(blended.g);

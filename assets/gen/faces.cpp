@@ -21,7 +21,8 @@ Rgb shadedBall(Rgb body, double nx, double ny)
 {
     const double nz = std::sqrt(std::max(0.0, 1.0 - nx * nx - ny * ny));
     const double lit = std::max(0.0, -0.48 * nx - 0.58 * ny + 0.66 * nz);
-    return lit < 0.55 ? mix(scaled(body, 0.45), body, lit / 0.55) : mix(body, mix(body, white, 0.35), (lit - 0.55) / 0.45);
+    return lit < 0.55 ? mix(scaled(body, 0.45), body, lit / 0.55)
+                      : mix(body, mix(body, white, 0.35), (lit - 0.55) / 0.45);
 }
 
 // A soft glossy spot, tilted along the ball's upper-left curve.

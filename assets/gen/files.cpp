@@ -19,7 +19,10 @@ public:
     void u16(unsigned value) { bytes(value, 2); }
     void u32(std::uint32_t value) { bytes(value, 4); }
     void text(std::string_view tag) { out_.write(tag.data(), std::streamsize(tag.size())); }
-    void raw(const std::uint8_t* data, std::size_t size) { out_.write(reinterpret_cast<const char*>(data), std::streamsize(size)); }
+    void raw(const std::uint8_t* data, std::size_t size)
+    {
+        out_.write(reinterpret_cast<const char*>(data), std::streamsize(size));
+    }
 
 private:
     void bytes(std::uint32_t value, int count)

@@ -51,8 +51,10 @@ std::vector<Shape> drawing()
         double cx, cy;
         const char* body;
         const char* rim;
-    } seats[] = {{102, 102, "#e23a3a", "#7a1414"}, {154, 102, "#3a6ae4", "#142a6a"},
-                 {154, 154, "#2eae4e", "#0e4a1e"}, {102, 154, "#323232", "#0a0a0a"}};
+    } seats[] = {{102, 102, "#e23a3a", "#7a1414"},
+                 {154, 102, "#3a6ae4", "#142a6a"},
+                 {154, 154, "#2eae4e", "#0e4a1e"},
+                 {102, 154, "#323232", "#0a0a0a"}};
     for (const auto& seat : seats) {
         shapes.push_back({Disc{seat.cx, seat.cy, 21}, seat.body, seat.rim, 3});
         shapes.push_back({Disc{seat.cx - 7, seat.cy - 7, 6.5}, "#ffffff", "none", 0, 0.45});
@@ -76,8 +78,8 @@ std::string svgElement(const Shape& shape)
     if (shape.opacity < 1)
         paint += " fill-opacity=\"" + number(shape.opacity) + "\"";
     if (const auto* r = std::get_if<RoundRect>(&shape.form))
-        return "<rect x=\"" + number(r->x) + "\" y=\"" + number(r->y) + "\" width=\"" + number(r->w) +
-               "\" height=\"" + number(r->h) + "\" rx=\"" + number(r->r) + "\"" + paint + "/>";
+        return "<rect x=\"" + number(r->x) + "\" y=\"" + number(r->y) + "\" width=\"" + number(r->w) + "\" height=\"" +
+               number(r->h) + "\" rx=\"" + number(r->r) + "\"" + paint + "/>";
     if (const auto* d = std::get_if<Disc>(&shape.form))
         return "<circle cx=\"" + number(d->cx) + "\" cy=\"" + number(d->cy) + "\" r=\"" + number(d->r) + "\"" + paint +
                "/>";
@@ -123,7 +125,8 @@ void paint(QPainter& painter, const Shape& shape)
 
 std::string iconSvg()
 {
-    std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" viewBox=\"0 0 256 256\">\n";
+    std::string svg =
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" viewBox=\"0 0 256 256\">\n";
     for (const Shape& shape : drawing())
         svg += "  " + svgElement(shape) + "\n";
     return svg + "</svg>\n";

@@ -21,7 +21,8 @@ double insideOctagon(double dx, double dy, double apothem)
 // Dark, body and light tones of a cut stone for a light level of 0..1.
 Rgb tone(Rgb body, double light)
 {
-    return light < 0.5 ? mix(scaled(body, 0.35), body, light / 0.5) : mix(body, mix(body, white, 0.7), (light - 0.5) / 0.5);
+    return light < 0.5 ? mix(scaled(body, 0.35), body, light / 0.5)
+                       : mix(body, mix(body, white, 0.7), (light - 0.5) / 0.5);
 }
 
 // Crown facets lean outwards; alternate ones lean more, so neighbours catch the light differently.

@@ -39,8 +39,8 @@ inline void printUsage(const QWidget& shown, const QWidget& hidden)
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    const double cpuMs = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
-                         (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+    const double cpuMs =
+        (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
     std::printf("cpu_ms %.2f peak_kb %ld shown %d hidden %d\n", cpuMs, usage.ru_maxrss, widgetCount(shown),
                 widgetCount(hidden));
 }

@@ -1,7 +1,6 @@
 #include "net/messagebuffer.h"
 #include "net/hostlobby.h"
 #include "net/message.h"
-#include "net/receivedmove.h"
 #include "tests/rules/fakes.h"
 
 #include <array>
@@ -56,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     fakes::GameRig e;
     e.game.Reset({8, rules::Scoring::Points, rules::NoLimit}, fakes::FourNames);
     QObject::connect(&lobby, &net::HostLobby::moveAccepted, [&](const net::Move& m) {
-        net::applyReceivedMove(e.game, m);
+        e.game.playAccepted(m.col, m.row);
         e.log.clear();
         e.view.boardAtRepaint.clear();
     });
@@ -87,7 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             lobby.startGame({8, 0, rules::Scoring::Points, rules::NoLimit, true}, e.game);
             started = true;
         }
-        check(e.game.curPlayer >= 1 && e.game.curPlayer <= 4);
+        check(e.game.curPlayer() >= 1 && e.game.curPlayer() <= 4);
     }
     return 0;
 }

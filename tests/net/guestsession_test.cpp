@@ -67,7 +67,7 @@ TEST_F(GuestSessionTest, JoinsFollowsTheLobbyPlaysAndLeaves)
     hostSays(net::startMessage({8, 3, rules::Scoring::Points, rules::NoLimit, false}));
     EXPECT_EQ(session.mySeat(), 3);
     rules::Game& game = keeper.rig.game;
-    ASSERT_EQ(game.boardSize, 8);
+    ASSERT_EQ(game.boardSize(), 8);
     hostSays(net::moveMessage(2, -1, -1));
     hostSays(net::moveMessage(3, -1, -1));
     ASSERT_TRUE(game.myTurn);
@@ -77,7 +77,7 @@ TEST_F(GuestSessionTest, JoinsFollowsTheLobbyPlaysAndLeaves)
     EXPECT_EQ(host->heard.last(), net::moveMessage(3, col, row));
     hostSays(net::moveMessage(4, col, row)); // the echo goes
     EXPECT_FALSE(game.skipEcho);
-    EXPECT_EQ(game.passCount, 2);
+    EXPECT_EQ(game.passCount(), 2);
 
     link.close();
     ASSERT_TRUE(host->waitFor(3));

@@ -23,7 +23,7 @@ public:
     bool over() const { return !e[0].view.status.empty(); }
     void move(int col, int row)
     {
-        e[e[0].game.curPlayer - 1].game.BeginLocalTurn();
+        e[e[0].game.curPlayer() - 1].game.BeginLocalTurn();
         for (GameRig& rig : e) {
             rig.log.clear();
             col < 0 ? rig.game.BtnPassClick() : rig.game.TableSelectCell(col, row);
@@ -39,12 +39,12 @@ void expectSameAsFirst(const Table4& t, int step)
     const rules::Game& a = t.e[0].game;
     for (int i = 1; i < 4; ++i) {
         const rules::Game& b = t.e[i].game;
-        ASSERT_EQ(b.board, a.board) << "station " << i + 1 << " step " << step;
-        ASSERT_EQ(b.scores, a.scores) << "station " << i + 1 << " step " << step;
-        ASSERT_EQ(b.curPlayer, a.curPlayer);
-        ASSERT_EQ(b.passCount, a.passCount);
-        ASSERT_EQ(b.lastCol, a.lastCol);
-        ASSERT_EQ(b.lastRow, a.lastRow);
+        ASSERT_EQ(b.board(), a.board()) << "station " << i + 1 << " step " << step;
+        ASSERT_EQ(b.scores(), a.scores()) << "station " << i + 1 << " step " << step;
+        ASSERT_EQ(b.curPlayer(), a.curPlayer());
+        ASSERT_EQ(b.passCount(), a.passCount());
+        ASSERT_EQ(b.lastCol(), a.lastCol());
+        ASSERT_EQ(b.lastRow(), a.lastRow());
         ASSERT_EQ(t.e[i].only({"announce"}), t.e[0].only({"announce"})) << "the same seat to move everywhere";
     }
 }
@@ -55,7 +55,7 @@ void expectSoundBoard(const rules::Game& g, rules::Scoring scoring)
     for (int seat = 1; seat <= 4; ++seat) {
         ASSERT_EQ(countCells(g, rules::jewelOf(seat)), 1) << "jewel of seat " << seat;
         if (scoring == rules::Scoring::Count) {
-            ASSERT_EQ(g.scores[seat], faces(g, seat) - (g.boardSize % 2)) << "count of seat " << seat;
+            ASSERT_EQ(g.scores()[seat], faces(g, seat) - (g.boardSize() % 2)) << "count of seat " << seat;
         }
     }
 }
@@ -73,9 +73,9 @@ TEST_P(RandomGames, FourStationsStayIdenticalToTheEnd)
     while (!t.over()) {
         ASSERT_LT(++step, 2000) << "the game never ended";
         const rules::Game& g = t.e[0].game;
-        const int mover = g.curPlayer;
+        const int mover = g.curPlayer();
         const int facesBefore = faces(g, mover);
-        const int scoreBefore = g.scores[mover];
+        const int scoreBefore = g.scores()[mover];
         const auto cells = g.legalCells();
         const bool pass = cells.empty() || random() % 12 == 0;
         const auto [col, row] = pass ? std::pair{-1, -1} : cells[random() % cells.size()];
@@ -87,14 +87,14 @@ TEST_P(RandomGames, FourStationsStayIdenticalToTheEnd)
         if (!pass && setup.scoring == rules::Scoring::Points) {
             const int captured = faces(g, mover) - facesBefore - 1;
             ASSERT_GE(captured, 1);
-            ASSERT_EQ(g.scores[mover] - scoreBefore, captured * (captured + 1) / 2);
+            ASSERT_EQ(g.scores()[mover] - scoreBefore, captured * (captured + 1) / 2);
         }
         if (!t.over()) {
-            ASSERT_EQ(g.curPlayer, rules::nextSeat(mover));
+            ASSERT_EQ(g.curPlayer(), rules::nextSeat(mover));
         }
     }
     const rules::Game& g = t.e[0].game;
-    EXPECT_TRUE(!g.existSpace() || g.passCount == 4);
+    EXPECT_TRUE(!g.existSpace() || g.passCount() == 4);
     EXPECT_GE(placements, setup.size) << "random play ended almost at once";
     if (setup.rotation)
         EXPECT_GT(rotations, 0);

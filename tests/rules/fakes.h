@@ -21,7 +21,11 @@ public:
     explicit FakeView(Log& log) : log_(log) {}
 
     void Put(int col, int row, int image) override { add("Put " + cell(col, row) + " " + std::to_string(image)); }
-    void PutAt(int x, int y, int image) override { add("PutAt " + cell(x, y) + " " + std::to_string(image)); }
+    void PutOnTheWay(int col, int row, rules::Direction toward, int step, int steps, int image) override
+    {
+        add("PutOnTheWay " + cell(col, row) + " " + cell(toward.dc, toward.dr) + " " + std::to_string(step) + "/" +
+            std::to_string(steps) + " " + std::to_string(image));
+    }
     void Del(int col, int row) override { add("Del " + cell(col, row)); }
     void DelBlock(int col0, int row0, int col1, int row1) override
     {
@@ -29,9 +33,15 @@ public:
     }
     void repaintBoard() override
     {
-        add(std::string("repaint") + (game && game->repaintAll ? " all" : ""));
+        add("repaint");
         if (game)
-            boardAtRepaint.push_back(game->board);
+            boardAtRepaint.push_back(game->board());
+    }
+    void repaintWholeBoard() override
+    {
+        add("repaint all");
+        if (game)
+            boardAtRepaint.push_back(game->board());
     }
     void setBoardSize(int n) override { add("size " + std::to_string(n)); }
     void showName(int seat, const QString& name) override { add("name " + std::to_string(seat) + " " + utf8(name)); }
@@ -45,11 +55,11 @@ public:
         scores[seat] = utf8(text);
         add("score " + std::to_string(seat) + " " + scores[seat]);
     }
-    void showGain(const QString& text, int pointSize) override
+    void showGain(const QString& text, int taken) override
     {
         gain = utf8(text);
-        gainSize = pointSize;
-        add("gain " + gain + " " + std::to_string(pointSize));
+        gainTaken = taken;
+        add("gain " + gain + " " + std::to_string(taken));
     }
     void showTimeLeft(const QString& text) override { add("time " + (timeLeft = utf8(text))); }
     void setCaption(const QString& text) override { add("caption " + (caption = utf8(text))); }
@@ -74,7 +84,7 @@ public:
     bool lamps[5] = {};
     std::string gain, timeLeft, caption, status;
     std::vector<rules::Place> result;
-    int gainSize = 0;
+    int gainTaken = 0;
     std::vector<rules::Board> boardAtRepaint;
     const rules::Game* game = nullptr;
 
@@ -100,7 +110,7 @@ public:
     void stopTimers() override { log_.push_back("timers stop"); }
     void announce(int col, int row) override
     {
-        log_.push_back("announce " + cell(col, row) + " seat " + std::to_string(game->curPlayer));
+        log_.push_back("announce " + cell(col, row) + " seat " + std::to_string(game->curPlayer()));
         game->myTurn = false;
         boardOn = passOn = false;
     }
@@ -160,32 +170,49 @@ struct GameRig {
 inline void load(rules::Game& game, std::initializer_list<std::string_view> rows)
 {
     const int n = static_cast<int>(rows.size());
-    game.boardSize = n;
-    game.centerCol = game.centerRow = n / 2;
-    game.board.reset(n);
+    rules::Board board;
+    board.reset(n);
     int row = 0;
     for (std::string_view line : rows) {
         for (int col = 0; col < n && col < static_cast<int>(line.size()); ++col)
-            game.board[col][row] = static_cast<rules::Code>(line[col] == '.' ? rules::Empty : line[col] - '0');
+            board[col][row] = static_cast<rules::Code>(line[col] == '.' ? rules::Empty : line[col] - '0');
         ++row;
     }
+    const rules::Position& now = game.position();
+    game.resume(rules::Position(board, now.toMove(), now.scores(), now.scoring(), false, now.passCount()));
+}
+
+// The game as it stands with one cell changed.
+inline void setCell(rules::Game& game, int col, int row, int code)
+{
+    const rules::Position& now = game.position();
+    rules::Board board = now.board();
+    board[col][row] = static_cast<rules::Code>(code);
+    game.resume(rules::Position(board, now.toMove(), now.scores(), now.scoring(), false, now.passCount()));
+}
+
+// The game as it stands with `seat` to move after `passes` passes in a row.
+inline void setTurn(rules::Game& game, int seat, int passes = 0)
+{
+    const rules::Position& now = game.position();
+    game.resume(rules::Position(now.board(), seat, now.scores(), now.scoring(), false, passes));
 }
 
 inline std::vector<std::string> picture(const rules::Game& game)
 {
-    std::vector<std::string> rows(game.boardSize, std::string(game.boardSize, '.'));
-    for (int col = 0; col < game.boardSize; ++col)
-        for (int row = 0; row < game.boardSize; ++row)
-            if (game.board[col][row] != rules::Empty)
-                rows[row][col] = static_cast<char>('0' + game.board[col][row]);
+    std::vector<std::string> rows(game.boardSize(), std::string(game.boardSize(), '.'));
+    for (int col = 0; col < game.boardSize(); ++col)
+        for (int row = 0; row < game.boardSize(); ++row)
+            if (game.board()[col][row] != rules::Empty)
+                rows[row][col] = static_cast<char>('0' + game.board()[col][row]);
     return rows;
 }
 
 inline int countCells(const rules::Game& game, int code)
 {
     int n = 0;
-    for (int col = 0; col < game.boardSize; ++col)
-        for (int v : game.board[col])
+    for (int col = 0; col < game.boardSize(); ++col)
+        for (int v : game.board()[col])
             n += v == code;
     return n;
 }

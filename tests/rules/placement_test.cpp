@@ -24,8 +24,8 @@ TEST(LegalCells, FirstMovesOnEightCloseOnTheJewelOrOnAFace)
         GameRig e;
         e.reset(8);
         e.game.TableSelectCell(col, row);
-        EXPECT_EQ(e.game.jewelTouched, onJewel) << col << "," << row;
-        EXPECT_EQ(e.game.board[col][row], 1);
+        EXPECT_EQ(e.game.jewelTouched(), onJewel) << col << "," << row;
+        EXPECT_EQ(e.game.board()[col][row], 1);
     }
 }
 
@@ -41,7 +41,7 @@ TEST(FirstMove, OnSevenCapturesTwoFacesClosedByAFace)
                                         "..171..",
                                         "...1...",
                                         "...1..."}));
-    EXPECT_FALSE(e.game.jewelTouched);
+    EXPECT_FALSE(e.game.jewelTouched());
 }
 
 TEST(FirstMove, OnEightScoresByEitherRule)
@@ -49,14 +49,14 @@ TEST(FirstMove, OnEightScoresByEitherRule)
     GameRig count;
     count.reset(8, rules::Scoring::Count);
     count.game.TableSelectCell(1, 3);
-    EXPECT_EQ(count.game.scores, (std::array<int, 5>{0, 4, 2, 2, 1}));
+    EXPECT_EQ(count.game.scores(), (std::array<int, 5>{0, 4, 2, 2, 1}));
     EXPECT_EQ(count.view.gain, "2個");
     GameRig points;
     points.reset(8, rules::Scoring::Points);
     points.game.TableSelectCell(1, 3);
-    EXPECT_EQ(points.game.scores, (std::array<int, 5>{0, 1, 0, 0, 0}));
+    EXPECT_EQ(points.game.scores(), (std::array<int, 5>{0, 1, 0, 0, 0}));
     EXPECT_EQ(points.view.gain, "＋1点");
-    EXPECT_EQ(points.view.gainSize, 11);
+    EXPECT_EQ(points.view.gainTaken, 1);
 }
 
 // One placement by seat 1 at (col, row) of the picture.
@@ -82,7 +82,7 @@ TEST_P(Lines, CaptureWhatTheyClose)
         return;
     }
     EXPECT_EQ(picture(e.game), c.after);
-    EXPECT_EQ(e.game.jewelTouched, c.jewelTouched);
+    EXPECT_EQ(e.game.jewelTouched(), c.jewelTouched);
 }
 
 INSTANTIATE_TEST_SUITE_P(Placement, Lines, testing::Values(
@@ -141,8 +141,8 @@ void captureRow(GameRig& e, int k, rules::Scoring scoring)
     load(e.game, {".........", ".........", ".........", ".........", ".........", ".........",
                   ".........", ".........", "........."});
     for (int col = 1; col <= k; ++col)
-        e.game.board[col][0] = 2;
-    e.game.board[k + 1][0] = 1;
+        setCell(e.game, col, 0, 2);
+    setCell(e.game, k + 1, 0, 1);
     e.game.TableSelectCell(0, 0);
 }
 
@@ -150,7 +150,6 @@ struct GainCase {
     int captures;
     int pointsGain;
     const char* pointsText;
-    int pointsSize;
 };
 
 void PrintTo(const GainCase& c, std::ostream* out) { *out << c.captures << " captures"; }
@@ -162,10 +161,10 @@ TEST_P(Scoring, PointsRuleScoresTheIthCaptureIPoints)
     const GainCase& c = GetParam();
     GameRig e;
     captureRow(e, c.captures, rules::Scoring::Points);
-    EXPECT_EQ(e.game.scores, (std::array<int, 5>{0, c.pointsGain, 0, 0, 0}));
+    EXPECT_EQ(e.game.scores(), (std::array<int, 5>{0, c.pointsGain, 0, 0, 0}));
     EXPECT_EQ(e.view.gain, c.pointsText);
-    EXPECT_EQ(e.view.gainSize, c.pointsSize);
-    EXPECT_EQ(e.game.moveTotal, c.pointsGain);
+    EXPECT_EQ(e.view.gainTaken, c.captures);
+    EXPECT_EQ(e.game.position().taken(), c.captures);
 }
 
 TEST_P(Scoring, CountRuleMovesOneFacePerCaptureAndCountsThePlacedFace)
@@ -173,15 +172,15 @@ TEST_P(Scoring, CountRuleMovesOneFacePerCaptureAndCountsThePlacedFace)
     const int k = GetParam().captures;
     GameRig e;
     captureRow(e, k, rules::Scoring::Count);
-    EXPECT_EQ(e.game.scores, (std::array<int, 5>{0, 2 + k + 1, 2 - k, 2, 2}));
+    EXPECT_EQ(e.game.scores(), (std::array<int, 5>{0, 2 + k + 1, 2 - k, 2, 2}));
     EXPECT_EQ(e.view.gain, std::to_string(k + 1) + "個");
-    EXPECT_EQ(e.view.gainSize, 11);
+    EXPECT_EQ(e.view.gainTaken, 0) << "the count rule's label does not grow";
     EXPECT_EQ(e.view.scores[2], std::to_string(2 - k) + "個");
 }
 
 INSTANTIATE_TEST_SUITE_P(Captures, Scoring,
-    testing::Values(GainCase{1, 1, "＋1点", 11}, GainCase{2, 3, "＋3点", 11}, GainCase{3, 6, "＋6点", 12},
-                    GainCase{5, 15, "＋15点", 12}, GainCase{6, 21, "＋21点", 13}, GainCase{7, 28, "＋28点", 13}),
+    testing::Values(GainCase{1, 1, "＋1点"}, GainCase{2, 3, "＋3点"}, GainCase{3, 6, "＋6点"},
+                    GainCase{5, 15, "＋15点"}, GainCase{6, 21, "＋21点"}, GainCase{7, 28, "＋28点"}),
     [](const auto& info) { return "Captures" + std::to_string(info.param.captures); });
 
 TEST(Scoring, PointsCountCapturesAcrossDirectionsInCaptureOrder)
@@ -196,8 +195,8 @@ TEST(Scoring, PointsCountCapturesAcrossDirectionsInCaptureOrder)
                   "..1..."});
     e.game.TableSelectCell(2, 3);
     EXPECT_EQ(e.only({"score", "gain"}),
-              (Log{"score 1 1点", "gain ＋1点 11", "score 1 3点", "gain ＋3点 11", "score 1 6点", "gain ＋6点 12"}));
-    EXPECT_EQ(e.game.scores, (std::array<int, 5>{0, 6, 0, 0, 0}));
+              (Log{"score 1 1点", "gain ＋1点 1", "score 1 3点", "gain ＋3点 2", "score 1 6点", "gain ＋6点 3"}));
+    EXPECT_EQ(e.game.scores(), (std::array<int, 5>{0, 6, 0, 0, 0}));
 }
 
 TEST(Scoring, CountRuleHasNoFloorOnAnOddBoard)
@@ -209,7 +208,7 @@ TEST(Scoring, CountRuleHasNoFloorOnAnOddBoard)
         col < 0 ? e.game.BtnPassClick() : e.game.TableSelectCell(col, row);
     EXPECT_TRUE(e.only({"sound buzz"}).empty());
     EXPECT_EQ(countCells(e.game, 4), 0);
-    EXPECT_EQ(e.game.scores[4], -1);
+    EXPECT_EQ(e.game.scores()[4], -1);
     EXPECT_EQ(e.view.scores[4], "-1個");
 }
 
@@ -228,22 +227,29 @@ TEST(PutFace, PutsOnceThenFlipsEachFaceWithItsRepaintAndPause)
 {
     GameRig e;
     e.reset(6);
+    load(e.game, {".21...",
+                  "......",
+                  "......",
+                  "......",
+                  "......",
+                  "......"});
+    e.game.TableSelectCell(0, 0); // the last move's column 0 is a real cell, not "none"
     load(e.game, {"......",
                   "......",
                   "......",
                   "1.....",
                   "2.....",
                   ".2341."});
-    e.game.lastCol = 0; // column 0 is a real cell, not "none"
-    e.game.lastRow = 0;
+    setTurn(e.game, 1);
+    e.log.clear();
     e.game.TableSelectCell(0, 5);
     EXPECT_EQ(e.only({"sound", "Del", "repaint", "pause"}),
               (Log{"sound put", "Del 0,0", "repaint", "pause 100",
                    "sound flip", "repaint", "pause 100", "sound flip", "repaint", "pause 100",
                    "sound flip", "repaint", "pause 100", "sound flip", "repaint", "pause 100"}));
-    EXPECT_EQ(e.game.lastCol, 0);
-    EXPECT_EQ(e.game.lastRow, 5);
-    EXPECT_EQ(e.game.moveCount, 4);
+    EXPECT_EQ(e.game.lastCol(), 0);
+    EXPECT_EQ(e.game.lastRow(), 5);
+    EXPECT_EQ(e.game.position().taken(), 4);
 }
 
 TEST(PutFace, FacesTurnDirectionByDirectionClockwiseFromUpLeftAndOutwards)

@@ -64,7 +64,7 @@ TEST_P(GameResult, EndOfGameShowsThePlacesOfTheFinalScores)
             e.game.TableSelectCell(col, row);
         }
     }
-    const auto& s = e.game.scores;
+    const auto& s = e.game.scores();
     EXPECT_EQ(e.view.result, rules::ranking({FourNames.begin(), FourNames.end()}, {s[1], s[2], s[3], s[4]}));
     ASSERT_EQ(e.view.result.size(), 4u);
     for (std::size_t i = 1; i < 4; ++i)

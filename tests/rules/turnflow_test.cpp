@@ -27,8 +27,8 @@ TEST(Passing, FourthPassInARowEndsTheGameWithoutAdvancing)
         if (host)
             expected.push_back("settings on");
         EXPECT_EQ(e.only({"caption", "announce", "status", "settings"}), expected) << "host " << host;
-        EXPECT_EQ(e.game.curPlayer, 4);
-        EXPECT_EQ(e.game.passCount, 4);
+        EXPECT_EQ(e.game.curPlayer(), 4);
+        EXPECT_EQ(e.game.passCount(), 4);
         EXPECT_FALSE(e.station.boardOn);
         EXPECT_FALSE(e.station.passOn);
     }
@@ -43,8 +43,8 @@ TEST(Passing, ThreePassesThenAPlacementStartTheCountAfresh)
     ASSERT_FALSE(cells.empty());
     e.log.clear();
     e.game.TableSelectCell(cells.front().first, cells.front().second);
-    EXPECT_EQ(e.game.passCount, 0);
-    EXPECT_EQ(e.game.curPlayer, 1);
+    EXPECT_EQ(e.game.passCount(), 0);
+    EXPECT_EQ(e.game.curPlayer(), 1);
     EXPECT_EQ(e.only({"lamp", "caption"}), (Log{"lamp 4 off", "lamp 1 on", "caption Kuralo 【あなたの番です】"}));
     passTimes(e, 3);
     EXPECT_EQ(e.view.status, "");
@@ -92,14 +92,14 @@ TEST(Placement, MoveThatFillsTheBoardIsAnnouncedWithTheMoversSeatAndNeverRotates
                   "333333",
                   "333333",
                   "333333"});
-    e.game.passCount = 2;
+    setTurn(e.game, e.game.curPlayer(), 2);
     e.log.clear();
     e.game.TableSelectCell(0, 0);
-    EXPECT_TRUE(e.game.jewelTouched);
+    EXPECT_TRUE(e.game.jewelTouched());
     EXPECT_EQ(e.only({"sound rotate", "lamp", "announce", "status", "caption", "settings"}),
               (Log{"announce 0,0 seat 1", "status 終了！", "caption ゲーム終了　", "settings on"}));
-    EXPECT_EQ(e.game.curPlayer, 1);
-    EXPECT_EQ(e.game.passCount, 2);
+    EXPECT_EQ(e.game.curPlayer(), 1);
+    EXPECT_EQ(e.game.passCount(), 2);
 }
 
 TEST(Placement, JewelsTurnAtTheChangeOfTurnOnlyWhenTheBoxIsTickedAndAJewelClosedALine)
@@ -118,7 +118,7 @@ TEST(Placement, JewelsTurnAtTheChangeOfTurnOnlyWhenTheBoxIsTickedAndAJewelClosed
         const Log expected = c.rotates ? Log{"sound rotate", "lamp 1 off", "lamp 2 on", announced}
                                        : Log{"lamp 1 off", "lamp 2 on", announced};
         EXPECT_EQ(e.only({"sound rotate", "lamp", "announce"}), expected) << c.col << "," << c.row;
-        EXPECT_EQ(e.game.board[4][3], c.rotates ? 5 : 6) << "seat 1's jewel moved onto seat 2's cell";
+        EXPECT_EQ(e.game.board()[4][3], c.rotates ? 5 : 6) << "seat 1's jewel moved onto seat 2's cell";
     }
 }
 
@@ -130,8 +130,8 @@ TEST(Placement, PassNeverRotatesAndClearsTheTouch)
     e.game.TableSelectCell(1, 3);
     e.log.clear();
     e.game.BtnPassClick();
-    EXPECT_FALSE(e.game.jewelTouched);
-    EXPECT_TRUE(e.only({"sound rotate", "PutAt"}).empty());
+    EXPECT_FALSE(e.game.jewelTouched());
+    EXPECT_TRUE(e.only({"sound rotate", "PutOnTheWay"}).empty());
 }
 
 TEST(Placement, RefusedCellOnlyBuzzesAndTheTurnGoesOn)
@@ -146,7 +146,7 @@ TEST(Placement, RefusedCellOnlyBuzzesAndTheTurnGoesOn)
     EXPECT_TRUE(e.game.myTurn);
     EXPECT_TRUE(e.station.boardOn);
     EXPECT_TRUE(e.station.passOn);
-    EXPECT_EQ(e.game.curPlayer, 1);
+    EXPECT_EQ(e.game.curPlayer(), 1);
 }
 
 TEST(LocalTurn, OpensTheControlsAndStartsTheTimersOnlyWithALimit)
@@ -158,6 +158,29 @@ TEST(LocalTurn, OpensTheControlsAndStartsTheTimersOnlyWithALimit)
         const Log expected = limit < 61 ? Log{"board on", "pass on", "timers start"} : Log{"board on", "pass on"};
         EXPECT_EQ(e.log, expected) << limit;
         EXPECT_TRUE(e.game.myTurn);
+    }
+}
+
+// A received move opens this station's turn only when the seat to move is its own and the game
+// goes on: seat 2's station, after seat 1's move, a pass and the fourth pass in a row.
+TEST(LocalTurn, AcceptedMoveOpensTheTurnOnlyOfTheNextSeatsStation)
+{
+    struct Case {
+        int station;
+        int passesBefore;
+        int col, row;
+        bool opens;
+    };
+    for (const Case& c : {Case{2, 0, 1, 3, true}, Case{3, 0, 1, 3, false}, Case{2, 0, -1, -1, true},
+                          Case{1, 3, -1, -1, false}}) {
+        GameRig e;
+        e.station.seat = c.station;
+        e.reset(8);
+        setTurn(e.game, 1, c.passesBefore);
+        e.game.playAccepted(c.col, c.row);
+        EXPECT_EQ(e.game.myTurn, c.opens) << c.station << " after " << c.col << "," << c.row;
+        EXPECT_EQ(e.station.boardOn, c.opens);
+        EXPECT_EQ(e.only({"announce"}).size(), 1u) << "applied and announced once";
     }
 }
 
@@ -177,7 +200,7 @@ TEST_F(Timed, TimeOutShowsTimeUpAndPasses)
     e.game.TimerTimer();
     EXPECT_EQ(e.log, (Log{"time 時間切れ", "timers stop", "time 残り30秒", "lamp 1 off", "lamp 2 on",
                           "caption Kuralo 【bobさんの番です】", "announce -1,-1 seat 2"}));
-    EXPECT_EQ(e.game.passCount, 1);
+    EXPECT_EQ(e.game.passCount(), 1);
     EXPECT_FALSE(e.game.myTurn);
 }
 
@@ -189,8 +212,8 @@ TEST_F(Timed, CountdownShowsTheSecondsLeftWithoutFloorAndNeverPasses)
     for (int i = 0; i < 28; ++i)
         e.game.counterTimer();
     EXPECT_EQ(e.view.timeLeft, "残り-1秒");
-    EXPECT_EQ(e.game.passCount, 0);
-    EXPECT_EQ(e.game.curPlayer, 1);
+    EXPECT_EQ(e.game.passCount(), 0);
+    EXPECT_EQ(e.game.curPlayer(), 1);
 }
 
 TEST_F(Timed, PlacementStopsTheTimersAndRefillsTheCountdown)
@@ -198,7 +221,7 @@ TEST_F(Timed, PlacementStopsTheTimersAndRefillsTheCountdown)
     e.game.counterTimer();
     e.game.TableSelectCell(1, 3);
     EXPECT_EQ(e.only({"timers", "time"}), (Log{"time 残り29秒", "timers stop", "time 残り30秒"}));
-    EXPECT_EQ(e.game.timeLeft, 30);
+    EXPECT_EQ(e.game.timeLeft(), 30);
 }
 
 TEST_F(Timed, TicksOutsideTheLocalTurnAreIgnored)
@@ -209,9 +232,9 @@ TEST_F(Timed, TicksOutsideTheLocalTurnAreIgnored)
     e.game.TimerTimer();
     e.game.counterTimer();
     EXPECT_TRUE(e.log.empty());
-    EXPECT_EQ(e.game.passCount, 0);
-    EXPECT_EQ(e.game.curPlayer, 2);
-    EXPECT_EQ(e.game.timeLeft, 30);
+    EXPECT_EQ(e.game.passCount(), 0);
+    EXPECT_EQ(e.game.curPlayer(), 2);
+    EXPECT_EQ(e.game.timeLeft(), 30);
 }
 
 TEST(NoLimit, MovesAndPassesLeaveTheTimeLabelAndTimersAlone)
@@ -238,7 +261,7 @@ TEST(AutoPlay, PassesAfterItsPauseWhenNothingIsLegal)
     e.game.BeginLocalTurn();
     EXPECT_EQ(e.only({"pass", "pause", "announce"}),
               (Log{"pass on", "pass off", "pause 100", "announce -1,-1 seat 2"}));
-    EXPECT_EQ(e.game.passCount, 1);
+    EXPECT_EQ(e.game.passCount(), 1);
 }
 
 TEST(AutoPlay, PlacesOnALegalCellEveryTurn)
@@ -247,7 +270,7 @@ TEST(AutoPlay, PlacesOnALegalCellEveryTurn)
     e.station.automatic = true;
     e.reset(10, rules::Scoring::Count);
     for (int turn = 0; turn < 12 && e.view.status.empty(); ++turn) {
-        const int mover = e.game.curPlayer;
+        const int mover = e.game.curPlayer();
         e.station.seat = mover;
         const Cells legal = e.game.legalCells();
         e.game.BeginLocalTurn();
@@ -255,9 +278,9 @@ TEST(AutoPlay, PlacesOnALegalCellEveryTurn)
             EXPECT_EQ(e.log.back(), "announce -1,-1 seat " + std::to_string(rules::nextSeat(mover)));
             continue;
         }
-        ASSERT_TRUE(std::find(legal.begin(), legal.end(), std::pair{e.game.lastCol, e.game.lastRow}) != legal.end());
-        EXPECT_EQ(e.game.board[e.game.lastCol][e.game.lastRow], mover);
-        EXPECT_EQ(e.log.back(), "announce " + cell(e.game.lastCol, e.game.lastRow) + " seat " +
+        ASSERT_TRUE(std::find(legal.begin(), legal.end(), std::pair{e.game.lastCol(), e.game.lastRow()}) != legal.end());
+        EXPECT_EQ(e.game.board()[e.game.lastCol()][e.game.lastRow()], mover);
+        EXPECT_EQ(e.log.back(), "announce " + cell(e.game.lastCol(), e.game.lastRow()) + " seat " +
                                     std::to_string(rules::nextSeat(mover)));
     }
 }
@@ -270,11 +293,11 @@ TEST(AutoPlay, TheStationsSeedReplaysTheGame)
         e.station.automatic = true;
         e.station.seed = seed;
         e.reset(8);
-        for (int turn = 0; turn < 40 && !e.game.gameOver; ++turn) {
-            e.station.seat = e.game.curPlayer;
+        for (int turn = 0; turn < 40 && !e.game.gameOver(); ++turn) {
+            e.station.seat = e.game.curPlayer();
             e.game.BeginLocalTurn();
         }
-        return e.game.board;
+        return e.game.board();
     };
     EXPECT_EQ(play(7), play(7));
     EXPECT_NE(play(7), play(8));

@@ -41,12 +41,12 @@ TEST_P(ComputerGame, PlaysToTheEndWithFourIdenticalBoards)
     host.boot->BtnGameClick();
     // The host's first turn opens without automatic play: it passes by hand.
     host.game().BtnPassClick();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return host.game().gameOver; }, 120000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return host.game().gameOver(); }, 120000));
     QTest::qWait(200);
     for (int i = 0; i < 3; ++i) {
-        ASSERT_TRUE(player(i)->game().gameOver) << i;
-        EXPECT_TRUE(player(i)->game().board == host.game().board) << i;
-        EXPECT_EQ(player(i)->game().scores, host.game().scores) << i;
+        ASSERT_TRUE(player(i)->game().gameOver()) << i;
+        EXPECT_TRUE(player(i)->game().board() == host.game().board()) << i;
+        EXPECT_EQ(player(i)->game().scores(), host.game().scores()) << i;
     }
     EXPECT_TRUE(errors.messages.isEmpty());
 }

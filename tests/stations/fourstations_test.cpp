@@ -34,7 +34,7 @@ protected:
         host.boot->TimeLimit->setPosition(limit);
         host.boot->BtnGameClick();
         for (Program* s : all)
-            ASSERT_TRUE(QTest::qWaitFor([&] { return s->form->isVisible() && s->game().boardSize == size; }, 5000));
+            ASSERT_TRUE(QTest::qWaitFor([&] { return s->form->isVisible() && s->game().boardSize() == size; }, 5000));
     }
 
     void autoPlay(std::initializer_list<int> seats)
@@ -53,10 +53,10 @@ protected:
         const rules::Game& first = all[*seats.begin() - 1]->game();
         for (int seat : seats) {
             const rules::Game& g = all[seat - 1]->game();
-            EXPECT_EQ(g.board, first.board) << seat;
-            EXPECT_EQ(g.scores, first.scores) << seat;
-            EXPECT_EQ(g.curPlayer, first.curPlayer) << seat;
-            EXPECT_EQ(g.passCount, first.passCount) << seat;
+            EXPECT_EQ(g.board(), first.board()) << seat;
+            EXPECT_EQ(g.scores(), first.scores()) << seat;
+            EXPECT_EQ(g.curPlayer(), first.curPlayer()) << seat;
+            EXPECT_EQ(g.passCount(), first.passCount()) << seat;
         }
     }
 
@@ -127,22 +127,22 @@ TEST_F(FourStations, GuestLeavingMidwayStopsPlayAtItsSeatAndHarmsNoOne)
     start(8, rules::Scoring::Points, true);
     a.game().tekitoo();
     ASSERT_TRUE(QTest::qWaitFor([&] { return c.game().myTurn; }, 10000));
-    const auto boardBefore = c.game().board;
+    const auto boardBefore = c.game().board();
     c.game().tekitoo();
-    const auto boardAtLeave = c.game().board;
+    const auto boardAtLeave = c.game().board();
     ASSERT_NE(boardAtLeave, boardBefore);
     c.boot->BtnOutClick();
     ASSERT_TRUE(QTest::qWaitFor([&] { return a.members().size() == 3; }, 5000));
     // Boards only move forward, so a seat 3 to move on a changed board is the turn come back.
     ASSERT_TRUE(QTest::qWaitFor([&] {
         return std::all_of(all.begin(), all.end(), [&](Program* s) {
-            return s == &c || (s->game().curPlayer == 3 && s->game().board != boardBefore);
+            return s == &c || (s->game().curPlayer() == 3 && s->game().board() != boardBefore);
         });
     }, 10000));
     QTest::qWait(100);
     expectAlike({1, 2, 4});
-    EXPECT_EQ(a.game().curPlayer, 3);
-    EXPECT_EQ(c.game().board, boardAtLeave);
+    EXPECT_EQ(a.game().curPlayer(), 3);
+    EXPECT_EQ(c.game().board(), boardAtLeave);
     for (Program* st : {&a, &b, &d})
         EXPECT_FALSE(st->game().myTurn);
     EXPECT_EQ(a.members(), QStringList({"A", "B", "D"}));

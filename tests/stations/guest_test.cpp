@@ -80,8 +80,8 @@ TEST_F(GuestTest, StartTakesTheHostsSettingsAndShowsANewGame)
     EXPECT_FALSE(guest.boot->rotation->isChecked());
     EXPECT_FALSE(guest.game().myTurn);
     EXPECT_FALSE(guest.boardOpen());
-    EXPECT_EQ(guest.game().boardSize, 10);
-    EXPECT_TRUE(guest.game().countMode);
+    EXPECT_EQ(guest.game().boardSize(), 10);
+    EXPECT_EQ(guest.game().scoring(), rules::Scoring::Count);
     EXPECT_TRUE(guest.form->isVisible());
 }
 
@@ -114,9 +114,9 @@ TEST_F(GuestTest, StartWithAnyRotationLineOrAWatchersSeatOpensTheGame)
     hostSays({"3", "9", "2", "0", "61", "2"});
     EXPECT_TRUE(guest.form->isVisible());
     EXPECT_FALSE(guest.boot->rotation->isChecked());
-    EXPECT_EQ(guest.game().boardSize, 9);
+    EXPECT_EQ(guest.game().boardSize(), 9);
     hostSays({"3", "10", "6", "0", "61", "1"});
-    EXPECT_EQ(guest.game().boardSize, 10);
+    EXPECT_EQ(guest.game().boardSize(), 10);
     EXPECT_EQ(guest.boot->mySeat, 6);
     EXPECT_TRUE(errors.messages.isEmpty());
 }
@@ -132,9 +132,9 @@ TEST_F(GuestTest, LinesBehindAChatCountOnlyAsTheMoveTheGameAwaits)
     host->sayBytes(net::encodeMessage({"2", QStringLiteral("A：次")}) + net::encodeMessage(net::moveMessage(2, col, row)));
     QTest::qWait(60);
     EXPECT_EQ(guest.chat().mid(guest.chat().size() - 2), QStringList({QStringLiteral("C：結果"), QStringLiteral("A：次")}));
-    EXPECT_EQ(guest.game().boardSize, 8) << "no new game";
-    EXPECT_EQ(guest.game().board[col][row], 1) << "the awaited move is played";
-    EXPECT_EQ(guest.game().curPlayer, 2);
+    EXPECT_EQ(guest.game().boardSize(), 8) << "no new game";
+    EXPECT_EQ(guest.game().board()[col][row], 1) << "the awaited move is played";
+    EXPECT_EQ(guest.game().curPlayer(), 2);
     EXPECT_TRUE(guest.chat().filter(net::desyncNotice()).isEmpty());
 }
 
@@ -155,10 +155,10 @@ TEST_F(GuestTest, MoveNamingItsSeatOpensItsTurnWithTheTimers)
     started(3, 8, 60);
     const auto [col, row] = guest.game().legalCells().front();
     hostSays(net::moveMessage(2, col, row));
-    EXPECT_EQ(guest.game().board[col][row], 1);
+    EXPECT_EQ(guest.game().board()[col][row], 1);
     EXPECT_FALSE(guest.boardOpen());
     hostSays(net::moveMessage(3, -1, -1));
-    EXPECT_EQ(guest.game().curPlayer, 3);
+    EXPECT_EQ(guest.game().curPlayer(), 3);
     EXPECT_TRUE(guest.boardOpen());
     EXPECT_TRUE(guest.game().myTurn);
     EXPECT_TRUE(guest.form->Timer->isActive() && guest.form->counter->isActive());
@@ -176,11 +176,11 @@ TEST_F(GuestTest, OwnMoveGoesToTheHostAndItsEchoIsDropped)
     EXPECT_TRUE(guest.game().skipEcho);
     EXPECT_FALSE(guest.boardOpen());
 
-    const auto board = guest.game().board;
+    const auto board = guest.game().board();
     hostSays(net::moveMessage(3, col, row));
     EXPECT_FALSE(guest.game().skipEcho);
-    EXPECT_EQ(guest.game().board, board);
-    EXPECT_EQ(guest.game().curPlayer, 3);
+    EXPECT_EQ(guest.game().board(), board);
+    EXPECT_EQ(guest.game().curPlayer(), 3);
     host->settle();
     EXPECT_EQ(host->heard.size(), 1);
 }
@@ -191,7 +191,7 @@ TEST_F(GuestTest, NewStartClosesATurnLeftOpenByTheLastGame)
     hostSays(net::moveMessage(2, -1, -1));
     ASSERT_TRUE(guest.boardOpen());
     hostSays(net::startMessage({6, 2, rules::Scoring::Points, 61, false}));
-    EXPECT_EQ(guest.game().boardSize, 6);
+    EXPECT_EQ(guest.game().boardSize(), 6);
     EXPECT_FALSE(guest.game().myTurn);
     EXPECT_FALSE(guest.boardOpen());
 }
@@ -201,7 +201,7 @@ TEST_F(GuestTest, MoveBeforeAnyStartIsIgnored)
     hostSays({"0", "A", "C", "D", "B"});
     hostSays(net::moveMessage(2, -1, -1));
     EXPECT_FALSE(guest.form->isVisible());
-    EXPECT_EQ(guest.game().passCount, 0);
+    EXPECT_EQ(guest.game().passCount(), 0);
     EXPECT_TRUE(errors.messages.isEmpty());
 }
 
@@ -212,8 +212,8 @@ TEST_F(GuestTest, MalformedMessagesChangeNothing)
     hostSays({"4", "2"});
     hostSays({"3", "9", "2"});
     hostSays({"7", "junk"});
-    EXPECT_EQ(guest.game().curPlayer, 1);
-    EXPECT_EQ(guest.game().boardSize, 8);
+    EXPECT_EQ(guest.game().curPlayer(), 1);
+    EXPECT_EQ(guest.game().boardSize(), 8);
     EXPECT_TRUE(errors.messages.isEmpty());
 }
 
@@ -225,8 +225,8 @@ TEST_F(GuestTest, ShortMoveFromTheHostIsNotCompletedByItsNextMove)
     QTest::qWait(net::QuietGapMs + 100);
     const auto [col, row] = guest.game().legalCells().front();
     hostSays(net::moveMessage(2, col, row));
-    EXPECT_EQ(guest.game().board[col][row], 1);
-    EXPECT_EQ(guest.game().curPlayer, 2);
+    EXPECT_EQ(guest.game().board()[col][row], 1);
+    EXPECT_EQ(guest.game().curPlayer(), 2);
 }
 
 TEST_F(GuestTest, JoinNoticeThenTheReplyInOneReadAreTwoMessages)
@@ -251,7 +251,7 @@ TEST_P(NamesAsLines, NeverBecomeAMoveOrAStart)
     QTest::qWait(60);
     EXPECT_EQ(guest.chat().last(), QStringLiteral("E：やあ"));
     EXPECT_FALSE(guest.form->isVisible());
-    EXPECT_EQ(guest.game().boardSize, 0);
+    EXPECT_EQ(guest.game().boardSize(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(GuestTest, NamesAsLines, testing::Values(
@@ -261,7 +261,7 @@ INSTANTIATE_TEST_SUITE_P(GuestTest, NamesAsLines, testing::Values(
 TEST_F(GuestTest, MoveTheBoardRefusesIsSaidOnceAGame)
 {
     started(3);
-    const int c = guest.game().centerCol;
+    const int c = guest.game().centerCol();
     hostSays(net::moveMessage(2, c, c)); // a jewel's cell
     hostSays(net::moveMessage(3, -1, -1));
     EXPECT_EQ(guest.chat().filter(net::desyncNotice()).size(), 1);

@@ -290,11 +290,11 @@ TEST_F(HostTest, MovesAreRelayedToAllGuestsOnlyFromTheSeatToMove)
     }
 
     // Seat 4 speaks out of turn: nothing changes, nothing is relayed.
-    const auto board = host.game().board;
+    const auto board = host.game().board();
     const auto [fc, fr] = cell();
     guests[2]->say(net::moveMessage(1, fc, fr));
     guests[0]->settle();
-    EXPECT_EQ(host.game().board, board);
+    EXPECT_EQ(host.game().board(), board);
     EXPECT_EQ(guests[0]->heard.size(), 1);
 
     for (int seat = 2; seat <= 4; ++seat) {
@@ -307,7 +307,7 @@ TEST_F(HostTest, MovesAreRelayedToAllGuestsOnlyFromTheSeatToMove)
         EXPECT_EQ(host.boardOpen(), next == 1) << seat;
     }
     EXPECT_TRUE(host.game().myTurn);
-    EXPECT_EQ(host.game().passCount, 3);
+    EXPECT_EQ(host.game().passCount(), 3);
 }
 
 TEST_F(HostTest, MalformedMovesAreIgnored)
@@ -320,8 +320,8 @@ TEST_F(HostTest, MalformedMovesAreIgnored)
     guests[0]->say({"4", "3", "2"});
     guests[0]->say({"4", "3", "99", "99"});
     guests[0]->settle();
-    EXPECT_EQ(host.game().curPlayer, 2);
-    EXPECT_EQ(host.game().passCount, 1);
+    EXPECT_EQ(host.game().curPlayer(), 2);
+    EXPECT_EQ(host.game().passCount(), 1);
     EXPECT_TRUE(guests[1]->heard.isEmpty());
     EXPECT_TRUE(errors.messages.isEmpty());
 }
@@ -445,7 +445,7 @@ TEST_F(HostGame, IllegalMoveNamingTheHostOpensNothingAndRaisesNoAlarm)
     EXPECT_FALSE(relayed(3, net::moveMessage(1, -1, -1))); // not seat 3's turn
     EXPECT_FALSE(host.boardOpen());
     EXPECT_FALSE(host.game().myTurn);
-    EXPECT_EQ(host.game().curPlayer, 2);
+    EXPECT_EQ(host.game().curPlayer(), 2);
     // The host refused them: its board is not out of step with anyone's.
     EXPECT_TRUE(host.chat().filter(net::desyncNotice()).isEmpty());
     // The seat to move can still pass, and its pass counts.
@@ -468,7 +468,7 @@ TEST_F(HostGame, ShortMoveIsNotCompletedByTheGuestsNextMessage)
     QTest::qWait(net::QuietGapMs + 100);
     const auto [col, row] = host.game().legalCells().front();
     EXPECT_TRUE(relayed(2, net::moveMessage(3, col, row)));
-    EXPECT_EQ(host.game().board[col][row], 2);
+    EXPECT_EQ(host.game().board()[col][row], 2);
     EXPECT_EQ(host.members(), QStringList({"A", "B", "C", "D"}));
 }
 

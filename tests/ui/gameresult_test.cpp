@@ -39,7 +39,8 @@ protected:
     }
     void finish(std::array<int, 5> scores)
     {
-        form->game.scores = scores;
+        const rules::Position& now = form->game.position();
+        form->game.resume(rules::Position(now.board(), now.toMove(), scores, now.scoring(), false));
         form->game.endgame();
     }
 };

@@ -38,10 +38,10 @@ protected:
     std::vector<int> jewels() const
     {
         std::vector<int> at;
-        for (int col = 0; col < form->game.boardSize; ++col)
-            for (int row = 0; row < form->game.boardSize; ++row)
-                if (form->game.board[col][row] > 4)
-                    at.push_back((col * 100 + row) * 10 + form->game.board[col][row]);
+        for (int col = 0; col < form->game.boardSize(); ++col)
+            for (int row = 0; row < form->game.boardSize(); ++row)
+                if (form->game.board()[col][row] > 4)
+                    at.push_back((col * 100 + row) * 10 + form->game.board()[col][row]);
         return at;
     }
 
@@ -76,7 +76,7 @@ TEST_P(LegalMarks, AreTheRulesLegalCellsAndGoWhenTheTurnEnds)
     for (int i = 0; i < c.moves || (c.untilRotation && !rotated && i < 400); ++i)
         rotated = playFirstLegal() || rotated;
     ASSERT_TRUE(rotated || !c.untilRotation);
-    ASSERT_FALSE(form->game.gameOver);
+    ASSERT_FALSE(form->game.gameOver());
     EXPECT_TRUE(form->Table->marks().empty()) << "no mark outside the station's turn";
     openTurn();
     const std::vector<QPoint> legal = legalPoints();
@@ -116,14 +116,14 @@ TEST_F(AidsTest, HintIsALegalCellThatStaysAWhileAndPlaysNothing)
 {
     startShown(8);
     openTurn();
-    const auto before = form->game.board;
+    const auto before = form->game.board();
     form->HintAction->trigger();
     ASSERT_TRUE(QTest::qWaitFor([&] { return form->Table->hint().has_value(); }, 10000));
     const auto legal = legalPoints();
     EXPECT_NE(std::find(legal.begin(), legal.end(), *form->Table->hint()), legal.end());
-    EXPECT_EQ(form->game.board, before);
+    EXPECT_EQ(form->game.board(), before);
     EXPECT_TRUE(form->game.myTurn) << "a move announced would have closed the turn";
-    EXPECT_EQ(form->game.curPlayer, 1);
+    EXPECT_EQ(form->game.curPlayer(), 1);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !form->Table->hint().has_value(); }, 5000));
 }
 
@@ -144,18 +144,18 @@ TEST_F(AidsTest, KeysMoveTheCursorWithoutPlayingAndEnterPlaysThere)
     openTurn();
     EXPECT_EQ(form->focusWidget(), form->Table) << "the board takes the keys when the turn begins";
     const QPoint target = legalPoints().front();
-    const auto before = form->game.board;
+    const auto before = form->game.board();
     QTest::keyClick(form->Table, Qt::Key_Home);
     QTest::keyClick(form->Table, Qt::Key_PageUp);
     for (int i = 0; i < target.x(); ++i)
         QTest::keyClick(form->Table, Qt::Key_Right);
     for (int i = 0; i < target.y(); ++i)
         QTest::keyClick(form->Table, Qt::Key_Down);
-    EXPECT_EQ(form->game.board, before);
+    EXPECT_EQ(form->game.board(), before);
     EXPECT_TRUE(QTest::qWaitFor([&] { return board().pixelColor(target * 25 + QPoint(1, 12)) == QColor(0, 230, 255); }))
         << "the cursor's frame";
     QTest::keyClick(form->Table, Qt::Key_Return);
-    EXPECT_EQ(form->game.board[target.x()][target.y()], 1);
+    EXPECT_EQ(form->game.board()[target.x()][target.y()], 1);
     EXPECT_FALSE(form->game.myTurn);
 }
 

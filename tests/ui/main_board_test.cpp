@@ -26,7 +26,7 @@ TEST_F(MainFormTest, NewGameOnASmallerBoardClearsThePreviousPicture)
     ASSERT_EQ(shot.size(), QSize(300, 300));
     for (int c = 0; c < 12; ++c)
         for (int r = 0; r < 12; ++r) {
-            const int code = form->game.board[c][r];
+            const int code = form->game.board()[c][r];
             const QColor opaqueHalf = code > 0 ? testimg::piece(code) : BoardGrid::BoardColour;
             EXPECT_EQ(quarter(shot, c, r, TopLeft), BoardGrid::BoardColour) << c << "," << r;
             EXPECT_EQ(quarter(shot, c, r, BottomLeft), BoardGrid::BoardColour) << c << "," << r;
@@ -102,7 +102,7 @@ TEST_F(MainFormTest, LastPlacedFaceShowsTheMarkUnderIt)
     openTurn();
     QTest::mouseClick(form->Table, Qt::LeftButton, {}, QPoint(1 * 25 + 12, 3 * 25 + 12));
 
-    ASSERT_EQ(form->game.board[1][3], 1);
+    ASSERT_EQ(form->game.board()[1][3], 1);
     const QImage shot = board();
     EXPECT_EQ(quarter(shot, 1, 3, TopLeft), testimg::mark);
     EXPECT_EQ(quarter(shot, 1, 3, TopRight), testimg::piece(1));
@@ -129,10 +129,10 @@ TEST_F(MainFormTest, ShownAgainTheBoardIsPaintedWholeWithoutTheCursor)
 // Where seat 1's jewel stands, as a cell index; a rotation moves it.
 int redJewelCell(const rules::Game& game)
 {
-    for (int col = 0; col < game.boardSize; ++col)
-        for (int row = 0; row < game.boardSize; ++row)
-            if (game.board[col][row] == rules::jewelOf(1))
-                return col * game.boardSize + row;
+    for (int col = 0; col < game.boardSize(); ++col)
+        for (int row = 0; row < game.boardSize(); ++row)
+            if (game.board()[col][row] == rules::jewelOf(1))
+                return col * game.boardSize() + row;
     return -1;
 }
 

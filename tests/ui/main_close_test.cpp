@@ -65,15 +65,15 @@ TEST_F(CloseTest, ClosedWindowPlaysTheSeatsTurnsUntilShownAgain)
     EXPECT_TRUE(chatHas("自動で打ちます"));
     // The turn that was open when the window went is played at once.
     ASSERT_TRUE(QTest::qWaitFor([&] { return !form->game.myTurn; }, 2000));
-    EXPECT_EQ(form->game.curPlayer, 2);
+    EXPECT_EQ(form->game.curPlayer(), 2);
     EXPECT_FALSE(form->AutoPass->isChecked());
     // The three others pass, as if their moves had come in; the seat's next turn plays itself.
     for (int seat = 2; seat <= 4; ++seat)
         form->game.BtnPassClick();
     form->game.BeginLocalTurn();
     EXPECT_FALSE(form->game.myTurn);
-    EXPECT_EQ(form->game.passCount, 0);
-    EXPECT_EQ(form->game.curPlayer, 2);
+    EXPECT_EQ(form->game.passCount(), 0);
+    EXPECT_EQ(form->game.curPlayer(), 2);
     // Double-clicking another member's name does nothing; one's own gives the seat back.
     emit boot->Mem->itemDoubleClicked(boot->Mem->item(1));
     EXPECT_FALSE(form->isVisible());
@@ -88,7 +88,7 @@ TEST_F(CloseTest, FinishedGameClosesWithoutAQuestion)
     hostGame();
     for (int i = 0; i < 4; ++i)
         form->game.BtnPassClick();
-    ASSERT_TRUE(form->game.gameOver);
+    ASSERT_TRUE(form->game.gameOver());
     form->close(); // a question here would wait for ever
     EXPECT_FALSE(form->isVisible());
     EXPECT_FALSE(form->abandoned());

@@ -60,7 +60,7 @@ TEST_F(MainFormTest, BoardIsATableOfNamedCells)
     EXPECT_EQ(table->indexOfChild(cell), row * 8 + col);
     for (int c = 0; c < 8; ++c)
         for (int r = 0; r < 8; ++r)
-            if (form->game.board[c][r] == 2) {
+            if (form->game.board()[c][r] == 2) {
                 EXPECT_EQ(table->tableInterface()->cellAt(r, c)->text(QAccessible::Name),
                           ui::BoardGrid::position(c, r) + QStringLiteral("、青の顔"));
             }

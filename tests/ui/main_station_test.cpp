@@ -11,9 +11,9 @@ TEST_F(MainFormTest, NewGameReadsSizeRuleTimeAndNamesFromTheLobby)
 {
     create(7, 30, rules::Scoring::Count);
     form->newGame();
-    EXPECT_EQ(form->game.boardSize, 7);
-    EXPECT_TRUE(form->game.countMode);
-    EXPECT_EQ(form->game.timeLimit, 30);
+    EXPECT_EQ(form->game.boardSize(), 7);
+    EXPECT_EQ(form->game.scoring(), rules::Scoring::Count);
+    EXPECT_EQ(form->game.timeLimit(), 30);
     EXPECT_EQ(form->Timer->interval(), 30000);
     EXPECT_EQ(form->PBlk->text(), QStringLiteral("2個"));
     EXPECT_EQ(form->Name[3]->text(), QStringLiteral("緑"));
@@ -26,8 +26,8 @@ TEST_F(MainFormTest, PassButtonPassesTheTurnAndClosesIt)
     startShown(8);
     openTurn();
     QTest::mouseClick(form->BtnPass, Qt::LeftButton);
-    EXPECT_EQ(form->game.passCount, 1);
-    EXPECT_EQ(form->game.curPlayer, 2);
+    EXPECT_EQ(form->game.passCount(), 1);
+    EXPECT_EQ(form->game.curPlayer(), 2);
     EXPECT_FALSE(form->game.myTurn);
     EXPECT_FALSE(form->BtnPass->isEnabled());
     EXPECT_FALSE(form->Table->isEnabled());
@@ -37,9 +37,9 @@ TEST_F(MainFormTest, RefusedCellKeepsTheTurnOpen)
 {
     startShown(8);
     openTurn();
-    const auto before = form->game.board;
+    const auto before = form->game.board();
     QTest::mouseClick(form->Table, Qt::LeftButton, {}, QPoint(3 * 25 + 12, 3 * 25 + 12)); // a jewel
-    EXPECT_EQ(form->game.board, before);
+    EXPECT_EQ(form->game.board(), before);
     EXPECT_TRUE(form->Table->isEnabled());
     EXPECT_TRUE(form->game.myTurn);
 }
@@ -51,8 +51,8 @@ TEST_F(MainFormTest, ChosenCellIsPlayedAndItsAnnouncementClosesTheTurn)
     openTurn();
     const auto [col, row] = form->game.legalCells().front();
     QTest::mouseClick(form->Table, Qt::LeftButton, {}, QPoint(col * 25 + 12, row * 25 + 12));
-    EXPECT_EQ(form->game.board[col][row], 1);
-    EXPECT_EQ(form->game.curPlayer, 2);
+    EXPECT_EQ(form->game.board()[col][row], 1);
+    EXPECT_EQ(form->game.curPlayer(), 2);
     EXPECT_FALSE(form->game.myTurn);
     EXPECT_FALSE(form->Table->isEnabled() || form->BtnPass->isEnabled());
 }
@@ -64,8 +64,8 @@ TEST_F(MainFormTest, TimeOutPassesOnItsOwn)
     openTurn();
     form->setTimeoutInterval(30);
     form->startTimers();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return form->game.passCount == 1; }, 2000));
-    EXPECT_EQ(form->game.curPlayer, 2);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->game.passCount() == 1; }, 2000));
+    EXPECT_EQ(form->game.curPlayer(), 2);
     EXPECT_FALSE(form->Timer->isActive());
     EXPECT_FALSE(form->counter->isActive());
 }
