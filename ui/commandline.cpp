@@ -17,7 +17,9 @@ CommandLine::CommandLine(const QStringList& arguments)
             QStringLiteral("NAME"), QStringLiteral("CPU")),
       level_(QStringLiteral("level"),
              QCoreApplication::translate("CommandLine", "強さ: 1 適当、2 普通、3 強い、4 最強（既定 3）。"),
-             QStringLiteral("1|2|3|4"), QStringLiteral("3"))
+             QStringLiteral("1|2|3|4"), QStringLiteral("3")),
+      replay_(QStringLiteral("replay"), QCoreApplication::translate("CommandLine", "対戦の記録 FILE を再生します。"),
+              QStringLiteral("FILE"))
 {
     parser_.setApplicationDescription(
         QCoreApplication::translate("CommandLine", "対戦ゲム: ローカルネットワークで4人で遊ぶ盤ゲーム"));
@@ -25,7 +27,7 @@ CommandLine::CommandLine(const QStringList& arguments)
     parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser_.addOption(help_);
     parser_.addOption(version_);
-    parser_.addOptions({computer_, port_, name_, level_});
+    parser_.addOptions({computer_, port_, name_, level_, replay_});
     addQtOptions();
     parser_.parse(arguments);
 }
@@ -75,6 +77,16 @@ int CommandLine::answer(QTextStream& out) const
         out << versionText() << '\n';
     out.flush();
     return 0;
+}
+
+bool CommandLine::asksForReplay() const
+{
+    return parser_.isSet(replay_) && usageError().isEmpty();
+}
+
+QString CommandLine::replayFile() const
+{
+    return parser_.value(replay_);
 }
 
 bool CommandLine::asksForComputer() const

@@ -2,6 +2,7 @@
 #include "rules/game.h"
 #include "rules/gameview.h"
 #include "rules/station.h"
+#include "ui/boardpictures.h"
 #include "rules/position.h"
 #include <QByteArray>
 #include <QFutureWatcher>
@@ -87,6 +88,8 @@ public:
 
     // What start-up loaded; a null pixmap or empty sound was not loaded.
     const QPixmap& image(int index) const { return images_[index]; }
+    const BoardImages& images() const { return images_; }
+    const BoardImages& largerImages() const { return larger_; }
     const QPixmap& lamp(bool lit) const { return lit ? lightOn_ : lightOff_; }
     const QByteArray& sound(rules::Sound which) const { return sounds_[static_cast<int>(which)]; }
     // The smallest outer size (frame included) for the current board.
@@ -147,8 +150,6 @@ private:
     void connectHandlers();
     void loadSounds();
     void loadImages();
-    void loadDetails();
-    void showDetails(const std::array<QPixmap, 10>& larger);
     void TableDrawCell(int col, int row);
     void TableMouseMove(int x, int y);
     void FormClose();
@@ -172,7 +173,8 @@ private:
 
     Tbootform& boot_;
     QString exeDir_;
-    std::array<QPixmap, 10> images_;
+    BoardImages images_;
+    BoardImages larger_;
     QPixmap lightOff_;
     QPixmap lightOn_;
     std::array<QByteArray, 4> sounds_; // put, buzz, flip, rotate as rules::Sound orders them
