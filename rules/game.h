@@ -1,6 +1,7 @@
 #pragma once
 #include "rules/board.h"
 #include "rules/cell.h"
+#include "rules/gamelog.h"
 #include "rules/gameview.h"
 #include "rules/scoring.h"
 #include "rules/station.h"
@@ -53,6 +54,8 @@ public:
     std::array<QString, 5> names; // indexed 1..4 by seat: what the name labels show
 
     Scoring scoring() const { return countMode ? Scoring::Count : Scoring::Points; }
+    // Who keeps the games: told of each start, move and end from then on; none by default.
+    void setLog(GameLog* log) { log_ = log; }
     bool onBoard(int col, int row) const { return col >= 0 && row >= 0 && col < boardSize && row < boardSize; }
 
     // --- new game ---
@@ -100,6 +103,7 @@ private:
 
     GameView& view_;
     Station& station_;
+    GameLog* log_ = nullptr;
 };
 
 } // namespace rules

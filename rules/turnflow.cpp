@@ -12,6 +12,8 @@ void Game::TableSelectCell(int col, int row)
         return;
     }
     PutFace(col, row);
+    if (log_)
+        log_->movePlayed(curPlayer, Cell{col, row});
     stopCountdown();
     if (existSpace()) {
         passCount = 0;
@@ -28,6 +30,8 @@ void Game::BtnPassClick()
 {
     ++passCount;
     jewelTouched = false; // a pass never turns the jewels
+    if (log_)
+        log_->movePlayed(curPlayer, Pass);
     stopCountdown();
     if (passCount < Seats) {
         nextplayer();
@@ -59,6 +63,8 @@ void Game::showTurnCaption()
 
 void Game::endgame()
 {
+    if (log_)
+        log_->gameEnded(*this);
     gameOver = true;
     station_.setBoardEnabled(false);
     station_.setPassEnabled(false);

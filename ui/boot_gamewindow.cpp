@@ -19,7 +19,12 @@ void Tbootform::createGameWindowControls(QLabel* chatHeading)
     BtnRecords->setObjectName(QStringLiteral("BtnRecords"));
     BtnRecords->setText(tr("記録"));
     BtnRecords->setAccessibleName(tr("記録"));
-    BtnRecords->setToolTip(tr("これまでの対戦の記録と成績"));
+    auto* records = new QAction(this);
+    records->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    addAction(records);
+    connect(records, &QAction::triggered, this, [this] { showRecords(); });
+    BtnRecords->setToolTip(tr("これまでの対戦の記録と成績") + QStringLiteral(" (") +
+                           records->shortcut().toString(QKeySequence::NativeText) + QStringLiteral(")"));
     putInHeading(chatHeading, BtnRecords);
     BtnRecords->setFixedWidth(BtnRecords->sizeHint().width());
     connect(BtnRecords, &QToolButton::clicked, this, [this] { showRecords(); });

@@ -45,6 +45,7 @@ private:
     QCommandLineOption port_;
     QCommandLineOption name_;
     QCommandLineOption level_;
+    QCommandLineOption record_;
     QCommandLineOption replay_;
 };
 

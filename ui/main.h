@@ -1,4 +1,5 @@
 #pragma once
+#include "record/recorder.h"
 #include "rules/game.h"
 #include "rules/gameview.h"
 #include "rules/station.h"
@@ -12,6 +13,7 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -89,6 +91,7 @@ public:
     // What start-up loaded; a null pixmap or empty sound was not loaded.
     const QPixmap& image(int index) const { return images_[index]; }
     const BoardImages& images() const { return images_; }
+    const record::Recorder& recorder() const { return *recorder_; }
     const BoardImages& largerImages() const { return larger_; }
     const QPixmap& lamp(bool lit) const { return lit ? lightOn_ : lightOff_; }
     const QByteArray& sound(rules::Sound which) const { return sounds_[static_cast<int>(which)]; }
@@ -173,6 +176,7 @@ private:
 
     Tbootform& boot_;
     QString exeDir_;
+    std::unique_ptr<record::Recorder> recorder_;
     BoardImages images_;
     BoardImages larger_;
     QPixmap lightOff_;
