@@ -1,8 +1,12 @@
+#include "record/recordstore.h"
+#include "rules/failure.h"
+#include "ui/boardpictures.h"
 #include "ui/boot.h"
 #include "ui/commandline.h"
 #include "ui/fonts.h"
 #include "ui/language.h"
 #include "ui/main.h"
+#include "ui/replaywindow.h"
 #include <QApplication>
 #include <QLocale>
 #include <QTextStream>
@@ -55,6 +59,37 @@ int playComputer(int argc, char** argv, const QStringList& arguments)
     return computer::playHeadless(*options, err);
 }
 
+// A record is read before any window: a file that is not one is said on the terminal, with or
+// without a display.
+int replay(int argc, char** argv, const QString& file)
+{
+    record::Reading reading;
+    {
+        QCoreApplication core(argc, argv);
+        const auto translator = translate();
+        reading = record::openRecord(file);
+        if (!reading.game) {
+            QTextStream(stderr) << file << ": " << reading.problem << '\n';
+            return 1;
+        }
+    }
+    QApplication app(argc, argv);
+    const auto translator = translate();
+    ui::installSubstitutes();
+    const QString exeDir = QCoreApplication::applicationDirPath() + QStringLiteral("/");
+    ui::BoardImages images;
+    try {
+        ui::loadBoardImages(exeDir, images);
+    } catch (const Failure& failure) {
+        QTextStream(stderr) << failure.text() << '\n';
+        return 1;
+    }
+    const ui::BoardImages larger = ui::largerBoardImages(exeDir);
+    auto* window = new ui::ReplayWindow(reading, images, larger);
+    window->show();
+    return QApplication::exec();
+}
+
 } // namespace
 
 // The lobby comes first and is the main window; the game window waits hidden beside it.
@@ -65,6 +100,8 @@ int main(int argc, char** argv)
     const ui::CommandLine commandLine(arguments);
     if (commandLine.answersAlone())
         return answerAlone(argc, argv, arguments);
+    if (commandLine.asksForReplay())
+        return replay(argc, argv, commandLine.replayFile());
     if (commandLine.asksForComputer())
         return playComputer(argc, argv, arguments);
     if (!commandLine.usageError().isEmpty())

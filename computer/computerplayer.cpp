@@ -43,6 +43,12 @@ ComputerPlayer::ComputerPlayer(const QString& name, ai::Level level, QObject* pa
 }
 
 // A search still running finishes before the player goes: it reads only its own copy.
+void ComputerPlayer::keepRecords(const QString& folder, record::Recorder::Complaint complain)
+{
+    recorder_ = std::make_unique<record::Recorder>(folder, std::move(complain));
+    game_.setLog(recorder_.get());
+}
+
 ComputerPlayer::~ComputerPlayer()
 {
     link_.disconnect(this);

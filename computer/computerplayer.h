@@ -1,6 +1,7 @@
 #pragma once
 #include "ai/level.h"
 #include "computer/silent.h"
+#include "record/recorder.h"
 #include "net/guestlink.h"
 #include "net/guestsession.h"
 #include "rules/game.h"
@@ -11,6 +12,7 @@
 #include <QFutureWatcher>
 #include <QObject>
 #include <QTimer>
+#include <memory>
 
 namespace computer {
 
@@ -31,6 +33,8 @@ public:
     void connectTo(const QString& host, quint16 port);
     // Says goodbye and closes the connection.
     void leave();
+    // Keeps every game from now on as a record in the folder.
+    void keepRecords(const QString& folder, record::Recorder::Complaint complain);
 
     const QString& name() const { return name_; }
     ai::Level level() const { return level_; }
@@ -74,6 +78,7 @@ private:
     QElapsedTimer turnClock_;
     QTimer connectTimer_;
     QFutureWatcher<rules::Cell> watcher_;
+    std::unique_ptr<record::Recorder> recorder_;
 };
 
 } // namespace computer

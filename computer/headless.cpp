@@ -16,6 +16,11 @@ int playHeadless(const Options& options, QTextStream& err)
         err.flush();
         QCoreApplication::exit(1);
     });
+    if (!options.recordFolder.isEmpty())
+        player.keepRecords(options.recordFolder, [&err](const QString& reason) {
+            err << reason << '\n';
+            err.flush();
+        });
     player.connectTo(options.host, options.port);
     return QCoreApplication::exec();
 }

@@ -13,6 +13,7 @@ struct Options {
     quint16 port = 18389;
     QString name = QStringLiteral("CPU");
     ai::Level level = ai::Level::Strong;
+    QString recordFolder = {}; // where the games go as records; none kept when empty
 };
 
 // Plays every game the host starts until the host closes the connection, with no window at

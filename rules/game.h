@@ -1,6 +1,7 @@
 #pragma once
 #include "rules/board.h"
 #include "rules/cell.h"
+#include "rules/gamelog.h"
 #include "rules/gameview.h"
 #include "rules/position.h"
 #include "rules/scoring.h"
@@ -53,6 +54,8 @@ public:
     bool skipEcho = false;
 
     Scoring scoring() const { return position_.scoring(); }
+    // Who keeps the games: told of each start, move and end from then on; none by default.
+    void setLog(GameLog* log) { log_ = log; }
     bool onBoard(int col, int row) const { return position_.board().contains(col, row); }
 
     // --- new game ---
@@ -118,6 +121,7 @@ private:
     int timeLimit_ = NoLimit;
     int timeLeft_ = NoLimit;
     std::array<QString, 5> names_; // indexed 1..4 by seat
+    GameLog* log_ = nullptr;
 };
 
 } // namespace rules

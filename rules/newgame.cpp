@@ -27,6 +27,8 @@ void Game::Reset(const Settings& settings, const QStringList& members)
     // What the last game left on the screen goes: its result and the texts of its status bar.
     view_.showStatus(QString());
     view_.showResult({});
+    if (log_)
+        log_->gameStarted(*this, station_.rotationOn(), station_.mySeat());
 }
 
 // The grid, the window figures and the board of a new game, repainted whole.

@@ -49,6 +49,8 @@ void Game::BtnPassClick()
 // The move has been applied and its countdown stopped: the turn passes on, or the game ends.
 void Game::endTurn(int col, int row)
 {
+    if (log_)
+        log_->movePlayed(curPlayer(), Cell{col, row});
     if (gameOver()) {
         station_.announce(col, row);
         endgame();
@@ -80,6 +82,8 @@ void Game::showTurnCaption()
 
 void Game::endgame()
 {
+    if (log_)
+        log_->gameEnded(*this);
     station_.setBoardEnabled(false);
     station_.setPassEnabled(false);
     view_.showStatus(QCoreApplication::translate("rules::Game", "終了！"));

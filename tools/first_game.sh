@@ -2,7 +2,9 @@
 # A first game alone, as a new user plays it: the host against three computer players under a
 # virtual X display, one 8 x 8 game with the legal-cell marks and the mouse, then one with the
 # keyboard only. Prints the clicks and key presses each took and saves the pictures of the
-# marks, the cursor, the hint and 遊び方 into docs/.
+# marks, the cursor, the hint and 遊び方 into docs/; in Japanese, the two games kept are then listed
+# in the Records window (docs/records.png) and the first is replayed to its middle and its end
+# (docs/replay.png, replay-end.png).
 #   bash tools/first_game.sh                 Japanese (docs/marks.png, cursor.png, hint.png, howto.png)
 #   TAISEN_LANG=en bash tools/first_game.sh  English (docs/howto-en.png only)
 set -euo pipefail
@@ -24,6 +26,7 @@ esac
 port=28390
 display=:${TAISEN_DISPLAY:-78}
 source tools/virtual_display.sh 1200x900x24
+export XDG_DATA_HOME=$work/data # the games played here are kept here, not among the user's
 
 cp "$program" "$work/taisen"
 ln -s "$PWD/assets/img" "$PWD/assets/snd" "$work/"
@@ -43,3 +46,21 @@ for level in 1 2 3; do
 done
 sleep 2
 python3 tools/first_game.py "$lobby" "${language:-ja}"
+[ -z "$language" ] || exit 0
+
+xdotool key --window "$lobby" ctrl+r
+records=$(xdotool search --sync --onlyvisible --name '^記録$' | head -1)
+sleep 1
+import -window "$records" docs/records.png
+first=$(ls "$XDG_DATA_HOME"/taisen/games/*.txt | head -1)
+run --replay "$first"
+pids+=($!)
+replay=$(xdotool search --sync --onlyvisible --pid "$!" | head -1)
+sleep 1
+xdotool key --window "$replay" --repeat $(($(grep -c '^move ' "$first") / 2)) --delay 20 Down
+sleep 1
+import -window "$replay" docs/replay.png
+xdotool key --window "$replay" End
+sleep 1
+import -window "$replay" docs/replay-end.png
+echo "wrote docs/records.png, docs/replay.png and docs/replay-end.png"

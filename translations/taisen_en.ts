@@ -51,6 +51,14 @@
         <source>強さは 1、2、3、4 のどれかです: %1</source>
         <translation>The level is 1, 2, 3 or 4: %1</translation>
     </message>
+    <message>
+        <source>対戦の記録を DIR に書きます。</source>
+        <translation>Writes the games' records into DIR.</translation>
+    </message>
+    <message>
+        <source>対戦の記録 FILE を再生します。</source>
+        <translation>Replays the game record FILE.</translation>
+    </message>
 </context>
 <context>
     <name>computer::ComputerPlayer</name>
@@ -286,6 +294,184 @@
     </message>
 </context>
 <context>
+    <name>ui::RecordsWindow</name>
+    <message>
+        <source>個数</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>得点</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>記録</source>
+        <translation>Records</translation>
+    </message>
+    <message>
+        <source>名前で絞り込む</source>
+        <translation>Filter by name</translation>
+    </message>
+    <message>
+        <source>再読込</source>
+        <translation>Reload</translation>
+    </message>
+    <message>
+        <source>再生</source>
+        <translation>Replay</translation>
+    </message>
+    <message>
+        <source>日時</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>盤</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>得点方法</source>
+        <translation>Rule</translation>
+    </message>
+    <message>
+        <source>参加者</source>
+        <translation>Players</translation>
+    </message>
+    <message>
+        <source>勝者</source>
+        <translation>Winner</translation>
+    </message>
+    <message>
+        <source>対戦</source>
+        <translation>Games</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>対戦数</source>
+        <translation>Games</translation>
+    </message>
+    <message>
+        <source>1位</source>
+        <translation>1st</translation>
+    </message>
+    <message>
+        <source>2位</source>
+        <translation>2nd</translation>
+    </message>
+    <message>
+        <source>3位</source>
+        <translation>3rd</translation>
+    </message>
+    <message>
+        <source>4位</source>
+        <translation>4th</translation>
+    </message>
+    <message>
+        <source>平均順位</source>
+        <translation>Average place</translation>
+    </message>
+    <message>
+        <source>最高得点</source>
+        <translation>Best score</translation>
+    </message>
+    <message>
+        <source>成績</source>
+        <translation>Standings</translation>
+    </message>
+    <message>
+        <source>%1×%1</source>
+        <translation>%1×%1</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>（未完了）</source>
+        <translation>(unfinished)</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ReplayWindow</name>
+    <message>
+        <source>%1個</source>
+        <translation>%1 faces</translation>
+    </message>
+    <message>
+        <source>%1点</source>
+        <translation>%1 pts</translation>
+    </message>
+    <message>
+        <source>記録の再生 %1</source>
+        <translation>Replay of %1</translation>
+    </message>
+    <message>
+        <source>%1行目: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>盤</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>結果</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>手の一覧</source>
+        <translation>Moves</translation>
+    </message>
+    <message>
+        <source>最初へ</source>
+        <translation>To the start</translation>
+    </message>
+    <message>
+        <source>一手戻る</source>
+        <translation>Back one move</translation>
+    </message>
+    <message>
+        <source>再生</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>一手進む</source>
+        <translation>Forward one move</translation>
+    </message>
+    <message>
+        <source>最後へ</source>
+        <translation>To the end</translation>
+    </message>
+    <message>
+        <source>再生の速さ</source>
+        <translation>Replay speed</translation>
+    </message>
+    <message>
+        <source>%1秒に1手</source>
+        <translation>One move every %1 s</translation>
+    </message>
+    <message>
+        <source>開始</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>パス</source>
+        <translation>pass</translation>
+    </message>
+    <message>
+        <source>%1. %2 %3</source>
+        <translation>%1. %2 %3</translation>
+    </message>
+    <message>
+        <source>一時停止</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>（未完了の対戦）</source>
+        <translation>(unfinished game)</translation>
+    </message>
+</context>
+<context>
     <name>ui::Tbootform</name>
     <message>
         <source>メッセージ</source>
@@ -459,6 +645,14 @@
         <source>ゲーム画面を表示</source>
         <translation>Show the game window</translation>
     </message>
+    <message>
+        <source>記録</source>
+        <translation>Records</translation>
+    </message>
+    <message>
+        <source>これまでの対戦の記録と成績</source>
+        <translation>Games played so far, and standings</translation>
+    </message>
 </context>
 <context>
     <name>ui::Tmainform</name>
@@ -573,6 +767,10 @@
     <message>
         <source>◆ゲーム画面に戻りました</source>
         <translation>◆Back in the game window</translation>
+    </message>
+    <message>
+        <source>結果</source>
+        <translation>Result</translation>
     </message>
 </context>
 </TS>

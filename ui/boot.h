@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QPalette>
 #include <QStringList>
+#include <QPointer>
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -35,6 +36,7 @@ struct Move;
 namespace ui {
 
 class LobbySettings;
+class RecordsWindow;
 class Tmainform;
 
 // The lobby window: connection settings, host or guest, chat, members, the sound switch and
@@ -70,6 +72,7 @@ public:
     QPushButton* BtnSend = nullptr;
     QToolButton* BtnComputer = nullptr; // adds and removes computer players while hosting
     QToolButton* BtnHelp = nullptr;     // opens the rules, in the chat's heading
+    QToolButton* BtnRecords = nullptr;  // opens the kept games, beside it
     QStatusBar* StatusBar = nullptr;
     QWidget* PanelConfig = nullptr;
     QWidget* PanelChat = nullptr;
@@ -143,6 +146,7 @@ private:
     bool canShowGameWindow() const;
     void showGameWindow();
     void showHelp();
+    void showRecords();
     void removeAllComputers();
     void orderTabStops();
     void nameControls();
@@ -174,6 +178,7 @@ private:
     QString exeDir_;
     QString playerName_ = QStringLiteral("YourName");
     std::vector<computer::ComputerPlayer*> computers_;
+    QPointer<RecordsWindow> records_;
 };
 
 } // namespace ui

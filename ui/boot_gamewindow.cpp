@@ -2,6 +2,7 @@
 #include "ui/headingbutton.h"
 #include "ui/howtoplay.h"
 #include "ui/main.h"
+#include "ui/recordswindow.h"
 #include <QAction>
 #include <QLabel>
 #include <QListWidget>
@@ -14,6 +15,19 @@ namespace ui {
 // The "?" sits inside the chat's heading, so no other control moves.
 void Tbootform::createGameWindowControls(QLabel* chatHeading)
 {
+    BtnRecords = new QToolButton;
+    BtnRecords->setObjectName(QStringLiteral("BtnRecords"));
+    BtnRecords->setText(tr("記録"));
+    BtnRecords->setAccessibleName(tr("記録"));
+    auto* records = new QAction(this);
+    records->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    addAction(records);
+    connect(records, &QAction::triggered, this, [this] { showRecords(); });
+    BtnRecords->setToolTip(tr("これまでの対戦の記録と成績") + QStringLiteral(" (") +
+                           records->shortcut().toString(QKeySequence::NativeText) + QStringLiteral(")"));
+    putInHeading(chatHeading, BtnRecords);
+    BtnRecords->setFixedWidth(BtnRecords->sizeHint().width());
+    connect(BtnRecords, &QToolButton::clicked, this, [this] { showRecords(); });
     BtnHelp = helpButton();
     BtnHelp->setObjectName(QStringLiteral("BtnHelp"));
     putInHeading(chatHeading, BtnHelp);
@@ -46,6 +60,19 @@ void Tbootform::showGameWindow()
 {
     if (canShowGameWindow())
         mainform->showAgain();
+}
+
+void Tbootform::showRecords()
+{
+    if (!mainform)
+        return;
+    if (!records_)
+        records_ = new RecordsWindow(record::recordsFolder(), mainform->images(), mainform->largerImages(), this);
+    else
+        records_->reload();
+    records_->show();
+    records_->raise();
+    records_->activateWindow();
 }
 
 void Tbootform::showHelp()

@@ -61,13 +61,13 @@ void Tbootform::BtnGameClick()
 {
     if (!mainform)
         return;
+    mySeat = 1; // before the new game is set up and its first turn names whose it is
     mainform->newGame();
     mainform->show();
     BtnGame->setEnabled(false);
     score_method->setEnabled(false);
     TimeLimit->setEnabled(false);
     const net::StartSettings start{TableSize->Position(), 0, scoring(), TimeLimit->Position(), rotation->isChecked()};
-    mySeat = 1; // before the first turn names whose it is
     mainform->game.openFirstTurn();
     SS->lobby().startGame(start, mainform->game);
 }

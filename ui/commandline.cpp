@@ -19,7 +19,11 @@ CommandLine::CommandLine(const QStringList& arguments)
             QStringLiteral("NAME"), QStringLiteral("CPU")),
       level_(QStringLiteral("level"),
              QCoreApplication::translate("CommandLine", "強さ: 1 適当、2 普通、3 強い、4 最強（既定 3）。"),
-             QStringLiteral("1|2|3|4"), QStringLiteral("3"))
+             QStringLiteral("1|2|3|4"), QStringLiteral("3")),
+      record_(QStringLiteral("record"), QCoreApplication::translate("CommandLine", "対戦の記録を DIR に書きます。"),
+              QStringLiteral("DIR")),
+      replay_(QStringLiteral("replay"), QCoreApplication::translate("CommandLine", "対戦の記録 FILE を再生します。"),
+              QStringLiteral("FILE"))
 {
     parser_.setApplicationDescription(
         QCoreApplication::translate("CommandLine", "対戦ゲム: ローカルネットワークで4人で遊ぶ盤ゲーム"));
@@ -27,7 +31,7 @@ CommandLine::CommandLine(const QStringList& arguments)
     parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser_.addOption(help_);
     parser_.addOption(version_);
-    parser_.addOptions({computer_, port_, name_, level_});
+    parser_.addOptions({computer_, port_, name_, level_, record_, replay_});
     addQtOptions();
     parser_.parse(arguments);
 }
@@ -80,9 +84,20 @@ int CommandLine::answer(QTextStream& out) const
     return 0;
 }
 
+bool CommandLine::asksForReplay() const
+{
+    return parser_.isSet(replay_) && usageError().isEmpty();
+}
+
+QString CommandLine::replayFile() const
+{
+    return parser_.value(replay_);
+}
+
 bool CommandLine::asksForComputer() const
 {
-    return parser_.isSet(computer_) || parser_.isSet(port_) || parser_.isSet(name_) || parser_.isSet(level_);
+    return parser_.isSet(computer_) || parser_.isSet(port_) || parser_.isSet(name_) || parser_.isSet(level_) ||
+           parser_.isSet(record_);
 }
 
 // Without windows there are no options of Qt's to leave alone: anything unknown is a mistake.
@@ -110,6 +125,7 @@ std::optional<computer::Options> CommandLine::computerOptions(QString& error) co
         return fail(QCoreApplication::translate("CommandLine", "強さは 1、2、3、4 のどれかです: %1")
                         .arg(parser_.value(level_)));
     options.level = static_cast<ai::Level>(level);
+    options.recordFolder = parser_.value(record_);
     return options;
 }
 

@@ -23,6 +23,9 @@ public:
     // Writes the help or the version to out; gives the program's exit status.
     int answer(QTextStream& out) const;
 
+    // True when the program only replays a record, in a window of its own.
+    bool asksForReplay() const;
+    QString replayFile() const;
     // True when the program runs a computer player instead of its windows.
     bool asksForComputer() const;
     // Why the arguments cannot be used: an unknown option, a missing value, a stray argument.
@@ -42,6 +45,8 @@ private:
     QCommandLineOption port_;
     QCommandLineOption name_;
     QCommandLineOption level_;
+    QCommandLineOption record_;
+    QCommandLineOption replay_;
 };
 
 // main's argv as text, in the local 8-bit encoding of file names.

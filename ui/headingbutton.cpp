@@ -10,9 +10,13 @@ void putInHeading(QLabel* heading, QToolButton* button)
     button->setParent(heading);
     button->setAutoRaise(true);
     button->setFixedSize(heading->height(), heading->height());
-    auto* row = new QHBoxLayout(heading);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addStretch();
+    auto* row = qobject_cast<QHBoxLayout*>(heading->layout());
+    if (!row) {
+        row = new QHBoxLayout(heading);
+        row->setContentsMargins(0, 0, 0, 0);
+        row->setSpacing(0);
+        row->addStretch();
+    }
     row->addWidget(button);
 }
 

@@ -1,4 +1,5 @@
 #include "ui/main.h"
+#include "record/recordstore.h"
 #include "ui/boot.h"
 #include "ui/errorbox.h"
 #include "ui/fonts.h"
@@ -45,6 +46,10 @@ Tmainform::Tmainform(Tbootform& boot, const QString& exeDir, QWidget* parent)
 
     guarded([&] { FormCreate(); });
     boot_.mainform = this;
+    // Every game this station plays is kept; a folder that cannot be written costs a chat line.
+    recorder_ =
+        std::make_unique<record::Recorder>(record::recordsFolder(), [this](const QString& why) { boot_.addChat(why); });
+    game.setLog(recorder_.get());
 }
 
 Tmainform::~Tmainform()

@@ -1,7 +1,9 @@
 #pragma once
+#include "record/recorder.h"
 #include "rules/game.h"
 #include "rules/gameview.h"
 #include "rules/station.h"
+#include "ui/boardpictures.h"
 #include "rules/position.h"
 #include <QByteArray>
 #include <QFutureWatcher>
@@ -11,6 +13,7 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -87,6 +90,9 @@ public:
 
     // What start-up loaded; a null pixmap or empty sound was not loaded.
     const QPixmap& image(int index) const { return images_[index]; }
+    const BoardImages& images() const { return images_; }
+    const record::Recorder& recorder() const { return *recorder_; }
+    const BoardImages& largerImages() const { return larger_; }
     const QPixmap& lamp(bool lit) const { return lit ? lightOn_ : lightOff_; }
     const QByteArray& sound(rules::Sound which) const { return sounds_[static_cast<int>(which)]; }
     // The smallest outer size (frame included) for the current board.
@@ -149,8 +155,6 @@ private:
     void connectHandlers();
     void loadSounds();
     void loadImages();
-    void loadDetails();
-    void showDetails(const std::array<QPixmap, 10>& larger);
     void paintBoard(bool whole);
     void TableDrawCell(int col, int row, bool whole);
     void TableMouseMove(int x, int y);
@@ -175,7 +179,9 @@ private:
 
     Tbootform& boot_;
     QString exeDir_;
-    std::array<QPixmap, 10> images_;
+    std::unique_ptr<record::Recorder> recorder_;
+    BoardImages images_;
+    BoardImages larger_;
     QPixmap lightOff_;
     QPixmap lightOn_;
     std::array<QByteArray, 4> sounds_; // put, buzz, flip, rotate as rules::Sound orders them

@@ -3,8 +3,8 @@
 #include "ui/gameresult.h"
 #include "ui/main.h"
 #include "ui/boardgrid.h"
+#include "ui/boardpictures.h"
 #include <QLabel>
-#include <QPainter>
 #include <QStatusBar>
 #include <QThread>
 
@@ -40,38 +40,6 @@ void Tmainform::DelBlock(int col0, int row0, int col1, int row1)
     Table->paintOver(col0, row0, col1, row1);
 }
 
-namespace {
-
-// What a cell shows after its repaint: its piece, and whether the last-move mark lies under it.
-int shownKey(int code, bool marked)
-{
-    return code + (marked ? rules::LastMoveImage + 1 : 0);
-}
-
-} // namespace
-
-// For every key a repaint gives a cell, the same layers drawn from the larger pictures.
-void Tmainform::showDetails(const std::array<QPixmap, 10>& larger)
-{
-    const QPixmap& mark = larger[rules::LastMoveImage];
-    for (int code = rules::Empty; code < rules::LastMoveImage; ++code)
-        for (const bool marked : {false, true}) {
-            const QPixmap* piece = code > rules::Empty ? &larger[std::size_t(code)] : nullptr;
-            if ((!piece && !marked) || (piece && piece->isNull()) || (marked && mark.isNull()))
-                continue;
-            const QSize size = piece ? piece->size() : mark.size();
-            QImage picture(size, QImage::Format_RGB32);
-            picture.fill(BoardGrid::BoardColour);
-            QPainter painter(&picture);
-            if (marked)
-                painter.drawPixmap(picture.rect(), mark);
-            if (piece)
-                painter.drawPixmap(picture.rect(), *piece);
-            painter.end();
-            Table->setDetail(shownKey(code, marked), picture);
-        }
-}
-
 void Tmainform::repaintBoard()
 {
     paintBoard(false);
@@ -95,7 +63,7 @@ void Tmainform::paintBoard(bool whole)
         for (int row = 0; row < game.boardSize(); ++row) {
             // A cell that still shows this piece and mark would come out the same: pass over it.
             const bool marked = col == game.lastCol() && row == game.lastRow();
-            if (whole || Table->shown(col, row) != shownKey(codes[row], marked))
+            if (whole || Table->shown(col, row) != cellKey(codes[row], marked))
                 TableDrawCell(col, row, whole);
         }
     }
@@ -111,7 +79,7 @@ void Tmainform::TableDrawCell(int col, int row, bool whole)
         Put(col, row, rules::LastMoveImage);
     if (code > rules::Empty)
         Put(col, row, code);
-    Table->setShown(col, row, shownKey(code, marked));
+    Table->setShown(col, row, cellKey(code, marked));
     Table->setContents(col, row, code);
 }
 

@@ -1,6 +1,10 @@
 #include "computer/computerplayer.h"
+#include "record/recordstore.h"
+#include "record/replay.h"
 #include "tests/stations/program.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -38,6 +42,14 @@ TEST_P(ComputerGame, PlaysToTheEndWithFourIdenticalBoards)
     host.form->AutoPass->setChecked(true);
     host.boot->TableSize->setPosition(GetParam());
     host.boot->rotation->setChecked(true);
+    // Two computers keep records; the third's folder cannot be made, which costs it nothing but a complaint.
+    QTemporaryDir records;
+    ASSERT_TRUE(QFile(records.filePath(QStringLiteral("in-the-way"))).open(QIODevice::WriteOnly));
+    QStringList complaints;
+    const auto players = host.boot->findChildren<computer::ComputerPlayer*>();
+    for (int i = 0; i < 3; ++i)
+        players[i]->keepRecords(records.filePath(i < 2 ? QStringLiteral("cpu%1").arg(i) : QStringLiteral("in-the-way/cpu")),
+                                [&](const QString& why) { complaints << why; });
     host.boot->BtnGameClick();
     // The host's first turn opens without automatic play: it passes by hand.
     host.game().BtnPassClick();
@@ -49,6 +61,25 @@ TEST_P(ComputerGame, PlaysToTheEndWithFourIdenticalBoards)
         EXPECT_EQ(player(i)->game().scores(), host.game().scores()) << i;
     }
     EXPECT_TRUE(errors.messages.isEmpty());
+    // The host's record and the computers' are the same game, each from its own seat.
+    const auto hosts = record::openRecord(host.form->recorder().lastWritten());
+    ASSERT_TRUE(hosts.game && hosts.problem.isEmpty()) << hosts.problem.toStdString();
+    EXPECT_EQ(hosts.game->ownSeat, 1);
+    EXPECT_EQ(hosts.game->boardSize, GetParam());
+    EXPECT_TRUE(hosts.game->rotation);
+    const auto& scores = host.game().scores();
+    EXPECT_EQ(hosts.game->finalScores, (std::array<int, 4>{scores[1], scores[2], scores[3], scores[4]}));
+    EXPECT_TRUE(record::Replay(*hosts.game).problem().isEmpty());
+    for (int i = 0; i < 2; ++i) {
+        const auto listed = record::listRecords(records.filePath(QStringLiteral("cpu%1").arg(i)));
+        ASSERT_EQ(listed.size(), 1u) << i;
+        const record::Record& theirs = *listed[0].reading.game;
+        EXPECT_EQ(theirs.ownSeat, i + 2) << i; // they joined in order
+        EXPECT_EQ(theirs.moves, hosts.game->moves) << i;
+        EXPECT_EQ(theirs.names, hosts.game->names) << i;
+        EXPECT_EQ(theirs.finalScores, hosts.game->finalScores) << i;
+    }
+    EXPECT_EQ(complaints.size(), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Boards, ComputerGame, testing::Values(6, 9),

@@ -1,0 +1,34 @@
+#pragma once
+#include "record/recordtext.h"
+#include <QString>
+#include <vector>
+
+// Records on disk: one file a game, in the user's data folder.
+namespace record {
+
+// $XDG_DATA_HOME/taisen/games, or ~/.local/share/taisen/games when that is not set.
+QString recordsFolder();
+
+struct Saved {
+    QString path;  // the file written
+    QString error; // why nothing was written; empty on success
+};
+
+// Writes the game whole or not at all (a temporary file renamed into place), into the folder,
+// which is made when missing. The file's name holds the start time and the station's seat, and
+// never replaces another record.
+Saved saveRecord(const QString& folder, const Record& game);
+
+struct Listed {
+    QString path;
+    Reading reading; // a file that holds no game is left out of a listing
+};
+
+// Every record in the folder, the oldest first; files too large to be records are passed over
+// unread.
+std::vector<Listed> listRecords(const QString& folder);
+
+// A file read as a record: its reading, or why it could not be read.
+Reading openRecord(const QString& path);
+
+} // namespace record

@@ -1,0 +1,18 @@
+#pragma once
+#include "rules/position.h"
+
+namespace rules {
+
+class Game;
+
+// Whoever keeps the games a station plays: told of each new game once it is set up, of each
+// move as every station applies it, and of the end.
+class GameLog {
+public:
+    virtual ~GameLog() = default;
+    virtual void gameStarted(const Game& game, bool rotation, int ownSeat) = 0;
+    virtual void movePlayed(int seat, Cell cell) = 0;
+    virtual void gameEnded(const Game& game) = 0;
+};
+
+} // namespace rules

@@ -1,0 +1,192 @@
+#include "ui/replaywindow.h"
+#include "rules/ranking.h"
+#include "record/recordtext.h"
+#include "ui/boardgrid.h"
+#include "ui/gameresult.h"
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace ui {
+
+namespace {
+
+// Milliseconds a move stays while the replay plays on, as the pace box offers them.
+constexpr int Paces[] = {2000, 1000, 500, 200};
+constexpr int UsualPace = 1;
+
+QString scoreText(rules::Scoring scoring, int score)
+{
+    return scoring == rules::Scoring::Count ? ReplayWindow::tr("%1個").arg(score) : ReplayWindow::tr("%1点").arg(score);
+}
+
+} // namespace
+
+ReplayWindow::ReplayWindow(const record::Reading& reading, const BoardImages& images, const BoardImages& larger,
+                           QWidget* parent)
+    : QWidget(parent, Qt::Window), replay_(*reading.game), images_(images)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(
+        tr("記録の再生 %1").arg(reading.game->played.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))));
+    createControls(reading.problem.isEmpty() ? QString()
+                                             : tr("%1行目: %2").arg(reading.problemLine).arg(reading.problem));
+    giveDetails(*board_, larger);
+    connect(&player_, &QTimer::timeout, this, &ReplayWindow::step);
+    showMove(0);
+}
+
+// The reader's complaint, if any, comes before the replay's own: it is why the moves end early.
+void ReplayWindow::createControls(const QString& readingProblem)
+{
+    board_ = new BoardGrid;
+    board_->setGridSize(replay_.game().boardSize);
+    board_->setAccessibleName(tr("盤"));
+    board_->setFocusPolicy(Qt::NoFocus); // the replay is not played on
+    auto* side = new QVBoxLayout;
+    for (int seat = 1; seat <= rules::Seats; ++seat) {
+        auto* name = new QLabel(replay_.game().name(seat));
+        auto* line = new QHBoxLayout;
+        auto* piece = new QLabel;
+        piece->setPixmap(images_[std::size_t(seat)]);
+        line->addWidget(piece);
+        line->addWidget(name, 1);
+        scores_[std::size_t(seat - 1)] = new QLabel;
+        line->addWidget(scores_[std::size_t(seat - 1)]);
+        side->addLayout(line);
+    }
+    result_ = new QLabel;
+    result_->setAccessibleName(tr("結果"));
+    const QString problem = readingProblem.isEmpty() ? replay_.problem() : readingProblem;
+    problem_ = new QLabel(problem);
+    problem_->setWordWrap(true);
+    problem_->setVisible(!problem.isEmpty());
+    moveList_ = new QListWidget;
+    moveList_->setAccessibleName(tr("手の一覧"));
+    fillMoveList();
+    side->addWidget(result_);
+    side->addWidget(problem_);
+    side->addWidget(moveList_, 1);
+    auto* top = new QHBoxLayout;
+    top->addWidget(board_, 0, Qt::AlignTop);
+    top->addLayout(side, 1);
+    auto* whole = new QVBoxLayout(this);
+    whole->addLayout(top, 1);
+    whole->addWidget(createButtons());
+    connect(moveList_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0 && row != shown_)
+            showMove(row);
+    });
+}
+
+QWidget* ReplayWindow::createButtons()
+{
+    auto* bar = new QWidget;
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    const auto button = [&](const QString& text, const QString& name, auto&& act) {
+        auto* b = new QPushButton(text);
+        b->setAccessibleName(name);
+        b->setToolTip(name);
+        connect(b, &QPushButton::clicked, this, act);
+        row->addWidget(b);
+        return b;
+    };
+    button(QStringLiteral("|◀"), tr("最初へ"), [this] { showMove(0); });
+    button(QStringLiteral("◀"), tr("一手戻る"), [this] { showMove(shown_ - 1); });
+    play_ = button(tr("再生"), tr("再生"), [this] { setPlaying(!playing()); });
+    button(QStringLiteral("▶"), tr("一手進む"), [this] { showMove(shown_ + 1); });
+    button(QStringLiteral("▶|"), tr("最後へ"), [this] { showMove(lastMove()); });
+    pace_ = new QComboBox;
+    pace_->setAccessibleName(tr("再生の速さ"));
+    for (const int ms : Paces)
+        pace_->addItem(tr("%1秒に1手").arg(ms / 1000.0));
+    pace_->setCurrentIndex(UsualPace);
+    connect(pace_, &QComboBox::currentIndexChanged, this,
+            [this](int index) { player_.setInterval(Paces[std::max(index, 0)]); });
+    player_.setInterval(Paces[UsualPace]);
+    row->addWidget(pace_);
+    row->addStretch();
+    return bar;
+}
+
+void ReplayWindow::fillMoveList()
+{
+    moveList_->addItem(tr("開始"));
+    const auto& game = replay_.game();
+    for (int i = 0; i < replay_.moves(); ++i) {
+        const record::Move& move = game.moves[std::size_t(i)];
+        const QString where = move.isPass() ? tr("パス") : record::cellName(move.col, move.row);
+        moveList_->addItem(tr("%1. %2 %3").arg(i + 1).arg(game.name(move.seat), where));
+    }
+}
+
+void ReplayWindow::showMove(int played)
+{
+    played = std::clamp(played, 0, lastMove());
+    if (played == lastMove())
+        setPlaying(false);
+    if (played == shown_)
+        return;
+    shown_ = played;
+    drawBoard();
+    showScores();
+    moveList_->setCurrentRow(played);
+}
+
+void ReplayWindow::setPlaying(bool on)
+{
+    if (on && shown_ >= lastMove())
+        showMove(0);
+    if (on)
+        player_.start();
+    else
+        player_.stop();
+    play_->setText(on ? tr("一時停止") : tr("再生"));
+    play_->setAccessibleName(play_->text());
+}
+
+void ReplayWindow::step()
+{
+    showMove(shown_ + 1);
+}
+
+void ReplayWindow::drawBoard()
+{
+    const rules::Position& position = replay_.after(shown_);
+    const record::Move* last = shown_ > 0 ? &replay_.game().moves[std::size_t(shown_ - 1)] : nullptr;
+    BoardGrid::Batch batch(*board_);
+    const int n = position.size();
+    board_->paintOver(0, 0, n - 1, n - 1);
+    for (int col = 0; col < n; ++col)
+        for (int row = 0; row < n; ++row) {
+            const int code = position.board()[col][row];
+            const bool marked = last && last->col == col && last->row == row;
+            if (marked)
+                board_->drawPixmap(col * BoardGrid::Cell, row * BoardGrid::Cell, images_[rules::LastMoveImage]);
+            if (code > rules::Empty)
+                board_->drawPixmap(col * BoardGrid::Cell, row * BoardGrid::Cell, images_[std::size_t(code)]);
+            board_->setShown(col, row, cellKey(code, marked));
+        }
+    board_->drawGridLines();
+}
+
+void ReplayWindow::showScores()
+{
+    const rules::Position& position = replay_.after(shown_);
+    const auto& game = replay_.game();
+    for (int seat = 1; seat <= rules::Seats; ++seat)
+        scores_[std::size_t(seat - 1)]->setText(scoreText(game.scoring, position.score(seat)));
+    const bool atEnd = position.over() || (shown_ == lastMove() && game.finished());
+    if (!atEnd) {
+        result_->setText(shown_ == lastMove() ? tr("（未完了の対戦）") : QString());
+        return;
+    }
+    std::vector<int> scores(position.scores().begin() + 1, position.scores().end());
+    result_->setText(resultPanelText(rules::ranking({game.names.begin(), game.names.end()}, scores), game.scoring));
+}
+
+} // namespace ui
