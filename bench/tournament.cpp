@@ -23,6 +23,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -200,13 +201,24 @@ void addThinking(Thinking& thinking, const Setup& setup, const Outcome& outcome)
     processor.insert(processor.end(), outcome.processorMs.begin(), outcome.processorMs.end());
 }
 
+// A line played alone tells how it stands after every so many games, so that a run cut
+// short still yields a number.
+constexpr std::size_t ProgressEvery = 32;
+
 // Plays every game of the setups and prints their table, `group` lines to a total.
 void table(const std::vector<Setup>& setups, std::size_t group, int threads, Thinking& thinking)
 {
     const int games = setups.front().games;
     std::vector<Outcome> outcomes(setups.size() * games);
-    inParallel(static_cast<int>(outcomes.size()), threads,
-               [&](int i) { outcomes[i] = playGame(setups[i / games], i % games); });
+    std::mutex progress;
+    std::vector<double> finished;
+    inParallel(static_cast<int>(outcomes.size()), threads, [&](int i) {
+        outcomes[i] = playGame(setups[i / games], i % games);
+        const std::lock_guard<std::mutex> lock(progress);
+        finished.push_back(outcomes[i].share);
+        if (setups.size() == 1 && finished.size() % ProgressEvery == 0 && finished.size() < outcomes.size())
+            printRow("    so far", finished);
+    });
     for (std::size_t first = 0; first < setups.size(); first += group) {
         const Setup& head = setups[first];
         std::vector<double> all;
