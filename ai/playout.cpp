@@ -80,9 +80,13 @@ Shares winShares(const rules::Position& position)
     return shares;
 }
 
+// Under the count rule a face taken now is mostly taken back before the end, and a playout
+// that grabs the most faces plays a game unlike a real one; there only where a face lies
+// counts. Under the points rule a large capture is banked for good.
 int promise(const rules::Position& position, int index)
 {
-    return position.gainOf(index) + placeValue(position.board(), index);
+    const int place = placeValue(position.board(), index);
+    return position.scoring() == rules::Scoring::Count ? place : position.gainOf(index) + place;
 }
 
 Shares playOut(rules::Position position, std::mt19937& rng, std::vector<int>& legal)

@@ -11,8 +11,8 @@ using Shares = std::array<float, 5>; // indexed 1..4 by seat
 // Each seat's share of the win in a finished game: 1, or 1/k for a first place shared by k.
 Shares winShares(const rules::Position& position);
 
-// How promising a placement at index is for the seat to move, before any search: what it
-// gains, and where it lies. Index is legal.
+// How promising a placement at index is for the seat to move, before any search: where it
+// lies, and under the points rule what it gains. Index is legal.
 int promise(const rules::Position& position, int index);
 
 // Plays the game to its end the way a hurried but sensible player would, and answers what

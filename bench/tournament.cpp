@@ -3,6 +3,7 @@
 // think per move.
 //
 //   taisen_tournament [--games N] [--yardstick-games N] [--threads N] [--samples N] [--part P]
+//                     [--size N] [--rule points|count]
 //
 // --games: games per line of the levels' table (each line is one matchup, board size, scoring
 // rule and rotation switch). --yardstick-games: games per line of the yardstick's table, where
@@ -10,6 +11,8 @@
 // first-named player's seat goes round 1, 2, 3, 4. --threads: games played at once; level 4
 // searches on every core by itself, so its lines are fairest with 1. --samples: mid-game
 // positions timed on 26 × 26. --part: levels, yardstick3, yardstick4 or all (the default).
+// --size and --rule keep only the yardstick's lines of that board size or scoring rule, so that
+// one line can be measured alone.
 #include "ai/choose.h"
 #include "ai/playout.h"
 #include "bench/plain_uct.h"
@@ -20,6 +23,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -34,6 +38,8 @@ struct Options {
     int threads = 2;
     int samples = 24;
     std::string part = "all";
+    int size = 0;     // 0: every size
+    std::string rule; // empty: both rules
 };
 
 // A level, or the yardstick with a number of playouts a move.
@@ -204,13 +210,24 @@ void addThinking(Thinking& thinking, const Setup& setup, const Outcome& outcome)
     processor.insert(processor.end(), outcome.processorMs.begin(), outcome.processorMs.end());
 }
 
+// A line played alone tells how it stands after every so many games, so that a run cut
+// short still yields a number.
+constexpr std::size_t ProgressEvery = 32;
+
 // Plays every game of the setups and prints their table, `group` lines to a total.
 void table(const std::vector<Setup>& setups, std::size_t group, int threads, Thinking& thinking)
 {
     const int games = setups.front().games;
     std::vector<Outcome> outcomes(setups.size() * games);
-    inParallel(static_cast<int>(outcomes.size()), threads,
-               [&](int i) { outcomes[i] = playGame(setups[i / games], i % games); });
+    std::mutex progress;
+    std::vector<double> finished;
+    inParallel(static_cast<int>(outcomes.size()), threads, [&](int i) {
+        outcomes[i] = playGame(setups[i / games], i % games);
+        const std::lock_guard<std::mutex> lock(progress);
+        finished.push_back(outcomes[i].share);
+        if (setups.size() == 1 && finished.size() % ProgressEvery == 0 && finished.size() < outcomes.size())
+            printRow("    so far", finished);
+    });
     for (std::size_t first = 0; first < setups.size(); first += group) {
         const Setup& head = setups[first];
         std::vector<double> all;
@@ -231,14 +248,23 @@ void table(const std::vector<Setup>& setups, std::size_t group, int threads, Thi
     }
 }
 
-// The yardstick's lines, one per size and rule, under a heading that names the matchup.
+bool keeps(const Options& options, const Setup& setup)
+{
+    const bool count = setup.scoring == rules::Scoring::Count;
+    return (!options.size || options.size == setup.size) &&
+           (options.rule.empty() || options.rule == (count ? "count" : "points"));
+}
+
+// The yardstick's lines, one per size and rule, each under a heading that names the matchup
+// and printed as soon as its games are over, so that a run cut short still tells something.
 void yardstickTable(ai::Level level, int playouts, const Options& options, Thinking& thinking)
 {
-    const std::vector<Setup> setups = yardstickSetups(level, playouts, options.yardstickGames);
-    for (std::size_t first = 0; first < setups.size(); first += 2) {
-        std::printf("%s vs 3 x %s, %d x %d\n", setups[first].hero.name().c_str(), setups[first].others.name().c_str(),
-                    setups[first].size, setups[first].size);
-        table({setups.begin() + first, setups.begin() + first + 2}, 1, options.threads, thinking);
+    for (const Setup& setup : yardstickSetups(level, playouts, options.yardstickGames)) {
+        if (!keeps(options, setup))
+            continue;
+        std::printf("%s vs 3 x %s, %d x %d\n", setup.hero.name().c_str(), setup.others.name().c_str(), setup.size,
+                    setup.size);
+        table({setup}, 1, options.threads, thinking);
     }
 }
 
@@ -286,8 +312,11 @@ Options parse(int argc, char** argv)
 {
     Options options;
     for (int i = 1; i + 1 < argc; i += 2) {
-        if (!std::strcmp(argv[i], "--part")) {
-            options.part = argv[i + 1];
+        std::string* const word = !std::strcmp(argv[i], "--part")   ? &options.part
+                                  : !std::strcmp(argv[i], "--rule") ? &options.rule
+                                                                    : nullptr;
+        if (word) {
+            *word = argv[i + 1];
             continue;
         }
         const int value = std::atoi(argv[i + 1]);
@@ -295,11 +324,12 @@ Options parse(int argc, char** argv)
                             : !std::strcmp(argv[i], "--yardstick-games") ? &options.yardstickGames
                             : !std::strcmp(argv[i], "--threads")         ? &options.threads
                             : !std::strcmp(argv[i], "--samples")         ? &options.samples
+                            : !std::strcmp(argv[i], "--size")            ? &options.size
                                                                          : nullptr;
         if (!target || value <= 0) {
             std::fprintf(stderr,
                          "usage: %s [--games N] [--yardstick-games N] [--threads N] [--samples N] "
-                         "[--part levels|yardstick3|yardstick4|all]\n",
+                         "[--part levels|yardstick3|yardstick4|all] [--size N] [--rule points|count]\n",
                          argv[0]);
             std::exit(2);
         }
