@@ -36,6 +36,8 @@ ReplayWindow::ReplayWindow(const record::Reading& reading, const BoardImages& im
                                              : tr("%1行目: %2").arg(reading.problemLine).arg(reading.problem));
     giveDetails(*board_, larger);
     connect(&player_, &QTimer::timeout, this, &ReplayWindow::step);
+    // The board starts clean each time it is shown: what was drawn before did not show.
+    connect(board_, &BoardGrid::surfaceCleared, this, &ReplayWindow::drawBoard);
     showMove(0);
 }
 

@@ -1,4 +1,5 @@
 #include "record/recordstore.h"
+#include "tests/support/playedgame.h"
 #include "ui/boardgrid.h"
 #include "ui/recordswindow.h"
 #include "ui/replaywindow.h"
@@ -30,19 +31,10 @@ ui::BoardImages plainImages()
 Record playedGame(unsigned seed, const QStringList& names)
 {
     std::mt19937 random(seed);
-    Record game;
+    Record game = ::playedGame(random, 6, rules::Scoring::Points, false);
     game.played = QDateTime(QDate(2026, 12, 8), QTime(20, int(seed % 60)), QTimeZone::utc());
-    game.boardSize = 6;
     for (int i = 0; i < 4; ++i)
         game.names[std::size_t(i)] = names[i];
-    auto position = rules::Position::newGame(6, game.scoring, false);
-    while (!position.over()) {
-        const auto legal = position.legalCells();
-        const rules::Cell cell = legal.empty() ? rules::Pass : legal[random() % legal.size()];
-        game.moves.push_back({position.toMove(), cell.col, cell.row});
-        position.play(cell);
-    }
-    game.finalScores = std::array<int, 4>{position.score(1), position.score(2), position.score(3), position.score(4)};
     return game;
 }
 
@@ -56,8 +48,12 @@ TEST(ReplayWindow, ShowsEachPositionAndTheResultAtTheEnd)
     const Record game = playedGame(1, Four);
     const ui::BoardImages images = plainImages();
     ui::ReplayWindow window(record::Reading{game, {}, 0}, images, {});
+    window.showMove(1);
+    // Shown only now, the board starts clean and must show the move again.
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     const record::Replay replay(game);
-    for (const int played : {0, replay.moves() / 2, replay.moves()}) {
+    for (const int played : {1, 0, replay.moves() / 2, replay.moves()}) {
         window.showMove(played);
         const auto& board = replay.after(played).board();
         const record::Move* last = played > 0 ? &game.moves[std::size_t(played - 1)] : nullptr;
