@@ -1,6 +1,7 @@
 #include "record/recordstore.h"
 #include "record/replay.h"
 #include "record/standings.h"
+#include "tests/support/playedgame.h"
 #include <QTemporaryDir>
 #include <QTimeZone>
 #include <benchmark/benchmark.h>
@@ -8,26 +9,15 @@
 
 namespace {
 
-// A whole game of random legal moves on the rules, as a station would record it.
+// A whole game as a station records it, among eight people on the first day of the year.
 record::Record randomGame(std::mt19937& random, int size, int minute)
 {
     static const std::array<QString, 8> people{"あおい", "たける", "みさき", "ゆうと", "Alice", "Bob", "Carol", "Dave"};
-    record::Record game;
+    record::Record game = playedGame(random, size, minute % 2 ? rules::Scoring::Count : rules::Scoring::Points, true);
     game.played = QDateTime(QDate(2026, 1, 1), QTime(0, 0), QTimeZone::utc()).addSecs(60 * minute);
-    game.boardSize = size;
-    game.scoring = minute % 2 ? rules::Scoring::Count : rules::Scoring::Points;
-    game.rotation = true;
     for (auto& name : game.names)
         name = people[random() % people.size()];
     game.ownSeat = 1;
-    auto position = rules::Position::newGame(size, game.scoring, true);
-    while (!position.over()) {
-        const auto legal = position.legalCells();
-        const rules::Cell cell = legal.empty() ? rules::Pass : legal[random() % legal.size()];
-        game.moves.push_back({position.toMove(), cell.col, cell.row});
-        position.play(cell);
-    }
-    game.finalScores = std::array<int, 4>{position.score(1), position.score(2), position.score(3), position.score(4)};
     return game;
 }
 

@@ -1,4 +1,5 @@
 #include "record/replay.h"
+#include "tests/support/playedgame.h"
 #include <gtest/gtest.h>
 #include <random>
 
@@ -7,24 +8,8 @@ using record::Replay;
 
 namespace {
 
-// A whole game of random legal moves, now and then a pass, as a record of it would hold it.
-Record playedGame(std::mt19937& random, int size, rules::Scoring scoring, bool rotation)
-{
-    Record game;
-    game.boardSize = size;
-    game.scoring = scoring;
-    game.rotation = rotation;
-    auto position = rules::Position::newGame(size, scoring, rotation);
-    while (!position.over()) {
-        const auto legal = position.legalCells();
-        const bool pass = legal.empty() || random() % 20 == 0;
-        const rules::Cell cell = pass ? rules::Pass : legal[random() % legal.size()];
-        game.moves.push_back({position.toMove(), cell.col, cell.row});
-        position.play(cell);
-    }
-    game.finalScores = std::array<int, 4>{position.score(1), position.score(2), position.score(3), position.score(4)};
-    return game;
-}
+// Now and then a pass besides those forced.
+constexpr unsigned PassOneIn = 20;
 
 } // namespace
 
@@ -34,7 +19,7 @@ TEST(Replay, RandomGamesReachTheirRecordedResult)
     for (int size = rules::MinBoardSize; size <= rules::MaxBoardSize; size += 5)
         for (const auto scoring : {rules::Scoring::Points, rules::Scoring::Count})
             for (const bool rotation : {false, true}) {
-                const Record game = playedGame(random, size, scoring, rotation);
+                const Record game = playedGame(random, size, scoring, rotation, PassOneIn);
                 const Replay replay(game);
                 EXPECT_TRUE(replay.problem().isEmpty()) << replay.problem().toStdString();
                 ASSERT_EQ(replay.moves(), int(game.moves.size()));
@@ -45,7 +30,7 @@ TEST(Replay, RandomGamesReachTheirRecordedResult)
 TEST(Replay, AMoveThatCannotBePlayedStopsTheReplayThere)
 {
     std::mt19937 random(9);
-    const Record game = playedGame(random, 8, rules::Scoring::Points, true);
+    const Record game = playedGame(random, 8, rules::Scoring::Points, true, PassOneIn);
     const auto firstPlacement = std::find_if(game.moves.begin(), game.moves.end(), [](const auto& m) { return !m.isPass(); });
     const int at = int(firstPlacement - game.moves.begin());
     const struct {
