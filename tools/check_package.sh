@@ -17,7 +17,7 @@ id=org.taisen.Taisen
 expected=(usr/bin/taisen usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml
           usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/man/man6/taisen.6.gz)
 for size in 48 64 128 256; do expected+=(usr/share/icons/hicolor/${size}x${size}/apps/$id.png); done
-for asset in assets/img/* assets/snd/*; do expected+=(usr/share/taisen/${asset#assets/}); done
+while IFS= read -r asset; do expected+=("usr/share/taisen/$asset"); done < <(cd assets && find img snd -type f | sort)
 for file in "${expected[@]}"; do
     [ -f "$scratch/$file" ] || { echo "missing from the package: $file"; exit 1; }
 done
