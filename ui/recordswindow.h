@@ -31,8 +31,9 @@ private:
     void showStandings(const std::vector<record::Record>& shown);
 
     QString folder_;
-    const BoardImages& images_;
-    const BoardImages& larger_;
+    // Copies: pictures are shared, not duplicated, and the window may outlive its caller's.
+    BoardImages images_;
+    BoardImages larger_;
     std::vector<record::Listed> listed_;
     std::vector<std::size_t> rows_; // the list's rows, as indexes into listed_
     QLineEdit* filter_ = nullptr;

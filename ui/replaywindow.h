@@ -46,7 +46,7 @@ private:
     void step();
 
     record::Replay replay_;
-    const BoardImages& images_;
+    BoardImages images_; // a copy shares the pictures; the caller's may go first
     int shown_ = -1;
     QTimer player_;
     BoardGrid* board_ = nullptr;
