@@ -32,10 +32,10 @@ struct ShownBoard : BenchProgram {
     {
         if (!dir.isValid())
             return false;
-        boot->Mem->clear();
-        boot->Mem->addItems({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")});
-        boot->TableSize->setPosition(n);
-        form->newGame();
+        rules::Settings settings;
+        settings.boardSize = n;
+        form->newGame(settings, 1,
+                      {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")});
         if (occupied)
             form->game.resume(fullBoard(n));
         form->show();

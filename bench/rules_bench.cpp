@@ -10,7 +10,6 @@ class HostStation : public computer::SilentStation {
 public:
     int mySeat() const override { return 1; }
     bool isHost() const override { return true; }
-    bool rotationOn() const override { return true; }
     void announce(int, int) override {}
 };
 
@@ -37,7 +36,7 @@ void LegalCellScanMidGame(benchmark::State& state)
     computer::SilentView view;
     HostStation station;
     rules::Game game(view, station);
-    game.Reset({Size, rules::Scoring::Points, 30}, Names);
+    game.Reset({Size, rules::Scoring::Points, 30, true}, Names);
     std::mt19937 random(7);
     playRandomly(game, random, Size * Size / 2);
     for (auto _ : state)
@@ -53,7 +52,7 @@ void WholeRandomGame(benchmark::State& state)
     rules::Game game(view, station);
     std::mt19937 random(11);
     for (auto _ : state) {
-        game.Reset({Size, state.range(0) != 0 ? rules::Scoring::Count : rules::Scoring::Points, 30}, Names);
+        game.Reset({Size, state.range(0) != 0 ? rules::Scoring::Count : rules::Scoring::Points, 30, true}, Names);
         playRandomly(game, random, 4 * Size * Size);
         benchmark::DoNotOptimize(game.scores());
     }

@@ -81,16 +81,15 @@ void ComputerPlayer::read(const QStringList& message)
         session_.CSRead(message);
     } catch (const Failure&) {
     }
-    if (game_.myTurn && !game_.gameOver() && !thinking_)
+    if (game_.myTurn() && !game_.gameOver() && !thinking_)
         think();
 }
 
 rules::Game* ComputerPlayer::startGame(const net::StartSettings& settings)
 {
-    rotation_ = settings.rotation;
-    game_.myTurn = false;
+    seat_ = settings.seat;
     ++generation_;
-    game_.Reset({settings.boardSize, settings.scoring, settings.timeLimit}, members_);
+    game_.Reset({settings.boardSize, settings.scoring, settings.timeLimit, settings.rotation}, members_);
     return &game_;
 }
 
@@ -99,7 +98,7 @@ void ComputerPlayer::think()
     thinking_ = true;
     thinkingFor_ = generation_;
     turnClock_.start();
-    const rules::Position position = rules::Position::of(game_, rotation_);
+    const rules::Position position = game_.position();
     const ai::Level level = level_;
     const auto seed = std::random_device{}();
     watcher_.setFuture(QtConcurrent::run([position, level, seed] {
@@ -111,7 +110,7 @@ void ComputerPlayer::think()
 void ComputerPlayer::play(rules::Cell cell, int generation)
 {
     thinking_ = false;
-    if (!game_.myTurn || game_.gameOver())
+    if (!game_.myTurn() || game_.gameOver())
         return;
     if (generation != generation_) { // chosen for an earlier game: this one needs its own
         think();
@@ -126,7 +125,6 @@ void ComputerPlayer::play(rules::Cell cell, int generation)
 void ComputerPlayer::announce(int col, int row)
 {
     session_.sendgameinfo(game_, col, row);
-    game_.myTurn = false;
 }
 
 } // namespace computer

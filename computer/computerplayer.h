@@ -49,8 +49,7 @@ signals:
 
 private:
     // rules::Station
-    int mySeat() const override { return session_.mySeat(); }
-    bool rotationOn() const override { return rotation_; }
+    int mySeat() const override { return seat_; }
     void announce(int col, int row) override;
     // net::GuestStation
     void addChat(const QString&) override {}
@@ -70,7 +69,7 @@ private:
     net::GuestLink link_;
     net::GuestSession session_{link_, *this};
     QStringList members_;
-    bool rotation_ = false;
+    int seat_ = 0; // in the game under way, as its start said
     bool connected_ = false;
     int generation_ = 0; // counts games, so that a choice made for an earlier one is dropped
     bool thinking_ = false;

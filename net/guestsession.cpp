@@ -20,8 +20,8 @@ QString desyncNotice()
 QString GuestSession::CSConnect(const QString& name)
 {
     name_ = acceptName(name, {});
-    mySeat_ = 0;
     game_ = nullptr;
+    awaitingEcho_ = false;
     link_.setOwnName(decodeLine(encodeMessage({name_}).chopped(2)));
     link_.send(joinMessage(name_));
     return name_;
@@ -51,9 +51,9 @@ void GuestSession::start(const QStringList& message)
 {
     const auto settings = parseStart(message);
     if (!settings || (link_.followsChat() && game_ && !game_->gameOver()))
-        return; // a running game is not restarted by lines behind a chat
-    mySeat_ = settings->seat;
+        return;      // a running game is not restarted by lines behind a chat
     game_ = nullptr; // until the new game stands, no move belongs to any
+    awaitingEcho_ = false;
     game_ = station_.startGame(*settings);
     desyncShown_ = false;
 }
@@ -64,10 +64,8 @@ void GuestSession::move(const QStringList& message)
     const auto m = parseMove(message);
     if (!m || !game_ || game_->gameOver() || (link_.followsChat() && !awaited(*m)))
         return;
-    if (game_->skipEcho) {
-        game_->skipEcho = false;
+    if (std::exchange(awaitingEcho_, false))
         return;
-    }
     if (!applyReceivedMove(*game_, *m) && !std::exchange(desyncShown_, true))
         station_.addChat(desyncNotice());
     game_->openTurnFor(m->turnSeat);
@@ -77,11 +75,11 @@ void GuestSession::move(const QStringList& message)
 // station's own, or another seat's legal move that hands the turn on.
 bool GuestSession::awaited(const Move& m) const
 {
-    if (game_->skipEcho)
+    if (awaitingEcho_)
         return m.col == sent_.col && m.row == sent_.row;
     const int mover = game_->curPlayer();
     const bool handsOn = m.turnSeat == mover % rules::Seats + 1 || m.turnSeat == mover;
-    return mover != mySeat_ && handsOn && (m.isPass() || game_->Search_Face(m.col, m.row));
+    return mover != game_->mySeat() && handsOn && (m.isPass() || game_->Search_Face(m.col, m.row));
 }
 
 void GuestSession::CSDisconnect()
@@ -94,11 +92,11 @@ void GuestSession::sendChat(const QString& line)
     link_.send(chatMessage(line));
 }
 
-void GuestSession::sendgameinfo(rules::Game& game, int col, int row)
+void GuestSession::sendgameinfo(const rules::Game& game, int col, int row)
 {
-    if (game.myTurn) {
+    if (game.myTurn()) {
         link_.send(moveMessage(game.curPlayer(), col, row));
-        game.skipEcho = true;
+        awaitingEcho_ = true;
         sent_ = {game.curPlayer(), col, row};
     }
 }

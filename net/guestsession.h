@@ -37,11 +37,9 @@ public:
     // Says goodbye while the connection can still carry it.
     void CSDisconnect();
     void sendChat(const QString& line);
-    // Only this station's own move goes out; the host's copy of it will come back and is
-    // dropped. The turn closes in any case.
-    void sendgameinfo(rules::Game& game, int col, int row);
-
-    int mySeat() const { return mySeat_; }
+    // Only this station's own move, made while its turn is open, goes out; the host's copy of
+    // it will come back and is dropped.
+    void sendgameinfo(const rules::Game& game, int col, int row);
 
 private:
     void start(const QStringList& message);
@@ -51,9 +49,9 @@ private:
     GuestLink& link_;
     GuestStation& station_;
     QString name_;
-    int mySeat_ = 0;
     rules::Game* game_ = nullptr; // the game that MsgStart set up on this connection
-    Move sent_;                   // this station's last move, whose echo is awaited
+    Move sent_;                   // this station's last move
+    bool awaitingEcho_ = false;   // the next move to arrive is sent_ coming back
     bool desyncShown_ = false;
 };
 

@@ -156,7 +156,7 @@ bool HostLobby::mayMove(const Guest& sender, const Move& m) const
 void HostLobby::startGame(StartSettings settings, const rules::Game& game)
 {
     game_ = &game;
-    int seat = 2;
+    int seat = HostSeat + 1;
     for (Guest& g : guests_) {
         if (!g.joined)
             continue;

@@ -16,6 +16,8 @@ QStringList replyMessage(const QStringList& members);                         //
 QStringList noticeMessage(const QString& notice, const QStringList& members); // "1", notice, members
 // Four names make a game; fewer take the settings away again.
 constexpr int PlayersToStart = rules::Seats;
+// The host is the first member; its guests take the seats after it in the order they joined.
+constexpr int HostSeat = 1;
 
 QStringList joinMessage(const QString& name);  // "0", own name
 QStringList leaveMessage(const QString& name); // "1", own name

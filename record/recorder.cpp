@@ -14,7 +14,7 @@ Recorder::~Recorder()
     write();
 }
 
-void Recorder::gameStarted(const rules::Game& game, bool rotation, int ownSeat)
+void Recorder::gameStarted(const rules::Game& game)
 {
     write();
     Record started;
@@ -24,10 +24,10 @@ void Recorder::gameStarted(const rules::Game& game, bool rotation, int ownSeat)
     started.boardSize = game.boardSize();
     started.scoring = game.scoring();
     started.timeLimit = game.timeLimit();
-    started.rotation = rotation;
+    started.rotation = game.rotation();
     for (int seat = 1; seat <= rules::Seats; ++seat)
         started.names[std::size_t(seat - 1)] = game.name(seat);
-    started.ownSeat = ownSeat >= 1 && ownSeat <= rules::Seats ? ownSeat : NoSeat;
+    started.ownSeat = game.mySeat() >= 1 && game.mySeat() <= rules::Seats ? game.mySeat() : NoSeat;
     game_ = std::move(started);
 }
 

@@ -18,7 +18,7 @@ public:
     Recorder(const Recorder&) = delete;
     Recorder& operator=(const Recorder&) = delete;
 
-    void gameStarted(const rules::Game& game, bool rotation, int ownSeat) override;
+    void gameStarted(const rules::Game& game) override;
     void movePlayed(int seat, rules::Cell cell) override;
     void gameEnded(const rules::Game& game) override;
 

@@ -14,11 +14,12 @@
 
 namespace rules {
 
-// The lobby's game settings as a new game reads them.
+// A new game's settings, as the host's lobby chose them: a guest has them from the start message.
 struct Settings {
     int boardSize = DefaultBoardSize; // MinBoardSize..MaxBoardSize
     Scoring scoring = Scoring::Points;
     int timeLimit = NoLimit; // MinTimeLimit..NoLimit, NoLimit meaning none
+    bool rotation = false;   // the jewels turn round the centre after a placement a jewel closed
 };
 
 // One game on one station: its state, and the operations that every station applies in the
@@ -48,10 +49,12 @@ public:
     int timeLimit() const { return timeLimit_; } // NoLimit for none
     int timeLeft() const { return timeLeft_; }
     const QString& name(int seat) const { return names_[seat]; } // seat 1..4: what the name labels show
-    // Station flags kept beside the game: myTurn is set while the local turn runs; skipEcho
-    // tells a guest that the next move to arrive is its own coming back.
-    bool myTurn = false;
-    bool skipEcho = false;
+    bool rotation() const { return position_.rotation(); }
+    // This station's seat in the game, 0 for a watcher; the station keeps it.
+    int mySeat() const { return station_.mySeat(); }
+    // This station's turn is open: from its opening until its move has been announced, or a new
+    // game is set up.
+    bool myTurn() const { return myTurn_; }
 
     Scoring scoring() const { return position_.scoring(); }
     // Who keeps the games: told of each start, move and end from then on; none by default.
@@ -60,7 +63,8 @@ public:
 
     // --- new game ---
     // Throws Failure ("リストのインデックスが範囲を超えています (i)") with fewer than four names;
-    // the scoring rule has been taken by then, everything else of the previous game stays.
+    // the turn has closed and the scoring rule has been taken by then, everything else of the
+    // previous game stays.
     void Reset(const Settings& settings, const QStringList& members);
     // Takes a game up from a position, as a test or a benchmark sets one; nothing is shown.
     void resume(const Position& position) { position_ = position; }
@@ -78,7 +82,9 @@ public:
     void one_rotate(int frame, int col, int row, int direction);
 
     // --- turn flow ---
-    void TableSelectCell(int col, int row);
+    // A placement by the seat to move; a cell that is not legal buzzes, changes nothing and
+    // answers false.
+    bool TableSelectCell(int col, int row);
     void BtnPassClick();
     // A guest's move that the host has checked, a placement legal for the seat to move or a pass
     // as (-1, -1): applied once, without a second check; then the host's own turn opens if it is next.
@@ -92,7 +98,7 @@ public:
     // The host's first turn of a game opens without automatic play, and says whose it is.
     void openFirstTurn();
     void tekitoo();
-    // Both ignore a tick unless myTurn is set: a stale time-out never passes for the next seat.
+    // Both ignore a tick unless this station's turn is open: a stale time-out never passes for the next seat.
     void TimerTimer();
     void counterTimer();
 
@@ -104,7 +110,7 @@ private:
     void openTurn();
     void endTurn(int col, int row);
     void placeLegal(int col, int row);
-    void setUpBoard(int size);
+    void setUpBoard(int size, bool rotation);
     void capture(int victim);
     void showGain();
     void showScore(int seat);
@@ -120,6 +126,7 @@ private:
     int lastRow_ = -1;
     int timeLimit_ = NoLimit;
     int timeLeft_ = NoLimit;
+    bool myTurn_ = false;
     std::array<QString, 5> names_; // indexed 1..4 by seat
     GameLog* log_ = nullptr;
 };

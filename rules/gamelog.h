@@ -10,7 +10,7 @@ class Game;
 class GameLog {
 public:
     virtual ~GameLog() = default;
-    virtual void gameStarted(const Game& game, bool rotation, int ownSeat) = 0;
+    virtual void gameStarted(const Game& game) = 0;
     virtual void movePlayed(int seat, Cell cell) = 0;
     virtual void gameEnded(const Game& game) = 0;
 };

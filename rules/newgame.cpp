@@ -8,6 +8,7 @@ namespace rules {
 
 void Game::Reset(const Settings& settings, const QStringList& members)
 {
+    myTurn_ = false; // a turn of the last game must not stay open: a move made there would reach nobody
     position_.setScoring(settings.scoring);
     showNames(members); // throws before any later state changes
     lastCol_ = lastRow_ = -1;
@@ -22,21 +23,20 @@ void Game::Reset(const Settings& settings, const QStringList& members)
     timeLimit_ = std::clamp(settings.timeLimit, MinTimeLimit, NoLimit);
     timeLeft_ = timeLimit_;
     showTimeLimit();
-    skipEcho = false;
-    setUpBoard(std::clamp(settings.boardSize, MinBoardSize, MaxBoardSize));
+    setUpBoard(std::clamp(settings.boardSize, MinBoardSize, MaxBoardSize), settings.rotation);
     // What the last game left on the screen goes: its result and the texts of its status bar.
     view_.showStatus(QString());
     view_.showResult({});
     if (log_)
-        log_->gameStarted(*this, station_.rotationOn(), station_.mySeat());
+        log_->gameStarted(*this);
 }
 
 // The grid, the window figures and the board of a new game, repainted whole.
-void Game::setUpBoard(int size)
+void Game::setUpBoard(int size, bool rotation)
 {
     // The board and its size change together, so that no repaint ever reads outside the board;
     // seat 1 is to move with no pass yet and the starting scores.
-    position_ = Position::empty(size, scoring(), false);
+    position_ = Position::empty(size, scoring(), rotation);
     view_.setBoardSize(size);
     view_.setCaption(QCoreApplication::translate("rules::Game", "Kuralo　サイズ%1").arg(size));
     view_.showGain(QString(), 0);

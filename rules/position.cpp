@@ -1,5 +1,4 @@
 #include "rules/position.h"
-#include "rules/game.h"
 
 namespace rules {
 
@@ -25,13 +24,6 @@ Position Position::newGame(int size, Scoring scoring, bool rotation)
 {
     Position position = empty(size, scoring, rotation);
     position.layOut();
-    return position;
-}
-
-Position Position::of(const Game& game, bool rotation)
-{
-    Position position = game.position();
-    position.rotation_ = rotation;
     return position;
 }
 

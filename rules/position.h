@@ -6,8 +6,6 @@
 
 namespace rules {
 
-class Game;
-
 // A cell named column first; (-1, -1) is a pass.
 struct Cell {
     int col = -1;
@@ -29,8 +27,6 @@ public:
     static Position empty(int size, Scoring scoring, bool rotation);
     // A new game as Reset sets it up.
     static Position newGame(int size, Scoring scoring, bool rotation);
-    // The game as it stands, with the lobby's rotation switch.
-    static Position of(const Game& game, bool rotation);
 
     const Board& board() const { return board_; }
     int size() const { return board_.size(); }

@@ -5,13 +5,14 @@
 
 namespace rules {
 
-void Game::TableSelectCell(int col, int row)
+bool Game::TableSelectCell(int col, int row)
 {
     if (!Search_Face(col, row)) {
         view_.play(Sound::Buzz);
-        return;
+        return false;
     }
     placeLegal(col, row);
+    return true;
 }
 
 // (col, row) is legal for the seat to move.
@@ -47,22 +48,25 @@ void Game::BtnPassClick()
 }
 
 // The move has been applied and its countdown stopped: the turn passes on, or the game ends.
+// A guest tells its own move from another's by the turn still being open as it announces.
 void Game::endTurn(int col, int row)
 {
     if (log_)
         log_->movePlayed(curPlayer(), Cell{col, row});
     if (gameOver()) {
         station_.announce(col, row);
+        myTurn_ = false;
         endgame();
         return;
     }
     nextplayer();
     station_.announce(col, row);
+    myTurn_ = false;
 }
 
 void Game::nextplayer()
 {
-    if (station_.rotationOn() && jewelTouched())
+    if (rotation() && jewelTouched())
         do_rotation();
     const int ended = curPlayer();
     position_.handOn();
@@ -112,7 +116,7 @@ void Game::openTurn()
 {
     station_.setBoardEnabled(true);
     station_.setPassEnabled(true);
-    myTurn = true;
+    myTurn_ = true;
     if (timeLimit_ < NoLimit)
         station_.startTimers();
 }
@@ -135,7 +139,7 @@ void Game::tekitoo()
 // A tick that was queued while a placement ran, or after the turn ended, is stale.
 void Game::TimerTimer()
 {
-    if (!myTurn)
+    if (!myTurn_)
         return;
     view_.showTimeLeft(QCoreApplication::translate("rules::Game", "時間切れ"));
     BtnPassClick();
@@ -143,7 +147,7 @@ void Game::TimerTimer()
 
 void Game::counterTimer()
 {
-    if (!myTurn)
+    if (!myTurn_)
         return;
     --timeLeft_;
     showCountdown();

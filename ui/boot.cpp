@@ -126,6 +126,11 @@ rules::Scoring Tbootform::scoring() const
     return rules::Scoring(score_method->ItemIndex());
 }
 
+rules::Settings Tbootform::gameSettings() const
+{
+    return {TableSize->Position(), scoring(), TimeLimit->Position(), rotation->isChecked()};
+}
+
 QStringList Tbootform::members() const
 {
     QStringList names;

@@ -1,6 +1,8 @@
 #pragma once
 #include "net/guestsession.h"
+#include "rules/game.h"
 #include "ui/extrkbar.h"
+#include "ui/gamelobby.h"
 #include "ui/radiogroup.h"
 #include <QByteArray>
 #include <QPalette>
@@ -41,7 +43,7 @@ class Tmainform;
 
 // The lobby window: connection settings, host or guest, chat, members, the sound switch and
 // the host's game settings. The program's main window; closing it ends the program.
-class Tbootform : public QWidget, public net::GuestStation {
+class Tbootform : public QWidget, public net::GuestStation, public GameLobby {
     Q_OBJECT
 public:
     // exeDir ends in a path separator; snd/ lies beneath it or in the installed data folder,
@@ -49,7 +51,7 @@ public:
     explicit Tbootform(const QString& exeDir, QWidget* parent = nullptr);
     ~Tbootform() override;
 
-    // Controls that the game window reads and writes directly.
+    // The lobby's controls; tests drive them as a player would.
     QLineEdit* BoxName = nullptr;
     QLineEdit* BoxPort = nullptr;
     QCheckBox* UseSOund = nullptr;
@@ -81,7 +83,6 @@ public:
     QFrame* Bevel1 = nullptr;
 
     QByteArray joinSound;
-    int mySeat = 0;
     // Null when start-up stopped before opening the settings file; then nothing is written.
     std::unique_ptr<LobbySettings> settings;
     // The host's listening socket with its guests, and the guest's connection to the host
@@ -89,20 +90,20 @@ public:
     std::unique_ptr<net::HostServer> SS;
     std::unique_ptr<net::GuestLink> CS;
     std::unique_ptr<net::GuestSession> guest;
-    // The game window, while it exists; it registers itself.
-    Tmainform* mainform = nullptr;
 
-    bool isHost() const;            // item 0 of Method
-    bool inSession() const;         // hosting, or joined to a host
+    bool isHost() const override; // item 0 of Method
+    bool inSession() const override;
     rules::Scoring scoring() const; // score_method's items are the rules in order
+    // The game the host's controls set up now.
+    rules::Settings gameSettings() const;
     QStringList members() const;
     void addChat(const QString& line) override;
 
     void MethodClick();
     void TableSizeChange();
     void TimeLimitChange();
-    void Setting_enable(bool enable);
-    void SE_Play(const QByteArray& sound);
+    void Setting_enable(bool enable) override;
+    void SE_Play(const QByteArray& sound) override;
     void BtnSendClick();
     void BtnOutClick();
 
@@ -169,6 +170,11 @@ private:
     void setMembers(const QStringList& names) override;
     void ring() override;
     rules::Game* startGame(const net::StartSettings& settings) override;
+    // GameLobby
+    void setGameWindow(Tmainform* window) override { mainform = window; }
+    QString settingsPath() const override;
+    void announceMove(const rules::Game& game, int col, int row) override;
+    void showStartSettings(const net::StartSettings& start);
     void EditMessageKeyDown(int key);
     // What setting.ini keeps: the name as the player typed it, which the name box shows until
     // hosting or joining shows it as it travels.
@@ -178,6 +184,7 @@ private:
     QString exeDir_;
     QString playerName_ = QStringLiteral("YourName");
     std::vector<computer::ComputerPlayer*> computers_;
+    Tmainform* mainform = nullptr; // the game window, while it exists
     QPointer<RecordsWindow> records_;
 };
 

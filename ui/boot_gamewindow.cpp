@@ -1,6 +1,9 @@
+#include "net/hostserver.h"
+#include "net/lobbymessages.h"
 #include "ui/boot.h"
 #include "ui/headingbutton.h"
 #include "ui/howtoplay.h"
+#include "ui/lobbysettings.h"
 #include "ui/main.h"
 #include "ui/recordswindow.h"
 #include <QAction>
@@ -9,8 +12,23 @@
 #include <QMenu>
 #include <QToolButton>
 
-// The lobby's ways back to a game window that was closed, and to the rules.
+// The lobby's side of the game window: what the window asks of it, and the ways back to a
+// game window that was closed, to the rules and to the kept games.
 namespace ui {
+
+QString Tbootform::settingsPath() const
+{
+    return settings ? settings->path() : QString();
+}
+
+// The host sends every move it applies, its own and the guests'; a guest only its own.
+void Tbootform::announceMove(const rules::Game& game, int col, int row)
+{
+    if (isHost())
+        SS->lobby().sendToGuests(net::moveMessage(game.curPlayer(), col, row));
+    else
+        guest->sendgameinfo(game, col, row);
+}
 
 // The "?" sits inside the chat's heading, so no other control moves.
 void Tbootform::createGameWindowControls(QLabel* chatHeading)
@@ -38,7 +56,7 @@ void Tbootform::createGameWindowControls(QLabel* chatHeading)
     connect(help, &QAction::triggered, this, [this] { showHelp(); });
     // One's own name stands for one's seat.
     connect(Mem, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        if (Mem->row(item) == mySeat - 1)
+        if (mainform && Mem->row(item) == mainform->game.mySeat() - 1)
             showGameWindow();
     });
 }

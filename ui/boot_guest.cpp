@@ -57,18 +57,22 @@ rules::Game* Tbootform::startGame(const net::StartSettings& start)
 {
     if (!mainform)
         return nullptr;
+    showStartSettings(start);
+    // A turn of an earlier game must not stay open: a move made there would reach nobody.
+    mainform->setBoardEnabled(false);
+    mainform->setPassEnabled(false);
+    mainform->newGame({start.boardSize, start.scoring, start.timeLimit, start.rotation}, start.seat, members());
+    mainform->show();
+    return &mainform->game;
+}
+
+// The guest's game settings, which it cannot change, show the game the host started.
+void Tbootform::showStartSettings(const net::StartSettings& start)
+{
     TableSize->setPosition(start.boardSize);
-    mySeat = start.seat;
     score_method->setItemIndex(int(start.scoring));
     TimeLimit->setPosition(start.timeLimit);
     rotation->setChecked(start.rotation);
-    // A turn of an earlier game must not stay open: a move made there would reach nobody.
-    mainform->game.myTurn = false;
-    mainform->setBoardEnabled(false);
-    mainform->setPassEnabled(false);
-    mainform->newGame();
-    mainform->show();
-    return &mainform->game;
 }
 
 // Sent while the connection can still carry it; a connection already gone sends nothing.

@@ -61,13 +61,13 @@ void Tbootform::BtnGameClick()
 {
     if (!mainform)
         return;
-    mySeat = 1; // before the new game is set up and its first turn names whose it is
-    mainform->newGame();
+    const rules::Settings game = gameSettings();
+    mainform->newGame(game, net::HostSeat, members());
     mainform->show();
     BtnGame->setEnabled(false);
     score_method->setEnabled(false);
     TimeLimit->setEnabled(false);
-    const net::StartSettings start{TableSize->Position(), 0, scoring(), TimeLimit->Position(), rotation->isChecked()};
+    const net::StartSettings start{game.boardSize, 0, game.scoring, game.timeLimit, game.rotation};
     mainform->game.openFirstTurn();
     SS->lobby().startGame(start, mainform->game);
 }

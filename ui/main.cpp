@@ -1,6 +1,6 @@
 #include "ui/main.h"
 #include "record/recordstore.h"
-#include "ui/boot.h"
+#include "ui/gamelobby.h"
 #include "ui/errorbox.h"
 #include "ui/fonts.h"
 #include "ui/programicon.h"
@@ -22,8 +22,8 @@ constexpr int StatusHeight = 25;
 
 } // namespace
 
-Tmainform::Tmainform(Tbootform& boot, const QString& exeDir, QWidget* parent)
-    : QWidget(parent, Qt::Window), game(*this, *this), boot_(boot), exeDir_(exeDir)
+Tmainform::Tmainform(GameLobby& lobby, const QString& exeDir, QWidget* parent)
+    : QWidget(parent, Qt::Window), game(*this, *this), lobby_(lobby), exeDir_(exeDir)
 {
     setWindowTitle(QStringLiteral("Kuralo"));
     setWindowIcon(programIcon());
@@ -45,16 +45,16 @@ Tmainform::Tmainform(Tbootform& boot, const QString& exeDir, QWidget* parent)
     connectHandlers();
 
     guarded([&] { FormCreate(); });
-    boot_.mainform = this;
+    lobby_.setGameWindow(this);
     // Every game this station plays is kept; a folder that cannot be written costs a chat line.
-    recorder_ =
-        std::make_unique<record::Recorder>(record::recordsFolder(), [this](const QString& why) { boot_.addChat(why); });
+    recorder_ = std::make_unique<record::Recorder>(record::recordsFolder(),
+                                                   [this](const QString& why) { lobby_.addChat(why); });
     game.setLog(recorder_.get());
 }
 
 Tmainform::~Tmainform()
 {
-    boot_.mainform = nullptr;
+    lobby_.setGameWindow(nullptr);
 }
 
 void Tmainform::connectHandlers()
@@ -69,15 +69,12 @@ void Tmainform::connectHandlers()
     connect(counter, &QTimer::timeout, this, [this] { guarded([&] { game.counterTimer(); }); });
 }
 
-void Tmainform::newGame()
+void Tmainform::newGame(const rules::Settings& settings, int seat, const QStringList& members)
 {
-    rules::Settings settings;
-    settings.boardSize = boot_.TableSize->Position();
-    settings.scoring = boot_.scoring();
-    settings.timeLimit = boot_.TimeLimit->Position();
+    seat_ = seat;       // before the new game's caption names whose turn it is
     abandoned_ = false; // a new game is the player's own again
     hoverCol_ = hoverRow_ = 0;
-    game.Reset(settings, boot_.members());
+    game.Reset(settings, members);
 }
 
 void Tmainform::resizeEvent(QResizeEvent* event)

@@ -26,7 +26,7 @@ class QToolButton;
 
 namespace ui {
 
-class Tbootform;
+class GameLobby;
 class BoardGrid;
 class HowToPlay;
 
@@ -37,15 +37,15 @@ class Tmainform : public QWidget, public rules::GameView, public rules::Station 
     Q_OBJECT
 public:
     // exeDir is the executable's folder; img/ and snd/ lie beneath it.
-    Tmainform(Tbootform& boot, const QString& exeDir, QWidget* parent = nullptr);
+    Tmainform(GameLobby& lobby, const QString& exeDir, QWidget* parent = nullptr);
     ~Tmainform() override;
 
     rules::Game game;
     // Scales every pause of the game; tests and benchmarks set 0 to play without waiting.
     static inline int pauseFactor = 1;
 
-    // Controls that the lobby reads and writes directly; the rules reach them through the
-    // GameView and Station operations below.
+    // The window's controls; the rules reach them through the GameView and Station operations
+    // below, and tests drive them as a player would.
     ui::BoardGrid* Table = nullptr;
     QFrame* Panel = nullptr;
     std::array<QLabel*, 5> Light{}; // Light1..Light4 at 1..4
@@ -71,9 +71,9 @@ public:
     QToolButton* BtnHelp = nullptr; // in the status bar
     QTimer* hintTimer = nullptr;    // how long a hint stays
 
-    // Sets up a new game from the lobby's settings and member list; throws Failure when the
-    // list is short. Does not show the window.
-    void newGame();
+    // Sets up a new game in which this station plays `seat` (0 to watch); throws Failure when
+    // fewer than four members are listed. Does not show the window.
+    void newGame(const rules::Settings& settings, int seat, const QStringList& members);
     // Announces a placement, or a pass as (-1, -1), to the other stations.
     void sendgameinfo(int col, int row);
 
@@ -132,9 +132,8 @@ public:
     void pause(int ms) override;
 
     // rules::Station
-    int mySeat() const override;
+    int mySeat() const override { return seat_; }
     bool isHost() const override;
-    bool rotationOn() const override;
     bool autoPlay() const override;
     unsigned autoPlaySeed() const override;
     void setBoardEnabled(bool on) override;
@@ -177,7 +176,7 @@ private:
     QString describeCell(int col, int row) const;
     QLabel* scoreLabel(int seat) const;
 
-    Tbootform& boot_;
+    GameLobby& lobby_;
     QString exeDir_;
     std::unique_ptr<record::Recorder> recorder_;
     BoardImages images_;
@@ -190,6 +189,7 @@ private:
     QMargins frame_;
     bool frameKnown_ = false;
     bool abandoned_ = false;
+    int seat_ = 0;              // in the game under way
     std::array<bool, 5> lit_{}; // whose lamp is lit, by seat
     int hoverCol_ = 0;          // the cell under the hover cursor
     int hoverRow_ = 0;

@@ -28,7 +28,7 @@ QString Tmainform::describeCell(int col, int row) const
     if (code < 0 || code >= int(std::size(pieces)))
         return BoardGrid::position(col, row);
     QString text = tr("%1、%2").arg(BoardGrid::position(col, row), tr(pieces[code]));
-    if (game.myTurn && Table->isEnabled() && game.Search_Face(col, row))
+    if (game.myTurn() && Table->isEnabled() && game.Search_Face(col, row))
         text += tr("、打てる");
     return text;
 }

@@ -1,5 +1,5 @@
 #include "ai/choose.h"
-#include "ui/boot.h"
+#include "ui/gamelobby.h"
 #include "ui/errorbox.h"
 #include "ui/howtoplay.h"
 #include "ui/legalcellsetting.h"
@@ -59,11 +59,12 @@ void Tmainform::createHelpButton()
 
 void Tmainform::readGameSettings()
 {
-    if (!boot_.settings)
+    const QString path = lobby_.settingsPath();
+    if (path.isEmpty())
         return;
-    ShowLegal->setChecked(ui::readShowLegal(boot_.settings->path()));
+    ShowLegal->setChecked(ui::readShowLegal(path));
     // The size the player left the window at; it still grows to what a board needs.
-    const QSize left = readWindowSize(boot_.settings->path());
+    const QSize left = readWindowSize(path);
     if (left.isValid())
         resize(left);
 }
@@ -71,8 +72,8 @@ void Tmainform::readGameSettings()
 void Tmainform::ShowLegalClick(bool on)
 {
     showLegalMarks();
-    if (boot_.settings)
-        writeShowLegal(boot_.settings->path(), on);
+    if (const QString path = lobby_.settingsPath(); !path.isEmpty())
+        writeShowLegal(path, on);
 }
 
 void Tmainform::contextMenuEvent(QContextMenuEvent* event)
@@ -113,10 +114,10 @@ void Tmainform::parkFocus(QWidget* leaving)
 
 void Tmainform::showHint()
 {
-    if (!game.myTurn || !Table->isEnabled() || hintWatcher_.isRunning())
+    if (!game.myTurn() || !Table->isEnabled() || hintWatcher_.isRunning())
         return;
     hintTurn_ = turnSerial_;
-    const rules::Position position = rules::Position::of(game, rotationOn());
+    const rules::Position position = game.position();
     const auto seed = std::random_device{}();
     hintWatcher_.setFuture(QtConcurrent::run([position, seed] {
         std::mt19937 rng(seed);

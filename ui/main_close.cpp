@@ -1,4 +1,4 @@
-#include "ui/boot.h"
+#include "ui/gamelobby.h"
 #include "ui/errorbox.h"
 #include "ui/lobbysettings.h"
 #include "ui/main.h"
@@ -39,8 +39,9 @@ bool Tmainform::confirmClose()
 void Tmainform::FormClose()
 {
     // Kept for the next run once the player has changed it; a window never resized writes nothing.
-    if (boot_.settings && (size() != minimumSize() || readWindowSize(boot_.settings->path()).isValid()))
-        writeWindowSize(boot_.settings->path(), size());
+    const QString path = lobby_.settingsPath();
+    if (!path.isEmpty() && (size() != minimumSize() || readWindowSize(path).isValid()))
+        writeWindowSize(path, size());
     if (gameRunning())
         leaveToAutoPlay();
     // The game goes on hidden; only the host may set up the next one.
@@ -51,10 +52,10 @@ void Tmainform::FormClose()
 void Tmainform::leaveToAutoPlay()
 {
     abandoned_ = true;
-    boot_.addChat(tr("◆ゲーム画面を閉じました。このゲームの残りは自動で打ちます"));
+    lobby_.addChat(tr("◆ゲーム画面を閉じました。このゲームの残りは自動で打ちます"));
     // A turn already open is played once the window has gone.
     QTimer::singleShot(0, this, [this] {
-        if (abandoned_ && game.myTurn && !game.gameOver())
+        if (abandoned_ && game.myTurn() && !game.gameOver())
             guarded([&] { game.tekitoo(); });
     });
 }
@@ -62,7 +63,7 @@ void Tmainform::leaveToAutoPlay()
 void Tmainform::showAgain()
 {
     if (std::exchange(abandoned_, false))
-        boot_.addChat(tr("◆ゲーム画面に戻りました"));
+        lobby_.addChat(tr("◆ゲーム画面に戻りました"));
     show();
     raise();
     activateWindow();
@@ -70,7 +71,7 @@ void Tmainform::showAgain()
 
 bool Tmainform::gameRunning() const
 {
-    return game.boardSize() > 0 && !game.gameOver() && boot_.inSession();
+    return game.boardSize() > 0 && !game.gameOver() && lobby_.inSession();
 }
 
 } // namespace ui

@@ -1,4 +1,4 @@
-#include "ui/boot.h"
+#include "ui/gamelobby.h"
 #include "ui/main.h"
 #include "ui/boardgrid.h"
 #include <QCheckBox>
@@ -9,17 +9,9 @@
 // This station's side of the turn flow: the lobby's switches and the window's own controls.
 namespace ui {
 
-int Tmainform::mySeat() const
-{
-    return boot_.mySeat;
-}
 bool Tmainform::isHost() const
 {
-    return boot_.isHost();
-}
-bool Tmainform::rotationOn() const
-{
-    return boot_.rotation->isChecked();
+    return lobby_.isHost();
 }
 bool Tmainform::autoPlay() const
 {
@@ -65,9 +57,18 @@ void Tmainform::announce(int col, int row)
 {
     sendgameinfo(col, row);
 }
+
+// The local turn closes in any case.
+void Tmainform::sendgameinfo(int col, int row)
+{
+    lobby_.announceMove(game, col, row);
+    setBoardEnabled(false);
+    setPassEnabled(false);
+}
+
 void Tmainform::Setting_enable(bool on)
 {
-    boot_.Setting_enable(on);
+    lobby_.Setting_enable(on);
 }
 
 } // namespace ui

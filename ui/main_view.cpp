@@ -1,5 +1,5 @@
 #include "net/readingclock.h"
-#include "ui/boot.h"
+#include "ui/gamelobby.h"
 #include "ui/gameresult.h"
 #include "ui/main.h"
 #include "ui/boardgrid.h"
@@ -163,12 +163,12 @@ void Tmainform::showResult(const std::vector<rules::Place>& places)
     PanelResult->setText(resultPanelText(places, game.scoring()));
     PanelResult->setAccessibleDescription(resultChatLine(places, game.scoring()));
     fitResult();
-    boot_.addChat(resultChatLine(places, game.scoring()));
+    lobby_.addChat(resultChatLine(places, game.scoring()));
 }
 
 void Tmainform::play(rules::Sound sound)
 {
-    boot_.SE_Play(sounds_[static_cast<int>(sound)]);
+    lobby_.SE_Play(sounds_[static_cast<int>(sound)]);
 }
 
 void Tmainform::pause(int ms)

@@ -16,7 +16,7 @@ public:
         for (int i = 0; i < 4; ++i) {
             e[i].station.seat = i + 1;
             e[i].station.host = i == 0;
-            e[i].station.rotation = setup.rotation;
+            e[i].rotation = setup.rotation;
             e[i].reset(setup.size, setup.scoring);
         }
     }
@@ -26,7 +26,10 @@ public:
         e[e[0].game.curPlayer() - 1].game.BeginLocalTurn();
         for (GameRig& rig : e) {
             rig.log.clear();
-            col < 0 ? rig.game.BtnPassClick() : rig.game.TableSelectCell(col, row);
+            if (col < 0)
+                rig.game.BtnPassClick();
+            else
+                rig.game.TableSelectCell(col, row);
         }
     }
     GameRig e[4];
@@ -101,7 +104,7 @@ TEST_P(RandomGames, FourStationsStayIdenticalToTheEnd)
     else
         EXPECT_EQ(rotations, 0);
     for (const GameRig& rig : t.e)
-        EXPECT_FALSE(rig.game.myTurn);
+        EXPECT_FALSE(rig.game.myTurn());
 }
 
 INSTANTIATE_TEST_SUITE_P(AllSetups, RandomGames, testing::ValuesIn(everySetup()),

@@ -99,7 +99,6 @@ public:
 
     int mySeat() const override { return seat; }
     bool isHost() const override { return host; }
-    bool rotationOn() const override { return rotation; }
     bool autoPlay() const override { return automatic; }
     unsigned autoPlaySeed() const override { return seed; }
 
@@ -111,14 +110,12 @@ public:
     void announce(int col, int row) override
     {
         log_.push_back("announce " + cell(col, row) + " seat " + std::to_string(game->curPlayer()));
-        game->myTurn = false;
         boardOn = passOn = false;
     }
     void Setting_enable(bool on) override { log_.push_back(std::string("settings ") + (on ? "on" : "off")); }
 
     int seat = 1;
     bool host = true;
-    bool rotation = false;
     bool automatic = false;
     unsigned seed = 0;
     bool boardOn = false;
@@ -139,6 +136,7 @@ struct GameRig {
     FakeView view{log};
     FakeStation station{log};
     rules::Game game{view, station};
+    bool rotation = false; // of the games reset() sets up
 
     GameRig()
     {
@@ -147,7 +145,7 @@ struct GameRig {
     }
     void reset(int size, rules::Scoring scoring = rules::Scoring::Points, int timeLimit = rules::NoLimit)
     {
-        game.Reset({size, scoring, timeLimit}, FourNames);
+        game.Reset({size, scoring, timeLimit, rotation}, FourNames);
         log.clear();
         view.boardAtRepaint.clear();
     }
@@ -179,7 +177,7 @@ inline void load(rules::Game& game, std::initializer_list<std::string_view> rows
         ++row;
     }
     const rules::Position& now = game.position();
-    game.resume(rules::Position(board, now.toMove(), now.scores(), now.scoring(), false, now.passCount()));
+    game.resume(rules::Position(board, now.toMove(), now.scores(), now.scoring(), now.rotation(), now.passCount()));
 }
 
 // The game as it stands with one cell changed.
@@ -188,14 +186,14 @@ inline void setCell(rules::Game& game, int col, int row, int code)
     const rules::Position& now = game.position();
     rules::Board board = now.board();
     board[col][row] = static_cast<rules::Code>(code);
-    game.resume(rules::Position(board, now.toMove(), now.scores(), now.scoring(), false, now.passCount()));
+    game.resume(rules::Position(board, now.toMove(), now.scores(), now.scoring(), now.rotation(), now.passCount()));
 }
 
 // The game as it stands with `seat` to move after `passes` passes in a row.
 inline void setTurn(rules::Game& game, int seat, int passes = 0)
 {
     const rules::Position& now = game.position();
-    game.resume(rules::Position(now.board(), seat, now.scores(), now.scoring(), false, passes));
+    game.resume(rules::Position(now.board(), seat, now.scores(), now.scoring(), now.rotation(), passes));
 }
 
 inline std::vector<std::string> picture(const rules::Game& game)

@@ -205,7 +205,10 @@ TEST(Scoring, CountRuleHasNoFloorOnAnOddBoard)
     e.reset(7, rules::Scoring::Count);
     // Seat 4 passes its only turn; its three starting faces are all captured.
     for (auto [col, row] : {std::pair{0, 2}, std::pair{2, 0}, std::pair{0, 4}, std::pair{-1, -1}, std::pair{0, 5}})
-        col < 0 ? e.game.BtnPassClick() : e.game.TableSelectCell(col, row);
+        if (col < 0)
+            e.game.BtnPassClick();
+        else
+            e.game.TableSelectCell(col, row);
     EXPECT_TRUE(e.only({"sound buzz"}).empty());
     EXPECT_EQ(countCells(e.game, 4), 0);
     EXPECT_EQ(e.game.scores()[4], -1);

@@ -77,14 +77,14 @@ TEST(Passing, FirstTurnOfAGameIsAnnouncedAsEveryOther)
     e.reset(6);
     e.game.openFirstTurn();
     EXPECT_EQ(e.view.caption, "Kuralo 【あなたの番です】");
-    EXPECT_TRUE(e.game.myTurn);
+    EXPECT_TRUE(e.game.myTurn());
 }
 
 // Seat 1 fills the last cell, (0, 0), closing the line on its own jewel.
 TEST(Placement, MoveThatFillsTheBoardIsAnnouncedWithTheMoversSeatAndNeverRotates)
 {
     GameRig e;
-    e.station.rotation = true;
+    e.rotation = true;
     e.reset(6);
     load(e.game, {".33333",
                   "323333",
@@ -111,7 +111,7 @@ TEST(Placement, JewelsTurnAtTheChangeOfTurnOnlyWhenTheBoxIsTickedAndAJewelClosed
     };
     for (const Case c : {Case{true, 1, 3, true}, Case{false, 1, 3, false}, Case{true, 2, 5, false}}) {
         GameRig e;
-        e.station.rotation = c.rotation;
+        e.rotation = c.rotation;
         e.reset(8);
         e.game.TableSelectCell(c.col, c.row);
         const std::string announced = "announce " + cell(c.col, c.row) + " seat 2";
@@ -125,7 +125,7 @@ TEST(Placement, JewelsTurnAtTheChangeOfTurnOnlyWhenTheBoxIsTickedAndAJewelClosed
 TEST(Placement, PassNeverRotatesAndClearsTheTouch)
 {
     GameRig e;
-    e.station.rotation = true;
+    e.rotation = true;
     e.reset(8);
     e.game.TableSelectCell(1, 3);
     e.log.clear();
@@ -143,7 +143,7 @@ TEST(Placement, RefusedCellOnlyBuzzesAndTheTurnGoesOn)
     for (auto [col, row] : {std::pair{3, 3}, std::pair{2, 3}, std::pair{0, 0}})
         e.game.TableSelectCell(col, row);
     EXPECT_EQ(e.log, Log(3, "sound buzz"));
-    EXPECT_TRUE(e.game.myTurn);
+    EXPECT_TRUE(e.game.myTurn());
     EXPECT_TRUE(e.station.boardOn);
     EXPECT_TRUE(e.station.passOn);
     EXPECT_EQ(e.game.curPlayer(), 1);
@@ -157,7 +157,7 @@ TEST(LocalTurn, OpensTheControlsAndStartsTheTimersOnlyWithALimit)
         e.game.BeginLocalTurn();
         const Log expected = limit < 61 ? Log{"board on", "pass on", "timers start"} : Log{"board on", "pass on"};
         EXPECT_EQ(e.log, expected) << limit;
-        EXPECT_TRUE(e.game.myTurn);
+        EXPECT_TRUE(e.game.myTurn());
     }
 }
 
@@ -178,7 +178,7 @@ TEST(LocalTurn, AcceptedMoveOpensTheTurnOnlyOfTheNextSeatsStation)
         e.reset(8);
         setTurn(e.game, 1, c.passesBefore);
         e.game.playAccepted(c.col, c.row);
-        EXPECT_EQ(e.game.myTurn, c.opens) << c.station << " after " << c.col << "," << c.row;
+        EXPECT_EQ(e.game.myTurn(), c.opens) << c.station << " after " << c.col << "," << c.row;
         EXPECT_EQ(e.station.boardOn, c.opens);
         EXPECT_EQ(e.only({"announce"}).size(), 1u) << "applied and announced once";
     }
@@ -201,7 +201,7 @@ TEST_F(Timed, TimeOutShowsTimeUpAndPasses)
     EXPECT_EQ(e.log, (Log{"time 時間切れ", "timers stop", "time 残り30秒", "lamp 1 off", "lamp 2 on",
                           "caption Kuralo 【bobさんの番です】", "announce -1,-1 seat 2"}));
     EXPECT_EQ(e.game.passCount(), 1);
-    EXPECT_FALSE(e.game.myTurn);
+    EXPECT_FALSE(e.game.myTurn());
 }
 
 TEST_F(Timed, CountdownShowsTheSecondsLeftWithoutFloorAndNeverPasses)
@@ -309,7 +309,7 @@ TEST(AutoPlay, UntickedBoxLeavesTheTurnToThePlayer)
     e.reset(8);
     e.game.BeginLocalTurn();
     EXPECT_TRUE(e.only({"pause", "announce"}).empty());
-    EXPECT_TRUE(e.game.myTurn);
+    EXPECT_TRUE(e.game.myTurn());
 }
 
 } // namespace

@@ -250,8 +250,8 @@ TEST_F(HostTest, GameStartSendsEachGuestItsSeatAndOpensTheHostsTurn)
         const QByteArray seat = QByteArray::number(i + 2);
         EXPECT_EQ(guests[i]->bytes, "3\r\n10\r\n" + seat + "\r\n1\r\n30\r\n0\r\n");
     }
-    EXPECT_EQ(host.boot->mySeat, 1);
-    EXPECT_TRUE(host.game().myTurn);
+    EXPECT_EQ(host.game().mySeat(), 1);
+    EXPECT_TRUE(host.game().myTurn());
     EXPECT_TRUE(host.boardOpen());
     EXPECT_TRUE(host.form->Timer->isActive() && host.form->counter->isActive());
     EXPECT_TRUE(host.form->isVisible());
@@ -270,7 +270,7 @@ TEST_F(HostTest, GameStartWithTooFewNamesStopsBeforeAnythingIsSent)
     guests[0]->settle();
     EXPECT_TRUE(guests[0]->heard.isEmpty());
     EXPECT_FALSE(host.form->isVisible());
-    EXPECT_FALSE(host.game().myTurn);
+    EXPECT_FALSE(host.game().myTurn());
     EXPECT_TRUE(host.boot->BtnGame->isEnabled());
 }
 
@@ -306,7 +306,7 @@ TEST_F(HostTest, MovesAreRelayedToAllGuestsOnlyFromTheSeatToMove)
         }
         EXPECT_EQ(host.boardOpen(), next == 1) << seat;
     }
-    EXPECT_TRUE(host.game().myTurn);
+    EXPECT_TRUE(host.game().myTurn());
     EXPECT_EQ(host.game().passCount(), 3);
 }
 
@@ -444,7 +444,7 @@ TEST_F(HostGame, IllegalMoveNamingTheHostOpensNothingAndRaisesNoAlarm)
     EXPECT_FALSE(relayed(2, net::moveMessage(1, 0, 0)));
     EXPECT_FALSE(relayed(3, net::moveMessage(1, -1, -1))); // not seat 3's turn
     EXPECT_FALSE(host.boardOpen());
-    EXPECT_FALSE(host.game().myTurn);
+    EXPECT_FALSE(host.game().myTurn());
     EXPECT_EQ(host.game().curPlayer(), 2);
     // The host refused them: its board is not out of step with anyone's.
     EXPECT_TRUE(host.chat().filter(net::desyncNotice()).isEmpty());
@@ -500,7 +500,7 @@ TEST_F(HostTest, TimeLimitChangedDuringAGameWaitsForTheNextGame)
     host.boot->TimeLimit->setPosition(5);
     for (int seat = 2; seat <= 4; ++seat)
         guests[seat - 2]->say(net::moveMessage(seat % 4 + 1, -1, -1));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return host.game().myTurn; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return host.game().myTurn(); }, 5000));
     EXPECT_FALSE(host.form->Timer->isActive() || host.form->counter->isActive());
 }
 

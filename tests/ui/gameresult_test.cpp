@@ -75,7 +75,7 @@ TEST_F(GameResultWindow, NewGameTakesAwayTheResultAndTheOldStatusTexts)
     finish({0, 5, 5, 5, 5});
     EXPECT_EQ(form->StatusBar->currentMessage(), QStringLiteral("終了！"));
     const QString chat = boot->Chat->toPlainText();
-    form->newGame();
+    newGame();
     EXPECT_FALSE(form->PanelResult->isVisible());
     EXPECT_TRUE(form->StatusBar->currentMessage().isEmpty());
     EXPECT_EQ(boot->Chat->toPlainText(), chat) << "the chat keeps the line";

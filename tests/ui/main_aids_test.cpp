@@ -68,7 +68,7 @@ TEST_P(LegalMarks, AreTheRulesLegalCellsAndGoWhenTheTurnEnds)
     const MarkCase& c = GetParam();
     create(c.size, 61, c.scoring);
     boot->rotation->setChecked(true);
-    form->newGame();
+    newGame();
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     form->ShowLegal->setChecked(true);
@@ -122,7 +122,7 @@ TEST_F(AidsTest, HintIsALegalCellThatStaysAWhileAndPlaysNothing)
     const auto legal = legalPoints();
     EXPECT_NE(std::find(legal.begin(), legal.end(), *form->Table->hint()), legal.end());
     EXPECT_EQ(form->game.board(), before);
-    EXPECT_TRUE(form->game.myTurn) << "a move announced would have closed the turn";
+    EXPECT_TRUE(form->game.myTurn()) << "a move announced would have closed the turn";
     EXPECT_EQ(form->game.curPlayer(), 1);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !form->Table->hint().has_value(); }, 5000));
 }
@@ -156,7 +156,7 @@ TEST_F(AidsTest, KeysMoveTheCursorWithoutPlayingAndEnterPlaysThere)
         << "the cursor's frame";
     QTest::keyClick(form->Table, Qt::Key_Return);
     EXPECT_EQ(form->game.board()[target.x()][target.y()], 1);
-    EXPECT_FALSE(form->game.myTurn);
+    EXPECT_FALSE(form->game.myTurn());
 }
 
 TEST_F(AidsTest, BetweenTurnsSpaceTicksNoCheckBox)
@@ -164,7 +164,7 @@ TEST_F(AidsTest, BetweenTurnsSpaceTicksNoCheckBox)
     startShown(8);
     openTurn();
     QTest::mouseClick(form->BtnPass, Qt::LeftButton);
-    ASSERT_FALSE(form->game.myTurn);
+    ASSERT_FALSE(form->game.myTurn());
     QWidget* focused = form->focusWidget() ? form->focusWidget() : form.get();
     QTest::keyClick(focused, Qt::Key_Space);
     EXPECT_FALSE(form->AutoPass->isChecked());

@@ -57,7 +57,7 @@ TEST_P(LoadingStops, AtTheFirstBadFileAndKeepsWhatCameBefore)
     EXPECT_EQ(soundsLoaded(*form), b.soundsLoaded);
     EXPECT_EQ(imagesLoaded(*form), b.imagesLoaded);
     EXPECT_EQ(int(!form->lamp(false).isNull()) + int(!form->lamp(true).isNull()), b.lampsLoaded);
-    form->newGame(); // lamps without pictures show nothing
+    newGame(); // lamps without pictures show nothing
     EXPECT_EQ(form->Light[1]->pixmap().isNull(), b.lampsLoaded < 2);
 }
 

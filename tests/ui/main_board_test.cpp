@@ -20,7 +20,7 @@ TEST_F(MainFormTest, NewGameOnASmallerBoardClearsThePreviousPicture)
         for (int r = 0; r < 26; ++r)
             form->Put(c, r, rules::CursorImage); // opaque over every cell
     setLobby(12); // its centre block reaches only columns and rows 3 to 9
-    form->newGame();
+    newGame();
 
     const QImage shot = board();
     ASSERT_EQ(shot.size(), QSize(300, 300));

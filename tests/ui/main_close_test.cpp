@@ -53,7 +53,7 @@ TEST_F(CloseTest, ContinuingKeepsTheWindowAndTheTurn)
     closeAnswering(QStringLiteral("続ける"));
     EXPECT_TRUE(form->isVisible());
     EXPECT_FALSE(form->abandoned());
-    EXPECT_TRUE(form->game.myTurn);
+    EXPECT_TRUE(form->game.myTurn());
 }
 
 TEST_F(CloseTest, ClosedWindowPlaysTheSeatsTurnsUntilShownAgain)
@@ -64,14 +64,14 @@ TEST_F(CloseTest, ClosedWindowPlaysTheSeatsTurnsUntilShownAgain)
     EXPECT_TRUE(form->abandoned());
     EXPECT_TRUE(chatHas("自動で打ちます"));
     // The turn that was open when the window went is played at once.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !form->game.myTurn; }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form->game.myTurn(); }, 2000));
     EXPECT_EQ(form->game.curPlayer(), 2);
     EXPECT_FALSE(form->AutoPass->isChecked());
     // The three others pass, as if their moves had come in; the seat's next turn plays itself.
     for (int seat = 2; seat <= 4; ++seat)
         form->game.BtnPassClick();
     form->game.BeginLocalTurn();
-    EXPECT_FALSE(form->game.myTurn);
+    EXPECT_FALSE(form->game.myTurn());
     EXPECT_EQ(form->game.passCount(), 0);
     EXPECT_EQ(form->game.curPlayer(), 2);
     // Double-clicking another member's name does nothing; one's own gives the seat back.

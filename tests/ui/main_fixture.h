@@ -88,21 +88,19 @@ protected:
         boot->score_method->setItemIndex(int(scoring));
     }
 
+    // A new game from the lobby's settings, with this station in the host's seat.
+    void newGame() { form->newGame(boot->gameSettings(), 1, boot->members()); }
+
     void startShown(int boardSize = 8)
     {
         create(boardSize);
-        form->newGame();
+        newGame();
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
 
-    // The local turn as BeginLocalTurn opens it, without timers.
-    void openTurn()
-    {
-        form->game.myTurn = true;
-        form->setBoardEnabled(true);
-        form->setPassEnabled(true);
-    }
+    // The local turn, as a move received for this station's seat opens it.
+    void openTurn() { form->game.BeginLocalTurn(); }
 
     // A pointer move over the board with no button down, delivered at once.
     void hover(int x, int y)

@@ -23,7 +23,7 @@ TEST_P(WindowFigures, FollowTheBoardSize)
 {
     const Figures f = GetParam();
     create(f.n);
-    form->newGame();
+    newGame();
     EXPECT_EQ(form->Table->size(), QSize(f.grid, f.grid));
     EXPECT_EQ(form->Panel->pos(), QPoint(f.panelLeft, 8));
     EXPECT_EQ(form->outerMinimumSize(), f.outerMinimum);
@@ -38,7 +38,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, WindowFigures,
 TEST_F(MainFormTest, MinimumIsTheOuterFigureLessTheFrame)
 {
     create(13);
-    form->newGame();
+    newGame();
     ASSERT_FALSE(form->frameKnown());
     const QSize estimated = form->minimumSize();
     EXPECT_LT(estimated.width(), 495);
@@ -56,13 +56,13 @@ TEST_F(MainFormTest, SmallerWindowGrowsToTheMinimumAndNeverShrinks)
     startShown(6);
     form->resize(form->minimumSize());
     setLobby(26);
-    form->newGame();
+    newGame();
     const QSize grown = form->size();
     EXPECT_EQ(grown, form->minimumSize());
     EXPECT_GE(grown.width(), 650 + 145);
 
     setLobby(6);
-    form->newGame();
+    newGame();
     EXPECT_EQ(form->size(), grown);
 }
 
@@ -71,7 +71,7 @@ TEST_F(MainFormTest, LargerWindowKeepsItsSize)
     startShown(8);
     form->resize(1000, 900);
     setLobby(26);
-    form->newGame();
+    newGame();
     EXPECT_EQ(form->size(), QSize(1000, 900));
 }
 

@@ -1,4 +1,5 @@
 #include "tests/ui/main_fixture.h"
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
@@ -10,7 +11,7 @@
 TEST_F(MainFormTest, NewGameReadsSizeRuleTimeAndNamesFromTheLobby)
 {
     create(7, 30, rules::Scoring::Count);
-    form->newGame();
+    newGame();
     EXPECT_EQ(form->game.boardSize(), 7);
     EXPECT_EQ(form->game.scoring(), rules::Scoring::Count);
     EXPECT_EQ(form->game.timeLimit(), 30);
@@ -21,6 +22,21 @@ TEST_F(MainFormTest, NewGameReadsSizeRuleTimeAndNamesFromTheLobby)
     EXPECT_FALSE(form->Light[1]->pixmap().isNull());
 }
 
+// The guests learnt the rotation switch from the start message: a box ticked or cleared during
+// the game must not change the game here alone.
+TEST_F(MainFormTest, RotationStaysAsTheGameStartedWhateverTheLobbyBoxSays)
+{
+    for (const bool started : {true, false}) {
+        create(8);
+        boot->rotation->setChecked(started);
+        newGame();
+        boot->rotation->setChecked(!started);
+        form->game.BeginLocalTurn();
+        ASSERT_TRUE(form->game.TableSelectCell(1, 3)); // closes a line with seat 1's jewel
+        EXPECT_EQ(form->game.board()[4][3], started ? 5 : 6) << "rotation " << started;
+    }
+}
+
 TEST_F(MainFormTest, PassButtonPassesTheTurnAndClosesIt)
 {
     startShown(8);
@@ -28,7 +44,7 @@ TEST_F(MainFormTest, PassButtonPassesTheTurnAndClosesIt)
     QTest::mouseClick(form->BtnPass, Qt::LeftButton);
     EXPECT_EQ(form->game.passCount(), 1);
     EXPECT_EQ(form->game.curPlayer(), 2);
-    EXPECT_FALSE(form->game.myTurn);
+    EXPECT_FALSE(form->game.myTurn());
     EXPECT_FALSE(form->BtnPass->isEnabled());
     EXPECT_FALSE(form->Table->isEnabled());
 }
@@ -41,7 +57,7 @@ TEST_F(MainFormTest, RefusedCellKeepsTheTurnOpen)
     QTest::mouseClick(form->Table, Qt::LeftButton, {}, QPoint(3 * 25 + 12, 3 * 25 + 12)); // a jewel
     EXPECT_EQ(form->game.board(), before);
     EXPECT_TRUE(form->Table->isEnabled());
-    EXPECT_TRUE(form->game.myTurn);
+    EXPECT_TRUE(form->game.myTurn());
 }
 
 // The move is announced and the announcement closes the local turn.
@@ -53,14 +69,14 @@ TEST_F(MainFormTest, ChosenCellIsPlayedAndItsAnnouncementClosesTheTurn)
     QTest::mouseClick(form->Table, Qt::LeftButton, {}, QPoint(col * 25 + 12, row * 25 + 12));
     EXPECT_EQ(form->game.board()[col][row], 1);
     EXPECT_EQ(form->game.curPlayer(), 2);
-    EXPECT_FALSE(form->game.myTurn);
+    EXPECT_FALSE(form->game.myTurn());
     EXPECT_FALSE(form->Table->isEnabled() || form->BtnPass->isEnabled());
 }
 
 TEST_F(MainFormTest, TimeOutPassesOnItsOwn)
 {
     create(8, 5);
-    form->newGame();
+    newGame();
     openTurn();
     form->setTimeoutInterval(30);
     form->startTimers();
@@ -73,7 +89,7 @@ TEST_F(MainFormTest, TimeOutPassesOnItsOwn)
 TEST_F(MainFormTest, CounterTicksEverySecondUntilStopped)
 {
     create(8, 5);
-    form->newGame();
+    newGame();
     openTurn();
     form->startTimers();
     EXPECT_TRUE(form->Timer->isActive());
