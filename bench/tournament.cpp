@@ -22,6 +22,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <ctime>
 #include <mutex>
 #include <string>
@@ -308,9 +309,26 @@ void printThinking(ai::Level level, const Thinking& thinking, int samples)
     printTimes("26 x 26 (mid-game positions, alone)", thinkingAt26(level, samples));
 }
 
+[[noreturn]] void usage(const char* program)
+{
+    std::fprintf(stderr,
+                 "usage: %s [--games N] [--yardstick-games N] [--threads N] [--samples N] "
+                 "[--part levels|yardstick3|yardstick4|all] [--size N] [--rule points|count]\n",
+                 program);
+    std::exit(2);
+}
+
+bool oneOf(const std::string& word, std::initializer_list<const char*> words)
+{
+    return std::any_of(words.begin(), words.end(), [&](const char* w) { return word == w; });
+}
+
+// A misspelt part or rule would otherwise select nothing and print an empty table.
 Options parse(int argc, char** argv)
 {
     Options options;
+    if (argc % 2 == 0)
+        usage(argv[0]);
     for (int i = 1; i + 1 < argc; i += 2) {
         std::string* const word = !std::strcmp(argv[i], "--part")   ? &options.part
                                   : !std::strcmp(argv[i], "--rule") ? &options.rule
@@ -326,15 +344,13 @@ Options parse(int argc, char** argv)
                             : !std::strcmp(argv[i], "--samples")         ? &options.samples
                             : !std::strcmp(argv[i], "--size")            ? &options.size
                                                                          : nullptr;
-        if (!target || value <= 0) {
-            std::fprintf(stderr,
-                         "usage: %s [--games N] [--yardstick-games N] [--threads N] [--samples N] "
-                         "[--part levels|yardstick3|yardstick4|all] [--size N] [--rule points|count]\n",
-                         argv[0]);
-            std::exit(2);
-        }
+        if (!target || value <= 0)
+            usage(argv[0]);
         *target = value;
     }
+    if (!oneOf(options.part, {"levels", "yardstick3", "yardstick4", "all"}) ||
+        !oneOf(options.rule, {"", "points", "count"}))
+        usage(argv[0]);
     return options;
 }
 

@@ -5,19 +5,15 @@
 
 namespace net {
 
-namespace {
-
-// Descriptors the program needs besides its connections: files, sounds, windows, event loop.
-constexpr rlim_t ReservedDescriptors = 256;
-constexpr rlim_t MostConnections = 1000;
-constexpr rlim_t FewestConnections = 16;
 // Buckets of addresses that have not joined for a while are full again: no need to keep them.
-constexpr qsizetype MostBuckets = 1024;
-
-} // namespace
+static constexpr qsizetype MostBuckets = 1024;
 
 int connectionLimit()
 {
+    // Descriptors the program needs besides its connections: files, sounds, windows, event loop.
+    constexpr rlim_t ReservedDescriptors = 256;
+    constexpr rlim_t MostConnections = 1000;
+    constexpr rlim_t FewestConnections = 16;
     rlimit limit{};
     if (::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
         return int(MostConnections);

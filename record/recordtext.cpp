@@ -1,5 +1,5 @@
 #include "record/recordtext.h"
-#include <QCoreApplication>
+#include "record/texts.h"
 #include <QPoint>
 #include <QStringDecoder>
 #include <QStringList>
@@ -21,11 +21,6 @@ QString moveText(const Move& move)
     return QStringLiteral("move %1 %2")
         .arg(move.seat)
         .arg(move.isPass() ? QStringLiteral("pass") : cellName(move.col, move.row));
-}
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("record", text);
 }
 
 // Reads a record's lines in order; each reader returns false with its problem set.

@@ -1,17 +1,8 @@
 #include "record/replay.h"
 #include "record/recordtext.h"
-#include <QCoreApplication>
+#include "record/texts.h"
 
 namespace record {
-
-namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("record", text);
-}
-
-} // namespace
 
 Replay::Replay(const Record& game) : game_(game)
 {

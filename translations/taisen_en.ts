@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>対戦の記録を DIR に書きます。</source>
-        <translation>Writes the games' records into DIR.</translation>
+        <translation>Writes the games&apos; records into DIR.</translation>
     </message>
     <message>
         <source>対戦の記録 FILE を再生します。</source>
@@ -394,14 +394,6 @@
 </context>
 <context>
     <name>ui::ReplayWindow</name>
-    <message>
-        <source>%1個</source>
-        <translation>%1 faces</translation>
-    </message>
-    <message>
-        <source>%1点</source>
-        <translation>%1 pts</translation>
-    </message>
     <message>
         <source>記録の再生 %1</source>
         <translation>Replay of %1</translation>

@@ -15,16 +15,21 @@ QString resultChatLine(const std::vector<rules::Place>& places, rules::Scoring s
     return QCoreApplication::translate("ui", "◆結果　") + parts.join(QCoreApplication::translate("ui", "、"));
 }
 
+QString scoreText(int score, rules::Scoring scoring)
+{
+    return (scoring == rules::Scoring::Count ? QCoreApplication::translate("ui", "%1個")
+                                             : QCoreApplication::translate("ui", "%1点"))
+        .arg(score);
+}
+
 QString resultPanelText(const std::vector<rules::Place>& places, rules::Scoring scoring)
 {
-    const QString score = scoring == rules::Scoring::Count ? QCoreApplication::translate("ui", "%1個")
-                                                           : QCoreApplication::translate("ui", "%1点");
     QString rows;
     for (const rules::Place& p : places) {
         const QString weight = p.place == 1 ? QStringLiteral(" style='font-weight:bold'") : QString();
         rows += QStringLiteral("<tr%1><td>%2</td><td>%3</td><td align='right'>%4</td></tr>")
                     .arg(weight, QCoreApplication::translate("ui", "%1位").arg(p.place), p.name.toHtmlEscaped(),
-                         score.arg(p.score));
+                         scoreText(p.score, scoring));
     }
     return QStringLiteral("<b>") + QCoreApplication::translate("ui", "結果") +
            QStringLiteral("</b><table cellspacing='0' cellpadding='1'>") + rows + QStringLiteral("</table>");

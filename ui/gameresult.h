@@ -11,6 +11,9 @@ namespace ui {
 // scoring rule (点 or 個), as the score labels show it. It stays on this station.
 QString resultChatLine(const std::vector<rules::Place>& places, rules::Scoring scoring);
 
+// A score in the unit of the scoring rule: "58点", "12個".
+QString scoreText(int score, rules::Scoring scoring);
+
 // The game window's result panel: a heading and one row per seat, best first (rich text).
 QString resultPanelText(const std::vector<rules::Place>& places, rules::Scoring scoring);
 

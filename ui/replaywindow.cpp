@@ -18,11 +18,6 @@ namespace {
 constexpr int Paces[] = {2000, 1000, 500, 200};
 constexpr int UsualPace = 1;
 
-QString scoreText(rules::Scoring scoring, int score)
-{
-    return scoring == rules::Scoring::Count ? ReplayWindow::tr("%1個").arg(score) : ReplayWindow::tr("%1点").arg(score);
-}
-
 } // namespace
 
 ReplayWindow::ReplayWindow(const record::Reading& reading, const BoardImages& images, const BoardImages& larger,
@@ -181,7 +176,7 @@ void ReplayWindow::showScores()
     const rules::Position& position = replay_.after(shown_);
     const auto& game = replay_.game();
     for (int seat = 1; seat <= rules::Seats; ++seat)
-        scores_[std::size_t(seat - 1)]->setText(scoreText(game.scoring, position.score(seat)));
+        scores_[std::size_t(seat - 1)]->setText(scoreText(position.score(seat), game.scoring));
     const bool atEnd = position.over() || (shown_ == lastMove() && game.finished());
     if (!atEnd) {
         result_->setText(shown_ == lastMove() ? tr("（未完了の対戦）") : QString());
