@@ -89,7 +89,7 @@ rules::Game* ComputerPlayer::startGame(const net::StartSettings& settings)
 {
     seat_ = settings.seat;
     ++generation_;
-    game_.Reset({settings.boardSize, settings.scoring, settings.timeLimit, settings.rotation}, members_);
+    game_.Reset(settings.game(), members_);
     return &game_;
 }
 

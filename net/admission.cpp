@@ -6,7 +6,7 @@
 namespace net {
 
 // Buckets of addresses that have not joined for a while are full again: no need to keep them.
-static constexpr qsizetype MostBuckets = 1024;
+constexpr qsizetype MostBuckets = 1024;
 
 int connectionLimit()
 {

@@ -50,8 +50,9 @@ void GuestSession::CSRead(const QStringList& message)
 void GuestSession::start(const QStringList& message)
 {
     const auto settings = parseStart(message);
+    // A running game is not restarted by lines behind a chat.
     if (!settings || (link_.followsChat() && game_ && !game_->gameOver()))
-        return;      // a running game is not restarted by lines behind a chat
+        return;
     game_ = nullptr; // until the new game stands, no move belongs to any
     awaitingEcho_ = false;
     game_ = station_.startGame(*settings);

@@ -1,6 +1,7 @@
 #pragma once
 #include "rules/cell.h"
 #include "rules/scoring.h"
+#include "rules/settings.h"
 
 #include <QStringList>
 #include <optional>
@@ -30,6 +31,8 @@ struct StartSettings {
     rules::Scoring scoring = rules::Scoring::Points;
     int timeLimit = rules::NoLimit;
     bool rotation = false;
+
+    rules::Settings game() const { return {boardSize, scoring, timeLimit, rotation}; }
 };
 
 QStringList startMessage(const StartSettings& s);

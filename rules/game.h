@@ -5,6 +5,7 @@
 #include "rules/gameview.h"
 #include "rules/position.h"
 #include "rules/scoring.h"
+#include "rules/settings.h"
 #include "rules/station.h"
 #include <QString>
 #include <QStringList>
@@ -13,14 +14,6 @@
 #include <vector>
 
 namespace rules {
-
-// A new game's settings, as the host's lobby chose them: a guest has them from the start message.
-struct Settings {
-    int boardSize = DefaultBoardSize; // MinBoardSize..MaxBoardSize
-    Scoring scoring = Scoring::Points;
-    int timeLimit = NoLimit; // MinTimeLimit..NoLimit, NoLimit meaning none
-    bool rotation = false;   // the jewels turn round the centre after a placement a jewel closed
-};
 
 // One game on one station: its state, and the operations that every station applies in the
 // same order so that the four copies stay identical. The screen, the sounds, the pauses and

@@ -61,7 +61,7 @@ rules::Game* Tbootform::startGame(const net::StartSettings& start)
     // A turn of an earlier game must not stay open: a move made there would reach nobody.
     mainform->setBoardEnabled(false);
     mainform->setPassEnabled(false);
-    mainform->newGame({start.boardSize, start.scoring, start.timeLimit, start.rotation}, start.seat, members());
+    mainform->newGame(start.game(), start.seat, members());
     mainform->show();
     return &mainform->game;
 }

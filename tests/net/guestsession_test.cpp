@@ -17,7 +17,7 @@ public:
     rules::Game* startGame(const net::StartSettings& s) override
     {
         rig.station.seat = s.seat;
-        rig.game.Reset({s.boardSize, s.scoring, s.timeLimit, s.rotation}, members);
+        rig.game.Reset(s.game(), members);
         return &rig.game;
     }
     QStringList chat;
