@@ -45,25 +45,23 @@ int placeValue(const rules::Board& board, int index)
     return dc == 0 || dr == 0 ? EdgeValue : 0;
 }
 
-int drawn(const std::vector<int>& legal, std::mt19937& rng)
-{
-    return legal[std::uniform_int_distribution<std::size_t>(0, legal.size() - 1)(rng)];
-}
+constexpr int NoCell = -1;
 
 // The most promising of a few legal cells drawn at random: a strong cell is played often, a
-// weak one still sometimes, so the playouts stay varied.
-int hurriedChoice(const rules::Position& position, const std::vector<int>& legal, std::mt19937& rng)
+// weak one still sometimes, so the playouts stay varied. NoCell when the seat must pass.
+int hurriedChoice(const rules::Position& position, LegalDraw& draws, std::mt19937& rng)
 {
-    int best = drawn(legal, rng);
+    std::array<int, Samples> drawn;
+    const int found = draws.draw(position.board(), position.toMove(), rng, drawn);
+    if (found == 0)
+        return NoCell;
+    int best = drawn[0];
     int bestPromise = promise(position, best);
-    for (int sample = 1; sample < Samples; ++sample) {
-        const int at = drawn(legal, rng);
-        const int p = promise(position, at);
-        if (p > bestPromise) {
-            best = at;
+    for (int i = 1; i < found; ++i)
+        if (const int p = promise(position, drawn[i]); p > bestPromise) {
+            best = drawn[i];
             bestPromise = p;
         }
-    }
     return best;
 }
 
@@ -89,14 +87,15 @@ int promise(const rules::Position& position, int index)
     return position.scoring() == rules::Scoring::Count ? place : position.gainOf(index) + place;
 }
 
-Shares playOut(rules::Position position, std::mt19937& rng, std::vector<int>& legal)
+Shares playOut(rules::Position position, std::mt19937& rng, LegalDraw& draws)
 {
+    draws.start(position.board());
     while (!position.over()) {
-        position.board().legalIndices(position.toMove(), legal);
-        if (legal.empty())
+        const int chosen = hurriedChoice(position, draws, rng);
+        if (chosen == NoCell)
             position.pass();
         else
-            position.place(hurriedChoice(position, legal, rng));
+            position.place(chosen);
     }
     return worth(position);
 }

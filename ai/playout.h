@@ -1,4 +1,5 @@
 #pragma once
+#include "ai/legaldraw.h"
 #include "rules/position.h"
 #include <array>
 #include <random>
@@ -17,7 +18,7 @@ int promise(const rules::Position& position, int index);
 
 // Plays the game to its end the way a hurried but sensible player would, and answers what
 // the end is worth to each seat: mostly its win share, partly its share of all points, so
-// that a search still tells a larger gain from a smaller one where both win as often. legal is room for the legal cells of each turn, kept between calls.
-Shares playOut(rules::Position position, std::mt19937& rng, std::vector<int>& legal);
+// that a search still tells a larger gain from a smaller one where both win as often.
+Shares playOut(rules::Position position, std::mt19937& rng, LegalDraw& draws);
 
 } // namespace ai

@@ -79,7 +79,7 @@ void Tree::grow(std::mt19937& rng)
         apply(position, nodes_[at].move);
         path_.push_back(at);
     }
-    const Shares shares = playOut(position, rng, legal_);
+    const Shares shares = playOut(position, rng, draws_);
     for (int node : path_) {
         ++nodes_[node].visits;
         nodes_[node].won += shares[nodes_[node].mover];

@@ -42,8 +42,8 @@ private:
 
     rules::Position root_;
     std::vector<Node> nodes_;
-    std::vector<int> path_;  // of the current descent
-    std::vector<int> legal_; // room for the playouts
+    std::vector<int> path_; // of the current descent
+    LegalDraw draws_;       // for the playouts
 };
 
 } // namespace ai

@@ -40,6 +40,7 @@ private:
 
     rules::Position root_;
     std::vector<Node> nodes_;
+    ai::LegalDraw draws_; // for the playouts
 };
 
 // UCB1: an unvisited child first, then mean + sqrt(2 ln N / n).
@@ -89,10 +90,11 @@ void Uct::iterate(std::mt19937& rng)
         apply(position, nodes_[at].move);
         path.push_back(at);
     }
+    draws_.start(position.board());
     while (!position.over()) {
-        const std::vector<int> legal = position.legalIndices();
-        apply(position,
-              legal.empty() ? PassMove : legal[std::uniform_int_distribution<std::size_t>(0, legal.size() - 1)(rng)]);
+        int cell = PassMove;
+        draws_.draw(position.board(), position.toMove(), rng, std::span(&cell, 1));
+        apply(position, cell);
     }
     const ai::Shares shares = ai::winShares(position);
     for (int node : path) {
