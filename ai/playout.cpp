@@ -11,6 +11,15 @@ constexpr int EdgeValue = 3;          // an edge face can be taken only along th
 constexpr int Samples = 3;            // legal cells drawn per turn, of which the most promising is played
 constexpr float PointsWeight = 0.15f; // of the points share in what an end is worth
 
+// Under the points rule a large capture is banked for good, and playouts that favour it and
+// the corners judge a position better. Under the count rule a face taken now is mostly taken
+// back before the end: there playouts of uniformly random cells judged better (against the
+// yardstick, at the same budget).
+int samplesOf(rules::Scoring scoring)
+{
+    return scoring == rules::Scoring::Count ? 1 : Samples;
+}
+
 Shares worth(const rules::Position& position)
 {
     Shares shares = winShares(position);
@@ -52,7 +61,8 @@ constexpr int NoCell = -1;
 int hurriedChoice(const rules::Position& position, LegalDraw& draws, std::mt19937& rng)
 {
     std::array<int, Samples> drawn;
-    const int found = draws.draw(position.board(), position.toMove(), rng, drawn);
+    const int found =
+        draws.draw(position.board(), position.toMove(), rng, std::span(drawn).first(samplesOf(position.scoring())));
     if (found == 0)
         return NoCell;
     int best = drawn[0];
@@ -78,9 +88,8 @@ Shares winShares(const rules::Position& position)
     return shares;
 }
 
-// Under the count rule a face taken now is mostly taken back before the end, and a playout
-// that grabs the most faces plays a game unlike a real one; there only where a face lies
-// counts. Under the points rule a large capture is banked for good.
+// Under the count rule a face taken now is mostly taken back before the end, so there only
+// where a face lies counts; under the points rule a large capture is banked for good.
 int promise(const rules::Position& position, int index)
 {
     const int place = placeValue(position.board(), index);
