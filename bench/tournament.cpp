@@ -3,7 +3,7 @@
 // think per move.
 //
 //   taisen_tournament [--games N] [--yardstick-games N] [--threads N] [--samples N] [--part P]
-//                     [--size N] [--rule points|count]
+//                     [--size N] [--rule points|count] [--every N]
 //
 // --games: games per line of the levels' table (each line is one matchup, board size, scoring
 // rule and rotation switch). --yardstick-games: games per line of the yardstick's table, where
@@ -12,7 +12,8 @@
 // searches on every core by itself, so its lines are fairest with 1. --samples: mid-game
 // positions timed on 26 × 26. --part: levels, yardstick3, yardstick4 or all (the default).
 // --size and --rule keep only the yardstick's lines of that board size or scoring rule, so that
-// one line can be measured alone.
+// one line can be measured alone. --every: games between the standings printed while one line
+// is played (32), fewer for a large board, whose games take minutes.
 #include "ai/choose.h"
 #include "ai/playout.h"
 #include "bench/plain_uct.h"
@@ -41,6 +42,7 @@ struct Options {
     std::string part = "all";
     int size = 0;     // 0: every size
     std::string rule; // empty: both rules
+    int every = 32;
 };
 
 // A level, or the yardstick with a number of playouts a move.
@@ -213,20 +215,19 @@ void addThinking(Thinking& thinking, const Setup& setup, const Outcome& outcome)
 
 // A line played alone tells how it stands after every so many games, so that a run cut
 // short still yields a number.
-constexpr std::size_t ProgressEvery = 32;
-
 // Plays every game of the setups and prints their table, `group` lines to a total.
-void table(const std::vector<Setup>& setups, std::size_t group, int threads, Thinking& thinking)
+void table(const std::vector<Setup>& setups, std::size_t group, const Options& options, Thinking& thinking)
 {
     const int games = setups.front().games;
     std::vector<Outcome> outcomes(setups.size() * games);
     std::mutex progress;
     std::vector<double> finished;
-    inParallel(static_cast<int>(outcomes.size()), threads, [&](int i) {
+    const auto every = static_cast<std::size_t>(options.every);
+    inParallel(static_cast<int>(outcomes.size()), options.threads, [&](int i) {
         outcomes[i] = playGame(setups[i / games], i % games);
         const std::lock_guard<std::mutex> lock(progress);
         finished.push_back(outcomes[i].share);
-        if (setups.size() == 1 && finished.size() % ProgressEvery == 0 && finished.size() < outcomes.size())
+        if (setups.size() == 1 && finished.size() % every == 0 && finished.size() < outcomes.size())
             printRow("    so far", finished);
     });
     for (std::size_t first = 0; first < setups.size(); first += group) {
@@ -265,7 +266,7 @@ void yardstickTable(ai::Level level, int playouts, const Options& options, Think
             continue;
         std::printf("%s vs 3 x %s, %d x %d\n", setup.hero.name().c_str(), setup.others.name().c_str(), setup.size,
                     setup.size);
-        table({setup}, 1, options.threads, thinking);
+        table({setup}, 1, options, thinking);
     }
 }
 
@@ -313,7 +314,7 @@ void printThinking(ai::Level level, const Thinking& thinking, int samples)
 {
     std::fprintf(stderr,
                  "usage: %s [--games N] [--yardstick-games N] [--threads N] [--samples N] "
-                 "[--part levels|yardstick3|yardstick4|all] [--size N] [--rule points|count]\n",
+                 "[--part levels|yardstick3|yardstick4|all] [--size N] [--rule points|count] [--every N]\n",
                  program);
     std::exit(2);
 }
@@ -343,6 +344,7 @@ Options parse(int argc, char** argv)
                             : !std::strcmp(argv[i], "--threads")         ? &options.threads
                             : !std::strcmp(argv[i], "--samples")         ? &options.samples
                             : !std::strcmp(argv[i], "--size")            ? &options.size
+                            : !std::strcmp(argv[i], "--every")           ? &options.every
                                                                          : nullptr;
         if (!target || value <= 0)
             usage(argv[0]);
@@ -367,7 +369,7 @@ int main(int argc, char** argv)
     Thinking strong, strongest;
     if (wanted("levels")) {
         std::printf("%d games per line\n", options.games);
-        table(levelSetups(options.games), 4, options.threads, strong);
+        table(levelSetups(options.games), 4, options, strong);
     }
     if (wanted("yardstick3"))
         yardstickTable(ai::Level::Strong, 1000, options, strong);
