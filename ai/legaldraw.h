@@ -15,8 +15,9 @@ public:
     // A new playout from board.
     void start(const rules::Board& board);
 
-    // Fills drawn with legal cells of seat, uniformly at random and with repeats, and answers
-    // how many it drew: fewer than asked only when seat has few, none only when it has none.
+    // Fills drawn, which is not empty, with legal cells of seat, uniformly at random and with
+    // repeats, and answers how many it drew: fewer than asked only when seat has few, none only
+    // when it has none.
     int draw(const rules::Board& board, int seat, std::mt19937& rng, std::span<int> drawn);
 
 private:
