@@ -92,9 +92,9 @@ void Uct::iterate(std::mt19937& rng)
     }
     draws_.start(position.board());
     while (!position.over()) {
-        int cell = PassMove;
-        draws_.draw(position.board(), position.toMove(), rng, std::span(&cell, 1));
-        apply(position, cell);
+        int cell = 0;
+        const bool placed = draws_.draw(position.board(), position.toMove(), rng, std::span(&cell, 1)) > 0;
+        apply(position, placed ? cell : PassMove);
     }
     const ai::Shares shares = ai::winShares(position);
     for (int node : path) {
