@@ -16,8 +16,8 @@ Shares winShares(const rules::Position& position);
 // lies, and under the points rule what it gains. Index is legal.
 int promise(const rules::Position& position, int index);
 
-// Plays the game to its end, under the points rule the way a hurried but sensible player
-// would, under the count rule at random, and answers what the end is worth to each seat:
+// Plays the game to its end the way a hurried but sensible player would (at random under the
+// count rule on a small board), and answers what the end is worth to each seat:
 // mostly its win share, partly its share of all points, so that a search still tells a
 // larger gain from a smaller one where both win as often.
 Shares playOut(rules::Position position, std::mt19937& rng, LegalDraw& draws);
