@@ -3,7 +3,7 @@
 // think per move.
 //
 //   taisen_tournament [--games N] [--yardstick-games N] [--threads N] [--samples N] [--part P]
-//                     [--size N] [--rule points|count] [--every N]
+//                     [--size N] [--rule points|count] [--every N] [--first N]
 //
 // --games: games per line of the levels' table (each line is one matchup, board size, scoring
 // rule and rotation switch). --yardstick-games: games per line of the yardstick's table, where
@@ -13,7 +13,9 @@
 // positions timed on 26 × 26. --part: levels, yardstick3, yardstick4 or all (the default).
 // --size and --rule keep only the yardstick's lines of that board size or scoring rule, so that
 // one line can be measured alone. --every: games between the standings printed while one line
-// is played (32), fewer for a large board, whose games take minutes.
+// is played (32), fewer for a large board, whose games take minutes. --first: the number of each
+// line's first game (0), which fixes its seats, rotation and random numbers: a line too long for
+// one sitting is played in pieces that together are the games of one run.
 #include "ai/choose.h"
 #include "ai/playout.h"
 #include "bench/plain_uct.h"
@@ -43,6 +45,7 @@ struct Options {
     int size = 0;     // 0: every size
     std::string rule; // empty: both rules
     int every = 32;
+    int first = 0;
 };
 
 // A level, or the yardstick with a number of playouts a move.
@@ -224,7 +227,7 @@ void table(const std::vector<Setup>& setups, std::size_t group, const Options& o
     std::vector<double> finished;
     const auto every = static_cast<std::size_t>(options.every);
     inParallel(static_cast<int>(outcomes.size()), options.threads, [&](int i) {
-        outcomes[i] = playGame(setups[i / games], i % games);
+        outcomes[i] = playGame(setups[i / games], options.first + i % games);
         const std::lock_guard<std::mutex> lock(progress);
         finished.push_back(outcomes[i].share);
         if (setups.size() == 1 && finished.size() % every == 0 && finished.size() < outcomes.size())
@@ -314,7 +317,8 @@ void printThinking(ai::Level level, const Thinking& thinking, int samples)
 {
     std::fprintf(stderr,
                  "usage: %s [--games N] [--yardstick-games N] [--threads N] [--samples N] "
-                 "[--part levels|yardstick3|yardstick4|all] [--size N] [--rule points|count] [--every N]\n",
+                 "[--part levels|yardstick3|yardstick4|all] [--size N] [--rule points|count] [--every N] "
+                 "[--first N]\n",
                  program);
     std::exit(2);
 }
@@ -345,8 +349,9 @@ Options parse(int argc, char** argv)
                             : !std::strcmp(argv[i], "--samples")         ? &options.samples
                             : !std::strcmp(argv[i], "--size")            ? &options.size
                             : !std::strcmp(argv[i], "--every")           ? &options.every
+                            : !std::strcmp(argv[i], "--first")           ? &options.first
                                                                          : nullptr;
-        if (!target || value <= 0)
+        if (!target || value < (target == &options.first ? 0 : 1))
             usage(argv[0]);
         *target = value;
     }
