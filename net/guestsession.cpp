@@ -3,8 +3,6 @@
 #include "net/guestlink.h"
 #include "net/message.h"
 #include "net/names.h"
-#include "net/receivedmove.h"
-#include "rules/game.h"
 
 #include <QCoreApplication>
 
@@ -20,7 +18,7 @@ QString desyncNotice()
 QString GuestSession::CSConnect(const QString& name)
 {
     name_ = acceptName(name, {});
-    game_ = nullptr;
+    started_ = false;
     awaitingEcho_ = false;
     link_.setOwnName(decodeLine(encodeMessage({name_}).chopped(2)));
     link_.send(joinMessage(name_));
@@ -33,14 +31,14 @@ void GuestSession::CSRead(const QStringList& message)
     if (!kind)
         return;
     if (*kind < MsgStart)
-        station_.ring();
+        lobby_.ring();
     switch (*kind) {
-    case MsgJoin: station_.setMembers(message.mid(1)); break;
+    case MsgJoin: lobby_.setMembers(message.mid(1)); break;
     case MsgLeave:
-        station_.addChat(message.value(1));
-        station_.setMembers(message.mid(2));
+        lobby_.addChat(message.value(1));
+        lobby_.setMembers(message.mid(2));
         break;
-    case MsgChat: station_.addChat(message.value(1)); break;
+    case MsgChat: lobby_.addChat(message.value(1)); break;
     case MsgStart: start(message); break;
     case MsgMove: move(message); break;
     default: break;
@@ -51,25 +49,22 @@ void GuestSession::start(const QStringList& message)
 {
     const auto settings = parseStart(message);
     // A running game is not restarted by lines behind a chat.
-    if (!settings || (link_.followsChat() && game_ && !game_->gameOver()))
+    if (!settings || (link_.followsChat() && started_ && game_.gameRunning()))
         return;
-    game_ = nullptr; // until the new game stands, no move belongs to any
+    started_ = false; // until the new game stands, no move belongs to any
     awaitingEcho_ = false;
-    game_ = station_.startGame(*settings);
-    desyncShown_ = false;
+    started_ = game_.startGame(*settings);
 }
 
 // A guest that joined during a game has no board for it and waits for the next start.
 void GuestSession::move(const QStringList& message)
 {
     const auto m = parseMove(message);
-    if (!m || !game_ || game_->gameOver() || (link_.followsChat() && !awaited(*m)))
+    if (!m || !started_ || !game_.gameRunning() || (link_.followsChat() && !awaited(*m)))
         return;
     if (std::exchange(awaitingEcho_, false))
         return;
-    if (!applyReceivedMove(*game_, *m) && !std::exchange(desyncShown_, true))
-        station_.addChat(desyncNotice());
-    game_->openTurnFor(m->turnSeat);
+    game_.moveArrived(*m);
 }
 
 // Lines behind a chat are a move only when they are the one the game awaits: the echo of this
@@ -78,9 +73,7 @@ bool GuestSession::awaited(const Move& m) const
 {
     if (awaitingEcho_)
         return m.col == sent_.col && m.row == sent_.row;
-    const int mover = game_->curPlayer();
-    const bool handsOn = m.turnSeat == mover % rules::Seats + 1 || m.turnSeat == mover;
-    return mover != game_->mySeat() && handsOn && (m.isPass() || game_->Search_Face(m.col, m.row));
+    return game_.awaits(m);
 }
 
 void GuestSession::CSDisconnect()
@@ -93,13 +86,11 @@ void GuestSession::sendChat(const QString& line)
     link_.send(chatMessage(line));
 }
 
-void GuestSession::sendgameinfo(const rules::Game& game, int col, int row)
+void GuestSession::sendgameinfo(int turnSeat, int col, int row)
 {
-    if (game.myTurn()) {
-        link_.send(moveMessage(game.curPlayer(), col, row));
-        awaitingEcho_ = true;
-        sent_ = {game.curPlayer(), col, row};
-    }
+    link_.send(moveMessage(turnSeat, col, row));
+    awaitingEcho_ = true;
+    sent_ = {turnSeat, col, row};
 }
 
 } // namespace net

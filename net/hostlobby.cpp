@@ -3,7 +3,6 @@
 #include "net/chatline.h"
 #include "net/message.h"
 #include "net/names.h"
-#include "rules/game.h"
 
 #include <algorithm>
 
@@ -23,7 +22,6 @@ void HostLobby::open(const QString& hostName)
 void HostLobby::shut()
 {
     guests_.clear();
-    game_ = nullptr;
 }
 
 void HostLobby::accepted(GuestId guest)
@@ -140,22 +138,12 @@ void HostLobby::chat(GuestId sender, QStringList message)
 
 void HostLobby::move(const Guest& sender, const QStringList& message)
 {
-    const auto m = parseMove(message);
-    if (!m || !game_ || game_->gameOver())
-        return;
-    // A refused move is the sender's fault alone: the host's board is not out of step.
-    if (mayMove(sender, *m))
-        emit moveAccepted(*m);
+    if (const auto m = parseMove(message))
+        emit moveReceived(sender.seat, *m);
 }
 
-bool HostLobby::mayMove(const Guest& sender, const Move& m) const
+void HostLobby::startGame(StartSettings settings)
 {
-    return sender.seat == game_->curPlayer() && (m.isPass() || game_->Search_Face(m.col, m.row));
-}
-
-void HostLobby::startGame(StartSettings settings, const rules::Game& game)
-{
-    game_ = &game;
     int seat = HostSeat + 1;
     for (Guest& g : guests_) {
         if (!g.joined)

@@ -5,16 +5,13 @@
 #include <QObject>
 #include <QStringList>
 
-namespace rules {
-class Game;
-}
-
 namespace net {
 
 // The host's side of the lobby without sockets or windows: which connections have joined and
 // under which name, what goes to whom, the seats of a game and whose move counts. Every
 // connection is known by an id; only those that have joined are guests. A peer can act only
 // for itself: it names itself once, can only remove itself and can only move for its seat.
+// Whether a move counts is the game's business: the lobby tells only whose it is.
 class HostLobby : public QObject {
     Q_OBJECT
 public:
@@ -43,8 +40,8 @@ public:
     void SSClientRead(GuestId sender, const QStringList& message);
 
     // Sends each guest its seat: the first three members after the host play seats 2 to 4 in
-    // the order they joined, later ones watch. Moves are then checked against `game`.
-    void startGame(StartSettings settings, const rules::Game& game);
+    // the order they joined, later ones watch.
+    void startGame(StartSettings settings);
     // A chat line or a move of the host's own goes to every guest.
     void sendToGuests(const QStringList& message);
 
@@ -58,8 +55,8 @@ signals:
     void lobbyMessage();
     // Four members make a game; fewer take the settings away again.
     void enoughMembers(bool enough);
-    // A guest's move that its seat may make on the board as it stands; apply it.
-    void moveAccepted(const net::Move& move);
+    // A member's move, for the seat this game gave it (0 when it has none).
+    void moveReceived(int seat, const net::Move& move);
 
 private:
     struct Guest {
@@ -75,15 +72,11 @@ private:
     static bool saysGoodbye(const Guest& guest, const QString& name);
     void chat(GuestId sender, QStringList message);
     void move(const Guest& sender, const QStringList& message);
-    // Where a guest's move is checked: it counts only from the seat to move, on a legal cell
-    // or as a pass.
-    bool mayMove(const Guest& sender, const Move& move) const;
     QList<GuestId> joinedIds() const;
 
     Transport& transport_;
     QString hostName_;
     QList<Guest> guests_; // in the order they joined; those not yet joined after them
-    const rules::Game* game_ = nullptr;
 };
 
 } // namespace net

@@ -45,6 +45,7 @@ struct Move {
     int col = -1;
     int row = -1;
     bool isPass() const { return col == -1; }
+    rules::Cell cell() const { return isPass() ? rules::Pass : rules::Cell{col, row}; }
 };
 
 QStringList moveMessage(int turnSeat, int col, int row);

@@ -1,5 +1,5 @@
 #pragma once
-#include "net/readingclock.h"
+#include "net/steadyclock.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -33,7 +33,7 @@ constexpr qint64 QuietGapMs = 300;
 // start or a move.
 class MessageBuffer {
 public:
-    explicit MessageBuffer(Sender from, Clock clock = readingMilliseconds);
+    explicit MessageBuffer(Sender from, Clock clock = steadyMilliseconds);
 
     // A NUL ends what this read brought: the rest of the read is dropped, as no text holds one.
     void append(const QByteArray& bytes);

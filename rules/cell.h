@@ -32,4 +32,13 @@ constexpr int nextSeat(int seat)
     return seat == 4 ? 1 : seat + 1;
 }
 
+// A cell named column first; (-1, -1) is a pass.
+struct Cell {
+    int col = -1;
+    int row = -1;
+    bool isPass() const { return col < 0; }
+    bool operator==(const Cell&) const = default;
+};
+inline constexpr Cell Pass{};
+
 } // namespace rules

@@ -46,33 +46,32 @@ std::vector<Cell> Position::legalCells() const
     return cells;
 }
 
-void Position::play(Cell cell)
+Outcome Position::play(Cell cell)
 {
-    if (cell.isPass())
+    Outcome outcome{.mover = toMove_, .cell = cell};
+    if (cell.isPass()) {
         pass();
-    else
-        place(Board::indexOf(cell.col, cell.row));
-}
-
-void Position::place(int index)
-{
-    putFace(index);
-    // The eight lines from one cell share no cell, so each is unaffected by the others.
-    for (const Direction& d : Directions)
-        takeLine(index, d, [](int, int) {});
-    endPlacement();
-    if (over_)
-        return;
-    if (rotation_ && jewelTouched_)
-        turnJewels();
-    handOn();
+    } else {
+        const int mover = toMove_;
+        const int index = Board::indexOf(cell.col, cell.row);
+        outcome.placedScore = scores_[mover] + gainFor(scoring_, 0); // the placed face alone
+        placeWith(index, [&](int at, int victim) {
+            outcome.taken.push_back({{Board::colOf(at), Board::rowOf(at)}, victim, scores_[mover], scores_[victim]});
+        });
+        outcome.jewelsTurned = !over_ && rotation_ && jewelTouched_;
+    }
+    outcome.next = toMove_;
+    outcome.over = over_;
+    return outcome;
 }
 
 void Position::pass()
 {
-    countPass();
+    ++passCount_;
+    jewelTouched_ = false;
+    over_ = passCount_ >= Seats;
     if (!over_)
-        handOn();
+        toMove_ = nextSeat(toMove_);
 }
 
 void Position::putFace(int index)
@@ -103,18 +102,11 @@ void Position::endPlacement()
         passCount_ = 0;
 }
 
-void Position::countPass()
-{
-    ++passCount_;
-    jewelTouched_ = false;
-    over_ = passCount_ >= Seats;
-}
-
 void Position::turnJewels()
 {
     const int center = board_.size() / 2;
     for (const JewelCell& cell : board_.jewelCells())
-        turnJewel(center + cell.dc, center + cell.dr);
+        board_.turnJewel(center + cell.dc, center + cell.dr);
 }
 
 } // namespace rules

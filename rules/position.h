@@ -1,19 +1,11 @@
 #pragma once
 #include "rules/board.h"
+#include "rules/outcome.h"
 #include "rules/scoring.h"
 #include <array>
 #include <vector>
 
 namespace rules {
-
-// A cell named column first; (-1, -1) is a pass.
-struct Cell {
-    int col = -1;
-    int row = -1;
-    bool isPass() const { return col < 0; }
-    bool operator==(const Cell&) const = default;
-};
-inline constexpr Cell Pass{};
 
 // The one engine of the rules: the board, the seat to move, the scores, the passes in a row,
 // the two rules, and every change a move makes to them. It has no view, no pauses and no
@@ -48,36 +40,26 @@ public:
     // What the seat to move would score by a placement at index, which is legal.
     int gainOf(int index) const { return gainFor(scoring_, board_.captures(index, toMove_)); }
 
-    // A legal placement or a pass, then the change of turn that follows it.
-    void play(Cell cell);
-    // index is legal for the seat to move.
-    void place(int index);
+    // A legal placement or a pass, then the change of turn that follows it, told as a value.
+    Outcome play(Cell cell);
+    // The same without the telling, for the many moves of a search: index is legal.
+    void place(int index) { placeWith(index, [](int, int) {}); }
     void pass();
 
-    // --- the steps of a move, for a caller that shows each one ---
     // The starting pieces on the empty board of a new game.
     void layOut();
     // Only before the first move of a game.
     void setScoring(Scoring scoring) { scoring_ = scoring; }
-    // A placement begins: the mover's face on the empty cell at index, which is legal.
-    void putFace(int index);
-    // Takes the line from index in direction d if it is closed, calling taken(at, victim) after each
-    // face is turned and scored, from the placed cell outwards. Answers whether the line was taken.
-    template <class Taken>
-    bool takeLine(int index, Direction d, Taken&& taken);
-    // A placement is over: a full board ends the game with the mover still to move; otherwise
-    // the passes in a row are broken.
-    void endPlacement();
-    // A pass: a fourth in a row ends the game. It never turns the jewels.
-    void countPass();
-    // The jewels' last frame at one jewel cell (col, row).
-    void turnJewel(int col, int row) { board_.turnJewel(col, row); }
-    // The next seat is to move.
-    void handOn() { toMove_ = nextSeat(toMove_); }
 
 private:
-    void turnJewels();
+    // The one sequence of a placement: the face, every closed line from the placed face
+    // outwards with taken(at, victim) after each face, the end or the change of turn.
+    template <class Taken>
+    void placeWith(int index, Taken&& taken);
+    void putFace(int index);
     void takeFace(int at);
+    void endPlacement();
+    void turnJewels();
 
     Board board_;
     std::array<int, 5> scores_{};
@@ -92,19 +74,28 @@ private:
 };
 
 template <class Taken>
-bool Position::takeLine(int index, Direction d, Taken&& taken)
+void Position::placeWith(int index, Taken&& taken)
 {
-    const int step = Board::stepOf(d);
-    if (!board_.closes(index, step, toMove_))
-        return false;
-    const auto take = [&](int at) {
-        const int victim = board_.at(at);
-        takeFace(at);
-        taken(at, victim);
-    };
-    if (board_.captureLine(index, step, toMove_, take))
-        jewelTouched_ = true; // only the mover's own jewel can close an accepted line
-    return true;
+    putFace(index);
+    // The eight lines from one cell share no cell, so each is unaffected by the others.
+    for (const Direction& d : Directions) {
+        const int step = Board::stepOf(d);
+        if (!board_.closes(index, step, toMove_))
+            continue;
+        const auto take = [&](int at) {
+            const int victim = board_.at(at);
+            takeFace(at);
+            taken(at, victim);
+        };
+        if (board_.captureLine(index, step, toMove_, take))
+            jewelTouched_ = true; // only the mover's own jewel can close an accepted line
+    }
+    endPlacement();
+    if (over_)
+        return;
+    if (rotation_ && jewelTouched_)
+        turnJewels();
+    toMove_ = nextSeat(toMove_);
 }
 
 } // namespace rules

@@ -118,7 +118,7 @@ bool Tbootform::isHost() const
 
 bool Tbootform::inSession() const
 {
-    return (SS && SS->isListening()) || (CS && CS->isConnected());
+    return station && station->inSession();
 }
 
 rules::Scoring Tbootform::scoring() const
@@ -133,10 +133,7 @@ rules::Settings Tbootform::gameSettings() const
 
 QStringList Tbootform::members() const
 {
-    QStringList names;
-    for (int i = 0; i < Mem->count(); ++i)
-        names.append(Mem->item(i)->text());
-    return names;
+    return station->members();
 }
 
 void Tbootform::addChat(const QString& line)
@@ -154,6 +151,7 @@ void Tbootform::setBoxIPColour(QPalette::ColorRole role)
 void Tbootform::MethodClick()
 {
     const bool host = isHost();
+    station->setHost(host);
     BtnStart->setEnabled(host);
     BtnGo->setEnabled(!host);
     BoxIP->setEnabled(!host);

@@ -1,5 +1,5 @@
 #pragma once
-#include "net/guestsession.h"
+#include "match/station.h"
 #include "rules/game.h"
 #include "ui/extrkbar.h"
 #include "ui/gamelobby.h"
@@ -29,11 +29,6 @@ namespace computer {
 class ComputerPlayer;
 }
 
-namespace net {
-class GuestLink;
-class HostServer;
-struct Move;
-} // namespace net
 
 namespace ui {
 
@@ -43,7 +38,7 @@ class Tmainform;
 
 // The lobby window: connection settings, host or guest, chat, members, the sound switch and
 // the host's game settings. The program's main window; closing it ends the program.
-class Tbootform : public QWidget, public net::GuestStation, public GameLobby {
+class Tbootform : public QWidget, public GameLobby {
     Q_OBJECT
 public:
     // exeDir ends in a path separator; snd/ lies beneath it or in the installed data folder,
@@ -85,14 +80,15 @@ public:
     QByteArray joinSound;
     // Null when start-up stopped before opening the settings file; then nothing is written.
     std::unique_ptr<LobbySettings> settings;
-    // The host's listening socket with its guests, and the guest's connection to the host
-    // with what this guest does with the host's messages.
-    std::unique_ptr<net::HostServer> SS;
-    std::unique_ptr<net::GuestLink> CS;
-    std::unique_ptr<net::GuestSession> guest;
+    // This station: its match, members and connections. SS is the host's listening socket
+    // with its guests, CS the guest's connection to the host; both belong to the station.
+    std::unique_ptr<match::Station> station;
+    net::HostServer* SS = nullptr;
+    net::GuestLink* CS = nullptr;
 
     bool isHost() const override; // item 0 of Method
     bool inSession() const override;
+    match::Match& match() override { return station->match(); }
     rules::Scoring scoring() const; // score_method's items are the rules in order
     // The game the host's controls set up now.
     rules::Settings gameSettings() const;
@@ -117,7 +113,6 @@ public:
     // Guest side.
     void BtnGoClick();
     void CSConnect();
-    void CSRead(const QStringList& message);
     void CSDisconnect();
     void CSError();
 
@@ -162,18 +157,15 @@ private:
     void connectHostLobby();
     void sendChat(const QString& line);
     void stopHosting();
-    void guestMove(const net::Move& move);
+    void gameMoved(const rules::Outcome& outcome);
     void leaveHost();
     void backToIdle();
     void unlockNameAndPort();
-    // net::GuestStation
-    void setMembers(const QStringList& names) override;
-    void ring() override;
-    rules::Game* startGame(const net::StartSettings& settings) override;
+    void setMembers(const QStringList& names);
+    void ring();
     // GameLobby
     void setGameWindow(Tmainform* window) override { mainform = window; }
     QString settingsPath() const override;
-    void announceMove(const rules::Game& game, int col, int row) override;
     void showStartSettings(const net::StartSettings& start);
     void EditMessageKeyDown(int key);
     // What setting.ini keeps: the name as the player typed it, which the name box shows until

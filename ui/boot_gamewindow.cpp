@@ -21,15 +21,6 @@ QString Tbootform::settingsPath() const
     return settings ? settings->path() : QString();
 }
 
-// The host sends every move it applies, its own and the guests'; a guest only its own.
-void Tbootform::announceMove(const rules::Game& game, int col, int row)
-{
-    if (isHost())
-        SS->lobby().sendToGuests(net::moveMessage(game.curPlayer(), col, row));
-    else
-        guest->sendgameinfo(game, col, row);
-}
-
 // The "?" sits inside the chat's heading, so no other control moves.
 void Tbootform::createGameWindowControls(QLabel* chatHeading)
 {
@@ -56,7 +47,7 @@ void Tbootform::createGameWindowControls(QLabel* chatHeading)
     connect(help, &QAction::triggered, this, [this] { showHelp(); });
     // One's own name stands for one's seat.
     connect(Mem, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        if (mainform && Mem->row(item) == mainform->game.mySeat() - 1)
+        if (mainform && Mem->row(item) == station->match().mySeat() - 1)
             showGameWindow();
     });
 }
@@ -71,7 +62,7 @@ void Tbootform::addGameWindowItem(QMenu& menu)
 
 bool Tbootform::canShowGameWindow() const
 {
-    return mainform && mainform->game.boardSize() > 0 && !mainform->isVisible();
+    return mainform && station->match().game().boardSize() > 0 && !mainform->isVisible();
 }
 
 void Tbootform::showGameWindow()

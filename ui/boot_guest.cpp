@@ -42,28 +42,9 @@ void Tbootform::BtnGoClick()
 // The box shows the name as the host will list it, so chat lines carry that name.
 void Tbootform::CSConnect()
 {
-    showTravellingName(guest->CSConnect(BoxName->text()));
+    showTravellingName(station->session().CSConnect(BoxName->text()));
     addChat(tr("◆サーバーと接続完了"));
     setWindowTitle(tr("対戦ゲム　ロビー 【クライアント】"));
-}
-
-void Tbootform::CSRead(const QStringList& message)
-{
-    guest->CSRead(message);
-}
-
-// Out-of-range sizes and limits never come out of the receive buffer.
-rules::Game* Tbootform::startGame(const net::StartSettings& start)
-{
-    if (!mainform)
-        return nullptr;
-    showStartSettings(start);
-    // A turn of an earlier game must not stay open: a move made there would reach nobody.
-    mainform->setBoardEnabled(false);
-    mainform->setPassEnabled(false);
-    mainform->newGame(start.game(), start.seat, members());
-    mainform->show();
-    return &mainform->game;
 }
 
 // The guest's game settings, which it cannot change, show the game the host started.
@@ -78,7 +59,7 @@ void Tbootform::showStartSettings(const net::StartSettings& start)
 // Sent while the connection can still carry it; a connection already gone sends nothing.
 void Tbootform::CSDisconnect()
 {
-    guest->CSDisconnect();
+    station->session().CSDisconnect();
 }
 
 void Tbootform::CSError()
@@ -99,9 +80,8 @@ void Tbootform::backToIdle()
     BtnOut->setEnabled(false);
     Method->setEnabled(true);
     unlockNameAndPort();
-    CS->close();
+    station->leave();
     BtnGo->setEnabled(true);
-    Mem->clear();
     setWindowTitle(tr("対戦ゲム　ロビー"));
 }
 

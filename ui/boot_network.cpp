@@ -3,35 +3,42 @@
 #include "net/lobbymessages.h"
 #include "ui/boot.h"
 #include "ui/errorbox.h"
+#include "ui/main.h"
 #include <QLineEdit>
 #include <QListWidget>
 
-// The lobby's connections: which side handles what, and closing them when the lobby goes.
+// The lobby's side of its station: what the station tells it, and closing the connections
+// when the lobby goes.
 namespace ui {
 
 void Tbootform::connectNetwork()
 {
-    SS = std::make_unique<net::HostServer>();
-    CS = std::make_unique<net::GuestLink>();
-    guest = std::make_unique<net::GuestSession>(*CS, *this);
-    connectHostLobby();
+    station = std::make_unique<match::Station>();
+    SS = &station->server();
+    CS = &station->link();
+    connect(station.get(), &match::Station::chatLine, this, &Tbootform::addChat);
+    connect(station.get(), &match::Station::membersChanged, this, &Tbootform::setMembers);
+    connect(station.get(), &match::Station::lobbyMessage, this, &Tbootform::ring);
+    connect(station.get(), &match::Station::enoughMembers, this, &Tbootform::Setting_enable);
+    connect(station.get(), &match::Station::starting, this, &Tbootform::showStartSettings);
+    connect(&station->match(), &match::Match::moved, this, &Tbootform::gameMoved);
     // The box waits until the handler that met the failure has finished.
     connect(
-        SS.get(), &net::HostServer::failed, this, [](const QString& m) { showError(m); }, Qt::QueuedConnection);
-    connect(CS.get(), &net::GuestLink::connected, this, [this] { guarded([this] { CSConnect(); }); });
-    connect(CS.get(), &net::GuestLink::messageArrived, this,
-            [this](const QStringList& m) { guarded([&] { CSRead(m); }); });
-    connect(CS.get(), &net::GuestLink::closing, this, [this] { guarded([this] { CSDisconnect(); }); });
-    connect(CS.get(), &net::GuestLink::failed, this, [this] { guarded([this] { CSError(); }); });
-    connect(this, &Tbootform::chatLineTyped, this, [this](const QString& line) { guarded([&] { sendChat(line); }); });
+        station.get(), &match::Station::failed, this, [](const QString& m) { showError(m); }, Qt::QueuedConnection);
+    connect(
+        SS, &net::HostServer::failed, this, [](const QString& m) { showError(m); }, Qt::QueuedConnection);
+    connect(CS, &net::GuestLink::connected, this, [this] { guarded([this] { CSConnect(); }); });
+    connect(CS, &net::GuestLink::closing, this, [this] { guarded([this] { CSDisconnect(); }); });
+    connect(CS, &net::GuestLink::failed, this, [this] { guarded([this] { CSError(); }); });
+    connect(this, &Tbootform::chatLineTyped, this,
+            [this](const QString& line) { guarded([&] { station->sendChat(line); }); });
 }
 
-void Tbootform::sendChat(const QString& line)
+// The host may set up the next game once this one is over.
+void Tbootform::gameMoved(const rules::Outcome& outcome)
 {
-    if (isHost())
-        SS->lobby().sendToGuests(net::chatMessage(line));
-    else
-        guest->sendChat(line);
+    if (outcome.over && isHost())
+        Setting_enable(true);
 }
 
 void Tbootform::BtnOutClick()
@@ -73,9 +80,9 @@ void Tbootform::FormClose()
 void Tbootform::FormDestroy()
 {
     FormClose();
-    guest.reset();
-    SS.reset();
-    CS.reset();
+    SS = nullptr;
+    CS = nullptr;
+    station.reset();
 }
 
 } // namespace ui

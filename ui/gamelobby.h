@@ -2,8 +2,8 @@
 #include <QByteArray>
 #include <QString>
 
-namespace rules {
-class Game;
+namespace match {
+class Match;
 }
 
 namespace ui {
@@ -24,8 +24,8 @@ public:
     virtual QString settingsPath() const = 0;
     virtual bool isHost() const = 0;
     virtual bool inSession() const = 0; // hosting, or joined to a host
-    // Sends a placement, or a pass as (-1, -1), with the game's seat to move, to the other stations.
-    virtual void announceMove(const rules::Game& game, int col, int row) = 0;
+    // The station's match, which the window shows and plays in.
+    virtual match::Match& match() = 0;
     // The host's game settings, open again once a game has ended.
     virtual void Setting_enable(bool enable) = 0;
 

@@ -23,7 +23,7 @@ constexpr int StatusHeight = 25;
 } // namespace
 
 Tmainform::Tmainform(GameLobby& lobby, const QString& exeDir, QWidget* parent)
-    : QWidget(parent, Qt::Window), game(*this, *this), lobby_(lobby), exeDir_(exeDir)
+    : QWidget(parent, Qt::Window), lobby_(lobby), match_(lobby.match()), exeDir_(exeDir)
 {
     setWindowTitle(QStringLiteral("Kuralo"));
     setWindowIcon(programIcon());
@@ -37,9 +37,6 @@ Tmainform::Tmainform(GameLobby& lobby, const QString& exeDir, QWidget* parent)
     createSidePanel();
     StatusBar = new QStatusBar(this);
     StatusBar->setFont(uiFont(16));
-    Timer = new QTimer(this);
-    counter = new QTimer(this);
-    counter->setInterval(1000);
     createAids();
     nameControls();
     connectHandlers();
@@ -49,32 +46,27 @@ Tmainform::Tmainform(GameLobby& lobby, const QString& exeDir, QWidget* parent)
     // Every game this station plays is kept; a folder that cannot be written costs a chat line.
     recorder_ = std::make_unique<record::Recorder>(record::recordsFolder(),
                                                    [this](const QString& why) { lobby_.addChat(why); });
-    game.setLog(recorder_.get());
+    match_.setLog(recorder_.get());
+    followMatch();
 }
 
 Tmainform::~Tmainform()
 {
+    match_.setPacer({});
+    match_.setLog(nullptr);
+    match_.disconnect(this);
     lobby_.setGameWindow(nullptr);
 }
 
 void Tmainform::connectHandlers()
 {
     connect(Table, &ui::BoardGrid::cellChosen, this,
-            [this](int col, int row) { guarded([&] { game.TableSelectCell(col, row); }); });
+            [this](int col, int row) { guarded([&] { match_.TableSelectCell(col, row); }); });
     connect(Table, &ui::BoardGrid::pointerMoved, this,
             [this](int x, int y) { guarded([&] { TableMouseMove(x, y); }); });
     connect(Table, &ui::BoardGrid::surfaceCleared, this, [this] { guarded([&] { repaintBoard(); }); });
-    connect(BtnPass, &QPushButton::clicked, this, [this] { guarded([&] { game.BtnPassClick(); }); });
-    connect(Timer, &QTimer::timeout, this, [this] { guarded([&] { game.TimerTimer(); }); });
-    connect(counter, &QTimer::timeout, this, [this] { guarded([&] { game.counterTimer(); }); });
-}
-
-void Tmainform::newGame(const rules::Settings& settings, int seat, const QStringList& members)
-{
-    seat_ = seat;       // before the new game's caption names whose turn it is
-    abandoned_ = false; // a new game is the player's own again
-    hoverCol_ = hoverRow_ = 0;
-    game.Reset(settings, members);
+    connect(BtnPass, &QPushButton::clicked, this, [this] { guarded([&] { match_.BtnPassClick(); }); });
+    connect(AutoPass, &QCheckBox::toggled, this, &Tmainform::updateAutoPlay);
 }
 
 void Tmainform::resizeEvent(QResizeEvent* event)

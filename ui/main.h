@@ -1,10 +1,12 @@
 #pragma once
+#include "match/match.h"
 #include "record/recorder.h"
 #include "rules/game.h"
-#include "rules/gameview.h"
-#include "rules/station.h"
-#include "ui/boardpictures.h"
 #include "rules/position.h"
+#include "rules/ranking.h"
+#include "ui/boardpictures.h"
+#include "ui/moveanimator.h"
+#include "ui/movescreen.h"
 #include <QByteArray>
 #include <QFutureWatcher>
 #include <QMargins>
@@ -31,18 +33,19 @@ class BoardGrid;
 class HowToPlay;
 
 // The game window: the board, the side panel with lamps, scores and names, the pass button
-// and the two turn timers. It owns the game and is the game's screen, speaker, clock and
-// station; the rules decide, it shows and asks. Created hidden; closing it only hides it.
-class Tmainform : public QWidget, public rules::GameView, public rules::Station {
+// and the turn's countdown. It shows the station's match over time and passes on what the
+// player does; the match decides. Created hidden; closing it only hides it.
+class Tmainform : public QWidget, private MoveScreen {
     Q_OBJECT
 public:
     // exeDir is the executable's folder; img/ and snd/ lie beneath it.
     Tmainform(GameLobby& lobby, const QString& exeDir, QWidget* parent = nullptr);
     ~Tmainform() override;
 
-    rules::Game game;
-    // Scales every pause of the game; tests and benchmarks set 0 to play without waiting.
-    static inline int pauseFactor = 1;
+    const rules::Game& game() const { return match_.game(); }
+    match::Match& match() { return match_; }
+    // The board as shown so far, which may lag behind the game's while a move is shown.
+    const MoveAnimator& animator() const { return animator_; }
 
     // The window's controls; the rules reach them through the GameView and Station operations
     // below, and tests drive them as a player would.
@@ -62,8 +65,6 @@ public:
     QCheckBox* AutoPass = nullptr;
     QStatusBar* StatusBar = nullptr;
     QLabel* PanelResult = nullptr; // below the side panel, shown once a game has ended
-    QTimer* Timer = nullptr;
-    QTimer* counter = nullptr;
     // Aids for the player, on the board's right-click menu and their keys.
     QAction* ShowLegal = nullptr; // marks the legal cells during this station's turn; saved
     QAction* HintAction = nullptr;
@@ -71,11 +72,6 @@ public:
     QToolButton* BtnHelp = nullptr; // in the status bar
     QTimer* hintTimer = nullptr;    // how long a hint stays
 
-    // Sets up a new game in which this station plays `seat` (0 to watch); throws Failure when
-    // fewer than four members are listed. Does not show the window.
-    void newGame(const rules::Settings& settings, int seat, const QStringList& members);
-    // Announces a placement, or a pass as (-1, -1), to the other stations.
-    void sendgameinfo(int col, int row);
 
     // Asks the strong computer level for a cell in this station's turn and marks it for a
     // while; the search runs on a worker thread and the cell goes nowhere else.
@@ -94,7 +90,7 @@ public:
     const record::Recorder& recorder() const { return *recorder_; }
     const BoardImages& largerImages() const { return larger_; }
     const QPixmap& lamp(bool lit) const { return lit ? lightOn_ : lightOff_; }
-    const QByteArray& sound(rules::Sound which) const { return sounds_[static_cast<int>(which)]; }
+    const QByteArray& sound(Sound which) const { return sounds_[static_cast<int>(which)]; }
     // The smallest outer size (frame included) for the current board.
     QSize outerMinimumSize() const { return outerMinimum_; }
     // The client area the window opens with.
@@ -111,38 +107,33 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 public:
-    // rules::GameView
+    void PutAt(int x, int y, int image); // top-left pixel of the board surface
+    void repaintWholeBoard();
+
+private:
+    // MoveScreen
     void Put(int col, int row, int image) override;
     void PutOnTheWay(int col, int row, rules::Direction toward, int step, int steps, int image) override;
-    void PutAt(int x, int y, int image); // top-left pixel of the board surface
     void Del(int col, int row) override;
-    void DelBlock(int col0, int row0, int col1, int row1) override;
     void repaintBoard() override;
-    void repaintWholeBoard() override;
-    void setBoardSize(int n) override;
-    void showName(int seat, const QString& name) override;
     void showLamp(int seat, bool lit) override;
-    void showScore(int seat, const QString& text) override;
-    void showGain(const QString& text, int taken) override;
-    void showTimeLeft(const QString& text) override;
-    void setCaption(const QString& text) override;
-    void showStatus(const QString& text) override;
-    void showResult(const std::vector<rules::Place>& places) override;
-    void play(rules::Sound sound) override;
-    void pause(int ms) override;
+    void showScore(int seat, int score) override;
+    void showGain(int taken) override;
+    void showTurn(int seat) override;
+    void showEnd() override;
+    void play(Sound sound) override;
 
-    // rules::Station
-    int mySeat() const override { return seat_; }
-    bool isHost() const override;
-    bool autoPlay() const override;
-    unsigned autoPlaySeed() const override;
-    void setBoardEnabled(bool on) override;
-    void setPassEnabled(bool on) override;
-    void setTimeoutInterval(int ms) override;
-    void startTimers() override;
-    void stopTimers() override;
-    void announce(int col, int row) override;
-    void Setting_enable(bool on) override;
+    void gameStarted();
+    void setBoardSize(int n); // N × N grid and the window figures that follow from it
+    void showName(int seat, const QString& name);
+    void showScoreText(int seat, const QString& text);
+    void showGainText(const QString& text, int size);
+    void showTimeLeft(const QString& text);
+    void showResult(const std::vector<rules::Place>& places);
+    void setBoardEnabled(bool on);
+    void setPassEnabled(bool on);
+    void followMatch();
+    void updateAutoPlay();
 
 private:
     void FormCreate();
@@ -177,19 +168,20 @@ private:
     QLabel* scoreLabel(int seat) const;
 
     GameLobby& lobby_;
+    match::Match& match_;
+    MoveAnimator animator_{*this};
     QString exeDir_;
     std::unique_ptr<record::Recorder> recorder_;
     BoardImages images_;
     BoardImages larger_;
     QPixmap lightOff_;
     QPixmap lightOn_;
-    std::array<QByteArray, 4> sounds_; // put, buzz, flip, rotate as rules::Sound orders them
+    std::array<QByteArray, 4> sounds_; // put, buzz, flip, rotate as Sound orders them
     QSize outerMinimum_;
     QSize usual_ = DesignClient; // the size beyond which the board grows
     QMargins frame_;
     bool frameKnown_ = false;
     bool abandoned_ = false;
-    int seat_ = 0;              // in the game under way
     std::array<bool, 5> lit_{}; // whose lamp is lit, by seat
     int hoverCol_ = 0;          // the cell under the hover cursor
     int hoverRow_ = 0;

@@ -24,11 +24,11 @@ QString Tmainform::describeCell(int col, int row) const
     static const char* const pieces[] = {QT_TR_NOOP("空き"),     QT_TR_NOOP("赤の顔"),   QT_TR_NOOP("青の顔"),
                                          QT_TR_NOOP("緑の顔"),   QT_TR_NOOP("黒の顔"),   QT_TR_NOOP("赤の宝石"),
                                          QT_TR_NOOP("青の宝石"), QT_TR_NOOP("緑の宝石"), QT_TR_NOOP("黒の宝石")};
-    const int code = game.onBoard(col, row) ? game.board()[col][row] : -1;
+    const int code = game().onBoard(col, row) ? game().board()[col][row] : -1;
     if (code < 0 || code >= int(std::size(pieces)))
         return BoardGrid::position(col, row);
     QString text = tr("%1、%2").arg(BoardGrid::position(col, row), tr(pieces[code]));
-    if (game.myTurn() && Table->isEnabled() && game.Search_Face(col, row))
+    if (match_.myTurn() && Table->isEnabled() && game().Search_Face(col, row))
         text += tr("、打てる");
     return text;
 }

@@ -100,7 +100,7 @@ void Tmainform::showLegalMarks()
 {
     std::vector<QPoint> cells;
     if (ShowLegal->isChecked() && Table->isEnabled())
-        for (const auto& [col, row] : game.legalCells())
+        for (const auto& [col, row] : game().legalCells())
             cells.emplace_back(col, row);
     Table->setMarks(std::move(cells));
 }
@@ -114,10 +114,10 @@ void Tmainform::parkFocus(QWidget* leaving)
 
 void Tmainform::showHint()
 {
-    if (!game.myTurn() || !Table->isEnabled() || hintWatcher_.isRunning())
+    if (!match_.myTurn() || !Table->isEnabled() || hintWatcher_.isRunning())
         return;
     hintTurn_ = turnSerial_;
-    const rules::Position position = game.position();
+    const rules::Position position = game().position();
     const auto seed = std::random_device{}();
     hintWatcher_.setFuture(QtConcurrent::run([position, seed] {
         std::mt19937 rng(seed);
@@ -130,7 +130,7 @@ void Tmainform::hintChosen(rules::Cell cell)
     if (hintTurn_ != turnSerial_ || !Table->isEnabled())
         return; // the turn it was for has ended
     if (cell.isPass()) {
-        showStatus(tr("打てる所がありません：パスです"));
+        StatusBar->showMessage(tr("打てる所がありません：パスです"));
         return;
     }
     Table->setHint(QPoint(cell.col, cell.row));

@@ -45,18 +45,19 @@ void Tmainform::FormClose()
     if (gameRunning())
         leaveToAutoPlay();
     // The game goes on hidden; only the host may set up the next one.
-    if (isHost())
-        Setting_enable(true);
+    if (lobby_.isHost())
+        lobby_.Setting_enable(true);
 }
 
 void Tmainform::leaveToAutoPlay()
 {
     abandoned_ = true;
+    updateAutoPlay();
     lobby_.addChat(tr("◆ゲーム画面を閉じました。このゲームの残りは自動で打ちます"));
     // A turn already open is played once the window has gone.
     QTimer::singleShot(0, this, [this] {
-        if (abandoned_ && game.myTurn() && !game.gameOver())
-            guarded([&] { game.tekitoo(); });
+        if (abandoned_ && match_.myTurn() && !game().gameOver())
+            guarded([&] { match_.tekitoo(); });
     });
 }
 
@@ -64,6 +65,7 @@ void Tmainform::showAgain()
 {
     if (std::exchange(abandoned_, false))
         lobby_.addChat(tr("◆ゲーム画面に戻りました"));
+    updateAutoPlay();
     show();
     raise();
     activateWindow();
@@ -71,7 +73,7 @@ void Tmainform::showAgain()
 
 bool Tmainform::gameRunning() const
 {
-    return game.boardSize() > 0 && !game.gameOver() && lobby_.inSession();
+    return game().boardSize() > 0 && !game().gameOver() && lobby_.inSession();
 }
 
 } // namespace ui

@@ -1,25 +1,71 @@
+#include "rules/ranking.h"
+#include "ui/boardgrid.h"
 #include "ui/gamelobby.h"
 #include "ui/main.h"
-#include "ui/boardgrid.h"
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QLabel>
 #include <QPushButton>
-#include <QTime>
-#include <QTimer>
+#include <QStatusBar>
 
-// This station's side of the turn flow: the lobby's switches and the window's own controls.
+// The window follows the station's match: a new game is shown at once, each move over time,
+// and the person's turn opens only once the board shows what came before it.
 namespace ui {
 
-bool Tmainform::isHost() const
+void Tmainform::followMatch()
 {
-    return lobby_.isHost();
+    match_.setPacer([this](std::function<void()> action) { animator_.then(std::move(action)); });
+    connect(&match_, &match::Match::started, this, &Tmainform::gameStarted);
+    connect(&match_, &match::Match::moved, this, [this](const rules::Outcome& o) { animator_.show(o); });
+    connect(&match_, &match::Match::refused, this, [this] { play(Sound::Buzz); });
+    connect(&match_, &match::Match::turnOpened, this, [this] {
+        setBoardEnabled(true);
+        setPassEnabled(true);
+    });
+    connect(&match_, &match::Match::turnClosed, this, [this] {
+        setBoardEnabled(false);
+        setPassEnabled(false);
+    });
+    connect(&match_, &match::Match::timeLeftChanged, this, &Tmainform::showTimeLeft);
 }
-bool Tmainform::autoPlay() const
+
+// What the last game left goes: its picture, its result and the texts of its status bar.
+void Tmainform::gameStarted()
 {
-    return AutoPass->isChecked() || abandoned_;
+    const rules::Game& g = game();
+    abandoned_ = false; // a new game is the player's own again
+    updateAutoPlay();
+    hoverCol_ = hoverRow_ = 0;
+    setBoardEnabled(false);
+    setPassEnabled(false);
+    for (int seat = 1; seat <= rules::Seats; ++seat)
+        showName(seat, g.name(seat));
+    // Seat 1's lamp lights and the others go out, in the order the windows have always used.
+    for (const int seat : {1, 2, 4, 3})
+        showLamp(seat, seat == 1);
+    for (int seat = 1; seat <= rules::Seats; ++seat)
+        showScore(seat, g.scores()[std::size_t(seat)]);
+    showTimeLeft(g.timeLimit() >= rules::NoLimit
+                     ? QCoreApplication::translate("rules::Game", "時間制限 無し")
+                     : QCoreApplication::translate("rules::Game", "残り%1秒").arg(g.timeLimit()));
+    setBoardSize(g.boardSize());
+    setWindowTitle(QCoreApplication::translate("rules::Game", "Kuralo　サイズ%1").arg(g.boardSize()));
+    showGainText(QString(), 0);
+    Table->paintOver(g.centerCol() - 3, g.centerRow() - 3, g.centerCol() + 3, g.centerRow() + 3);
+    animator_.reset(g.board(), g.scoring());
+    repaintWholeBoard();
+    StatusBar->showMessage(QString());
+    showResult({});
+    // A host's own first turn names the seat to move at once.
+    if (match_.mySeat() == g.curPlayer())
+        showTurn(g.curPlayer());
+    show();
 }
-unsigned Tmainform::autoPlaySeed() const
+
+// The person's seat plays automatically while the box is ticked or the window is closed.
+void Tmainform::updateAutoPlay()
 {
-    return unsigned(QTime::currentTime().msecsSinceStartOfDay());
+    match_.setAutoPlay(AutoPass->isChecked() || abandoned_);
 }
 
 void Tmainform::setBoardEnabled(bool on)
@@ -35,40 +81,6 @@ void Tmainform::setPassEnabled(bool on)
     if (!on)
         parkFocus(BtnPass);
     BtnPass->setEnabled(on);
-}
-void Tmainform::setTimeoutInterval(int ms)
-{
-    Timer->setInterval(ms);
-}
-
-void Tmainform::startTimers()
-{
-    Timer->start();
-    counter->start();
-}
-
-void Tmainform::stopTimers()
-{
-    Timer->stop();
-    counter->stop();
-}
-
-void Tmainform::announce(int col, int row)
-{
-    sendgameinfo(col, row);
-}
-
-// The local turn closes in any case.
-void Tmainform::sendgameinfo(int col, int row)
-{
-    lobby_.announceMove(game, col, row);
-    setBoardEnabled(false);
-    setPassEnabled(false);
-}
-
-void Tmainform::Setting_enable(bool on)
-{
-    lobby_.Setting_enable(on);
 }
 
 } // namespace ui

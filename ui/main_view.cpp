@@ -1,14 +1,13 @@
-#include "net/readingclock.h"
 #include "ui/gamelobby.h"
 #include "ui/gameresult.h"
 #include "ui/main.h"
 #include "ui/boardgrid.h"
 #include "ui/boardpictures.h"
 #include <QLabel>
+#include <QCoreApplication>
 #include <QStatusBar>
-#include <QThread>
 
-// The game's screen and speaker: board drawing, side panel texts, sounds and pauses.
+// The game's screen and speaker: board drawing, side panel texts and sounds, as a move is shown.
 namespace ui {
 
 constexpr int CellPixels = BoardGrid::Cell;
@@ -35,11 +34,6 @@ void Tmainform::Del(int col, int row)
     Table->paintOver(col, row, col, row);
 }
 
-void Tmainform::DelBlock(int col0, int row0, int col1, int row1)
-{
-    Table->paintOver(col0, row0, col1, row1);
-}
-
 void Tmainform::repaintBoard()
 {
     paintBoard(false);
@@ -55,14 +49,16 @@ void Tmainform::paintBoard(bool whole)
 {
     ui::BoardGrid::Batch batch(*Table);
     Table->drawGridLines();
-    for (int col = 0; col < game.boardSize(); ++col) {
-        const auto& codes = game.board()[col];
+    const rules::Board& board = animator_.board();
+    const rules::Cell last = animator_.last();
+    for (int col = 0; col < board.size(); ++col) {
+        const auto& codes = board[col];
         // An unmarked cell's key is its code: a column without the mark is checked at once.
-        if (!whole && col != game.lastCol() && Table->showsColumn(col, codes))
+        if (!whole && col != last.col && Table->showsColumn(col, codes))
             continue;
-        for (int row = 0; row < game.boardSize(); ++row) {
+        for (int row = 0; row < board.size(); ++row) {
             // A cell that still shows this piece and mark would come out the same: pass over it.
-            const bool marked = col == game.lastCol() && row == game.lastRow();
+            const bool marked = col == last.col && row == last.row;
             if (whole || Table->shown(col, row) != cellKey(codes[row], marked))
                 TableDrawCell(col, row, whole);
         }
@@ -71,8 +67,8 @@ void Tmainform::paintBoard(bool whole)
 
 void Tmainform::TableDrawCell(int col, int row, bool whole)
 {
-    const int code = game.board()[col][row];
-    const bool marked = col == game.lastCol() && row == game.lastRow();
+    const int code = animator_.board()[col][row];
+    const bool marked = rules::Cell{col, row} == animator_.last();
     if (whole && code == rules::Empty)
         Del(col, row);
     if (marked)
@@ -89,19 +85,20 @@ void Tmainform::TableMouseMove(int x, int y)
         return;
     const int col = x / CellPixels;
     const int row = y / CellPixels;
-    if (!game.onBoard(col, row) || (col == hoverCol_ && row == hoverRow_))
+    const rules::Board& board = animator_.board();
+    if (!board.contains(col, row) || (col == hoverCol_ && row == hoverRow_))
         return;
     const int oldCol = hoverCol_;
     const int oldRow = hoverRow_;
     Del(oldCol, oldRow);
-    if (game.onBoard(oldCol, oldRow) && game.board()[oldCol][oldRow] > rules::Empty)
-        Put(oldCol, oldRow, game.board()[oldCol][oldRow]);
+    if (board.contains(oldCol, oldRow) && board[oldCol][oldRow] > rules::Empty)
+        Put(oldCol, oldRow, board[oldCol][oldRow]);
     hoverCol_ = col;
     hoverRow_ = row;
-    showStatus(tr("移動中：%1,%2").arg(col).arg(row));
+    StatusBar->showMessage(tr("移動中：%1,%2").arg(col).arg(row));
     Put(col, row, rules::CursorImage);
-    if (game.board()[col][row] > rules::Empty)
-        Put(col, row, game.board()[col][row]);
+    if (board[col][row] > rules::Empty)
+        Put(col, row, board[col][row]);
 }
 
 void Tmainform::showName(int seat, const QString& name)
@@ -121,14 +118,24 @@ void Tmainform::showLamp(int seat, bool lit)
     describeSeat(seat);
 }
 
-void Tmainform::showScore(int seat, const QString& text)
+void Tmainform::showScore(int seat, int score)
+{
+    showScoreText(seat, rules::scoreText(game(), score));
+}
+
+void Tmainform::showScoreText(int seat, const QString& text)
 {
     scoreLabel(seat)->setText(text);
     describeSeat(seat);
 }
 
-// The label grows a point with every three faces one placement takes.
-void Tmainform::showGain(const QString& text, int taken)
+// The label grows a point with every three faces one placement takes under the points rule.
+void Tmainform::showGain(int taken)
+{
+    showGainText(rules::gainText(game(), taken), game().countMode() ? 0 : taken);
+}
+
+void Tmainform::showGainText(const QString& text, int taken)
 {
     const int pointSize = 11 + taken / 3;
     LPoint->setText(text);
@@ -145,14 +152,17 @@ void Tmainform::showTimeLeft(const QString& text)
     LTL->adjustSize();
 }
 
-void Tmainform::setCaption(const QString& text)
+void Tmainform::showTurn(int seat)
 {
-    setWindowTitle(text);
+    setWindowTitle(rules::turnCaption(game(), seat, match_.mySeat()));
 }
 
-void Tmainform::showStatus(const QString& text)
+// The board was closed when the last move was made; the places follow the final scores.
+void Tmainform::showEnd()
 {
-    StatusBar->showMessage(text);
+    StatusBar->showMessage(QCoreApplication::translate("rules::Game", "終了！"));
+    setWindowTitle(rules::gameOverCaption());
+    showResult(rules::ranking(game().names(), {game().scores().begin() + 1, game().scores().end()}));
 }
 
 void Tmainform::showResult(const std::vector<rules::Place>& places)
@@ -160,23 +170,15 @@ void Tmainform::showResult(const std::vector<rules::Place>& places)
     PanelResult->setVisible(!places.empty());
     if (places.empty())
         return;
-    PanelResult->setText(resultPanelText(places, game.scoring()));
-    PanelResult->setAccessibleDescription(resultChatLine(places, game.scoring()));
+    PanelResult->setText(resultPanelText(places, game().scoring()));
+    PanelResult->setAccessibleDescription(resultChatLine(places, game().scoring()));
     fitResult();
-    lobby_.addChat(resultChatLine(places, game.scoring()));
+    lobby_.addChat(resultChatLine(places, game().scoring()));
 }
 
-void Tmainform::play(rules::Sound sound)
+void Tmainform::play(Sound sound)
 {
     lobby_.SE_Play(sounds_[static_cast<int>(sound)]);
-}
-
-void Tmainform::pause(int ms)
-{
-    if (ms <= 0 || pauseFactor <= 0)
-        return;
-    const net::BlockedTime blocked; // what arrives meanwhile is not late
-    QThread::msleep(static_cast<unsigned long>(ms) * pauseFactor);
 }
 
 } // namespace ui

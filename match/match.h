@@ -1,0 +1,100 @@
+#pragma once
+#include "match/player.h"
+#include "match/table.h"
+#include "rules/game.h"
+#include "rules/outcome.h"
+#include "rules/settings.h"
+
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+#include <array>
+#include <functional>
+
+namespace match {
+
+// One station's game and its turn flow, without a window: the game, the station's own seat,
+// the players of the seats played in this process, the turn's time limit and automatic play.
+// Every move, whoever made it, is checked once, applied at once, announced through the table
+// and then handed to whoever shows it (moved()); the next seat is asked only once the screen
+// has caught up (setPacer), so a person never plays on a board that is still being drawn.
+class Match : public QObject {
+    Q_OBJECT
+public:
+    explicit Match(QObject* parent = nullptr);
+    ~Match() override;
+
+    const rules::Game& game() const { return game_; }
+    // The seat of the person at this station in the game under way; 0 for none.
+    int mySeat() const { return game_.mySeat(); }
+    // This station's person may move: from the opening of the turn until the move is applied.
+    bool myTurn() const { return myTurn_; }
+    // A game is set up and not over.
+    bool running() const { return game_.started() && !game_.gameOver(); }
+    int timeLeft() const { return timeLeft_; }
+
+    void setTable(Table* table) { table_ = table; }
+    // `player` moves for `seat` from the next turn of that seat on; null gives the seat back.
+    void setPlayer(int seat, Player* player);
+    Player* player(int seat) const { return players_[std::size_t(seat)]; }
+    void setLog(rules::GameLog* log) { game_.setLog(log); }
+    // Runs what it is given once everything handed out by moved() so far has been shown.
+    using Pacer = std::function<void(std::function<void()>)>;
+    void setPacer(Pacer pacer) { pacer_ = std::move(pacer); }
+    // The person lets the station choose at random from the next turn on.
+    void setAutoPlay(bool on) { autoPlay_ = on; }
+    // Seeds automatic play's draw, once per draw: the time of day unless a test fixes it.
+    void setSeed(std::function<unsigned()> seed) { seed_ = std::move(seed); }
+
+    // A new game in which this station's person plays `seat` (0 for none). Throws Failure when
+    // fewer than four members are listed; no turn opens.
+    void start(const rules::Settings& settings, int seat, const QStringList& members);
+    // The host's first turn opens without automatic play.
+    void openFirstTurn();
+
+    // --- the person at this station ---
+    // A cell chosen on the board: refused() when it is not legal, else the move.
+    bool TableSelectCell(int col, int row);
+    void BtnPassClick();
+    void tekitoo();
+
+    // A move for `seat`, from a player in this process or from another station: applied when
+    // the seat is to move and the cell is legal or a pass, and answered true.
+    bool playFor(int seat, rules::Cell cell, bool madeHere);
+    bool mayMove(int seat, rules::Cell cell) const;
+
+signals:
+    void started();
+    // Applied and announced; shown from here on.
+    void moved(const rules::Outcome& outcome);
+    void refused(); // the buzz of a cell where no face may go
+    void turnOpened();
+    void turnClosed();
+    void timeLeftChanged(const QString& text);
+
+private:
+    void apply(rules::Cell cell, bool madeHere);
+    void askNext();
+    void BeginLocalTurn();
+    void openTurn();
+    void closeTurn();
+    void TimerTimer();
+    void counterTimer();
+    void showCountdown();
+    void stopPlayers();
+
+    rules::Game game_;
+    bool myTurn_ = false;
+    bool autoPlay_ = false;
+    int timeLeft_ = rules::NoLimit;
+    int turnSerial_ = 0; // counts changes of turn, so that a late opening is dropped
+    std::array<Player*, 5> players_{};
+    Table* table_ = nullptr;
+    Pacer pacer_;
+    std::function<unsigned()> seed_;
+    QTimer Timer;   // the turn's time-out
+    QTimer counter; // the countdown, once a second
+    QTimer autoPause_;
+};
+
+} // namespace match
