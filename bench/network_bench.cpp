@@ -16,7 +16,8 @@ namespace {
 // One program, with what the benchmark reads of it.
 struct Program : BenchProgram {
     explicit Program(const char* name) : BenchProgram(QLatin1String(name)) {}
-    rules::Game& game() { return form->game; }
+    const rules::Game& game() const { return form->game(); }
+    match::Match& match() { return form->match(); }
     QStringList members() const { return boot->members(); }
 };
 
@@ -79,9 +80,9 @@ struct Table4 {
     {
         const auto cells = s.game().legalCells();
         if (cells.empty())
-            s.game().BtnPassClick();
+            s.match().BtnPassClick();
         else
-            s.game().TableSelectCell(cells.front().first, cells.front().second);
+            s.match().TableSelectCell(cells.front().first, cells.front().second);
     }
 
     bool over() const { return st[0].form->windowTitle() == QStringLiteral("ゲーム終了　"); }
@@ -90,7 +91,7 @@ struct Table4 {
 void GuestMoveReachesTheOtherThree(benchmark::State& state)
 {
     ensureApplication();
-    ui::Tmainform::pauseFactor = 0;
+    ui::MoveAnimator::pauseFactor = 0;
     Table4 table;
     table.shown = state.range(1) != 0;
     if (!table.open(int(state.range(0)))) {
@@ -121,7 +122,7 @@ void GuestMoveReachesTheOtherThree(benchmark::State& state)
     // What one station spends applying a move itself: the host and two guests each do it in turn
     // within the timed span, as all four share this one thread.
     state.counters["oneApply_ms"] = benchmark::Counter(localApply, benchmark::Counter::kAvgIterations);
-    ui::Tmainform::pauseFactor = 1;
+    ui::MoveAnimator::pauseFactor = 1;
 }
 
 } // namespace

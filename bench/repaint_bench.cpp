@@ -34,10 +34,10 @@ struct ShownBoard : BenchProgram {
             return false;
         rules::Settings settings;
         settings.boardSize = n;
-        form->newGame(settings, 1,
-                      {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")});
+        form->match().start(settings, 1,
+                            {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")});
         if (occupied)
-            form->game.resume(fullBoard(n));
+            form->animator().reset(fullBoard(n).board(), rules::Scoring::Points);
         form->show();
         if (!QTest::qWaitForWindowExposed(form.get()))
             return false;
@@ -69,11 +69,10 @@ void BM_RepaintEveryCell(benchmark::State& state)
 void BM_RepaintCapture(benchmark::State& state)
 {
     OPEN_OR_SKIP(board, int(state.range(0)), true);
-    rules::Game& game = board.form->game;
-    rules::Board cells = game.board();
+    rules::Board cells = board.form->game().board();
     for (auto _ : state) {
         cells[1][2] = rules::Code(cells[1][2] == 1 ? 2 : 1);
-        game.resume(rules::Position(cells, 1, {}, rules::Scoring::Points, false));
+        board.form->animator().reset(cells, rules::Scoring::Points);
         board.form->repaintBoard();
     }
 }
@@ -92,10 +91,14 @@ void BM_RepaintNewGame(benchmark::State& state)
 void BM_Rotation(benchmark::State& state)
 {
     OPEN_OR_SKIP(board, int(state.range(0)), false);
-    ui::Tmainform::pauseFactor = 0;
+    ui::MoveAnimator::pauseFactor = 0;
+    rules::Outcome turn;
+    turn.mover = 1;
+    turn.next = 2;
+    turn.jewelsTurned = true;
     for (auto _ : state)
-        board.form->game.do_rotation();
-    ui::Tmainform::pauseFactor = 1;
+        board.form->animator().show(turn);
+    ui::MoveAnimator::pauseFactor = 1;
     state.counters["per_frame"] =
         benchmark::Counter(double(state.iterations()) * 5, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }

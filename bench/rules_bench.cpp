@@ -1,17 +1,8 @@
-#include "computer/silent.h"
 #include "rules/game.h"
 #include <benchmark/benchmark.h>
 #include <random>
 
 namespace {
-
-// The host's station of no window and a clock that never waits: only the rules' own work is timed.
-class HostStation : public computer::SilentStation {
-public:
-    int mySeat() const override { return 1; }
-    bool isHost() const override { return true; }
-    void announce(int, int) override {}
-};
 
 const QStringList Names{"a", "b", "c", "d"};
 constexpr int Size = 26;
@@ -23,19 +14,17 @@ void playRandomly(rules::Game& game, std::mt19937& random, int moves)
     while (!game.gameOver() && moves-- > 0) {
         const auto cells = game.legalCells();
         if (cells.empty()) {
-            game.BtnPassClick();
+            game.play(rules::Pass);
             continue;
         }
         const auto [col, row] = cells[random() % cells.size()];
-        game.TableSelectCell(col, row);
+        game.play({col, row});
     }
 }
 
 void LegalCellScanMidGame(benchmark::State& state)
 {
-    computer::SilentView view;
-    HostStation station;
-    rules::Game game(view, station);
+    rules::Game game;
     game.Reset({Size, rules::Scoring::Points, 30, true}, Names);
     std::mt19937 random(7);
     playRandomly(game, random, Size * Size / 2);
@@ -47,9 +36,7 @@ BENCHMARK(LegalCellScanMidGame)->Unit(benchmark::kMicrosecond);
 
 void WholeRandomGame(benchmark::State& state)
 {
-    computer::SilentView view;
-    HostStation station;
-    rules::Game game(view, station);
+    rules::Game game;
     std::mt19937 random(11);
     for (auto _ : state) {
         game.Reset({Size, state.range(0) != 0 ? rules::Scoring::Count : rules::Scoring::Points, 30, true}, Names);

@@ -20,7 +20,6 @@ unsigned timeOfDay()
 
 Match::Match(QObject* parent) : QObject(parent), seed_(timeOfDay)
 {
-    counter.setInterval(1000);
     autoPause_.setSingleShot(true);
     autoPause_.setInterval(AutoPlayPauseMs);
     connect(&Timer, &QTimer::timeout, this, &Match::TimerTimer);
@@ -51,8 +50,8 @@ void Match::start(const rules::Settings& settings, int seat, const QStringList& 
     ++turnSerial_;
     game_.Reset(settings, members, seat);
     timeLeft_ = game_.timeLimit();
-    if (game_.timeLimit() < rules::NoLimit)
-        Timer.setInterval(game_.timeLimit() * 1000);
+    Timer.setInterval(game_.timeLimit() * secondMs_);
+    counter.setInterval(secondMs_);
     emit started();
 }
 

@@ -32,6 +32,9 @@ public:
     // A game is set up and not over.
     bool running() const { return game_.started() && !game_.gameOver(); }
     int timeLeft() const { return timeLeft_; }
+    // The turn's time-out and countdown run: only in this station's person's turn, with a limit.
+    bool timersRunning() const { return Timer.isActive() && counter.isActive(); }
+    int timeoutInterval() const { return Timer.interval(); }
 
     void setTable(Table* table) { table_ = table; }
     // `player` moves for `seat` from the next turn of that seat on; null gives the seat back.
@@ -43,14 +46,19 @@ public:
     void setPacer(Pacer pacer) { pacer_ = std::move(pacer); }
     // The person lets the station choose at random from the next turn on.
     void setAutoPlay(bool on) { autoPlay_ = on; }
+    // How long a second of the turn's time lasts; tests shorten it.
+    void setSecondMs(int ms) { secondMs_ = ms; }
     // Seeds automatic play's draw, once per draw: the time of day unless a test fixes it.
     void setSeed(std::function<unsigned()> seed) { seed_ = std::move(seed); }
 
     // A new game in which this station's person plays `seat` (0 for none). Throws Failure when
     // fewer than four members are listed; no turn opens.
     void start(const rules::Settings& settings, int seat, const QStringList& members);
-    // The host's first turn opens without automatic play.
+    // The host's first turn opens without automatic play; so does any turn of this station's
+    // seat that a test or a benchmark opens.
     void openFirstTurn();
+    // Takes the game up from a position, as a test or a benchmark sets one; nothing is shown.
+    void resume(const rules::Position& position) { game_.resume(position); }
 
     // --- the person at this station ---
     // A cell chosen on the board: refused() when it is not legal, else the move.
@@ -87,6 +95,7 @@ private:
     bool myTurn_ = false;
     bool autoPlay_ = false;
     int timeLeft_ = rules::NoLimit;
+    int secondMs_ = 1000;
     int turnSerial_ = 0; // counts changes of turn, so that a late opening is dropped
     std::array<Player*, 5> players_{};
     Table* table_ = nullptr;

@@ -164,7 +164,7 @@ private:
     void setMembers(const QStringList& names);
     void ring();
     // GameLobby
-    void setGameWindow(Tmainform* window) override { mainform = window; }
+    void setGameWindow(Tmainform* window) override;
     QString settingsPath() const override;
     void showStartSettings(const net::StartSettings& start);
     void EditMessageKeyDown(int key);
@@ -177,6 +177,7 @@ private:
     QString playerName_ = QStringLiteral("YourName");
     std::vector<computer::ComputerPlayer*> computers_;
     Tmainform* mainform = nullptr; // the game window, while it exists
+    QMetaObject::Connection showOnStart_;
     QPointer<RecordsWindow> records_;
 };
 

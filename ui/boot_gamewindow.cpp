@@ -21,6 +21,18 @@ QString Tbootform::settingsPath() const
     return settings ? settings->path() : QString();
 }
 
+// A game started with the other stations shows the game window, once the window has set it up.
+void Tbootform::setGameWindow(Tmainform* window)
+{
+    disconnect(showOnStart_);
+    mainform = window;
+    if (mainform)
+        showOnStart_ = connect(&station->match(), &match::Match::started, mainform, [this, window] {
+            if (inSession())
+                window->show();
+        });
+}
+
 // The "?" sits inside the chat's heading, so no other control moves.
 void Tbootform::createGameWindowControls(QLabel* chatHeading)
 {

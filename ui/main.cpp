@@ -42,12 +42,12 @@ Tmainform::Tmainform(GameLobby& lobby, const QString& exeDir, QWidget* parent)
     connectHandlers();
 
     guarded([&] { FormCreate(); });
+    followMatch();
     lobby_.setGameWindow(this);
     // Every game this station plays is kept; a folder that cannot be written costs a chat line.
     recorder_ = std::make_unique<record::Recorder>(record::recordsFolder(),
                                                    [this](const QString& why) { lobby_.addChat(why); });
     match_.setLog(recorder_.get());
-    followMatch();
 }
 
 Tmainform::~Tmainform()

@@ -35,7 +35,7 @@ class HowToPlay;
 // The game window: the board, the side panel with lamps, scores and names, the pass button
 // and the turn's countdown. It shows the station's match over time and passes on what the
 // player does; the match decides. Created hidden; closing it only hides it.
-class Tmainform : public QWidget, private MoveScreen {
+class Tmainform : public QWidget, public MoveScreen {
     Q_OBJECT
 public:
     // exeDir is the executable's folder; img/ and snd/ lie beneath it.
@@ -45,7 +45,7 @@ public:
     const rules::Game& game() const { return match_.game(); }
     match::Match& match() { return match_; }
     // The board as shown so far, which may lag behind the game's while a move is shown.
-    const MoveAnimator& animator() const { return animator_; }
+    MoveAnimator& animator() { return animator_; }
 
     // The window's controls; the rules reach them through the GameView and Station operations
     // below, and tests drive them as a player would.
@@ -71,7 +71,6 @@ public:
     QAction* HelpAction = nullptr;
     QToolButton* BtnHelp = nullptr; // in the status bar
     QTimer* hintTimer = nullptr;    // how long a hint stays
-
 
     // Asks the strong computer level for a cell in this station's turn and marks it for a
     // while; the search runs on a worker thread and the cell goes nowhere else.
@@ -109,8 +108,6 @@ protected:
 public:
     void PutAt(int x, int y, int image); // top-left pixel of the board surface
     void repaintWholeBoard();
-
-private:
     // MoveScreen
     void Put(int col, int row, int image) override;
     void PutOnTheWay(int col, int row, rules::Direction toward, int step, int steps, int image) override;
@@ -122,14 +119,15 @@ private:
     void showTurn(int seat) override;
     void showEnd() override;
     void play(Sound sound) override;
+    void showName(int seat, const QString& name);
+    void showGainText(const QString& text, int taken);
+    void showResult(const std::vector<rules::Place>& places);
 
+private:
     void gameStarted();
     void setBoardSize(int n); // N × N grid and the window figures that follow from it
-    void showName(int seat, const QString& name);
     void showScoreText(int seat, const QString& text);
-    void showGainText(const QString& text, int size);
     void showTimeLeft(const QString& text);
-    void showResult(const std::vector<rules::Place>& places);
     void setBoardEnabled(bool on);
     void setPassEnabled(bool on);
     void followMatch();

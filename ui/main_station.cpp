@@ -18,7 +18,9 @@ void Tmainform::followMatch()
     connect(&match_, &match::Match::started, this, &Tmainform::gameStarted);
     connect(&match_, &match::Match::moved, this, [this](const rules::Outcome& o) { animator_.show(o); });
     connect(&match_, &match::Match::refused, this, [this] { play(Sound::Buzz); });
+    // The first turn of a game opens before any change of turn has named its seat.
     connect(&match_, &match::Match::turnOpened, this, [this] {
+        showTurn(game().curPlayer());
         setBoardEnabled(true);
         setPassEnabled(true);
     });
@@ -56,10 +58,6 @@ void Tmainform::gameStarted()
     repaintWholeBoard();
     StatusBar->showMessage(QString());
     showResult({});
-    // A host's own first turn names the seat to move at once.
-    if (match_.mySeat() == g.curPlayer())
-        showTurn(g.curPlayer());
-    show();
 }
 
 // The person's seat plays automatically while the box is ticked or the window is closed.

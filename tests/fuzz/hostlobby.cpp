@@ -1,7 +1,7 @@
 #include "net/messagebuffer.h"
 #include "net/hostlobby.h"
 #include "net/message.h"
-#include "tests/rules/fakes.h"
+#include "tests/rules/rig.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "fakes.h"
+#include "rig.h"
 #include "tests/support/namedcase.h"
 #include "rules/ranking.h"
 #include <gtest/gtest.h>
@@ -45,39 +45,5 @@ TEST(RankingOfFewerSeats, PlacesOnlyTheSeatsThatHaveANameAndAScore)
     EXPECT_EQ(shown(rules::ranking({"A", "B", "C"}, {4, 4})), (std::vector<std::string>{"1:A=4", "1:B=4"}));
     EXPECT_TRUE(rules::ranking({}, {1, 2}).empty());
 }
-
-// Whole games under each scoring rule end with the ranking of the final scores on show.
-class GameResult : public testing::TestWithParam<rules::Scoring> {};
-
-TEST_P(GameResult, EndOfGameShowsThePlacesOfTheFinalScores)
-{
-    const rules::Scoring scoring = GetParam();
-    GameRig e;
-    e.game.Reset({6, scoring, rules::NoLimit}, FourNames);
-    std::mt19937 random(scoring == rules::Scoring::Count ? 7 : 11);
-    while (e.view.status.empty()) {
-        const auto cells = e.game.legalCells();
-        if (cells.empty())
-            e.game.BtnPassClick();
-        else {
-            const auto [col, row] = cells[random() % cells.size()];
-            e.game.TableSelectCell(col, row);
-        }
-    }
-    const auto& s = e.game.scores();
-    EXPECT_EQ(e.view.result, rules::ranking({FourNames.begin(), FourNames.end()}, {s[1], s[2], s[3], s[4]}));
-    ASSERT_EQ(e.view.result.size(), 4u);
-    for (std::size_t i = 1; i < 4; ++i)
-        EXPECT_GE(e.view.result[i - 1].score, e.view.result[i].score);
-    EXPECT_EQ(e.only({"status", "caption", "result"}).back().substr(0, 6), "result") << "after the caption";
-
-    e.log.clear();
-    e.game.Reset({6, scoring, rules::NoLimit}, FourNames);
-    EXPECT_TRUE(e.view.result.empty());
-    EXPECT_EQ(e.view.status, "");
-}
-
-INSTANTIATE_TEST_SUITE_P(, GameResult, testing::Values(rules::Scoring::Points, rules::Scoring::Count),
-                         [](const auto& info) { return nameOf(info.param) + "Rule"; });
 
 } // namespace

@@ -1,5 +1,5 @@
 #pragma once
-#include "fakes.h"
+#include "rig.h"
 #include <ostream>
 #include <string>
 #include <vector>

@@ -11,8 +11,8 @@
 namespace {
 
 struct NoMovePause {
-    NoMovePause() { computer::ComputerPlayer::movePauseMs = 0; }
-    ~NoMovePause() { computer::ComputerPlayer::movePauseMs = 300; }
+    NoMovePause() { match::ComputerSeat::movePauseMs = 0; }
+    ~NoMovePause() { match::ComputerSeat::movePauseMs = 300; }
 };
 
 // The host A with computer players added from its lobby, playing whole games by themselves.
@@ -52,7 +52,7 @@ TEST_P(ComputerGame, PlaysToTheEndWithFourIdenticalBoards)
                                 [&](const QString& why) { complaints << why; });
     host.boot->BtnGameClick();
     // The host's first turn opens without automatic play: it passes by hand.
-    host.game().BtnPassClick();
+    host.match().BtnPassClick();
     ASSERT_TRUE(QTest::qWaitFor([&] { return host.game().gameOver(); }, 120000));
     QTest::qWait(200);
     for (int i = 0; i < 3; ++i) {

@@ -86,12 +86,12 @@ TEST_P(WholeGame, EndsWithTheSameBoardAndScoresEverywhere)
     EXPECT_EQ(c.game().mySeat(), 3);
     // The host's first turn never plays by itself.
     QTest::qWait(20);
-    ASSERT_TRUE(a.game().myTurn());
-    a.game().tekitoo();
+    ASSERT_TRUE(a.match().myTurn());
+    a.match().tekitoo();
     ASSERT_TRUE(QTest::qWaitFor([&] { return allOver(); }, 120000));
     expectAlike({1, 2, 3, 4});
     for (Program* st : all) {
-        EXPECT_FALSE(st->game().myTurn());
+        EXPECT_FALSE(st->match().myTurn());
         EXPECT_EQ(st->form->StatusBar->currentMessage(), QStringLiteral("終了！"));
     }
     EXPECT_TRUE(a.boot->BtnGame->isEnabled());
@@ -110,12 +110,12 @@ TEST_F(FourStations, SecondGameStartsAfreshOnEveryStation)
 {
     autoPlay({1, 2, 3, 4});
     start(6, rules::Scoring::Count, false);
-    a.game().tekitoo();
+    a.match().tekitoo();
     ASSERT_TRUE(QTest::qWaitFor([&] { return allOver(); }, 60000));
     start(9, rules::Scoring::Points, true);
     for (Program* st : all)
         EXPECT_NE(st->form->windowTitle(), GameOver);
-    a.game().tekitoo();
+    a.match().tekitoo();
     ASSERT_TRUE(QTest::qWaitFor([&] { return allOver(); }, 60000));
     expectAlike({1, 2, 3, 4});
 }
@@ -125,10 +125,10 @@ TEST_F(FourStations, GuestLeavingMidwayStopsPlayAtItsSeatAndHarmsNoOne)
 {
     autoPlay({1, 2, 4});
     start(8, rules::Scoring::Points, true);
-    a.game().tekitoo();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return c.game().myTurn(); }, 10000));
+    a.match().tekitoo();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return c.match().myTurn(); }, 10000));
     const auto boardBefore = c.game().board();
-    c.game().tekitoo();
+    c.match().tekitoo();
     const auto boardAtLeave = c.game().board();
     ASSERT_NE(boardAtLeave, boardBefore);
     c.boot->BtnOutClick();
@@ -144,7 +144,7 @@ TEST_F(FourStations, GuestLeavingMidwayStopsPlayAtItsSeatAndHarmsNoOne)
     EXPECT_EQ(a.game().curPlayer(), 3);
     EXPECT_EQ(c.game().board(), boardAtLeave);
     for (Program* st : {&a, &b, &d})
-        EXPECT_FALSE(st->game().myTurn());
+        EXPECT_FALSE(st->match().myTurn());
     EXPECT_EQ(a.members(), QStringList({"A", "B", "D"}));
     EXPECT_EQ(b.members(), QStringList({"A", "B", "D"}));
     EXPECT_FALSE(a.boot->BtnGame->isEnabled());

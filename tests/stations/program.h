@@ -54,7 +54,8 @@ public:
         boot->BtnGoClick();
     }
 
-    rules::Game& game() { return form->game; }
+    const rules::Game& game() const { return form->game(); }
+    match::Match& match() { return form->match(); }
     QStringList members() const { return boot->members(); }
     QStringList chat() const { return boot->Chat->toPlainText().split(u'\n', Qt::SkipEmptyParts); }
     bool boardOpen() const { return form->Table->isEnabled() && form->BtnPass->isEnabled(); }
@@ -66,8 +67,8 @@ public:
 
 // Every animation pause cut to nothing while it lives.
 struct NoPauses {
-    NoPauses() { ui::Tmainform::pauseFactor = 0; }
-    ~NoPauses() { ui::Tmainform::pauseFactor = 1; }
+    NoPauses() { ui::MoveAnimator::pauseFactor = 0; }
+    ~NoPauses() { ui::MoveAnimator::pauseFactor = 1; }
 };
 
 // Failures that would show in a box are collected for the test instead.

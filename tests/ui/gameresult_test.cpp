@@ -39,9 +39,9 @@ protected:
     }
     void finish(std::array<int, 5> scores)
     {
-        const rules::Position& now = form->game.position();
-        form->game.resume(rules::Position(now.board(), now.toMove(), scores, now.scoring(), false));
-        form->game.endgame();
+        const rules::Position& now = form->game().position();
+        form->match().resume(rules::Position(now.board(), now.toMove(), scores, now.scoring(), false));
+        form->showEnd();
     }
 };
 

@@ -18,7 +18,7 @@ protected:
     std::vector<QPoint> legalPoints() const
     {
         std::vector<QPoint> cells;
-        for (const auto& [col, row] : form->game.legalCells())
+        for (const auto& [col, row] : form->game().legalCells())
             cells.emplace_back(col, row);
         return cells;
     }
@@ -27,21 +27,18 @@ protected:
     bool playFirstLegal()
     {
         const auto jewelsBefore = jewels();
-        const auto cells = form->game.legalCells();
-        if (cells.empty())
-            form->game.BtnPassClick();
-        else
-            form->game.TableSelectCell(cells.front().first, cells.front().second);
+        const auto cells = form->game().legalCells();
+        playAsMover(cells.empty() ? rules::Pass : rules::Cell{cells.front().first, cells.front().second});
         return jewels() != jewelsBefore;
     }
 
     std::vector<int> jewels() const
     {
         std::vector<int> at;
-        for (int col = 0; col < form->game.boardSize(); ++col)
-            for (int row = 0; row < form->game.boardSize(); ++row)
-                if (form->game.board()[col][row] > 4)
-                    at.push_back((col * 100 + row) * 10 + form->game.board()[col][row]);
+        for (int col = 0; col < form->game().boardSize(); ++col)
+            for (int row = 0; row < form->game().boardSize(); ++row)
+                if (form->game().board()[col][row] > 4)
+                    at.push_back((col * 100 + row) * 10 + form->game().board()[col][row]);
         return at;
     }
 
@@ -76,7 +73,7 @@ TEST_P(LegalMarks, AreTheRulesLegalCellsAndGoWhenTheTurnEnds)
     for (int i = 0; i < c.moves || (c.untilRotation && !rotated && i < 400); ++i)
         rotated = playFirstLegal() || rotated;
     ASSERT_TRUE(rotated || !c.untilRotation);
-    ASSERT_FALSE(form->game.gameOver());
+    ASSERT_FALSE(form->game().gameOver());
     EXPECT_TRUE(form->Table->marks().empty()) << "no mark outside the station's turn";
     openTurn();
     const std::vector<QPoint> legal = legalPoints();
@@ -84,7 +81,7 @@ TEST_P(LegalMarks, AreTheRulesLegalCellsAndGoWhenTheTurnEnds)
     EXPECT_EQ(form->Table->marks(), legal);
     const QImage shot = board();
     EXPECT_TRUE(std::all_of(legal.begin(), legal.end(), [&](QPoint p) { return isMarked(shot, p); }));
-    form->game.TableSelectCell(legal.front().x(), legal.front().y());
+    form->match().TableSelectCell(legal.front().x(), legal.front().y());
     EXPECT_TRUE(form->Table->marks().empty());
     const QImage after = board();
     EXPECT_TRUE(std::none_of(legal.begin(), legal.end(), [&](QPoint p) { return isMarked(after, p); }));
@@ -116,14 +113,14 @@ TEST_F(AidsTest, HintIsALegalCellThatStaysAWhileAndPlaysNothing)
 {
     startShown(8);
     openTurn();
-    const auto before = form->game.board();
+    const auto before = form->game().board();
     form->HintAction->trigger();
     ASSERT_TRUE(QTest::qWaitFor([&] { return form->Table->hint().has_value(); }, 10000));
     const auto legal = legalPoints();
     EXPECT_NE(std::find(legal.begin(), legal.end(), *form->Table->hint()), legal.end());
-    EXPECT_EQ(form->game.board(), before);
-    EXPECT_TRUE(form->game.myTurn()) << "a move announced would have closed the turn";
-    EXPECT_EQ(form->game.curPlayer(), 1);
+    EXPECT_EQ(form->game().board(), before);
+    EXPECT_TRUE(form->match().myTurn()) << "a move announced would have closed the turn";
+    EXPECT_EQ(form->game().curPlayer(), 1);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !form->Table->hint().has_value(); }, 5000));
 }
 
@@ -133,7 +130,7 @@ TEST_F(AidsTest, HintForATurnThatHasEndedIsDropped)
     form->HintAction->trigger(); // not this station's turn
     openTurn();
     form->HintAction->trigger();
-    form->game.BtnPassClick();
+    form->match().BtnPassClick();
     QTest::qWait(600);
     EXPECT_FALSE(form->Table->hint().has_value());
 }
@@ -144,31 +141,32 @@ TEST_F(AidsTest, KeysMoveTheCursorWithoutPlayingAndEnterPlaysThere)
     openTurn();
     EXPECT_EQ(form->focusWidget(), form->Table) << "the board takes the keys when the turn begins";
     const QPoint target = legalPoints().front();
-    const auto before = form->game.board();
+    const auto before = form->game().board();
     QTest::keyClick(form->Table, Qt::Key_Home);
     QTest::keyClick(form->Table, Qt::Key_PageUp);
     for (int i = 0; i < target.x(); ++i)
         QTest::keyClick(form->Table, Qt::Key_Right);
     for (int i = 0; i < target.y(); ++i)
         QTest::keyClick(form->Table, Qt::Key_Down);
-    EXPECT_EQ(form->game.board(), before);
+    EXPECT_EQ(form->game().board(), before);
     EXPECT_TRUE(QTest::qWaitFor([&] { return board().pixelColor(target * 25 + QPoint(1, 12)) == QColor(0, 230, 255); }))
         << "the cursor's frame";
     QTest::keyClick(form->Table, Qt::Key_Return);
-    EXPECT_EQ(form->game.board()[target.x()][target.y()], 1);
-    EXPECT_FALSE(form->game.myTurn());
+    EXPECT_EQ(form->game().board()[target.x()][target.y()], 1);
+    EXPECT_FALSE(form->match().myTurn());
 }
 
 TEST_F(AidsTest, BetweenTurnsSpaceTicksNoCheckBox)
 {
     startShown(8);
     openTurn();
-    QTest::mouseClick(form->BtnPass, Qt::LeftButton);
-    ASSERT_FALSE(form->game.myTurn());
+    QTest::mouseClick(form->Table, Qt::LeftButton, {}, QPoint(1 * 25 + 12, 3 * 25 + 12));
+    ASSERT_FALSE(form->match().myTurn());
     QWidget* focused = form->focusWidget() ? form->focusWidget() : form.get();
     QTest::keyClick(focused, Qt::Key_Space);
     EXPECT_FALSE(form->AutoPass->isChecked());
     openTurn();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->match().myTurn(); }, 2000));
     EXPECT_EQ(form->focusWidget(), form->Table);
 }
 

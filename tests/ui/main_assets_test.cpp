@@ -6,7 +6,7 @@
 
 namespace {
 
-using rules::Sound;
+using ui::Sound;
 
 struct Breakage {
     const char* file;

@@ -26,7 +26,7 @@ TEST_F(MainFormTest, NewGameOnASmallerBoardClearsThePreviousPicture)
     ASSERT_EQ(shot.size(), QSize(300, 300));
     for (int c = 0; c < 12; ++c)
         for (int r = 0; r < 12; ++r) {
-            const int code = form->game.board()[c][r];
+            const int code = form->game().board()[c][r];
             const QColor opaqueHalf = code > 0 ? testimg::piece(code) : BoardGrid::BoardColour;
             EXPECT_EQ(quarter(shot, c, r, TopLeft), BoardGrid::BoardColour) << c << "," << r;
             EXPECT_EQ(quarter(shot, c, r, BottomLeft), BoardGrid::BoardColour) << c << "," << r;
@@ -102,7 +102,8 @@ TEST_F(MainFormTest, LastPlacedFaceShowsTheMarkUnderIt)
     openTurn();
     QTest::mouseClick(form->Table, Qt::LeftButton, {}, QPoint(1 * 25 + 12, 3 * 25 + 12));
 
-    ASSERT_EQ(form->game.board()[1][3], 1);
+    ASSERT_EQ(form->game().board()[1][3], 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->animator().idle(); }, 2000));
     const QImage shot = board();
     EXPECT_EQ(quarter(shot, 1, 3, TopLeft), testimg::mark);
     EXPECT_EQ(quarter(shot, 1, 3, TopRight), testimg::piece(1));
@@ -139,23 +140,25 @@ int redJewelCell(const rules::Game& game)
 // An odd and an even board, as the jewels turn round a centre cell on one and a centre point on the other.
 TEST_F(MainFormTest, RepaintThatPassesOverUnchangedCellsMatchesOneThatDrawsEveryCell)
 {
-    ui::Tmainform::pauseFactor = 0;
+    ui::MoveAnimator::pauseFactor = 0;
     for (int size : {7, 8}) {
-        startShown(size);
+        create(size);
         boot->rotation->setChecked(true);
+        newGame();
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         int rotations = 0;
-        for (int move = 0; move < 16 && form->game.existSpace(); ++move) {
-            const auto cells = form->game.legalCells();
-            const int jewel = redJewelCell(form->game);
-            openTurn();
+        for (int move = 0; move < 16 && form->game().existSpace(); ++move) {
+            const auto cells = form->game().legalCells();
+            const int jewel = redJewelCell(form->game());
             if (cells.empty()) {
-                form->game.BtnPassClick();
+                playAsMover(rules::Pass);
             } else {
                 // The cursor over a piece, then a placement with its captures and perhaps a rotation.
                 hover(3 * 25 + 3, (move % 7) * 25 + 3);
-                form->game.TableSelectCell(cells[move % cells.size()].first, cells[move % cells.size()].second);
+                playAsMover({cells[move % cells.size()].first, cells[move % cells.size()].second});
             }
-            rotations += redJewelCell(form->game) != jewel;
+            rotations += redJewelCell(form->game()) != jewel;
             const QImage onScreen = board();
             form->Table->forgetAll();
             form->repaintBoard();
@@ -163,5 +166,5 @@ TEST_F(MainFormTest, RepaintThatPassesOverUnchangedCellsMatchesOneThatDrawsEvery
         }
         EXPECT_GT(rotations, 0) << "size " << size << ": the moves were meant to turn the jewels";
     }
-    ui::Tmainform::pauseFactor = 1;
+    ui::MoveAnimator::pauseFactor = 1;
 }

@@ -21,8 +21,7 @@ protected:
         boot->BoxPort->setText(QStringLiteral("0"));
         boot->BtnStartClick();
         ASSERT_TRUE(boot->inSession());
-        boot->Mem->clear();
-        boot->Mem->addItems({QStringLiteral("赤"), QStringLiteral("青"), QStringLiteral("緑"), QStringLiteral("黒")});
+        boot->station->setMembers(members);
         boot->BtnGameClick();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         ASSERT_EQ(form->windowTitle(), QStringLiteral("Kuralo 【あなたの番です】")); // the first turn too
@@ -53,7 +52,7 @@ TEST_F(CloseTest, ContinuingKeepsTheWindowAndTheTurn)
     closeAnswering(QStringLiteral("続ける"));
     EXPECT_TRUE(form->isVisible());
     EXPECT_FALSE(form->abandoned());
-    EXPECT_TRUE(form->game.myTurn());
+    EXPECT_TRUE(form->match().myTurn());
 }
 
 TEST_F(CloseTest, ClosedWindowPlaysTheSeatsTurnsUntilShownAgain)
@@ -64,16 +63,15 @@ TEST_F(CloseTest, ClosedWindowPlaysTheSeatsTurnsUntilShownAgain)
     EXPECT_TRUE(form->abandoned());
     EXPECT_TRUE(chatHas("自動で打ちます"));
     // The turn that was open when the window went is played at once.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !form->game.myTurn(); }, 2000));
-    EXPECT_EQ(form->game.curPlayer(), 2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form->match().myTurn(); }, 2000));
+    EXPECT_EQ(form->game().curPlayer(), 2);
     EXPECT_FALSE(form->AutoPass->isChecked());
     // The three others pass, as if their moves had come in; the seat's next turn plays itself.
     for (int seat = 2; seat <= 4; ++seat)
-        form->game.BtnPassClick();
-    form->game.BeginLocalTurn();
-    EXPECT_FALSE(form->game.myTurn());
-    EXPECT_EQ(form->game.passCount(), 0);
-    EXPECT_EQ(form->game.curPlayer(), 2);
+        form->match().playFor(seat, rules::Pass, false);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->game().passCount() == 0; }, 2000));
+    EXPECT_FALSE(form->match().myTurn());
+    EXPECT_EQ(form->game().curPlayer(), 2);
     // Double-clicking another member's name does nothing; one's own gives the seat back.
     emit boot->Mem->itemDoubleClicked(boot->Mem->item(1));
     EXPECT_FALSE(form->isVisible());
@@ -87,8 +85,8 @@ TEST_F(CloseTest, FinishedGameClosesWithoutAQuestion)
 {
     hostGame();
     for (int i = 0; i < 4; ++i)
-        form->game.BtnPassClick();
-    ASSERT_TRUE(form->game.gameOver());
+        playAsMover(rules::Pass);
+    ASSERT_TRUE(form->game().gameOver());
     form->close(); // a question here would wait for ever
     EXPECT_FALSE(form->isVisible());
     EXPECT_FALSE(form->abandoned());

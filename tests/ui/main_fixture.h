@@ -76,8 +76,6 @@ protected:
         form.reset(); // the window reads its lobby until its last moment
         boot = std::make_unique<ui::Tbootform>(folder.exeDir());
         form = std::make_unique<ui::Tmainform>(*boot, folder.exeDir());
-        boot->Mem->clear();
-        boot->Mem->addItems({QStringLiteral("赤"), QStringLiteral("青"), QStringLiteral("緑"), QStringLiteral("黒")});
         setLobby(boardSize, timeLimit, scoring);
     }
 
@@ -89,7 +87,7 @@ protected:
     }
 
     // A new game from the lobby's settings, with this station in the host's seat.
-    void newGame() { form->newGame(boot->gameSettings(), 1, boot->members()); }
+    void newGame() { form->match().start(boot->gameSettings(), 1, members); }
 
     void startShown(int boardSize = 8)
     {
@@ -99,8 +97,16 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
 
-    // The local turn, as a move received for this station's seat opens it.
-    void openTurn() { form->game.BeginLocalTurn(); }
+    // This station's turn (seat 1), the seats before it passing if they are to move.
+    void openTurn()
+    {
+        while (form->game().curPlayer() != 1 && form->match().running())
+            playAsMover(rules::Pass);
+        form->match().openFirstTurn();
+    }
+
+    // The seat to move plays the cell, as its station would.
+    void playAsMover(rules::Cell cell) { form->match().playFor(form->game().curPlayer(), cell, true); }
 
     // A pointer move over the board with no button down, delivered at once.
     void hover(int x, int y)
@@ -121,6 +127,7 @@ protected:
 
     ProgramFolder folder;
     QStringList errors;
+    const QStringList members{QStringLiteral("赤"), QStringLiteral("青"), QStringLiteral("緑"), QStringLiteral("黒")};
     std::unique_ptr<ui::Tbootform> boot;
     std::unique_ptr<ui::Tmainform> form;
 };
@@ -131,11 +138,11 @@ protected:
     void SetUp() override
     {
         MainFormTest::SetUp();
-        ui::Tmainform::pauseFactor = 0;
+        ui::MoveAnimator::pauseFactor = 0;
     }
     void TearDown() override
     {
-        ui::Tmainform::pauseFactor = 1;
+        ui::MoveAnimator::pauseFactor = 1;
         MainFormTest::TearDown();
     }
 };

@@ -80,11 +80,11 @@ TEST_F(MainFormTest, ClosingOnTheHostHidesAndReopensTheSettings)
     startShown(8);
     boot->Method->setItemIndex(0);
     boot->Setting_enable(false);
-    const auto boardBefore = form->game.board();
+    const auto boardBefore = form->game().board();
     form->close();
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(boot->BtnGame->isEnabled());
-    EXPECT_EQ(form->game.board(), boardBefore);
+    EXPECT_EQ(form->game().board(), boardBefore);
 }
 
 TEST_F(MainFormTest, ClosingOnAGuestLeavesTheSettingsLocked)

@@ -31,7 +31,7 @@ class GainLabel : public MainFormTest, public testing::WithParamInterface<GainSi
 TEST_P(GainLabel, GrowsWithTheFacesTaken)
 {
     create();
-    form->showGain(QStringLiteral("＋6点"), GetParam().taken);
+    form->showGainText(QStringLiteral("＋6点"), GetParam().taken);
     EXPECT_EQ(form->LPoint->text(), QStringLiteral("＋6点"));
     EXPECT_EQ(form->LPoint->font().pixelSize(), (GetParam().points * 96 + 36) / 72);
 }

@@ -50,7 +50,7 @@ TEST_F(MainFormTest, BoardIsATableOfNamedCells)
     ASSERT_NE(table->tableInterface(), nullptr);
     EXPECT_EQ(table->tableInterface()->rowCount(), 8);
     EXPECT_EQ(table->childCount(), 64);
-    const auto legal = form->game.legalCells();
+    const auto legal = form->game().legalCells();
     ASSERT_FALSE(legal.empty());
     const auto [col, row] = legal.front();
     QAccessibleInterface* cell = table->tableInterface()->cellAt(row, col);
@@ -60,7 +60,7 @@ TEST_F(MainFormTest, BoardIsATableOfNamedCells)
     EXPECT_EQ(table->indexOfChild(cell), row * 8 + col);
     for (int c = 0; c < 8; ++c)
         for (int r = 0; r < 8; ++r)
-            if (form->game.board()[c][r] == 2) {
+            if (form->game().board()[c][r] == 2) {
                 EXPECT_EQ(table->tableInterface()->cellAt(r, c)->text(QAccessible::Name),
                           ui::BoardGrid::position(c, r) + QStringLiteral("、青の顔"));
             }
@@ -82,7 +82,7 @@ TEST_F(MainFormTest, EachSeatIsOneNameThatFollowsTheTurn)
 {
     startShown(8);
     form->showName(2, QStringLiteral("葵"));
-    form->showScore(2, QStringLiteral("45点"));
+    form->showScore(2, 45);
     form->showLamp(2, true);
     EXPECT_EQ(form->Light[2]->accessibleName(), QStringLiteral("葵、2番席、45点、手番"));
     form->showLamp(2, false);
