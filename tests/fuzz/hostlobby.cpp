@@ -1,6 +1,8 @@
 #include "net/messagebuffer.h"
 #include "net/hostlobby.h"
 #include "net/message.h"
+#include "match/hosttable.h"
+#include "match/match.h"
 #include "tests/rules/rig.h"
 
 #include <array>
@@ -52,13 +54,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     Wire wire;
     net::HostLobby lobby(wire);
-    fakes::GameRig e;
-    e.game.Reset({8, rules::Scoring::Points, rules::NoLimit}, fakes::FourNames);
-    QObject::connect(&lobby, &net::HostLobby::moveAccepted, [&](const net::Move& m) {
-        e.game.playAccepted(m.col, m.row);
-        e.log.clear();
-        e.view.boardAtRepaint.clear();
-    });
+    // The host's match checks, applies and relays each move as the program's does.
+    match::Match match;
+    match::HostTable table(lobby);
+    match.setTable(&table);
+    QObject::connect(&lobby, &net::HostLobby::moveReceived,
+                     [&](int seat, const net::Move& m) { match.playFor(seat, m.cell(), false); });
     lobby.open(QStringLiteral("H"));
     std::array<net::MessageBuffer, 5> buffers{net::MessageBuffer(net::Sender::Guest), net::MessageBuffer(net::Sender::Guest),
                                               net::MessageBuffer(net::Sender::Guest), net::MessageBuffer(net::Sender::Guest),
@@ -83,10 +84,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             lobby.closed(id);
         checkMembers(lobby.members());
         if (!started && lobby.members().size() >= 4) {
-            lobby.startGame({8, 0, rules::Scoring::Points, rules::NoLimit, true}, e.game);
+            match.start({8, rules::Scoring::Points, rules::NoLimit, true}, 1, fakes::FourNames);
+            lobby.startGame({8, 0, rules::Scoring::Points, rules::NoLimit, true});
             started = true;
         }
-        check(e.game.curPlayer() >= 1 && e.game.curPlayer() <= 4);
+        check(match.game().curPlayer() >= 1 && match.game().curPlayer() <= 4);
     }
     return 0;
 }
