@@ -11,7 +11,9 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QScreen>
+#include <QShowEvent>
 #include <QWindow>
+#include <algorithm>
 
 namespace ui {
 
@@ -75,6 +77,16 @@ void Tmainform::newGame(const rules::Settings& settings, int seat, const QString
     abandoned_ = false; // a new game is the player's own again
     hoverCol_ = hoverRow_ = 0;
     game.Reset(settings, members);
+    // Once the starting station has shown the window, its keys are the game's.
+    QTimer::singleShot(0, this, &Tmainform::takeKeyboard);
+}
+
+void Tmainform::takeKeyboard()
+{
+    if (!isVisible())
+        return;
+    raise();
+    activateWindow();
 }
 
 void Tmainform::resizeEvent(QResizeEvent* event)
@@ -87,11 +99,25 @@ void Tmainform::resizeEvent(QResizeEvent* event)
 void Tmainform::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    if (!event->spontaneous())
+        fitOnScreen(); // before the frame is learnt: the first time, an estimate is all there is
     learnFrame();
     applyMinimumSize();
     fitBoard();
     // Moved to a screen of another scale, the board needs other device pixels.
     connect(windowHandle(), &QWindow::screenChanged, this, &Tmainform::fitBoard, Qt::UniqueConnection);
+}
+
+// The whole window, frame and all, inside the screen's free area: a window larger than that
+// area shrinks, though never below its smallest size, and then keeps to the top left.
+void Tmainform::fitOnScreen()
+{
+    const QRect area = screen()->availableGeometry();
+    const QSize frame = frameExtent();
+    resize(size().boundedTo(area.size() - frame).expandedTo(minimumSize()));
+    const QSize outer = size() + frame;
+    move(std::max(area.left(), std::min(x(), area.right() + 1 - outer.width())),
+         std::max(area.top(), std::min(y(), area.bottom() + 1 - outer.height())));
 }
 
 } // namespace ui
