@@ -24,8 +24,7 @@ constexpr int ResultExtraWidth = 10;  // gap right of the result
 // Until the window has been shown the frame is unknown: a sizable frame of 4-pixel
 // borders under a 26-pixel caption stands in.
 constexpr QMargins EstimatedFrame(4, 30, 4, 4);
-constexpr QSize EstimatedFrameSize(EstimatedFrame.left() + EstimatedFrame.right(),
-                                   EstimatedFrame.top() + EstimatedFrame.bottom());
+constexpr int EstimatedFrameHeight = EstimatedFrame.top() + EstimatedFrame.bottom();
 
 struct SeatRow {
     int top;
@@ -145,12 +144,12 @@ void Tmainform::setBoardSize(int n)
 
 // The window's size alone sets the board: it takes all the room that the side panel, the
 // status bar and their gaps leave, in whole device pixels per cell and never less than 25
-// pixels a cell. The gaps are those the smallest window leaves inside the usual frame, where
-// the board shows at exactly 25N. The frame is left out, as a window manager may tell it late.
+// pixels a cell. Beside the board the room of a frame's width is left too, so that the
+// smallest window, whatever its frame, shows the board at exactly 25N; under it, only a gap.
+// The frame itself is left out, as a window manager may tell it late.
 int Tmainform::shownCellFor(const QSize& client, int n, double ratio)
 {
-    const QSize beside = QSize(ExtraWidth, ExtraHeight) - EstimatedFrameSize;
-    const int room = std::min(client.width() - beside.width(), client.height() - beside.height());
+    const int room = std::min(client.width() - ExtraWidth, client.height() - (ExtraHeight - EstimatedFrameHeight));
     return std::max(int(BoardGrid::Cell * ratio), int(room * ratio) / n);
 }
 
