@@ -109,10 +109,13 @@ void Tmainform::showEvent(QShowEvent* event)
 }
 
 // The whole window, frame and all, inside the screen's free area: a window larger than that
-// area shrinks, though never below its smallest size, and then keeps to the top left.
+// area shrinks, though never below its smallest size; one still larger shows its top left.
 void Tmainform::fitOnScreen()
 {
-    const QRect area = screen()->availableGeometry();
+    const QScreen* shownOn = screen();
+    if (!shownOn)
+        return;
+    const QRect area = shownOn->availableGeometry();
     const QSize frame = frameExtent();
     resize(size().boundedTo(area.size() - frame).expandedTo(minimumSize()));
     const QSize outer = size() + frame;
