@@ -4,31 +4,30 @@
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
-// The manual page says what --help says: the same options with the same values, and the
-// same version.
+// The manual page says what --help and --version say.
 
 namespace {
 
-QString manualPage()
+QStringList pageLines()
 {
     QFile file(ProgramFolder::shipped(QStringLiteral("man/taisen.6")));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split('\n') : QStringList();
 }
 
-// The lines of a section, from its heading to the next.
-QStringList section(const QString& page, const QString& name)
+// The lines of a section, after its heading and before the next, with \- read as -.
+QStringList section(const QString& name)
 {
-    const QStringList lines = page.split(QLatin1Char('\n'));
-    const auto start = lines.indexOf(QStringLiteral(".SH ") + name);
-    if (start < 0)
-        return {};
+    const QStringList lines = pageLines();
     QStringList part;
-    for (qsizetype i = start + 1; i < lines.size() && !lines[i].startsWith(QStringLiteral(".SH ")); ++i)
-        part << lines[i];
+    for (qsizetype i = lines.indexOf(QStringLiteral(".SH ") + name) + 1; i > 0 && i < lines.size(); ++i) {
+        if (lines[i].startsWith(QStringLiteral(".SH ")))
+            break;
+        part << QString(lines[i]).replace(QStringLiteral("\\-"), QStringLiteral("-"));
+    }
     return part;
 }
 
-// "-h --help", "--level 1|2|3|4": each option as --help lists it, its value in lower case.
+// Each option as "-h --help" or "--level 1|2|3|4", its value in lower case, in sorted order.
 QStringList helpOptions()
 {
     static const QRegularExpression option(QStringLiteral(R"(^  (?:(-\w), )?(--[\w-]+)(?: <([^>]+)>)?)"),
@@ -36,50 +35,35 @@ QStringList helpOptions()
     QStringList options;
     for (auto it = option.globalMatch(ui::CommandLine({QStringLiteral("taisen")}).helpText()); it.hasNext();) {
         const auto m = it.next();
-        options << QStringList{m.captured(1), m.captured(2), m.captured(3).toLower()}.join(QLatin1Char(' ')).simplified();
+        options << QStringList{m.captured(1), m.captured(2), m.captured(3).toLower()}.join(' ').simplified();
     }
     options.sort();
     return options;
 }
 
-// The same from the tags of the page's OPTIONS, such as .BI \-\-level " 1|2|3|4".
-QStringList manualOptions(const QString& page)
+// The same from the tags of the page's options, such as .BI --level " 1|2|3|4".
+QStringList manualOptions()
 {
-    const QStringList lines = section(page, QStringLiteral("OPTIONS"));
+    const QStringList lines = section(QStringLiteral("OPTIONS"));
     QStringList options;
-    for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
-        if (lines[i] != QStringLiteral(".TP"))
-            continue;
-        QString tag = lines[i + 1].section(QLatin1Char(' '), 1); // after the font macro
-        tag.replace(QStringLiteral("\\-"), QStringLiteral("-")).remove(QLatin1Char('"')).remove(QLatin1Char(','));
-        options << tag.simplified();
-    }
+    for (qsizetype i = 1; i < lines.size(); ++i)
+        if (lines[i - 1] == QStringLiteral(".TP"))
+            options << lines[i].section(' ', 1).remove('"').remove(',').simplified(); // after the font macro
     options.sort();
     return options;
 }
 
 } // namespace
 
-TEST(Manual, ListsTheOptionsOfHelpWithTheirValues)
+TEST(Manual, ListsTheOptionsAndVersionThatTheProgramGives)
 {
-    const QString page = manualPage();
-    ASSERT_FALSE(page.isEmpty());
     const QStringList options = helpOptions();
     ASSERT_GE(options.size(), 8);
-    EXPECT_EQ(manualOptions(page).join(QStringLiteral(" / ")).toStdString(),
-              options.join(QStringLiteral(" / ")).toStdString());
-}
-
-TEST(Manual, SynopsisNamesEveryLongOptionAndTheHeaderTheVersion)
-{
-    const QString page = manualPage();
-    const QString synopsis = section(page, QStringLiteral("SYNOPSIS")).join(QLatin1Char(' '));
-    for (const QString& option : helpOptions()) {
-        const QString name = option.split(QLatin1Char(' ')).filter(QStringLiteral("--")).value(0);
-        EXPECT_TRUE(synopsis.contains(QString(name).replace(QStringLiteral("-"), QStringLiteral("\\-"))))
-            << name.toStdString();
-    }
-    const QRegularExpression header(QStringLiteral(R"re(^\.TH TAISEN 6 "[^"]*" "([^"]*)")re"),
-                                    QRegularExpression::MultilineOption);
-    EXPECT_EQ(header.match(page).captured(1), ui::versionText());
+    EXPECT_EQ(manualOptions().join(" / ").toStdString(), options.join(" / ").toStdString());
+    const QString synopsis = section(QStringLiteral("SYNOPSIS")).join(' ');
+    static const QRegularExpression longName(QStringLiteral(R"(--[\w-]+)"));
+    for (const QString& option : options)
+        EXPECT_TRUE(synopsis.contains(longName.match(option).captured())) << option.toStdString();
+    static const QRegularExpression header(QStringLiteral(R"re(^\.TH TAISEN 6 "[^"]*" "([^"]*)")re"));
+    EXPECT_EQ(header.match(pageLines().value(1)).captured(1).toStdString(), ui::versionText().toStdString());
 }
