@@ -9,7 +9,8 @@ import subprocess
 import sys
 import time
 
-CELL = 25
+from board_width import board_width
+
 N = 8
 
 
@@ -27,11 +28,12 @@ def pixels(win):
     return lambda x, y: tuple(raw[(y * width + x) * 3:(y * width + x) * 3 + 3])
 
 
-def marked_cells(win):
+def marked_cells(win, cell):
     at = pixels(win)
     board = (0x50, 0x60, 0x60)
     return [(c, r) for c in range(N) for r in range(N)
-            if at(c * CELL + 12, r * CELL + 12) == (255, 255, 255) and at(c * CELL + 12, r * CELL + 4) == board]
+            if at(c * cell + cell // 2, r * cell + cell // 2) == (255, 255, 255)
+            and at(c * cell + cell // 2, r * cell + cell // 4) == board]
 
 
 def own_turn(name):
@@ -100,6 +102,7 @@ def play(lobby, keyboard, shots):
     sh("xdotool", "windowmove", "--sync", game, "0", "0")
     sh("xdotool", "windowfocus", "--sync", game)  # the window's keys (L, H, F1) need it active
     time.sleep(0.5)
+    cell = board_width(game) // N  # the board fills the window
     clicks, keys, turns = 1, 0, 0  # the click on ゲム開始
     cursor = (0, 0)
     if keyboard:
@@ -110,14 +113,14 @@ def play(lobby, keyboard, shots):
         keys += 1
     while wait_turn_or_end(game):
         turns += 1
-        cells = marked_cells(game)
+        cells = marked_cells(game, cell)
         if shots and turns == 1:
             sh("import", "-window", game, "docs/marks.png")
         if not cells and keyboard:
             key(game, "Tab", "space")  # from the board to パス
             keys += 2
         elif not cells:
-            click(game, 8 * CELL + 10 + 96 + 20, 8 + 256 + 16)  # パス
+            click(game, N * cell + 10 + 96 + 20, 8 + 256 + 16)  # パス
             clicks += 1
         elif keyboard:
             target = min(cells, key=lambda c: len(keys_to(cursor, c)))
@@ -134,7 +137,7 @@ def play(lobby, keyboard, shots):
             cursor = target
         else:
             c, r = cells[turns % len(cells)]
-            click(game, c * CELL + 12, r * CELL + 12)
+            click(game, c * cell + cell // 2, r * cell + cell // 2)
             clicks += 1
         wait_turn_passed(game)
     print(f"{'keyboard' if keyboard else 'marks and mouse'}: {turns} own turns, {clicks} clicks, {keys} key presses")

@@ -74,14 +74,19 @@ say "${lobbies[0]}" "${chat[1]}"
 click "${lobbies[0]}" 497 120                  # ゲム開始
 
 # Each game window appears below its lobby; every station plays at random from its next turn,
-# and the host passes its first turn so that the game starts moving.
+# and the host passes its first turn so that the game starts moving. The side panel stands
+# right of the board, which fills the window.
 games=()
 for i in 0 1 2 3; do
     games+=("$(xdotool search --sync --onlyvisible --pid "${pids[i + 1]}" | grep -vx "${lobbies[i]}" | head -1)")
     xdotool windowmove --sync "${games[i]}" "$(px $((i * 570)))" "$(px 360)"
-    click "${games[i]}" 230 308                # 自動適当打ち(次から)
+    xdotool windowraise "${games[i]}" # over the windows not yet moved, which hide its board
+    sleep 0.5
+    panel=$(awk -v w="$(python3 tools/board_width.py "${games[i]}")" -v s="$scale" 'BEGIN { printf "%d", w / s + 10.5 }')
+    [ "$i" = 0 ] && hostPanel=$panel
+    click "${games[i]}" $((panel + 20)) 308    # 自動適当打ち(次から)
 done
-click "${games[0]}" 326 280                    # パス
+click "${games[0]}" $((hostPanel + 116)) 280   # パス
 if [ "$enlarge" != 0 ]; then
     read -r width height < <(xdotool getwindowgeometry "${games[0]}" | awk '/Geometry/ { sub("x", " ", $2); print $2 }')
     xdotool windowsize --sync "${games[0]}" $((width + enlarge)) $((height + enlarge))

@@ -191,6 +191,14 @@
         <source>%1個</source>
         <translation>%1 faces</translation>
     </message>
+    <message>
+        <source>続ける</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
 </context>
 <context>
     <name>ui::ErrorBox</name>
@@ -645,6 +653,10 @@
         <source>これまでの対戦の記録と成績</source>
         <translation>Games played so far, and standings</translation>
     </message>
+    <message>
+        <source>ゲームの途中です。ロビーを閉じると、このゲームを抜けて終了します。</source>
+        <translation>A game is running. Closing the lobby leaves this game and ends the program.</translation>
+    </message>
 </context>
 <context>
     <name>ui::Tmainform</name>
@@ -743,14 +755,6 @@
     <message>
         <source>ゲームの途中です。閉じると、このゲームの終わりまで自動で打ちます。</source>
         <translation>A game is running. If you close the window, this station plays your turns automatically until the game ends.</translation>
-    </message>
-    <message>
-        <source>続ける</source>
-        <translation>Continue</translation>
-    </message>
-    <message>
-        <source>閉じる</source>
-        <translation>Close</translation>
     </message>
     <message>
         <source>◆ゲーム画面を閉じました。このゲームの残りは自動で打ちます</source>

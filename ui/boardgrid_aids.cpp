@@ -43,9 +43,10 @@ void BoardGrid::setHint(std::optional<QPoint> cell)
 {
     if (cell == hint_)
         return;
-    if (hint_)
-        repaint(cellRect(*hint_));
-    hint_ = cell;
+    // The old cell is painted again only once it is no longer the hint, or its mark stays.
+    const std::optional<QPoint> old = std::exchange(hint_, cell);
+    if (old)
+        repaint(cellRect(*old));
     if (hint_)
         repaint(cellRect(*hint_));
 }

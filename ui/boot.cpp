@@ -3,10 +3,12 @@
 #include "net/guestlink.h"
 #include "net/hostserver.h"
 #include "ui/assetfile.h"
+#include "ui/closequestion.h"
 #include "ui/errorbox.h"
 #include "ui/fonts.h"
 #include "ui/localaddress.h"
 #include "ui/lobbysettings.h"
+#include "ui/main.h"
 #include "ui/programicon.h"
 #include "ui/settingspath.h"
 #include "ui/soundplayer.h"
@@ -93,6 +95,11 @@ void Tbootform::FormCreate()
 
 void Tbootform::closeEvent(QCloseEvent* event)
 {
+    if (mainform && mainform->gameRunning() &&
+        !confirmClosing(this, tr("ゲームの途中です。ロビーを閉じると、このゲームを抜けて終了します。"))) {
+        event->ignore();
+        return;
+    }
     guarded([this] { FormClose(); });
     event->accept();
     emit Closed();

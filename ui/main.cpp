@@ -11,7 +11,9 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QScreen>
+#include <QShowEvent>
 #include <QWindow>
+#include <algorithm>
 
 namespace ui {
 
@@ -69,6 +71,14 @@ void Tmainform::connectHandlers()
     connect(AutoPass, &QCheckBox::toggled, this, &Tmainform::updateAutoPlay);
 }
 
+void Tmainform::takeKeyboard()
+{
+    if (!isVisible())
+        return;
+    raise();
+    activateWindow();
+}
+
 void Tmainform::resizeEvent(QResizeEvent* event)
 {
     StatusBar->setGeometry(0, height() - StatusHeight, width(), StatusHeight);
@@ -79,11 +89,28 @@ void Tmainform::resizeEvent(QResizeEvent* event)
 void Tmainform::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    if (!event->spontaneous())
+        fitOnScreen(); // before the frame is learnt: the first time, an estimate is all there is
     learnFrame();
     applyMinimumSize();
     fitBoard();
     // Moved to a screen of another scale, the board needs other device pixels.
     connect(windowHandle(), &QWindow::screenChanged, this, &Tmainform::fitBoard, Qt::UniqueConnection);
+}
+
+// The whole window, frame and all, inside the screen's free area: a window larger than that
+// area shrinks, though never below its smallest size; one still larger shows its top left.
+void Tmainform::fitOnScreen()
+{
+    const QScreen* shownOn = screen();
+    if (!shownOn)
+        return;
+    const QRect area = shownOn->availableGeometry();
+    const QSize frame = frameExtent();
+    resize(size().boundedTo(area.size() - frame).expandedTo(minimumSize()));
+    const QSize outer = size() + frame;
+    move(std::max(area.left(), std::min(x(), area.right() + 1 - outer.width())),
+         std::max(area.top(), std::min(y(), area.bottom() + 1 - outer.height())));
 }
 
 } // namespace ui

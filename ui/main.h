@@ -92,6 +92,9 @@ public:
     const QByteArray& sound(Sound which) const { return sounds_[static_cast<int>(which)]; }
     // The smallest outer size (frame included) for the current board.
     QSize outerMinimumSize() const { return outerMinimum_; }
+    // Device pixels a board cell takes on screen in a window of that client size, with n
+    // cells a side at that device pixel ratio.
+    static int shownCellFor(const QSize& client, int n, double ratio);
     // The client area the window opens with.
     static constexpr QSize DesignClient{539, 401};
     // The widest a seat's name shows beside its lamp; a longer one is elided.
@@ -147,7 +150,6 @@ private:
     void TableDrawCell(int col, int row, bool whole);
     void TableMouseMove(int x, int y);
     void FormClose();
-    bool confirmClose();
     void leaveToAutoPlay();
     void createAids();
     void createHelpButton();
@@ -158,7 +160,10 @@ private:
     void hintChosen(rules::Cell cell);
     void parkFocus(QWidget* leaving);
     void learnFrame();
+    QSize frameExtent() const; // the frame's width and height together
     void applyMinimumSize();
+    void fitOnScreen();
+    void takeKeyboard();
     void fitBoard();
     void nameControls();
     void describeSeat(int seat);
@@ -176,7 +181,6 @@ private:
     QPixmap lightOn_;
     std::array<QByteArray, 4> sounds_; // put, buzz, flip, rotate as Sound orders them
     QSize outerMinimum_;
-    QSize usual_ = DesignClient; // the size beyond which the board grows
     QMargins frame_;
     bool frameKnown_ = false;
     bool abandoned_ = false;

@@ -112,8 +112,11 @@ void Tmainform::parkFocus(QWidget* leaving)
         setFocus(Qt::OtherFocusReason);
 }
 
+// One mark at a time: the next H takes the last one away before asking again.
 void Tmainform::showHint()
 {
+    hintTimer->stop();
+    Table->setHint(std::nullopt);
     if (!match_.myTurn() || !Table->isEnabled() || hintWatcher_.isRunning())
         return;
     hintTurn_ = turnSerial_;

@@ -1,11 +1,10 @@
+#include "ui/closequestion.h"
 #include "ui/gamelobby.h"
 #include "ui/errorbox.h"
 #include "ui/lobbysettings.h"
 #include "ui/main.h"
 #include "ui/windowsizesetting.h"
 #include <QCloseEvent>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTimer>
 #include <utility>
 
@@ -15,25 +14,13 @@ namespace ui {
 
 void Tmainform::closeEvent(QCloseEvent* event)
 {
-    if (gameRunning() && !abandoned_ && !confirmClose()) {
+    if (gameRunning() && !abandoned_ &&
+        !confirmClosing(this, tr("ゲームの途中です。閉じると、このゲームの終わりまで自動で打ちます。"))) {
         event->ignore();
         return;
     }
     guarded([&] { FormClose(); });
     event->accept();
-}
-
-bool Tmainform::confirmClose()
-{
-    QMessageBox question(QMessageBox::Question, windowTitle(),
-                         tr("ゲームの途中です。閉じると、このゲームの終わりまで自動で打ちます。"),
-                         QMessageBox::NoButton, this);
-    QPushButton* stay = question.addButton(tr("続ける"), QMessageBox::RejectRole);
-    QPushButton* close = question.addButton(tr("閉じる"), QMessageBox::AcceptRole);
-    question.setDefaultButton(stay);
-    question.setEscapeButton(stay);
-    question.exec();
-    return question.clickedButton() == close;
 }
 
 void Tmainform::FormClose()

@@ -24,6 +24,7 @@ constexpr int ResultExtraWidth = 10;  // gap right of the result
 // Until the window has been shown the frame is unknown: a sizable frame of 4-pixel
 // borders under a 26-pixel caption stands in.
 constexpr QMargins EstimatedFrame(4, 30, 4, 4);
+constexpr int EstimatedFrameHeight = EstimatedFrame.top() + EstimatedFrame.bottom();
 
 struct SeatRow {
     int top;
@@ -118,9 +119,9 @@ void Tmainform::createResultPanel()
 void Tmainform::fitResult()
 {
     PanelResult->resize(PanelResult->sizeHint().expandedTo(ResultSize));
+    fitBoard();
     const QRect box = PanelResult->geometry();
     const QSize needed(box.right() + 1 + ResultExtraWidth, box.bottom() + 1 + ResultExtraHeight);
-    usual_ = usual_.expandedTo(needed);
     if (width() < needed.width() || height() < needed.height())
         resize(size().expandedTo(needed));
 }
@@ -141,17 +142,23 @@ void Tmainform::setBoardSize(int n)
     fitBoard();
 }
 
-// Room beyond the window's usual size goes to the board, in whole device pixels per cell; up
-// to that size the cells keep their 25 pixels. The usual size is the one the program gives
-// the window (its opening size, grown for a larger board or a result) unless the player has
-// made it smaller since. The side panel follows the board's right edge.
+// The window's size alone sets the board: it takes all the room that the side panel, the
+// status bar and their gaps leave, in whole device pixels per cell and never less than 25
+// pixels a cell. Beside the board the room of a frame's width is left too, so that the
+// smallest window, whatever its frame, shows the board at exactly 25N; under it, only a gap.
+// The frame itself is left out, as a window manager may tell it late.
+int Tmainform::shownCellFor(const QSize& client, int n, double ratio)
+{
+    const int room = std::min(client.width() - ExtraWidth, client.height() - (ExtraHeight - EstimatedFrameHeight));
+    return std::max(int(BoardGrid::Cell * ratio), int(room * ratio) / n);
+}
+
 void Tmainform::fitBoard()
 {
-    usual_ = usual_.boundedTo(size()).expandedTo(minimumSize());
     const int n = Table->gridSize();
-    const double ratio = devicePixelRatioF();
-    const int extra = std::max(0, std::min(width() - usual_.width(), height() - usual_.height()));
-    Table->setShownCell(int(BoardGrid::Cell * ratio) + int(extra * ratio) / n);
+    // A result wider than the panel, for long names, takes its extra width from the board.
+    const int wider = PanelResult->isVisibleTo(this) ? std::max(0, PanelResult->width() - PanelSize.width()) : 0;
+    Table->setShownCell(shownCellFor(size() - QSize(wider, 0), n, devicePixelRatioF()));
     // A board a little smaller than its 25-pixel cells (a fractional scale) leaves the panel in place.
     Panel->move(std::max(Table->width(), n * BoardGrid::Cell) + PanelGap, PanelTop);
     PanelResult->move(Panel->geometry().bottomLeft() + QPoint(0, PanelGap));
@@ -172,9 +179,13 @@ void Tmainform::applyMinimumSize()
 {
     if (outerMinimum_.isEmpty())
         return;
-    const QSize frame(frame_.left() + frame_.right(), frame_.top() + frame_.bottom());
     // Qt grows a smaller window to its minimum at once and never shrinks a larger one.
-    setMinimumSize((outerMinimum_ - frame).expandedTo(QSize(0, 0)));
+    setMinimumSize((outerMinimum_ - frameExtent()).expandedTo(QSize(0, 0)));
+}
+
+QSize Tmainform::frameExtent() const
+{
+    return QSize(frame_.left() + frame_.right(), frame_.top() + frame_.bottom());
 }
 
 } // namespace ui

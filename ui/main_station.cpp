@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTimer>
 
 // The window follows the station's match: a new game is shown at once, each move over time,
 // and the person's turn opens only once the board shows what came before it.
@@ -58,6 +59,8 @@ void Tmainform::gameStarted()
     repaintWholeBoard();
     StatusBar->showMessage(QString());
     showResult({});
+    // Once the starting station has shown the window, its keys are the game's.
+    QTimer::singleShot(0, this, &Tmainform::takeKeyboard);
 }
 
 // The person's seat plays automatically while the box is ticked or the window is closed.

@@ -42,6 +42,18 @@ protected:
         return at;
     }
 
+    // The cells whose centre shows the hint's yellow.
+    std::vector<QPoint> hintedOnScreen()
+    {
+        const QImage shot = board();
+        std::vector<QPoint> cells;
+        for (int col = 0; col < form->game().boardSize(); ++col)
+            for (int row = 0; row < form->game().boardSize(); ++row)
+                if (shot.pixelColor(QPoint(col, row) * 25 + QPoint(12, 12)) == QColor(255, 236, 64))
+                    cells.emplace_back(col, row);
+        return cells;
+    }
+
     static bool isMarked(const QImage& shot, const QPoint& cell)
     {
         return shot.pixelColor(cell * 25 + QPoint(12, 12)) == QColor(Qt::white);
@@ -122,6 +134,23 @@ TEST_F(AidsTest, HintIsALegalCellThatStaysAWhileAndPlaysNothing)
     EXPECT_TRUE(form->match().myTurn()) << "a move announced would have closed the turn";
     EXPECT_EQ(form->game().curPlayer(), 1);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !form->Table->hint().has_value(); }, 5000));
+}
+
+// What the screen shows, not what the board holds: a mark repainted while still the hint stays.
+TEST_F(AidsTest, HintShowsOneMarkAtATimeUntilItsTimeIsUpOrTheNextH)
+{
+    startShown(8);
+    openTurn();
+    form->HintAction->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return hintedOnScreen().size() == 1; }, 10000));
+    const QPoint first = hintedOnScreen().front();
+    EXPECT_EQ(form->Table->hint(), first);
+    form->HintAction->trigger();
+    EXPECT_TRUE(hintedOnScreen().empty()) << "the next H takes the mark away at once";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !hintedOnScreen().empty(); }, 10000));
+    EXPECT_EQ(hintedOnScreen().size(), 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return hintedOnScreen().empty(); }, 5000));
+    EXPECT_FALSE(form->Table->hint().has_value());
 }
 
 TEST_F(AidsTest, HintForATurnThatHasEndedIsDropped)

@@ -21,6 +21,8 @@ TEST_F(MainFormTest, NewGameOnASmallerBoardClearsThePreviousPicture)
             form->Put(c, r, rules::CursorImage); // opaque over every cell
     setLobby(12); // its centre block reaches only columns and rows 3 to 9
     newGame();
+    form->resize(form->minimumSize()); // where the cells are 25 pixels again
+    QApplication::processEvents();
 
     const QImage shot = board();
     ASSERT_EQ(shot.size(), QSize(300, 300));

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTimer>
 
 // Closing the game window while a game runs: the question, the automatic turns that keep the
@@ -27,12 +28,14 @@ protected:
         ASSERT_EQ(form->windowTitle(), QStringLiteral("Kuralo 【あなたの番です】")); // the first turn too
     }
 
-    // Closes the window and answers the question with the button of that caption.
-    void closeAnswering(const QString& answer)
+    // Closes the window (the game window unless told) and answers the question with the
+    // button of that caption.
+    void closeAnswering(const QString& answer, QWidget* window = nullptr)
     {
+        window = window ? window : form.get();
         QTimer answerer;
         QObject::connect(&answerer, &QTimer::timeout, [&] {
-            auto* box = form->findChild<QMessageBox*>();
+            auto* box = window->findChild<QMessageBox*>();
             if (!box || !box->isVisible())
                 return;
             for (QAbstractButton* button : box->buttons())
@@ -40,7 +43,7 @@ protected:
                     button->click();
         });
         answerer.start(20);
-        form->close();
+        window->close();
     }
 
     bool chatHas(const char* words) const { return boot->Chat->toPlainText().contains(QString::fromUtf8(words)); }
@@ -81,6 +84,23 @@ TEST_F(CloseTest, ClosedWindowPlaysTheSeatsTurnsUntilShownAgain)
     EXPECT_TRUE(chatHas("戻りました"));
 }
 
+// Closing the lobby ends the program and leaves the game: the same question first.
+TEST_F(CloseTest, ClosingTheLobbyMidGameAsksFirst)
+{
+    hostGame();
+    boot->show();
+    QSignalSpy closed(boot.get(), &ui::Tbootform::Closed);
+    closeAnswering(QStringLiteral("続ける"), boot.get());
+    EXPECT_TRUE(boot->isVisible());
+    EXPECT_TRUE(boot->inSession());
+    EXPECT_TRUE(form->match().myTurn());
+    EXPECT_EQ(closed.count(), 0);
+    closeAnswering(QStringLiteral("閉じる"), boot.get());
+    EXPECT_FALSE(boot->isVisible());
+    EXPECT_FALSE(boot->inSession());
+    EXPECT_EQ(closed.count(), 1);
+}
+
 TEST_F(CloseTest, FinishedGameClosesWithoutAQuestion)
 {
     hostGame();
@@ -90,6 +110,9 @@ TEST_F(CloseTest, FinishedGameClosesWithoutAQuestion)
     form->close(); // a question here would wait for ever
     EXPECT_FALSE(form->isVisible());
     EXPECT_FALSE(form->abandoned());
+    boot->show();
+    boot->close();
+    EXPECT_FALSE(boot->isVisible());
 }
 
 } // namespace

@@ -76,6 +76,8 @@ protected:
         form.reset(); // the window reads its lobby until its last moment
         boot = std::make_unique<ui::Tbootform>(folder.exeDir());
         form = std::make_unique<ui::Tmainform>(*boot, folder.exeDir());
+        // The smallest window a board allows, where its cells are the 25 pixels of the surface.
+        form->resize(1, 1);
         setLobby(boardSize, timeLimit, scoring);
     }
 

@@ -75,6 +75,70 @@ TEST_F(MainFormTest, LargerWindowKeepsItsSize)
     EXPECT_EQ(form->size(), QSize(1000, 900));
 }
 
+namespace {
+
+struct Fill {
+    QSize client;
+    int n;
+    int board; // pixels a side
+};
+
+void PrintTo(const Fill& f, std::ostream* out) { *out << f.client.width() << "x" << f.client.height() << "N" << f.n; }
+
+class BoardFill : public MainFormTest, public testing::WithParamInterface<Fill> {};
+
+std::vector<rules::Place> fourPlaces()
+{
+    return {{1, 1, "赤", 9}, {2, 2, "青", 5}, {3, 3, "緑", 4}, {4, 4, "黒", 1}};
+}
+
+} // namespace
+
+// The board takes what the side panel and the status bar leave of the window, in whole cells;
+// a result shown, a new game or a detour through another size change nothing of it.
+TEST_P(BoardFill, BoardFollowsTheWindowSizeAlone)
+{
+    const Fill f = GetParam();
+    startShown(f.n);
+    form->resize(f.client);
+    EXPECT_EQ(form->Table->size(), QSize(f.board, f.board));
+    EXPECT_LE(form->Panel->geometry().right(), form->width());
+    EXPECT_LE(form->Table->height(), form->StatusBar->y());
+    form->showResult(fourPlaces());
+    newGame();
+    form->resize(f.client + QSize(300, 200));
+    form->resize(f.client);
+    EXPECT_EQ(form->Table->size(), QSize(f.board, f.board));
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, BoardFill,
+                         testing::Values(Fill{{1400, 1000}, 8, 968}, Fill{{700, 500}, 8, 464},
+                                         Fill{{539, 401}, 8, 368}, Fill{{539, 1000}, 8, 368},
+                                         Fill{{1400, 1000}, 26, 962}, Fill{{700, 500}, 26, 650}),
+                         testing::PrintToStringParamName());
+
+// At any screen scale: 25 pixels a cell in the smallest window, never fewer in a larger one,
+// and the board, the panel beside it and the status bar under it always fit.
+TEST(ShownCellFor, SmallestWindowShowsTheDesignCellsAndLargerOnesFitTheirBoard)
+{
+    for (const double ratio : {1.0, 1.5, 2.0})
+        for (const int n : {6, 8, 13, 26}) {
+            // Without a frame, which leaves the most room.
+            const QSize smallest(25 * n + 170, std::max(25 * n + 66, 373));
+            EXPECT_EQ(ui::Tmainform::shownCellFor(smallest, n, ratio), int(25 * ratio)) << ratio << " N" << n;
+            int before = 0;
+            for (int grow = 0; grow <= 900; grow += 45) {
+                const QSize client = smallest + QSize(grow, grow * 2 / 3);
+                const int cell = ui::Tmainform::shownCellFor(client, n, ratio);
+                EXPECT_GE(cell, before);
+                before = cell;
+                const double board = n * cell / ratio;
+                EXPECT_LE(board + 155, client.width()) << ratio << " N" << n << " +" << grow;
+                EXPECT_LE(board + 25, client.height()) << ratio << " N" << n << " +" << grow;
+            }
+        }
+}
+
 TEST_F(MainFormTest, ClosingOnTheHostHidesAndReopensTheSettings)
 {
     startShown(8);
