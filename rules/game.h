@@ -38,7 +38,7 @@ public:
     int lastCol() const { return last_.col; }
     int lastRow() const { return last_.row; }
     const Settings& settings() const { return settings_; }
-    int timeLimit() const { return settings_.timeLimit; } // NoLimit for none
+    int timeLimit() const { return settings_.timeLimit; }        // NoLimit for none
     const QString& name(int seat) const { return names_[seat]; } // seat 1..4: what the name labels show
     int mySeat() const { return mySeat_; }
     std::vector<QString> names() const { return {names_.begin() + 1, names_.end()}; }
@@ -63,7 +63,7 @@ public:
 
     // --- placement and capture ---
     bool Vector_Search(int col, int row, int dc, int dr) const;
-    bool Search_Face(int col, int row) const; // false for a cell off the board
+    bool Search_Face(int col, int row) const;            // false for a cell off the board
     std::vector<std::pair<int, int>> legalCells() const; // column-major
     // A move of the seat to move while the game goes on: a placement on a cell Search_Face
     // accepts, or a pass. Applied at once; the keeper of the games hears of it and of the end.

@@ -43,7 +43,10 @@ public:
     // A legal placement or a pass, then the change of turn that follows it, told as a value.
     Outcome play(Cell cell);
     // The same without the telling, for the many moves of a search: index is legal.
-    void place(int index) { placeWith(index, [](int, int) {}); }
+    void place(int index)
+    {
+        placeWith(index, [](int, int) {});
+    }
     void pass();
 
     // The starting pieces on the empty board of a new game.

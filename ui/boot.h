@@ -29,7 +29,6 @@ namespace computer {
 class ComputerPlayer;
 }
 
-
 namespace ui {
 
 class LobbySettings;
