@@ -116,6 +116,8 @@ void Match::askNext()
             p->yourTurn(*this, seat);
         else if (seat == mySeat())
             BeginLocalTurn();
+        else
+            emit awaiting(seat);
     };
     if (pacer_)
         pacer_(ask);

@@ -48,6 +48,7 @@ public:
     void setAutoPlay(bool on) { autoPlay_ = on; }
     // How long a second of the turn's time lasts; tests shorten it.
     void setSecondMs(int ms) { secondMs_ = ms; }
+    int secondMs() const { return secondMs_; }
     // Seeds automatic play's draw, once per draw: the time of day unless a test fixes it.
     void setSeed(std::function<unsigned()> seed) { seed_ = std::move(seed); }
 
@@ -78,6 +79,8 @@ signals:
     void refused(); // the buzz of a cell where no face may go
     void turnOpened();
     void turnClosed();
+    // Another station's seat is to move, and shown so.
+    void awaiting(int seat);
     void timeLeftChanged(const QString& text);
 
 private:

@@ -17,6 +17,7 @@ Station::Station(QObject* parent)
     // Checked, applied and relayed in one step, then shown.
     connect(&lobby, &net::HostLobby::moveReceived, this,
             [this](int seat, const net::Move& m) { match_.playFor(seat, m.cell(), false); });
+    connect(&keeper_, &TableKeeper::chatLine, this, &Station::chatLine);
     connect(&guestTable_, &GuestTable::starting, this, &Station::starting);
     connect(&guestTable_, &GuestTable::outOfStep, this, &Station::chatLine);
     connect(&link_, &net::GuestLink::messageArrived, this, &Station::read);
@@ -34,6 +35,7 @@ void Station::setHost(bool host)
 {
     host_ = host;
     match_.setTable(host ? static_cast<Table*>(&hostTable_) : &guestTable_);
+    keeper_.setActive(host);
 }
 
 void Station::setMembers(const QStringList& names)

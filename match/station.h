@@ -2,6 +2,7 @@
 #include "match/guesttable.h"
 #include "match/hosttable.h"
 #include "match/match.h"
+#include "match/tablekeeper.h"
 #include "net/guestlink.h"
 #include "net/guestsession.h"
 #include "net/hostserver.h"
@@ -22,6 +23,7 @@ public:
     ~Station() override;
 
     Match& match() { return match_; }
+    const TableKeeper& keeper() const { return keeper_; }
     const Match& match() const { return match_; }
     net::HostServer& server() { return server_; }
     net::GuestLink& link() { return link_; }
@@ -69,6 +71,7 @@ private:
     net::HostServer server_;
     net::GuestLink link_;
     HostTable hostTable_{server_.lobby()};
+    TableKeeper keeper_{match_, server_.lobby()};
     GuestTable guestTable_;
     net::GuestSession session_;
     QStringList members_;

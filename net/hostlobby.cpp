@@ -105,6 +105,7 @@ void HostLobby::leave(GuestId id)
         return;
     const bool wasMember = g->joined;
     const QString name = g->name;
+    const int seat = g->seat;
     guests_.removeIf([&](const Guest& x) { return x.id == id; });
     if (wasMember) {
         const QString notice = leaveNotice(name);
@@ -115,6 +116,8 @@ void HostLobby::leave(GuestId id)
         if (names.size() < PlayersToStart)
             emit enoughMembers(false);
         sendToGuests(noticeMessage(notice, names));
+        if (seat > HostSeat && seat <= rules::Seats)
+            emit seatLeft(seat, name);
     }
     transport_.hangUp(id);
 }

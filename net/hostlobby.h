@@ -57,6 +57,8 @@ signals:
     void enoughMembers(bool enough);
     // A member's move, for the seat this game gave it (0 when it has none).
     void moveReceived(int seat, const net::Move& move);
+    // A member that the last start gave a seat has gone, whatever the way.
+    void seatLeft(int seat, const QString& name);
 
 private:
     struct Guest {

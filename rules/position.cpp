@@ -48,7 +48,9 @@ std::vector<Cell> Position::legalCells() const
 
 Outcome Position::play(Cell cell)
 {
-    Outcome outcome{.mover = toMove_, .cell = cell};
+    Outcome outcome;
+    outcome.mover = toMove_;
+    outcome.cell = cell;
     if (cell.isPass()) {
         pass();
     } else {

@@ -608,3 +608,62 @@ TEST_F(HostStartFailure, PortThatIsNoIntegerIsNamed)
     start(QStringLiteral("18a"));
     EXPECT_EQ(errors.messages, QStringList({QStringLiteral("'18a' は整数ではありません.")}));
 }
+
+namespace {
+
+// How a guest can go in the middle of a game.
+enum class Going { Goodbye, Close, Reset };
+
+class LostSeat : public HostTest, public testing::WithParamInterface<Going> {};
+
+// Seat 3 goes while seat 2 is to move: the host says so, then plays seat 3 on each of its turns.
+TEST_P(LostSeat, IsPlayedByTheHostFromItsNextTurnOn)
+{
+    fourMembers();
+    host.boot->BtnGameClick();
+    host.match().BtnPassClick();
+    clearInboxes();
+    RawPeer& c = *guests[1];
+    switch (GetParam()) {
+    case Going::Goodbye: c.say({"1", "C"}); break;
+    case Going::Close: c.socket->disconnectFromHost(); break;
+    case Going::Reset: c.reset(); break;
+    }
+    RawPeer& b = *guests[0];
+    ASSERT_TRUE(b.waitFor(1));
+    EXPECT_EQ(b.heard[0], QStringList({"1", left("C"), "A", "B", "D"}));
+    b.say(net::moveMessage(3, -1, -1));
+    // The table's notice, then a move for seat 3 within five seconds, relayed like any move.
+    ASSERT_TRUE(b.waitFor(4)) << b.heard.size() << " " << (b.heard.isEmpty() ? "" : b.heard.last().join(u'|').toStdString());
+    const QString notice = QStringLiteral("A：3番席（C）はコンピューターが打ちます");
+    EXPECT_EQ(b.heard[2], QStringList({"2", notice}));
+    EXPECT_EQ(b.heard[3].value(0), "4");
+    EXPECT_EQ(b.heard[3].value(1), "4") << "seat 4 moves next";
+    EXPECT_EQ(host.game().curPlayer(), 4);
+    EXPECT_TRUE(host.chat().contains(notice));
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, LostSeat, testing::Values(Going::Goodbye, Going::Close, Going::Reset),
+                         [](const auto& info) {
+                             return std::string(info.param == Going::Goodbye ? "Goodbye"
+                                                : info.param == Going::Close ? "Close"
+                                                                             : "Reset");
+                         });
+
+// With a time limit, a seat whose station stays silent passes after the limit and a grace.
+TEST_F(HostTest, SilentSeatPassesOnceItsTimeAndAGraceHaveGone)
+{
+    fourMembers();
+    host.match().setSecondMs(100);
+    host.boot->TimeLimit->setPosition(5);
+    host.boot->BtnGameClick();
+    host.match().BtnPassClick();
+    clearInboxes();
+    RawPeer& d = *guests[2];
+    ASSERT_TRUE(d.waitFor(1)) << "the host passes for seat 2";
+    EXPECT_EQ(d.heard[0], QStringList({"4", "3", "-1", "-1"}));
+    // Nobody moves at all: four passes in a row end the game.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return host.game().gameOver(); }, 5000));
+}
+
+} // namespace
