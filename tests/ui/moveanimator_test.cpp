@@ -97,6 +97,16 @@ TEST(MoveAnimator, NewGameDropsWhatWasStillToBeShown)
     EXPECT_TRUE(s.screen.only("lamp").empty());
 }
 
+// Seat 1's move that turned the jewels, as a screen sees only the turn.
+rules::Outcome jewelsTurn()
+{
+    rules::Outcome turn;
+    turn.mover = 1;
+    turn.next = 2;
+    turn.jewelsTurned = true;
+    return turn;
+}
+
 class Frames : public testing::TestWithParam<int> {};
 
 // Each jewel slides from its cell to the next clockwise in five frames, drawn with its own code.
@@ -105,11 +115,7 @@ TEST_P(Frames, SlideEachJewelOntoItsNextCellAndOnlyTheLastTurnsTheBoard)
     ui::MoveAnimator::pauseFactor = 0;
     Shown s(GetParam(), rules::Scoring::Points, true);
     const rules::Board before = s.game.board();
-    rules::Outcome turn;
-    turn.mover = 1;
-    turn.next = 2;
-    turn.jewelsTurned = true;
-    s.animator.show(turn);
+    s.animator.show(jewelsTurn());
     ui::MoveAnimator::pauseFactor = 1;
     const Log ways = s.screen.only("Way");
     ASSERT_EQ(ways.size(), 20u);
@@ -136,11 +142,7 @@ TEST(MoveAnimator, OddBoardRedrawsTheCentreAndItsDiagonalsFromTheirCodesEachFram
 {
     ui::MoveAnimator::pauseFactor = 0;
     Shown s(7, rules::Scoring::Points, true);
-    rules::Outcome turn;
-    turn.mover = 1;
-    turn.next = 2;
-    turn.jewelsTurned = true;
-    s.animator.show(turn);
+    s.animator.show(jewelsTurn());
     ui::MoveAnimator::pauseFactor = 1;
     const Log first(s.screen.log.begin() + 1, s.screen.log.begin() + 12);
     EXPECT_EQ(first, (Log{"Del 3,2", "Del 3,3", "Del 4,4", "Put 4,4 1", "Del 2,2", "Put 2,2 3", "Del 4,2", "Put 4,2 2",
