@@ -88,6 +88,14 @@ void GuestSession::CSDisconnect()
     link_.send(leaveMessage(name_));
 }
 
+void GuestSession::connectionEnded()
+{
+    if (game_ && !game_->gameOver())
+        game_->abandon();
+    game_ = nullptr;
+    awaitingEcho_ = false;
+}
+
 void GuestSession::sendChat(const QString& line)
 {
     link_.send(chatMessage(line));

@@ -36,6 +36,8 @@ public:
     void CSRead(const QStringList& message);
     // Says goodbye while the connection can still carry it.
     void CSDisconnect();
+    // The connection has ended, whoever ended it: a game under way stops here, unfinished.
+    void connectionEnded();
     void sendChat(const QString& line);
     // Only this station's own move, made while its turn is open, goes out; the host's copy of
     // it will come back and is dropped.

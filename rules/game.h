@@ -94,6 +94,9 @@ public:
     // Both ignore a tick unless this station's turn is open: a stale time-out never passes for the next seat.
     void TimerTimer();
     void counterTimer();
+    // The game stops before its end, its station cut off from the others: the
+    // turn closes, nothing more is played here and the log keeps it as unfinished.
+    void abandon();
 
 private:
     void showNames(const QStringList& members);

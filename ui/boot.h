@@ -120,6 +120,7 @@ public:
     void CSRead(const QStringList& message);
     void CSDisconnect();
     void CSError();
+    void CSLost();
 
 signals:
     // A chat line typed here has gone to the chat log; sendChat passes it on.
@@ -141,7 +142,7 @@ private:
     QWidget* createMessageLine();
     void createStatusBar();
     void createComputerControls(QLabel* heading);
-    void showComputerMenu(const QPoint& at);
+    void showMemberMenu(const QPoint& at);
     void createGameWindowControls(QLabel* chatHeading);
     void addGameWindowItem(QMenu& menu);
     bool canShowGameWindow() const;

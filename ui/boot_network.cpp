@@ -23,6 +23,7 @@ void Tbootform::connectNetwork()
             [this](const QStringList& m) { guarded([&] { CSRead(m); }); });
     connect(CS.get(), &net::GuestLink::closing, this, [this] { guarded([this] { CSDisconnect(); }); });
     connect(CS.get(), &net::GuestLink::failed, this, [this] { guarded([this] { CSError(); }); });
+    connect(CS.get(), &net::GuestLink::lost, this, [this] { guarded([this] { CSLost(); }); });
     connect(this, &Tbootform::chatLineTyped, this, [this](const QString& line) { guarded([&] { sendChat(line); }); });
 }
 
