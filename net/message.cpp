@@ -55,10 +55,12 @@ QByteArray encodeText(const QString& text)
 QString decodeLine(QByteArrayView bytes)
 {
     static const QByteArray marker = encodeText(QStringLiteral("◆"));
-    static const QByteArray endings[] = {encodeText(QStringLiteral("氏の来訪")), encodeText(QStringLiteral("氏の退室"))};
+    static const QByteArray endings[] = {encodeText(QStringLiteral("氏の来訪")),
+                                         encodeText(QStringLiteral("氏の退室"))};
     for (const QByteArray& ending : endings)
         if (bytes.size() >= marker.size() + ending.size() && bytes.startsWith(marker) && bytes.endsWith(ending))
-            return decodeText(marker) + decodeText(bytes.sliced(marker.size(), bytes.size() - marker.size() - ending.size())) +
+            return decodeText(marker) +
+                   decodeText(bytes.sliced(marker.size(), bytes.size() - marker.size() - ending.size())) +
                    decodeText(ending);
     return decodeText(bytes);
 }

@@ -67,8 +67,8 @@ int openRegular(const QString& path, QString& problem)
     if (fd < 0 || ::fstat(fd, &status) != 0) {
         problem = QCoreApplication::translate("record", "ファイル %1 は開けません").arg(path);
     } else if (!S_ISREG(status.st_mode)) {
-        problem = QCoreApplication::translate("record", "%1 は普通のファイルではありません（%2）")
-                      .arg(path, kindOfSpecialFile(status.st_mode));
+        problem = QCoreApplication::translate("record", "普通のファイルではありません（%1）")
+                      .arg(kindOfSpecialFile(status.st_mode));
     } else {
         return fd;
     }

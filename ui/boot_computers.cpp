@@ -11,7 +11,8 @@
 #include <QToolButton>
 
 // Computer players that the host adds to its own lobby: guests in this same program, joined
-// over the loopback address like any other.
+// over the loopback address like any other; and the member list's menu, which also sends a
+// guest away.
 namespace ui {
 
 namespace {
