@@ -37,6 +37,11 @@ bool GuestTable::awaits(const net::Move& m) const
     return mover != match_.mySeat() && handsOn && match_.mayMove(mover, m.cell());
 }
 
+void GuestTable::stopGame()
+{
+    match_.abandon();
+}
+
 // The host has checked it: a move that does not fit here, or ends on another seat to move
 // than the host said, means this station no longer agrees with the others.
 void GuestTable::moveArrived(const net::Move& m)

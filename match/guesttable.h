@@ -23,6 +23,7 @@ public:
     bool gameRunning() const override;
     bool awaits(const net::Move& move) const override;
     void moveArrived(const net::Move& move) override;
+    void stopGame() override;
 
 signals:
     // A start message is about to set up a game with these settings.

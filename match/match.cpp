@@ -61,6 +61,17 @@ void Match::openFirstTurn()
         openTurn();
 }
 
+void Match::abandon()
+{
+    if (!running())
+        return;
+    closeTurn();
+    stopPlayers();
+    ++turnSerial_;
+    game_.abandon();
+    emit stopped();
+}
+
 bool Match::TableSelectCell(int col, int row)
 {
     if (!myTurn_)

@@ -30,7 +30,7 @@ public:
     // This station's person may move: from the opening of the turn until the move is applied.
     bool myTurn() const { return myTurn_; }
     // A game is set up and not over.
-    bool running() const { return game_.started() && !game_.gameOver(); }
+    bool running() const { return game_.started() && !game_.gameOver() && !game_.abandoned(); }
     int timeLeft() const { return timeLeft_; }
     // The turn's time-out and countdown run: only in this station's person's turn, with a limit.
     bool timersRunning() const { return Timer.isActive() && counter.isActive(); }
@@ -55,6 +55,8 @@ public:
     // A new game in which this station's person plays `seat` (0 for none). Throws Failure when
     // fewer than four members are listed; no turn opens.
     void start(const rules::Settings& settings, int seat, const QStringList& members);
+    // The station is cut off from the others: the game stops where it is, unfinished.
+    void abandon();
     // The host's first turn opens without automatic play; so does any turn of this station's
     // seat that a test or a benchmark opens.
     void openFirstTurn();
@@ -81,6 +83,8 @@ signals:
     void turnClosed();
     // Another station's seat is to move, and shown so.
     void awaiting(int seat);
+    // The game stopped before its end (abandon).
+    void stopped();
     void timeLeftChanged(const QString& text);
 
 private:

@@ -41,7 +41,7 @@ bool Admission::admit(const QHostAddress& peer)
 
 bool Admission::join(const QHostAddress& peer)
 {
-    if (!takeJoin(peer))
+    if (total_ - waitingTotal_ >= limits_.members || !takeJoin(peer))
         return false;
     stopWaiting(peer);
     return true;

@@ -10,6 +10,10 @@ namespace net {
 // open, as read when it asks, leaving room for the program's own files and windows.
 int connectionLimit();
 
+// The most guests that may have joined at once: the three who play and twelve who watch. A
+// host that idle members have filled makes room by sending some away.
+constexpr int MaxGuests = 15;
+
 struct AdmissionLimits {
     int waitingPerAddress = 8; // connections from one address that have not joined yet
     int waiting = 64;          // and from all addresses
@@ -17,6 +21,7 @@ struct AdmissionLimits {
     int joinBurst = 8;             // joins one address may make at once (the host's own computer players)
     int joinsPerSecond = 4;        // and then on average
     qint64 joinDeadlineMs = 10000; // a connection that has not joined by then is closed
+    int members = MaxGuests;       // guests that have joined
 };
 
 // Who may come in. A connection that has not joined costs a little and waits among few; joins
@@ -31,8 +36,9 @@ public:
     bool admit(const QHostAddress& peer);
     // No more may wait, whatever their address: the oldest should go to make room.
     bool waitingFull() const { return waitingTotal_ >= limits_.waiting; }
-    // A waiting connection asks to join: true when its address is within its rate; it then
-    // counts as a member. On false it still counts as waiting until it is closed.
+    // A waiting connection asks to join: true when there is room for a member and its address
+    // is within its rate; it then counts as a member. On false it still counts as waiting
+    // until it is closed.
     bool join(const QHostAddress& peer);
     void closed(const QHostAddress& peer, bool joined);
     void clear();

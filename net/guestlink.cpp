@@ -38,9 +38,10 @@ void GuestLink::watch(QTcpSocket* socket)
         if (!sending_ && isConnected())
             announceClosing();
     });
+    // After close() has announced closing, this is its own end; otherwise the host's.
     connect(socket, &QTcpSocket::disconnected, this, [this] {
         if (!sending_)
-            announceClosing();
+            hostClosed();
     });
 }
 
@@ -88,9 +89,19 @@ void GuestLink::brokeDown(QAbstractSocket::SocketError error)
     if (sending_)
         return;
     if (error == QAbstractSocket::RemoteHostClosedError && !(link_ && link_->peerReset()))
-        announceClosing();
+        hostClosed();
     else
         emit failed();
+}
+
+void GuestLink::hostClosed()
+{
+    if (!wasConnected_ || closingAnnounced_)
+        return;
+    const Connection* current = link_;
+    announceClosing();
+    if (link_ == current) // a goodbye that failed was reported as a failure, and closed the link
+        emit lost();
 }
 
 void GuestLink::announceClosing()

@@ -35,6 +35,9 @@ signals:
     void messageArrived(const QStringList& message);
     // The connection is closing, whatever the cause; sometimes it can still carry a message.
     void closing();
+    // The host closed the connection in order (its program ended, or it stopped hosting); comes
+    // after closing() unless the goodbye failed, which reports failed() instead.
+    void lost();
     void failed();
 
 private:
@@ -42,6 +45,7 @@ private:
     void drain();
     void brokeDown(QAbstractSocket::SocketError error);
     void announceClosing();
+    void hostClosed();
     void abandon();
 
     Connection* link_ = nullptr;

@@ -81,6 +81,14 @@ void GuestSession::CSDisconnect()
     link_.send(leaveMessage(name_));
 }
 
+void GuestSession::connectionEnded()
+{
+    if (started_ && game_.gameRunning())
+        game_.stopGame();
+    started_ = false;
+    awaitingEcho_ = false;
+}
+
 void GuestSession::sendChat(const QString& line)
 {
     link_.send(chatMessage(line));

@@ -30,6 +30,8 @@ public:
     virtual bool awaits(const Move& move) const = 0;
     // A move from the host, to be applied.
     virtual void moveArrived(const Move& move) = 0;
+    // The connection is gone: a game under way stops where it is.
+    virtual void stopGame() = 0;
 };
 
 // A guest's side of the lobby and the game, without sockets' details or windows: what each
@@ -43,6 +45,8 @@ public:
     void CSRead(const QStringList& message);
     // Says goodbye while the connection can still carry it.
     void CSDisconnect();
+    // The connection has ended, whoever ended it: a game under way stops here, unfinished.
+    void connectionEnded();
     void sendChat(const QString& line);
     // A move made at this station goes out; the host's copy of it will come back and is dropped.
     void sendgameinfo(int turnSeat, int col, int row);

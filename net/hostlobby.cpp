@@ -97,6 +97,14 @@ void HostLobby::join(Guest& guest, const QString& name)
         transport_.send(id, id == joiner.id ? replyMessage(names) : noticeMessage(notice, names));
 }
 
+void HostLobby::removeMember(const QString& name)
+{
+    const auto it =
+        std::find_if(guests_.cbegin(), guests_.cend(), [&](const Guest& g) { return g.joined && g.name == name; });
+    if (it != guests_.cend())
+        leave(it->id);
+}
+
 // A goodbye takes the sender's own entry; one without an entry has nothing to take.
 void HostLobby::leave(GuestId id)
 {

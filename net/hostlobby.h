@@ -38,6 +38,8 @@ public:
     // The connection is gone, with or without a goodbye; a member leaves as if it had said one.
     void closed(GuestId guest);
     void SSClientRead(GuestId sender, const QStringList& message);
+    // The host player sends the member of that name away: it leaves as if it had said goodbye.
+    void removeMember(const QString& name);
 
     // Sends each guest its seat: the first three members after the host play seats 2 to 4 in
     // the order they joined, later ones watch.

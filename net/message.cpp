@@ -33,11 +33,36 @@ std::optional<LineSpan> scanLine(QByteArrayView bytes, qsizetype from)
     return std::nullopt;
 }
 
-QString decodeLine(QByteArrayView bytes)
+namespace {
+
+QString decodeText(QByteArrayView bytes)
 {
-    // Stateless: a lead byte cut off at the end of the line is dropped, never joined to the next.
+    // Stateless: a lead byte cut off at the end of the text is dropped, never joined to the next.
     QStringDecoder decoder("CP932", QStringDecoder::Flag::Stateless);
     return decoder.decode(bytes);
+}
+
+QByteArray encodeText(const QString& text)
+{
+    QStringEncoder encoder("CP932");
+    return encoder.encode(text);
+}
+
+} // namespace
+
+// A notice's name is read on its own, as the member list's line of it is: a name in another
+// code page then reads the same in both and cannot swallow the notice's ending.
+QString decodeLine(QByteArrayView bytes)
+{
+    static const QByteArray marker = encodeText(QStringLiteral("◆"));
+    static const QByteArray endings[] = {encodeText(QStringLiteral("氏の来訪")),
+                                         encodeText(QStringLiteral("氏の退室"))};
+    for (const QByteArray& ending : endings)
+        if (bytes.size() >= marker.size() + ending.size() && bytes.startsWith(marker) && bytes.endsWith(ending))
+            return decodeText(marker) +
+                   decodeText(bytes.sliced(marker.size(), bytes.size() - marker.size() - ending.size())) +
+                   decodeText(ending);
+    return decodeText(bytes);
 }
 
 QStringList splitLines(const QByteArray& bytes)

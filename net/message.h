@@ -47,7 +47,7 @@ struct LineSpan {
 // The line starting at `from`, when its break lies within bytes; a CR as the last byte ends it.
 std::optional<LineSpan> scanLine(QByteArrayView bytes, qsizetype from);
 
-// One line's bytes as text (code page 932).
+// One line's bytes as text (code page 932); a notice's name is read apart from its frame.
 QString decodeLine(QByteArrayView bytes);
 
 } // namespace net

@@ -1,6 +1,7 @@
 #include "net/names.h"
 
 #include "net/carriedtext.h"
+#include "net/lookalikes.h"
 
 #include <QStringEncoder>
 #include <algorithm>
@@ -53,11 +54,18 @@ bool isNumberLine(const QString& name)
     return true;
 }
 
+// Names that a screen shows alike read as one.
+bool isTaken(const QString& name, const QStringList& taken)
+{
+    const QString key = lookAlikeKey(name);
+    return std::any_of(taken.begin(), taken.end(), [&](const QString& t) { return lookAlikeKey(t) == key; });
+}
+
 QString freshGuestName(const QStringList& taken)
 {
     for (int n = 1;; ++n) {
         const QString name = QStringLiteral("ゲスト") + QString::number(n);
-        if (!taken.contains(name))
+        if (!isTaken(name, taken))
             return name;
     }
 }
@@ -77,14 +85,6 @@ QString withoutLookAlikes(QString name)
             }
     }
     return name;
-}
-
-// Names that differ only in letter case or in full or half width read as one.
-bool isTaken(const QString& name, const QStringList& taken)
-{
-    const QString key = plainForm(name).toCaseFolded();
-    return std::any_of(taken.begin(), taken.end(),
-                       [&](const QString& t) { return plainForm(t).toCaseFolded() == key; });
 }
 
 } // namespace

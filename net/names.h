@@ -12,10 +12,10 @@ constexpr int MaxNameBytes = 24;
 // comes back from a peer as it went; control characters removed, cut to MaxNameBytes (never
 // inside a two-byte character), without "：", blank margins or a notice's ending. A name that
 // could be read as another line of the protocol (empty, a number in half- or full-width
-// digits, or starting with "◆") becomes "ゲスト" and a number that no name in `taken` has.
+// digits, or starting with "◆") becomes "ゲスト" and a number that no name in `taken` shows.
 QString acceptName(const QString& name, const QStringList& taken);
-// The accepted name made unique among `taken`, letter case and character width ignored: a
-// number follows a name already there.
+// The accepted name made unique among `taken`, as a screen shows them (lookalikes.h): a number
+// follows a name already there.
 QString memberName(const QString& name, const QStringList& taken);
 
 } // namespace net

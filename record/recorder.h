@@ -8,7 +8,7 @@
 namespace record {
 
 // Keeps the game a station plays and writes it into the folder when it ends, or, left
-// unfinished, when the next game starts or the recorder goes with its station. A record that
+// unfinished, when it stops, when the next game starts or when the recorder goes with its station. A record that
 // cannot be written is told to `complain` once a game and costs nothing else.
 class Recorder : public rules::GameLog {
 public:
@@ -21,6 +21,7 @@ public:
     void gameStarted(const rules::Game& game) override;
     void movePlayed(int seat, rules::Cell cell) override;
     void gameEnded(const rules::Game& game) override;
+    void gameStopped() override { write(); }
 
     // The game being kept, until it is written.
     const std::optional<Record>& current() const { return game_; }

@@ -14,8 +14,8 @@ struct Saved {
     QString error; // why nothing was written; empty on success
 };
 
-// Writes the game whole or not at all (a temporary file renamed into place), into the folder,
-// which is made when missing. The file's name holds the start time and the station's seat, and
+// Writes the game whole or not at all (a temporary file synced and renamed into place), into the
+// folder, which is made when missing. The file's name holds the start time and the station's seat, and
 // never replaces another record.
 Saved saveRecord(const QString& folder, const Record& game);
 
@@ -28,7 +28,8 @@ struct Listed {
 // unread.
 std::vector<Listed> listRecords(const QString& folder);
 
-// A file read as a record: its reading, or why it could not be read.
+// A file read as a record: its reading, or why it could not be read. Only a regular file is
+// read; a pipe, a device or a folder is refused at once.
 Reading openRecord(const QString& path);
 
 } // namespace record

@@ -68,12 +68,17 @@ public:
     // A move of the seat to move while the game goes on: a placement on a cell Search_Face
     // accepts, or a pass. Applied at once; the keeper of the games hears of it and of the end.
     Outcome play(Cell cell);
+    // The game stops before its end, its station cut off from the others: nothing more is
+    // played here and the log keeps it as unfinished.
+    void abandon();
+    bool abandoned() const { return abandoned_; }
 
 private:
     Position position_;
     Settings settings_;
     Cell last_;
     int mySeat_ = 0;
+    bool abandoned_ = false;
     std::array<QString, 5> names_; // indexed 1..4 by seat
     std::vector<Cell> moves_;
     GameLog* log_ = nullptr;

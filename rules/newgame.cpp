@@ -20,6 +20,7 @@ void Game::Reset(const Settings& settings, const QStringList& members, int mySea
     settings_.boardSize = std::clamp(settings.boardSize, MinBoardSize, MaxBoardSize);
     position_ = Position::newGame(settings_.boardSize, settings_.scoring, settings_.rotation);
     last_ = Pass;
+    abandoned_ = false;
     moves_.clear();
     if (log_)
         log_->gameStarted(*this);

@@ -140,6 +140,10 @@
         <source>残り%1秒</source>
         <translation>%1 s left</translation>
     </message>
+    <message>
+        <source>ゲーム中断&#x3000;</source>
+        <translation>Game stopped</translation>
+    </message>
 </context>
 <context>
     <name>ui</name>
@@ -656,6 +660,14 @@
     <message>
         <source>ゲームの途中です。ロビーを閉じると、このゲームを抜けて終了します。</source>
         <translation>A game is running. Closing the lobby leaves this game and ends the program.</translation>
+    </message>
+    <message>
+        <source>参加者を外す</source>
+        <translation>Send this member away</translation>
+    </message>
+    <message>
+        <source>▲サーバーとの接続が切れました</source>
+        <translation>▲The connection to the host was lost</translation>
     </message>
 </context>
 <context>

@@ -114,6 +114,7 @@ public:
     void CSConnect();
     void CSDisconnect();
     void CSError();
+    void CSLost();
 
 signals:
     // A chat line typed here has gone to the chat log; sendChat passes it on.
@@ -135,7 +136,7 @@ private:
     QWidget* createMessageLine();
     void createStatusBar();
     void createComputerControls(QLabel* heading);
-    void showComputerMenu(const QPoint& at);
+    void showMemberMenu(const QPoint& at);
     void createGameWindowControls(QLabel* chatHeading);
     void addGameWindowItem(QMenu& menu);
     bool canShowGameWindow() const;

@@ -11,7 +11,8 @@
 #include <QToolButton>
 
 // Computer players that the host adds to its own lobby: guests in this same program, joined
-// over the loopback address like any other.
+// over the loopback address like any other; and the member list's menu, which also sends a
+// guest away.
 namespace ui {
 
 namespace {
@@ -48,13 +49,13 @@ void Tbootform::createComputerControls(QLabel* heading)
     BtnComputer->setEnabled(false);
     putInHeading(heading, BtnComputer);
     connect(BtnComputer, &QToolButton::clicked, this,
-            [this] { showComputerMenu(BtnComputer->mapToGlobal(QPoint(0, BtnComputer->height()))); });
+            [this] { showMemberMenu(BtnComputer->mapToGlobal(QPoint(0, BtnComputer->height()))); });
     Mem->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Mem, &QListWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { showComputerMenu(Mem->viewport()->mapToGlobal(at)); });
+            [this](const QPoint& at) { showMemberMenu(Mem->viewport()->mapToGlobal(at)); });
 }
 
-void Tbootform::showComputerMenu(const QPoint& at)
+void Tbootform::showMemberMenu(const QPoint& at)
 {
     const bool hosting = SS && SS->isListening();
     QMenu menu(this);
@@ -69,6 +70,10 @@ void Tbootform::showComputerMenu(const QPoint& at)
     QAction* remove = menu.addAction(tr("コンピューターを外す"));
     remove->setEnabled(computerNames().contains(name));
     connect(remove, &QAction::triggered, this, [this, name] { removeComputer(name); });
+    // Any other guest the host may send away, an idle one to make room for instance.
+    QAction* sendAway = menu.addAction(tr("参加者を外す"));
+    sendAway->setEnabled(hosting && Mem->row(chosen) > 0 && !computerNames().contains(name));
+    connect(sendAway, &QAction::triggered, this, [this, name] { SS->lobby().removeMember(name); });
     menu.exec(at);
 }
 

@@ -68,15 +68,24 @@ void Tbootform::CSError()
     backToIdle();
 }
 
+// The host closed in order: said once, and the lobby can join again at once.
+void Tbootform::CSLost()
+{
+    addChat(tr("▲サーバーとの接続が切れました"));
+    backToIdle();
+}
+
 void Tbootform::leaveHost()
 {
     backToIdle();
     addChat(tr("◆サーバーから切断しました"));
 }
 
-// Name and port open again, so another address or port can be tried.
+// Name and port open again, so another address or port can be tried. A game under way stops:
+// nothing played here from now on would reach anyone.
 void Tbootform::backToIdle()
 {
+    station->session().connectionEnded();
     BtnOut->setEnabled(false);
     Method->setEnabled(true);
     unlockNameAndPort();

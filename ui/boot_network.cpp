@@ -32,6 +32,7 @@ void Tbootform::connectNetwork()
     connect(CS, &net::GuestLink::failed, this, [this] { guarded([this] { CSError(); }); });
     connect(this, &Tbootform::chatLineTyped, this,
             [this](const QString& line) { guarded([&] { station->sendChat(line); }); });
+    connect(CS, &net::GuestLink::lost, this, [this] { guarded([this] { CSLost(); }); });
 }
 
 // The host may set up the next game once this one is over.

@@ -30,6 +30,8 @@ void Tmainform::followMatch()
         setPassEnabled(false);
     });
     connect(&match_, &match::Match::timeLeftChanged, this, &Tmainform::showTimeLeft);
+    connect(&match_, &match::Match::stopped, this,
+            [this] { setWindowTitle(QCoreApplication::translate("rules::Game", "ゲーム中断　")); });
 }
 
 // What the last game left goes: its picture, its result and the texts of its status bar.

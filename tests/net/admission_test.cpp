@@ -24,7 +24,7 @@ TEST_P(AdmissionSteps, AnswerAsTheLimitsAllow)
 {
     qint64 now = 0;
     net::Admission admission({.waitingPerAddress = 2, .waiting = 3, .connections = 4, .joinBurst = 2,
-                              .joinsPerSecond = 4, .joinDeadlineMs = 1000},
+                              .joinsPerSecond = 4, .joinDeadlineMs = 1000, .members = 3},
                              [&] { return now; });
     std::string answers;
     for (const auto& [step, peer] : GetParam().steps) {
@@ -47,6 +47,10 @@ INSTANTIATE_TEST_SUITE_P(Limits, AdmissionSteps, testing::Values(
     AdmissionCase{{"ConnectionsInAll"},
                   {{'a', One}, {'j', One}, {'a', Two}, {'j', Two}, {'a', Three}, {'j', Three}, {'a', One}, {'a', Two}},
                   "yyyyyyyn"},
+    AdmissionCase{{"MembersInAll"},
+                  {{'a', One}, {'j', One}, {'a', Two}, {'j', Two}, {'a', Three}, {'j', Three}, {'a', One}, {'j', One},
+                   {'c', One}, {'m', Two}, {'a', One}, {'j', One}},
+                  "yyyyyyynyy"},
     AdmissionCase{{"MemberLeavingMakesRoom"},
                   {{'a', One}, {'j', One}, {'a', Two}, {'j', Two}, {'a', Three}, {'j', Three}, {'a', One}, {'m', Two}, {'a', Two}},
                   "yyyyyyyy"},

@@ -19,7 +19,7 @@ public:
         game.Reset(s.game(), members, s.seat);
         return true;
     }
-    bool gameRunning() const override { return game.started() && !game.gameOver(); }
+    bool gameRunning() const override { return game.started() && !game.gameOver() && !game.abandoned(); }
     bool awaits(const net::Move& m) const override
     {
         return game.curPlayer() != game.mySeat() && (m.isPass() || game.Search_Face(m.col, m.row));
@@ -29,6 +29,7 @@ public:
         if (m.isPass() || game.Search_Face(m.col, m.row))
             game.play(m.cell());
     }
+    void stopGame() override { game.abandon(); }
     QStringList chat;
     QStringList members;
     int rings = 0;

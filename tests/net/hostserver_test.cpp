@@ -126,6 +126,18 @@ TEST_F(HostServerTest, JoinsBeyondTheAddressRateAreClosedWithoutTheLobby)
     EXPECT_TRUE(failures.isEmpty());
 }
 
+TEST_F(HostServerTest, TheHostSendsAMemberAwayAndTheOthersHearItLeave)
+{
+    RawPeer& b = join("B");
+    RawPeer& c = join("C");
+    server.lobby().removeMember(QStringLiteral("B"));
+    EXPECT_TRUE(closedByHost(b));
+    ASSERT_TRUE(QTest::qWaitFor([&] { c.collect(); return c.heard.size() == 2; }, 5000));
+    EXPECT_EQ(c.heard.last(), QStringList({"1", net::leaveNotice("B"), "A", "C"}));
+    EXPECT_EQ(server.lobby().members(), QStringList({"A", "C"}));
+    EXPECT_TRUE(failures.isEmpty());
+}
+
 TEST_F(HostServerTest, AMemberThatStopsReadingIsDroppedAtTheCapAndLeaves)
 {
     RawPeer& silent = join("B");

@@ -111,6 +111,20 @@ TEST(SplitLines, BytesThatAreNoCharacterStillGiveOneLineEach)
     EXPECT_EQ(lines[2], "ok");
 }
 
+// A name in another code page, whose last byte would take the first of "氏" (0x8E 0x81) as its
+// own, reads in its notice as in its member list's line.
+TEST(SplitLines, ANoticesNameReadsAsItsListLineWhateverItsBytes)
+{
+    const std::pair<QByteArray, QString> endings[] = {{"\x8e\x81\x82\xcc\x97\x88\x96\x4b", QStringLiteral("氏の来訪")},
+                                                      {"\x8e\x81\x82\xcc\x91\xde\x8e\xba", QStringLiteral("氏の退室")}};
+    for (const QByteArray& name : {QByteArray("\xb1\xe8"), QByteArray("\xe8"), QByteArray("\xc3\xa9"), QByteArray("\x81\xff")})
+        for (const auto& [bytes, ending] : endings) {
+            const QStringList lines = splitLines("1\r\n\x81\x9f" + name + bytes + "\r\n" + name + "\r\n");
+            ASSERT_EQ(lines.size(), 3);
+            EXPECT_EQ(lines[1], QStringLiteral("◆") + lines[2] + ending) << name.toHex().toStdString();
+        }
+}
+
 struct Number : NamedCase {
     const char* text;
     std::optional<int> value;

@@ -64,7 +64,11 @@ INSTANTIATE_TEST_SUITE_P(Names, MemberName, testing::Values(
     NameCase{{"OtherCase"}, "alice", {"Alice"}, "alice2"},
     NameCase{{"OtherWidth"}, QStringLiteral("Ａｌｉｃｅ"), {"Alice"}, QStringLiteral("Ａｌｉｃｅ2")},
     NameCase{{"LongName"}, QString(24, u'x'), {QString(24, u'x')}, QString(23, u'x') + u'2'},
-    NameCase{{"LoneSign"}, "-", {"-"}, QStringLiteral("ゲスト1")}),
+    NameCase{{"LoneSign"}, "-", {"-"}, QStringLiteral("ゲスト1")},
+    NameCase{{"GuestNumberInOtherWidth"}, "-", {"Host1", QStringLiteral("ｹﾞｽﾄ1"), "-"}, QStringLiteral("ゲスト2")},
+    NameCase{{"CyrillicO"}, QStringLiteral("Hоst1"), {"Host1"}, QStringLiteral("Hоst12")},
+    NameCase{{"GreekCapitals"}, QStringLiteral("ΤΟΜ"), {"Tom"}, QStringLiteral("ΤΟΜ2")},
+    NameCase{{"KanjiForKatakana"}, QStringLiteral("力ナ一"), {QStringLiteral("カナー")}, QStringLiteral("力ナ一2")}),
     byName);
 
 } // namespace

@@ -3,7 +3,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimeZone>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 using record::Record;
 
@@ -73,4 +76,38 @@ TEST(RecordStore, AMissingOrBinaryFileIsNoRecord)
     const auto reading = record::openRecord(dir.filePath(QStringLiteral("bin.txt")));
     EXPECT_FALSE(reading.game.has_value());
     EXPECT_FALSE(reading.problem.isEmpty());
+}
+
+// A disk that takes only the first bytes, as a full one does: no file at all, and the reason.
+TEST(RecordStore, ARecordTheDiskCannotHoldWholeLeavesNoFile)
+{
+    QTemporaryDir dir;
+    rlimit kept{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &kept), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = kept;
+    small.rlim_cur = 16;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const auto saved = record::saveRecord(dir.path(), gameAt(20, 1));
+    ::setrlimit(RLIMIT_FSIZE, &kept);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_TRUE(saved.path.isEmpty());
+    EXPECT_FALSE(saved.error.isEmpty());
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
+// Refused at once with the reason: a pipe with no writer would otherwise hold the reader for ever.
+TEST(RecordStore, OnlyARegularFileIsReadAsARecord)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("pipe.txt"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const std::pair<QString, QString> cases[] = {{fifo, QStringLiteral("名前付きパイプ")},
+                                                 {dir.path(), QStringLiteral("フォルダ")},
+                                                 {QStringLiteral("/dev/null"), QStringLiteral("デバイス")}};
+    for (const auto& [path, kind] : cases) {
+        const auto reading = record::openRecord(path);
+        EXPECT_FALSE(reading.game.has_value());
+        EXPECT_TRUE(reading.problem.contains(kind)) << reading.problem.toStdString();
+    }
 }

@@ -60,4 +60,26 @@ INSTANTIATE_TEST_SUITE_P(, CarriedNames, testing::Values(
     TypedName{{"Emoji"}, QStringLiteral("Ann😀"), "Ann?"}),
     byName);
 
+// The last member's name comes as bytes of another code page (a Korean letter of code page 949),
+// whose last byte would take the first of "氏" in the notice: the notice still lists it, so the
+// start for this guest's seat opens the game.
+TEST(ForeignName, JoinNoticeOfANameCodePage932CannotReadStillCompletesTheList)
+{
+    ErrorCollector errors;
+    Program guest{QStringLiteral("B")};
+    RawHost rawHost;
+    guest.join(rawHost.port());
+    const auto host = rawHost.accept();
+    ASSERT_TRUE(host && host->waitFor(1));
+    const QByteArray foreign = "\xb1\xe8";
+    host->sayBytes("0\r\nA\r\nC\r\nB\r\n");
+    QTest::qWait(30);
+    host->sayBytes("1\r\n\x81\x9f" + foreign + "\x8e\x81\x82\xcc\x97\x88\x96\x4b\r\nA\r\nC\r\nB\r\n" + foreign + "\r\n");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return guest.members().size() == 4; }, 5000)) << guest.members().join(u',').toStdString();
+    host->say(net::startMessage({8, 3, rules::Scoring::Count, rules::NoLimit, false}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return guest.form->isVisible(); }, 5000));
+    EXPECT_EQ(guest.game().mySeat(), 3);
+    EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join(u'\n').toStdString();
+}
+
 } // namespace

@@ -1,5 +1,6 @@
 #include "net/guestsession.h"
 #include "net/lobbymessages.h"
+#include "record/recordstore.h"
 #include "tests/net/rawpeer.h"
 #include "tests/stations/program.h"
 
@@ -290,16 +291,40 @@ TEST_F(GuestTest, ClosingTheLobbySaysGoodbye)
     EXPECT_EQ(host->heard, Messages({{"1", "B"}}));
 }
 
-TEST_F(GuestTest, HostGoingAwayLeavesTheLobbyAsItWas)
+// The host goes away in a game, in order or with a reset: one chat line says so, the game stops
+// where it is and is kept as unfinished, and 接続 reaches a host on the same port again.
+class HostLost : public GuestTest, public testing::WithParamInterface<bool> {};
+
+TEST_P(HostLost, GuestSaysSoOnceStopsItsGameAndCanJoinAgain)
 {
-    hostSays({"0", "A", "B"});
-    host->socket->disconnectFromHost();
+    started(3, 8, 60);
+    const auto [col, row] = guest.game().legalCells().front();
+    hostSays(net::moveMessage(2, col, row));
+    hostSays(net::moveMessage(3, -1, -1));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return guest.boardOpen(); }, 2000));
+    if (GetParam())
+        host->reset();
+    else
+        host->socket->disconnectFromHost();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return guest.boot->BtnGo->isEnabled(); }, 5000));
     QTest::qWait(100);
-    EXPECT_EQ(guest.members(), QStringList({"A", "B"}));
-    EXPECT_EQ(guest.chat(), QStringList({QStringLiteral("◆サーバーと接続完了")}));
-    EXPECT_TRUE(guest.boot->BtnOut->isEnabled());
+    EXPECT_EQ(guest.chat().filter(QStringLiteral("▲")).size(), 1) << guest.chat().join(u'\n').toStdString();
+    EXPECT_FALSE(guest.boardOpen() || guest.match().myTurn() || guest.match().timersRunning());
+    const auto kept = record::openRecord(guest.form->recorder().lastWritten());
+    ASSERT_TRUE(kept.game.has_value());
+    EXPECT_EQ(kept.game->moves.size(), 2u);
+    EXPECT_FALSE(kept.game->finished());
     EXPECT_TRUE(errors.messages.isEmpty());
+
+    guest.boot->BtnGoClick();
+    const auto again = rawHost.accept();
+    ASSERT_TRUE(again);
+    ASSERT_TRUE(again->waitFor(1));
+    EXPECT_EQ(again->heard.first(), QStringList({"0", "B"}));
 }
+
+INSTANTIATE_TEST_SUITE_P(GuestTest, HostLost, testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Reset" : "ClosedInOrder"; });
 
 TEST_F(GuestTest, EveryJoinAddsTheAddressToTheListAndTheSettings)
 {
