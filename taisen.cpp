@@ -1,5 +1,6 @@
 #include "record/recordstore.h"
 #include "rules/failure.h"
+#include "ui/analysisreport.h"
 #include "ui/boardpictures.h"
 #include "ui/boot.h"
 #include "ui/commandline.h"
@@ -59,6 +60,23 @@ int playComputer(int argc, char** argv, const QStringList& arguments)
     return computer::playHeadless(*options, err);
 }
 
+// An analysis is printed on the terminal: no display is needed.
+int analyze(int argc, char** argv, const QStringList& arguments)
+{
+    QCoreApplication app(argc, argv);
+    const auto translator = translate();
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const ui::CommandLine commandLine(arguments);
+    QString error;
+    const auto effort = commandLine.effort(error);
+    if (!effort) {
+        err << error << "\n\n" << commandLine.helpText();
+        return 2;
+    }
+    return ui::printAnalysis(commandLine.analysisFile(), *effort, out, err);
+}
+
 // A record is read before any window: a file that is not one is said on the terminal, with or
 // without a display.
 int replay(int argc, char** argv, const QString& file)
@@ -100,6 +118,8 @@ int main(int argc, char** argv)
     const ui::CommandLine commandLine(arguments);
     if (commandLine.answersAlone())
         return answerAlone(argc, argv, arguments);
+    if (commandLine.asksForAnalysis())
+        return analyze(argc, argv, arguments);
     if (commandLine.asksForReplay())
         return replay(argc, argv, commandLine.replayFile());
     if (commandLine.asksForComputer())
