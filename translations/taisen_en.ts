@@ -506,8 +506,8 @@
         <translation>Analyze</translation>
     </message>
     <message>
-        <source>どの局面も探索して、各席の勝つ見込みと悪手を示します</source>
-        <translation>Searches every position and shows each seat&apos;s chance to win and the mistakes</translation>
+        <source>どの局面も探索して、各席の勝つ見込みと悪手を示します（A）</source>
+        <translation>Searches every position and shows each seat&apos;s chance to win and the mistakes (A)</translation>
     </message>
     <message>
         <source>分析の進み具合</source>

@@ -31,7 +31,8 @@ void ReplayWindow::createAnalysisControls(QLayout* row)
 {
     analyze_ = new QPushButton(tr("分析"));
     analyze_->setAccessibleName(tr("分析"));
-    analyze_->setToolTip(tr("どの局面も探索して、各席の勝つ見込みと悪手を示します"));
+    analyze_->setToolTip(tr("どの局面も探索して、各席の勝つ見込みと悪手を示します（A）"));
+    analyze_->setShortcut(Qt::Key_A);
     progress_ = new QProgressBar;
     progress_->setAccessibleName(tr("分析の進み具合"));
     progress_->hide();
