@@ -43,9 +43,9 @@ private:
 
     rules::Position root_;
     std::vector<Node> nodes_;
-    std::vector<int> path_;      // of the current descent
+    std::vector<int> path_;        // of the current descent
     std::vector<Shares> rootWins_; // by child of the root
-    LegalDraw draws_;       // for the playouts
+    LegalDraw draws_;              // for the playouts
 };
 
 // The tally a search plays: the most visited, the more won of equals.

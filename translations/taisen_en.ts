@@ -209,6 +209,17 @@
     </message>
 </context>
 <context>
+    <name>ui::AnalysisOffer</name>
+    <message>
+        <source>この対戦を分析</source>
+        <translation>Analyze this game</translation>
+    </message>
+    <message>
+        <source>今の対戦の記録を再生し、各局面を分析します</source>
+        <translation>Replays the record of this game and analyzes every position</translation>
+    </message>
+</context>
+<context>
     <name>ui::ChanceGraph</name>
     <message>
         <source>勝つ見込みのグラフ</source>

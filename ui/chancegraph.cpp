@@ -151,7 +151,8 @@ void ChanceGraph::paintMistakes(QPainter& painter) const
     for (std::size_t i = 0; i < mistakes_.size(); ++i) {
         const double x = columnOf(mistakes_[i]);
         painter.setBrush(SeatColours[movers_[i]]);
-        painter.drawPolygon(QPolygonF({QPointF(x - Notch, top - Notch), QPointF(x + Notch, top - Notch), QPointF(x, top)}));
+        painter.drawPolygon(
+            QPolygonF({QPointF(x - Notch, top - Notch), QPointF(x + Notch, top - Notch), QPointF(x, top)}));
     }
 }
 

@@ -26,6 +26,7 @@ class QToolButton;
 
 namespace ui {
 
+class AnalysisOffer;
 class GameLobby;
 class BoardGrid;
 class HowToPlay;
@@ -70,6 +71,8 @@ public:
     QAction* HelpAction = nullptr;
     QToolButton* BtnHelp = nullptr; // in the status bar
     QTimer* hintTimer = nullptr;    // how long a hint stays
+    // In the status bar once a game is over.
+    AnalysisOffer* AnalyzeGame = nullptr;
 
     // Sets up a new game in which this station plays `seat` (0 to watch); throws Failure when
     // fewer than four members are listed. Does not show the window.

@@ -2,6 +2,7 @@
 #include "ui/gamelobby.h"
 #include "ui/gameresult.h"
 #include "ui/main.h"
+#include "ui/analysisoffer.h"
 #include "ui/boardgrid.h"
 #include "ui/boardpictures.h"
 #include <QLabel>
@@ -157,6 +158,7 @@ void Tmainform::showStatus(const QString& text)
 
 void Tmainform::showResult(const std::vector<rules::Place>& places)
 {
+    AnalyzeGame->follow(!places.empty());
     PanelResult->setVisible(!places.empty());
     if (places.empty())
         return;

@@ -125,10 +125,10 @@ void ReplayWindow::showVerdict()
         verdict_->setText(reviews_.empty() ? QString() : tr("盤の下のグラフ: 各席の勝つ見込み"));
         return;
     }
-    QString text = tr("%1手目 %2: 勝つ見込み %3% → %4%")
-                       .arg(shown_)
-                       .arg(replay_.game().name(review->seat), percent(review->before[review->seat]),
-                            percent(review->after));
+    QString text =
+        tr("%1手目 %2: 勝つ見込み %3% → %4%")
+            .arg(shown_)
+            .arg(replay_.game().name(review->seat), percent(review->before[review->seat]), percent(review->after));
     if (marked)
         text = tr("%1　悪手。探索の選ぶ手は %2（盤の◆）")
                    .arg(text, record::cellName(review->preferred.col, review->preferred.row));
