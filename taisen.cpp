@@ -33,15 +33,20 @@ int answerAlone(int argc, char** argv, const QStringList& arguments)
     return ui::CommandLine(arguments).answer(out);
 }
 
-// A mistake on the command line is said on the terminal, with or without a display.
+// A mistake on the command line, said on the terminal with the help: status 2.
+int refused(const ui::CommandLine& commandLine, const QString& why)
+{
+    QTextStream(stderr) << why << "\n\n" << commandLine.helpText();
+    return 2;
+}
+
+// A mistake on the command line is said with or without a display.
 int refuseAlone(int argc, char** argv, const QStringList& arguments)
 {
     QCoreApplication app(argc, argv);
     const auto translator = translate();
-    QTextStream err(stderr);
     const ui::CommandLine commandLine(arguments);
-    err << commandLine.usageError() << "\n\n" << commandLine.helpText();
-    return 2;
+    return refused(commandLine, commandLine.usageError());
 }
 
 // A computer player needs no display either: it runs until its host closes the connection.
@@ -49,14 +54,12 @@ int playComputer(int argc, char** argv, const QStringList& arguments)
 {
     QCoreApplication app(argc, argv);
     const auto translator = translate();
-    QTextStream err(stderr);
     const ui::CommandLine commandLine(arguments);
     QString error;
     const auto options = commandLine.computerOptions(error);
-    if (!options) {
-        err << error << "\n\n" << commandLine.helpText();
-        return 2;
-    }
+    if (!options)
+        return refused(commandLine, error);
+    QTextStream err(stderr);
     return computer::playHeadless(*options, err);
 }
 
@@ -65,15 +68,13 @@ int analyze(int argc, char** argv, const QStringList& arguments)
 {
     QCoreApplication app(argc, argv);
     const auto translator = translate();
-    QTextStream out(stdout);
-    QTextStream err(stderr);
     const ui::CommandLine commandLine(arguments);
     QString error;
     const auto effort = commandLine.effort(error);
-    if (!effort) {
-        err << error << "\n\n" << commandLine.helpText();
-        return 2;
-    }
+    if (!effort)
+        return refused(commandLine, error);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
     return ui::printAnalysis(commandLine.analysisFile(), *effort, out, err);
 }
 
