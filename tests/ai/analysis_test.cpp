@@ -23,40 +23,6 @@ std::vector<rules::Position> randomGame(unsigned seed, int size, rules::Scoring 
     return positions;
 }
 
-struct GameKind {
-    int size;
-    rules::Scoring scoring;
-    bool rotation;
-};
-
-class JudgedGame : public testing::TestWithParam<GameKind> {};
-
-TEST_P(JudgedGame, ChancesShareOneAndThePreferredCellIsLegal)
-{
-    const auto [size, scoring, rotation] = GetParam();
-    const auto positions = randomGame(7, size, scoring, rotation);
-    for (std::size_t k = 0; k < positions.size(); k += 3) {
-        const rules::Position& p = positions[k];
-        const ai::Judgement judged = ai::judge(p, 200, ai::seedOf(int(k)));
-        float sum = 0;
-        for (int seat = 1; seat <= rules::Seats; ++seat) {
-            EXPECT_GE(judged.chances[seat], 0) << k;
-            EXPECT_LE(judged.chances[seat], 1) << k;
-            sum += judged.chances[seat];
-        }
-        EXPECT_NEAR(sum, 1, 1e-4) << k;
-        if (judged.preferred.isPass())
-            EXPECT_TRUE(p.over() || p.legalCells().empty()) << k;
-        else
-            EXPECT_TRUE(p.isLegal(judged.preferred)) << k;
-    }
-    EXPECT_EQ(ai::judge(positions.back(), 200, 1).chances, ai::winShares(positions.back()));
-}
-
-INSTANTIATE_TEST_SUITE_P(, JudgedGame,
-                         testing::Values(GameKind{6, rules::Scoring::Points, true}, GameKind{8, rules::Scoring::Count, false},
-                                         GameKind{9, rules::Scoring::Points, false}));
-
 void expectSame(const std::vector<ai::Judgement>& a, const std::vector<ai::Judgement>& b)
 {
     ASSERT_EQ(a.size(), b.size());

@@ -32,7 +32,13 @@ rules::Cell cellOf(const QString& name)
     return {name[0].unicode() - u'A', name.mid(1).toInt() - 1};
 }
 
-class AnalysedRecord : public testing::Test {
+struct GameKind {
+    int size;
+    rules::Scoring scoring;
+    bool rotation;
+};
+
+class AnalysedRecord : public testing::TestWithParam<GameKind> {
 protected:
     void SetUp() override
     {
@@ -42,13 +48,13 @@ protected:
         file_ = saved.path;
     }
     QTemporaryDir dir_;
-    record::Record game_ = computerGame(21, 6, rules::Scoring::Points, true);
+    record::Record game_ = computerGame(21, GetParam().size, GetParam().scoring, GetParam().rotation);
     QString file_;
 };
 
 // What a script may rely on: a line a move, chances that are shares of one, legal preferred
 // cells, and a last line that agrees with the result.
-TEST_F(AnalysedRecord, PrintsALineAMoveThatAgreesWithTheGame)
+TEST_P(AnalysedRecord, PrintsALineAMoveThatAgreesWithTheGame)
 {
     const Printed p = printed(file_);
     ASSERT_EQ(p.status, 0) << p.err.toStdString();
@@ -80,26 +86,14 @@ TEST_F(AnalysedRecord, PrintsALineAMoveThatAgreesWithTheGame)
         EXPECT_TRUE(lines[i].startsWith(u'#')) << lines[i].toStdString();
 }
 
-TEST_F(AnalysedRecord, PrintsTheSameTwice)
+TEST_P(AnalysedRecord, PrintsTheSameTwice)
 {
     const Printed first = printed(file_);
     ASSERT_EQ(first.status, 0);
     EXPECT_EQ(first.out, printed(file_).out);
 }
 
-TEST(AnalysisReport, AFileThatIsNoRecordIsNamedWithItsReason)
-{
-    QTemporaryDir dir;
-    const QString junk = dir.filePath(QStringLiteral("junk.txt"));
-    QFile file(junk);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("not a record\n");
-    file.close();
-    const Printed p = printed(junk);
-    EXPECT_EQ(p.status, 1);
-    EXPECT_TRUE(p.out.isEmpty());
-    EXPECT_TRUE(p.err.startsWith(junk + QStringLiteral(": "))) << p.err.toStdString();
-    EXPECT_GT(p.err.size(), junk.size() + 3);
-}
+INSTANTIATE_TEST_SUITE_P(, AnalysedRecord,
+                         testing::Values(GameKind{6, rules::Scoring::Points, true}, GameKind{8, rules::Scoring::Count, false}));
 
 } // namespace
