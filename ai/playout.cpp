@@ -111,10 +111,4 @@ Shares worth(const rules::Position& end)
     return shares;
 }
 
-Shares playOut(rules::Position position, std::mt19937& rng, LegalDraw& draws)
-{
-    playToEnd(position, rng, draws);
-    return worth(position);
-}
-
 } // namespace ai

@@ -25,7 +25,4 @@ void playToEnd(rules::Position& position, std::mt19937& rng, LegalDraw& draws);
 // both win as often.
 Shares worth(const rules::Position& end);
 
-// The game played to its end, and its worth.
-Shares playOut(rules::Position position, std::mt19937& rng, LegalDraw& draws);
-
 } // namespace ai
