@@ -1,5 +1,6 @@
 #include "record/recordstore.h"
 #include "rules/failure.h"
+#include "ui/analysisreport.h"
 #include "ui/boardpictures.h"
 #include "ui/boot.h"
 #include "ui/commandline.h"
@@ -32,15 +33,20 @@ int answerAlone(int argc, char** argv, const QStringList& arguments)
     return ui::CommandLine(arguments).answer(out);
 }
 
-// A mistake on the command line is said on the terminal, with or without a display.
+// A mistake on the command line, said on the terminal with the help: status 2.
+int refused(const ui::CommandLine& commandLine, const QString& why)
+{
+    QTextStream(stderr) << why << "\n\n" << commandLine.helpText();
+    return 2;
+}
+
+// A mistake on the command line is said with or without a display.
 int refuseAlone(int argc, char** argv, const QStringList& arguments)
 {
     QCoreApplication app(argc, argv);
     const auto translator = translate();
-    QTextStream err(stderr);
     const ui::CommandLine commandLine(arguments);
-    err << commandLine.usageError() << "\n\n" << commandLine.helpText();
-    return 2;
+    return refused(commandLine, commandLine.usageError());
 }
 
 // A computer player needs no display either: it runs until its host closes the connection.
@@ -48,15 +54,28 @@ int playComputer(int argc, char** argv, const QStringList& arguments)
 {
     QCoreApplication app(argc, argv);
     const auto translator = translate();
-    QTextStream err(stderr);
     const ui::CommandLine commandLine(arguments);
     QString error;
     const auto options = commandLine.computerOptions(error);
-    if (!options) {
-        err << error << "\n\n" << commandLine.helpText();
-        return 2;
-    }
+    if (!options)
+        return refused(commandLine, error);
+    QTextStream err(stderr);
     return computer::playHeadless(*options, err);
+}
+
+// An analysis is printed on the terminal: no display is needed.
+int analyze(int argc, char** argv, const QStringList& arguments)
+{
+    QCoreApplication app(argc, argv);
+    const auto translator = translate();
+    const ui::CommandLine commandLine(arguments);
+    QString error;
+    const auto effort = commandLine.effort(error);
+    if (!effort)
+        return refused(commandLine, error);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return ui::printAnalysis(commandLine.analysisFile(), *effort, out, err);
 }
 
 // A record is read before any window: a file that is not one is said on the terminal, with or
@@ -100,6 +119,8 @@ int main(int argc, char** argv)
     const ui::CommandLine commandLine(arguments);
     if (commandLine.answersAlone())
         return answerAlone(argc, argv, arguments);
+    if (commandLine.asksForAnalysis())
+        return analyze(argc, argv, arguments);
     if (commandLine.asksForReplay())
         return replay(argc, argv, commandLine.replayFile());
     if (commandLine.asksForComputer())

@@ -27,12 +27,12 @@ Budget budgetOf(Level level)
     return {milliseconds(200), milliseconds(1000)};
 }
 
-namespace {
-
 int coreCount()
 {
     return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
 }
+
+namespace {
 
 // legal holds at least one index. A level outside the four thinks as the strongest.
 int choiceOf(const rules::Position& position, const std::vector<int>& legal, Level level, std::mt19937& rng,

@@ -15,4 +15,7 @@ Budget budgetOf(Level level);
 rules::Cell chooseCell(const rules::Position& position, Level level, std::mt19937& rng, const Budget& budget);
 rules::Cell chooseCell(const rules::Position& position, Level level, std::mt19937& rng);
 
+// The threads that use every core of this machine.
+int coreCount();
+
 } // namespace ai

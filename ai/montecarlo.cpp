@@ -31,6 +31,8 @@ std::vector<Tree::Tally> added(const std::vector<std::vector<Tree::Tally>>& foun
         for (std::size_t i = 0; i < sum.size(); ++i) {
             sum[i].visits += found[tree][i].visits;
             sum[i].won += found[tree][i].won;
+            for (int seat = 1; seat <= rules::Seats; ++seat)
+                sum[i].wins[seat] += found[tree][i].wins[seat];
         }
     return sum;
 }
@@ -49,12 +51,7 @@ int treeChoice(const rules::Position& position, const Budget& budget, int thread
             helpers.emplace_back([&, t] { found[t] = searched(position, budget, seeds[t]); });
         found[0] = searched(position, budget, seeds[0]);
     }
-    const std::vector<Tree::Tally> sum = added(found);
-    return std::max_element(sum.begin(), sum.end(),
-                            [](const Tree::Tally& a, const Tree::Tally& b) {
-                                return a.visits != b.visits ? a.visits < b.visits : a.won < b.won;
-                            })
-        ->move;
+    return mostPlayed(added(found)).move;
 }
 
 } // namespace ai

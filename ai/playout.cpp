@@ -24,16 +24,6 @@ int samplesOf(const rules::Position& position)
     return uniform ? 1 : Samples;
 }
 
-Shares worth(const rules::Position& position)
-{
-    Shares shares = winShares(position);
-    const auto& scores = position.scores();
-    const float total = static_cast<float>(std::max(1, scores[1] + scores[2] + scores[3] + scores[4]));
-    for (int seat = 1; seat <= rules::Seats; ++seat)
-        shares[seat] = (1 - PointsWeight) * shares[seat] + PointsWeight * static_cast<float>(scores[seat]) / total;
-    return shares;
-}
-
 // Distance to the nearer edge along one axis.
 int fromEdge(int at, int last)
 {
@@ -99,7 +89,7 @@ int promise(const rules::Position& position, int index)
     return position.scoring() == rules::Scoring::Count ? place : position.gainOf(index) + place;
 }
 
-Shares playOut(rules::Position position, std::mt19937& rng, LegalDraw& draws)
+void playToEnd(rules::Position& position, std::mt19937& rng, LegalDraw& draws)
 {
     draws.start(position.board());
     while (!position.over()) {
@@ -109,7 +99,16 @@ Shares playOut(rules::Position position, std::mt19937& rng, LegalDraw& draws)
         else
             position.place(chosen);
     }
-    return worth(position);
+}
+
+Shares worth(const rules::Position& end)
+{
+    Shares shares = winShares(end);
+    const auto& scores = end.scores();
+    const float total = static_cast<float>(std::max(1, scores[1] + scores[2] + scores[3] + scores[4]));
+    for (int seat = 1; seat <= rules::Seats; ++seat)
+        shares[seat] = (1 - PointsWeight) * shares[seat] + PointsWeight * static_cast<float>(scores[seat]) / total;
+    return shares;
 }
 
 } // namespace ai

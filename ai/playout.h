@@ -17,9 +17,12 @@ Shares winShares(const rules::Position& position);
 int promise(const rules::Position& position, int index);
 
 // Plays the game to its end the way a hurried but sensible player would (at random under the
-// count rule on a small board), and answers what the end is worth to each seat:
-// mostly its win share, partly its share of all points, so that a search still tells a
-// larger gain from a smaller one where both win as often.
-Shares playOut(rules::Position position, std::mt19937& rng, LegalDraw& draws);
+// count rule on a small board).
+void playToEnd(rules::Position& position, std::mt19937& rng, LegalDraw& draws);
+
+// What a finished game is worth to each seat in a search: mostly its win share, partly its
+// share of all points, so that a search still tells a larger gain from a smaller one where
+// both win as often.
+Shares worth(const rules::Position& end);
 
 } // namespace ai

@@ -26,6 +26,7 @@ Tree::Tree(const rules::Position& position) : root_(position)
 {
     nodes_.push_back({PassMove, 0});
     expand(0, root_);
+    rootWins_.resize(std::size_t(nodes_[0].children));
 }
 
 // Children yet untried come first, in their order; then the best bound for the mover.
@@ -79,11 +80,16 @@ void Tree::grow(std::mt19937& rng)
         apply(position, nodes_[at].move);
         path_.push_back(at);
     }
-    const Shares shares = playOut(position, rng, draws_);
+    playToEnd(position, rng, draws_);
+    const Shares shares = worth(position);
     for (int node : path_) {
         ++nodes_[node].visits;
         nodes_[node].won += shares[nodes_[node].mover];
     }
+    const Shares wins = winShares(position);
+    Shares& sum = rootWins_[std::size_t(path_[1] - nodes_[0].firstChild)];
+    for (int seat = 1; seat <= rules::Seats; ++seat)
+        sum[seat] += wins[seat];
 }
 
 std::vector<Tree::Tally> Tree::rootTallies() const
@@ -91,8 +97,16 @@ std::vector<Tree::Tally> Tree::rootTallies() const
     std::vector<Tally> tallies;
     const Node& root = nodes_[0];
     for (int child = root.firstChild; child < root.firstChild + root.children; ++child)
-        tallies.push_back({nodes_[child].move, nodes_[child].visits, nodes_[child].won});
+        tallies.push_back({nodes_[child].move, nodes_[child].visits, nodes_[child].won,
+                           rootWins_[std::size_t(child - root.firstChild)]});
     return tallies;
+}
+
+const Tree::Tally& mostPlayed(const std::vector<Tree::Tally>& tallies)
+{
+    return *std::max_element(tallies.begin(), tallies.end(), [](const Tree::Tally& a, const Tree::Tally& b) {
+        return a.visits != b.visits ? a.visits < b.visits : a.won < b.won;
+    });
 }
 
 } // namespace ai

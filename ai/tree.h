@@ -20,9 +20,10 @@ public:
     struct Tally {
         int move; // the index placed, or PassMove
         int visits;
-        float won; // the mover's shares summed
+        float won;   // the mover's shares summed
+        Shares wins; // each seat's win share summed over the playouts, with no points in it
     };
-    // What the search found for each move of the root.
+    // What the search found for each move of the root, in the order they were first tried.
     std::vector<Tally> rootTallies() const;
 
     static constexpr int PassMove = -1;
@@ -42,8 +43,12 @@ private:
 
     rules::Position root_;
     std::vector<Node> nodes_;
-    std::vector<int> path_; // of the current descent
-    LegalDraw draws_;       // for the playouts
+    std::vector<int> path_;        // of the current descent
+    std::vector<Shares> rootWins_; // by child of the root
+    LegalDraw draws_;              // for the playouts
 };
+
+// The tally a search plays: the most visited, the more won of equals.
+const Tree::Tally& mostPlayed(const std::vector<Tree::Tally>& tallies);
 
 } // namespace ai

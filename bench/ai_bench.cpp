@@ -12,8 +12,11 @@ void PlayoutFromTheStart(benchmark::State& state)
     const rules::Position start = rules::Position::newGame(static_cast<int>(state.range(0)), scoring, true);
     std::mt19937 rng(5);
     ai::LegalDraw draws;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(ai::playOut(start, rng, draws));
+    for (auto _ : state) {
+        rules::Position position = start;
+        ai::playToEnd(position, rng, draws);
+        benchmark::DoNotOptimize(ai::worth(position));
+    }
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(PlayoutFromTheStart)

@@ -1,5 +1,6 @@
 #pragma once
 #include "rules/cell.h"
+#include "rules/position.h"
 #include "rules/scoring.h"
 #include <QDateTime>
 #include <QString>
@@ -17,6 +18,7 @@ struct Move {
     int col = -1; // -1 for a pass
     int row = -1;
     bool isPass() const { return col < 0; }
+    rules::Cell cell() const { return {col, row}; }
     bool operator==(const Move&) const = default;
 };
 

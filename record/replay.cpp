@@ -23,7 +23,7 @@ void Replay::play()
             problem_ = tr("%1手目: %2番席の手番ではありません").arg(number).arg(move.seat);
             return;
         }
-        const rules::Cell cell{move.col, move.row};
+        const rules::Cell cell = move.cell();
         if (!cell.isPass() && !now.isLegal(cell)) {
             problem_ = tr("%1手目: %2 には打てません").arg(number).arg(cellName(move.col, move.row));
             return;
@@ -36,6 +36,14 @@ void Replay::play()
     if (game_.finalScores &&
         !std::equal(game_.finalScores->begin(), game_.finalScores->end(), end.scores().begin() + 1))
         problem_ = tr("記録の結果と、手から求めた結果が違います");
+}
+
+std::vector<rules::Cell> Replay::playedCells() const
+{
+    std::vector<rules::Cell> cells;
+    for (int k = 0; k < moves(); ++k)
+        cells.push_back(game_.moves[std::size_t(k)].cell());
+    return cells;
 }
 
 } // namespace record

@@ -17,6 +17,10 @@ public:
     int moves() const { return int(positions_.size()) - 1; }
     // The game after the first `played` moves, 0..moves().
     const rules::Position& after(int played) const { return positions_[std::size_t(played)]; }
+    // Every position after(0) .. after(moves()).
+    const std::vector<rules::Position>& positions() const { return positions_; }
+    // The cells of the moves that were played again, a pass as rules::Pass.
+    std::vector<rules::Cell> playedCells() const;
     // Why the replay stopped before the record's end, or why its end differs from the record's
     // result; empty when neither.
     const QString& problem() const { return problem_; }

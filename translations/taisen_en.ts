@@ -59,6 +59,22 @@
         <source>対戦の記録 FILE を再生します。</source>
         <translation>Replays the game record FILE.</translation>
     </message>
+    <message>
+        <source>対戦の記録 FILE を分析し、手ごとの勝つ見込みと悪手を窓を開かずに書き出します。</source>
+        <translation>Analyzes the game record FILE without a window and prints each move&apos;s chances to win and the mistakes.</translation>
+    </message>
+    <message>
+        <source>分析の手間: 一局面のプレイアウト数（既定 %1）。</source>
+        <translation>Effort of the analysis: playouts per position (default %1).</translation>
+    </message>
+    <message>
+        <source>--effort は --analyze と一緒に使います</source>
+        <translation>--effort goes with --analyze</translation>
+    </message>
+    <message>
+        <source>分析の手間は 1 から %1 の整数です: %2</source>
+        <translation>The effort of the analysis is a whole number from 1 to %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>computer::ComputerPlayer</name>
@@ -202,6 +218,32 @@
     <message>
         <source>閉じる</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>ui::AnalysisOffer</name>
+    <message>
+        <source>この対戦を分析</source>
+        <translation>Analyze this game</translation>
+    </message>
+    <message>
+        <source>今の対戦の記録を再生し、各局面を分析します</source>
+        <translation>Replays the record of this game and analyzes every position</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ChanceGraph</name>
+    <message>
+        <source>勝つ見込みのグラフ</source>
+        <translation>Chances to win, move by move</translation>
+    </message>
+    <message>
+        <source>%1番席 %2%</source>
+        <translation>seat %1 %2%</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -473,6 +515,46 @@
     <message>
         <source>（未完了の対戦）</source>
         <translation>(unfinished game)</translation>
+    </message>
+    <message>
+        <source>この手の評価</source>
+        <translation>Verdict on this move</translation>
+    </message>
+    <message>
+        <source>%1&#x3000;✗悪手</source>
+        <translation>%1  ✗ mistake</translation>
+    </message>
+    <message>
+        <source>分析</source>
+        <translation>Analyze</translation>
+    </message>
+    <message>
+        <source>どの局面も探索して、各席の勝つ見込みと悪手を示します（A）</source>
+        <translation>Searches every position and shows each seat&apos;s chance to win and the mistakes (A)</translation>
+    </message>
+    <message>
+        <source>分析の進み具合</source>
+        <translation>Analysis progress</translation>
+    </message>
+    <message>
+        <source>中止</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>分析を中止</source>
+        <translation>Cancel the analysis</translation>
+    </message>
+    <message>
+        <source>盤の下のグラフ: 各席の勝つ見込み</source>
+        <translation>The graph below the board: each seat&apos;s chance to win</translation>
+    </message>
+    <message>
+        <source>%1手目 %2: 勝つ見込み %3% → %4%</source>
+        <translation>Move %1, %2: chance to win %3% → %4%</translation>
+    </message>
+    <message>
+        <source>%1&#x3000;悪手。探索の選ぶ手は %2（盤の◆）</source>
+        <translation>%1. A mistake: the search prefers %2 (◆ on the board)</translation>
     </message>
 </context>
 <context>

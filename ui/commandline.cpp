@@ -1,4 +1,5 @@
 #include "ui/commandline.h"
+#include "ai/analysis.h"
 #include <QCoreApplication>
 #include <QTextStream>
 
@@ -23,7 +24,15 @@ CommandLine::CommandLine(const QStringList& arguments)
       record_(QStringLiteral("record"), QCoreApplication::translate("CommandLine", "対戦の記録を DIR に書きます。"),
               QStringLiteral("DIR")),
       replay_(QStringLiteral("replay"), QCoreApplication::translate("CommandLine", "対戦の記録 FILE を再生します。"),
-              QStringLiteral("FILE"))
+              QStringLiteral("FILE")),
+      analyze_(QStringLiteral("analyze"),
+               QCoreApplication::translate(
+                   "CommandLine", "対戦の記録 FILE を分析し、手ごとの勝つ見込みと悪手を窓を開かずに書き出します。"),
+               QStringLiteral("FILE")),
+      effort_(QStringLiteral("effort"),
+              QCoreApplication::translate("CommandLine", "分析の手間: 一局面のプレイアウト数（既定 %1）。")
+                  .arg(ai::UsualEffort),
+              QStringLiteral("N"), QString::number(ai::UsualEffort))
 {
     parser_.setApplicationDescription(
         QCoreApplication::translate("CommandLine", "対戦ゲム: ローカルネットワークで4人で遊ぶ盤ゲーム"));
@@ -31,7 +40,7 @@ CommandLine::CommandLine(const QStringList& arguments)
     parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser_.addOption(help_);
     parser_.addOption(version_);
-    parser_.addOptions({computer_, port_, name_, level_, record_, replay_});
+    parser_.addOptions({computer_, port_, name_, level_, record_, replay_, analyze_, effort_});
     addQtOptions();
     parser_.parse(arguments);
 }
@@ -66,6 +75,8 @@ QString CommandLine::usageError() const
     if (!parser_.positionalArguments().isEmpty())
         return QCoreApplication::translate("CommandLine", "余分な引数です: %1")
             .arg(parser_.positionalArguments().join(QStringLiteral(" ")));
+    if (parser_.isSet(effort_) && !parser_.isSet(analyze_))
+        return QCoreApplication::translate("CommandLine", "--effort は --analyze と一緒に使います");
     return {};
 }
 
@@ -92,6 +103,32 @@ bool CommandLine::asksForReplay() const
 QString CommandLine::replayFile() const
 {
     return parser_.value(replay_);
+}
+
+bool CommandLine::asksForAnalysis() const
+{
+    return parser_.isSet(analyze_);
+}
+
+QString CommandLine::analysisFile() const
+{
+    return parser_.value(analyze_);
+}
+
+std::optional<int> CommandLine::effort(QString& error) const
+{
+    if (const QString why = usageError(); !why.isEmpty()) {
+        error = why;
+        return std::nullopt;
+    }
+    bool ok = false;
+    const int playouts = parser_.value(effort_).toInt(&ok);
+    if (ok && playouts >= 1 && playouts <= ai::MaxEffort)
+        return playouts;
+    error = QCoreApplication::translate("CommandLine", "分析の手間は 1 から %1 の整数です: %2")
+                .arg(ai::MaxEffort)
+                .arg(parser_.value(effort_));
+    return std::nullopt;
 }
 
 bool CommandLine::asksForComputer() const

@@ -26,6 +26,11 @@ public:
     // True when the program only replays a record, in a window of its own.
     bool asksForReplay() const;
     QString replayFile() const;
+    // True when the program only analyses a record and prints what it found.
+    bool asksForAnalysis() const;
+    QString analysisFile() const;
+    // Playouts a position of the analysis; empty with the reason in `error` when not usable.
+    std::optional<int> effort(QString& error) const;
     // True when the program runs a computer player instead of its windows.
     bool asksForComputer() const;
     // Why the arguments cannot be used: an unknown option, a missing value, a stray argument.
@@ -47,6 +52,8 @@ private:
     QCommandLineOption level_;
     QCommandLineOption record_;
     QCommandLineOption replay_;
+    QCommandLineOption analyze_;
+    QCommandLineOption effort_;
 };
 
 // main's argv as text, in the local 8-bit encoding of file names.

@@ -1,4 +1,5 @@
 #include "ui/main.h"
+#include "ui/analysisoffer.h"
 #include "record/recordstore.h"
 #include "ui/gamelobby.h"
 #include "ui/errorbox.h"
@@ -39,6 +40,7 @@ Tmainform::Tmainform(GameLobby& lobby, const QString& exeDir, QWidget* parent)
     createSidePanel();
     StatusBar = new QStatusBar(this);
     StatusBar->setFont(uiFont(16));
+    AnalyzeGame = new AnalysisOffer(*StatusBar, images_, larger_, [this] { return recorder_->lastWritten(); });
     createAids();
     nameControls();
     connectHandlers();

@@ -28,6 +28,7 @@ class QToolButton;
 
 namespace ui {
 
+class AnalysisOffer;
 class GameLobby;
 class BoardGrid;
 class HowToPlay;
@@ -71,6 +72,8 @@ public:
     QAction* HelpAction = nullptr;
     QToolButton* BtnHelp = nullptr; // in the status bar
     QTimer* hintTimer = nullptr;    // how long a hint stays
+    // In the status bar once a game is over.
+    AnalysisOffer* AnalyzeGame = nullptr;
 
     // Asks the strong computer level for a cell in this station's turn and marks it for a
     // while; the search runs on a worker thread and the cell goes nowhere else.

@@ -1,6 +1,7 @@
 #include "ui/gamelobby.h"
 #include "ui/gameresult.h"
 #include "ui/main.h"
+#include "ui/analysisoffer.h"
 #include "ui/boardgrid.h"
 #include "ui/boardpictures.h"
 #include <QLabel>
@@ -167,6 +168,7 @@ void Tmainform::showEnd()
 
 void Tmainform::showResult(const std::vector<rules::Place>& places)
 {
+    AnalyzeGame->follow(!places.empty());
     PanelResult->setVisible(!places.empty());
     if (places.empty())
         return;

@@ -2,6 +2,7 @@
 #include "rules/ranking.h"
 #include "record/recordtext.h"
 #include "ui/boardgrid.h"
+#include "ui/chancegraph.h"
 #include "ui/gameresult.h"
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -33,6 +34,7 @@ ReplayWindow::ReplayWindow(const record::Reading& reading, const BoardImages& im
     connect(&player_, &QTimer::timeout, this, &ReplayWindow::step);
     // The board starts clean each time it is shown: what was drawn before did not show.
     connect(board_, &BoardGrid::surfaceCleared, this, &ReplayWindow::drawBoard);
+    createArrowKeys();
     showMove(0);
 }
 
@@ -70,9 +72,18 @@ void ReplayWindow::createControls(const QString& readingProblem)
     auto* top = new QHBoxLayout;
     top->addWidget(board_, 0, Qt::AlignTop);
     top->addLayout(side, 1);
+    graph_ = new ChanceGraph;
+    graph_->hide(); // until the game is analysed
+    verdict_ = new QLabel;
+    verdict_->setAccessibleName(tr("この手の評価"));
+    verdict_->setWordWrap(true);
+    verdict_->hide();
     auto* whole = new QVBoxLayout(this);
     whole->addLayout(top, 1);
+    whole->addWidget(graph_);
+    whole->addWidget(verdict_);
     whole->addWidget(createButtons());
+    connect(graph_, &ChanceGraph::moveChosen, this, &ReplayWindow::showMove);
     connect(moveList_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0 && row != shown_)
             showMove(row);
@@ -107,18 +118,26 @@ QWidget* ReplayWindow::createButtons()
     player_.setInterval(Paces[UsualPace]);
     row->addWidget(pace_);
     row->addStretch();
+    createAnalysisControls(row);
     return bar;
 }
 
 void ReplayWindow::fillMoveList()
 {
     moveList_->addItem(tr("開始"));
-    const auto& game = replay_.game();
-    for (int i = 0; i < replay_.moves(); ++i) {
-        const record::Move& move = game.moves[std::size_t(i)];
-        const QString where = move.isPass() ? tr("パス") : record::cellName(move.col, move.row);
-        moveList_->addItem(tr("%1. %2 %3").arg(i + 1).arg(game.name(move.seat), where));
-    }
+    for (int move = 1; move <= replay_.moves(); ++move)
+        moveList_->addItem(moveText(move));
+}
+
+// move counts from 1.
+QString ReplayWindow::moveText(int move) const
+{
+    const record::Move& played = replay_.game().moves[std::size_t(move - 1)];
+    const QString where = played.isPass() ? tr("パス") : record::cellName(played.col, played.row);
+    const QString text = tr("%1. %2 %3").arg(move).arg(replay_.game().name(played.seat), where);
+    if (reviews_.empty() || !reviews_[std::size_t(move - 1)].mistake())
+        return text;
+    return tr("%1　✗悪手").arg(text);
 }
 
 void ReplayWindow::showMove(int played)
@@ -131,7 +150,9 @@ void ReplayWindow::showMove(int played)
     shown_ = played;
     drawBoard();
     showScores();
+    showVerdict();
     moveList_->setCurrentRow(played);
+    graph_->setCurrent(played);
 }
 
 void ReplayWindow::setPlaying(bool on)

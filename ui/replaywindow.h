@@ -1,23 +1,30 @@
 #pragma once
+#include "ai/gameanalysis.h"
 #include "record/recordtext.h"
 #include "record/replay.h"
 #include "ui/boardpictures.h"
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <memory>
+#include <vector>
 
 class QComboBox;
 class QLabel;
 class QListWidget;
+class QProgressBar;
 class QPushButton;
 
 namespace ui {
 
 class BoardGrid;
+class ChanceGraph;
 
 // A recorded game shown move by move on the board the game is played on: to the start, back,
-// forward, to the end, played on at a chosen pace, or at any move chosen from the list. The
-// scores, and the result once the end is shown, follow the position shown.
+// forward (also by the arrow keys), to the end, played on at a chosen pace, or at any move chosen
+// from the list. The scores, and the result once the end is shown, follow the position shown.
+// Analysed, it draws each seat's chance over the game under the board, marks the mistakes in
+// the list and shows at a mistake the cell the search preferred.
 class ReplayWindow : public QWidget {
     Q_OBJECT
 public:
@@ -32,18 +39,38 @@ public:
     bool playing() const { return player_.isActive(); }
     void setPlaying(bool on);
 
+    // Judges every position on worker threads, `effort` playouts each; the graph, the marks and
+    // the preferred cells appear when all are judged. Nothing while an analysis runs or is shown.
+    void startAnalysis(int effort = ai::UsualEffort);
+    // Stops a running analysis and waits for its threads.
+    void cancelAnalysis();
+    bool analysing() const { return analysis_ != nullptr; }
+    // One a move that replays, once the analysis is done; none before.
+    const std::vector<ai::MoveReview>& reviews() const { return reviews_; }
+
     BoardGrid* board() const { return board_; }
     QLabel* result() const { return result_; }
     QListWidget* moveList() const { return moveList_; }
     QLabel* problem() const { return problem_; }
+    ChanceGraph* graph() const { return graph_; }
+    QLabel* verdict() const { return verdict_; }
+    QPushButton* analyzeButton() const { return analyze_; }
+    QProgressBar* progress() const { return progress_; }
 
 private:
     void createControls(const QString& readingProblem);
     QWidget* createButtons();
+    void createAnalysisControls(QLayout* row);
+    void createArrowKeys();
     void fillMoveList();
+    QString moveText(int move) const;
     void drawBoard();
     void showScores();
+    void showVerdict();
     void step();
+    void followAnalysis();
+    void showAnalysis();
+    void endAnalysis();
 
     record::Replay replay_;
     BoardImages images_; // a copy shares the pictures; the caller's may go first
@@ -56,6 +83,14 @@ private:
     QListWidget* moveList_ = nullptr;
     QPushButton* play_ = nullptr;
     QComboBox* pace_ = nullptr;
+    std::unique_ptr<ai::GameAnalysis> analysis_; // while it runs
+    QTimer analysisWatch_;
+    std::vector<ai::MoveReview> reviews_;
+    ChanceGraph* graph_ = nullptr;
+    QLabel* verdict_ = nullptr;
+    QPushButton* analyze_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    QProgressBar* progress_ = nullptr;
 };
 
 } // namespace ui

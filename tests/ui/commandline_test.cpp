@@ -1,4 +1,5 @@
 #include "ui/commandline.h"
+#include "ai/analysis.h"
 #include "tests/support/namedcase.h"
 #include <QRegularExpression>
 #include <QTextStream>
@@ -111,6 +112,42 @@ TEST(ComputerOptions, DefaultsArePortNameAndLevelThree)
     EXPECT_EQ(options->port, 18389);
     EXPECT_EQ(options->name, "CPU");
     EXPECT_EQ(options->level, ai::Level::Strong);
+}
+
+} // namespace
+
+namespace {
+
+struct EffortCase : NamedCase {
+    QStringList arguments;
+    std::optional<int> effort;
+};
+
+class AnalysisArguments : public testing::TestWithParam<EffortCase> {};
+
+TEST_P(AnalysisArguments, TakeAnEffortFromOneToTheMost)
+{
+    const ui::CommandLine line(QStringList{"taisen", "--analyze", "game.txt"} + GetParam().arguments);
+    EXPECT_TRUE(line.asksForAnalysis());
+    EXPECT_EQ(line.analysisFile(), "game.txt");
+    QString error;
+    EXPECT_EQ(line.effort(error), GetParam().effort);
+    EXPECT_EQ(error.isEmpty(), GetParam().effort.has_value()) << error.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(, AnalysisArguments, testing::Values(
+    EffortCase{{"Usual"}, {}, ai::UsualEffort},
+    EffortCase{{"One"}, {"--effort", "1"}, 1},
+    EffortCase{{"Most"}, {"--effort", QString::number(ai::MaxEffort)}, ai::MaxEffort},
+    EffortCase{{"Zero"}, {"--effort", "0"}, std::nullopt},
+    EffortCase{{"TooMany"}, {"--effort", QString::number(ai::MaxEffort + 1)}, std::nullopt},
+    EffortCase{{"NotANumber"}, {"--effort", "much"}, std::nullopt},
+    EffortCase{{"Stray"}, {"other.txt"}, std::nullopt}),
+    byName);
+
+TEST(AnalysisOptions, AnEffortWithoutAnAnalysisIsAMistake)
+{
+    EXPECT_FALSE(ui::CommandLine({"taisen", "--effort", "5"}).usageError().isEmpty());
 }
 
 } // namespace
