@@ -90,9 +90,10 @@ void Match::BtnPassClick()
         apply(rules::Pass, true);
 }
 
+// A pass is (-1, -1) alone: any other cell off the board is refused, never read as a pass.
 bool Match::mayMove(int seat, rules::Cell cell) const
 {
-    return running() && seat == game_.curPlayer() && (cell.isPass() || game_.Search_Face(cell.col, cell.row));
+    return running() && seat == game_.curPlayer() && (cell == rules::Pass || game_.Search_Face(cell.col, cell.row));
 }
 
 bool Match::playFor(int seat, rules::Cell cell, bool madeHere)

@@ -44,6 +44,7 @@ TEST_F(MatchTest, AnotherStationsMoveIsCheckedAppliedAndAnnouncedBeforeItIsShown
     start(1);
     EXPECT_FALSE(match.playFor(2, rules::Pass, false)) << "seat 2 is not to move";
     EXPECT_FALSE(match.playFor(1, {0, 0}, false)) << "no line closes there";
+    EXPECT_FALSE(match.playFor(1, {-5, 3}, false)) << "off the board, and not a pass";
     EXPECT_TRUE(table.log.empty());
     ASSERT_TRUE(match.playFor(1, {1, 3}, false));
     EXPECT_EQ(table.log, (std::vector<std::string>{"announce 2 1,3", "shown 1"}));
