@@ -20,7 +20,7 @@ struct Judgement {
     rules::Cell preferred;
 };
 
-// The seed of the search of the position after `played` moves.
+// What seeds the search of the position after `played` moves.
 unsigned seedOf(int played);
 
 // A search of `playouts` playouts (at least one) from position, its draws seeded by seed; the
