@@ -1,6 +1,7 @@
 #include "record/recorder.h"
 #include "record/recordstore.h"
 #include "rules/game.h"
+#include <algorithm>
 
 namespace record {
 
@@ -35,6 +36,12 @@ void Recorder::movePlayed(int seat, rules::Cell cell)
 {
     if (game_ && int(game_->moves.size()) < MaxMoves)
         game_->moves.push_back(Move{seat, cell.col, cell.row});
+}
+
+void Recorder::movesTakenBack(int count)
+{
+    if (game_)
+        game_->moves.resize(std::size_t(std::max(0, int(game_->moves.size()) - count)));
 }
 
 void Recorder::gameEnded(const rules::Game& game)

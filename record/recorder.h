@@ -20,6 +20,7 @@ public:
 
     void gameStarted(const rules::Game& game) override;
     void movePlayed(int seat, rules::Cell cell) override;
+    void movesTakenBack(int count) override;
     void gameEnded(const rules::Game& game) override;
     void gameStopped() override { write(); }
 

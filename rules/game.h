@@ -72,6 +72,9 @@ public:
     // played here and the log keeps it as unfinished.
     void abandon();
     bool abandoned() const { return abandoned_; }
+    // The last `count` moves are undone, as if never played (at most every move so far); the
+    // keeper of the games forgets them too.
+    void takeBack(int count);
 
 private:
     Position position_;

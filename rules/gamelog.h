@@ -12,6 +12,8 @@ public:
     virtual ~GameLog() = default;
     virtual void gameStarted(const Game& game) = 0;
     virtual void movePlayed(int seat, Cell cell) = 0;
+    // The last `count` moves were taken back; the game goes on from before them.
+    virtual void movesTakenBack(int count) = 0;
     virtual void gameEnded(const Game& game) = 0;
     // The game stopped before its end and goes on nowhere: it is kept as unfinished.
     virtual void gameStopped() = 0;
