@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <array>
 #include <functional>
+#include <vector>
 
 namespace match {
 
@@ -36,6 +37,7 @@ public:
     bool timersRunning() const { return Timer.isActive() && counter.isActive(); }
     int timeoutInterval() const { return Timer.interval(); }
 
+    // How moves reach the other stations; none in a game alone.
     void setTable(Table* table) { table_ = table; }
     // `player` moves for `seat` from the next turn of that seat on; null gives the seat back.
     void setPlayer(int seat, Player* player);
@@ -74,6 +76,14 @@ public:
     bool playFor(int seat, rules::Cell cell, bool madeHere);
     bool mayMove(int seat, rules::Cell cell) const;
 
+    // --- a game alone: its moves reached no other station, so they may be taken back ---
+    // Back to this station's seat's last turn, the other seats' replies with it.
+    bool canUndo() const;
+    void undo();
+    // The moves taken back, played again up to this station's seat's next turn.
+    bool canRedo() const;
+    void redo();
+
 signals:
     void started();
     // Applied and announced; shown from here on.
@@ -86,6 +96,8 @@ signals:
     // The game stopped before its end (abandon).
     void stopped();
     void timeLeftChanged(const QString& text);
+    // The game went back or forward by several moves at once (undo, redo): shown whole at once.
+    void jumped();
 
 private:
     void apply(rules::Cell cell, bool madeHere);
@@ -97,13 +109,15 @@ private:
     void counterTimer();
     void showCountdown();
     void stopPlayers();
+    void leaveTurn();
 
     rules::Game game_;
     bool myTurn_ = false;
     bool autoPlay_ = false;
     int timeLeft_ = rules::NoLimit;
     int secondMs_ = 1000;
-    int turnSerial_ = 0; // counts changes of turn, so that a late opening is dropped
+    int turnSerial_ = 0;              // counts changes of turn, so that a late opening is dropped
+    std::vector<rules::Cell> undone_; // the moves taken back, the next first
     std::array<Player*, 5> players_{};
     Table* table_ = nullptr;
     Pacer pacer_;
