@@ -4,6 +4,7 @@
 #include "ui/boardpictures.h"
 #include "ui/boot.h"
 #include "ui/commandline.h"
+#include "ui/errorbox.h"
 #include "ui/fonts.h"
 #include "ui/language.h"
 #include "ui/main.h"
@@ -140,6 +141,8 @@ int main(int argc, char** argv)
     auto bootform = std::make_unique<ui::Tbootform>(exeDir);
     bootform->show();
     auto mainform = std::make_unique<ui::Tmainform>(*bootform, exeDir);
+    if (commandLine.asksForAlone())
+        ui::guarded([&] { bootform->playAlone(commandLine.aloneOptions()); });
     QObject::connect(bootform.get(), &ui::Tbootform::Closed, &app, &QCoreApplication::quit);
     const int result = QApplication::exec();
     mainform.reset();

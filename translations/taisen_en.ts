@@ -75,6 +75,34 @@
         <source>分析の手間は 1 から %1 の整数です: %2</source>
         <translation>The effort of the analysis is a whole number from 1 to %1: %2</translation>
     </message>
+    <message>
+        <source>コンピューター3人と一人で遊ぶゲームをすぐに始めます。</source>
+        <translation>Start a game alone against three computer players at once.</translation>
+    </message>
+    <message>
+        <source>一人で遊ぶときの盤のサイズ（%1 から %2）。</source>
+        <translation>The board's size in a game alone (%1 to %2).</translation>
+    </message>
+    <message>
+        <source>一人で遊ぶときのスコア: points（得点制）か count（個数制）。</source>
+        <translation>The scoring rule in a game alone: points or count.</translation>
+    </message>
+    <message>
+        <source>--%1 は --alone と一緒に使います</source>
+        <translation>--%1 goes with --alone</translation>
+    </message>
+    <message>
+        <source>--alone と --%1 は一緒に使えません</source>
+        <translation>--alone and --%1 cannot be used together</translation>
+    </message>
+    <message>
+        <source>盤のサイズは %1 から %2 の整数です: %3</source>
+        <translation>The board's size is a whole number from %1 to %2: %3</translation>
+    </message>
+    <message>
+        <source>スコアは points か count です: %1</source>
+        <translation>The scoring rule is points or count: %1</translation>
+    </message>
 </context>
 <context>
     <name>computer::ComputerPlayer</name>
@@ -85,6 +113,13 @@
     <message>
         <source>サーバー %1 に接続できません</source>
         <translation>Cannot connect to the server %1</translation>
+    </message>
+</context>
+<context>
+    <name>match::Station</name>
+    <message>
+        <source>接続中は一人で遊べません</source>
+        <translation>A game alone cannot start while hosting or joined</translation>
     </message>
 </context>
 <context>
@@ -218,6 +253,41 @@
     <message>
         <source>閉じる</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>ui::AloneDialog</name>
+    <message>
+        <source>赤</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <source>青</source>
+        <translation>blue</translation>
+    </message>
+    <message>
+        <source>緑</source>
+        <translation>green</translation>
+    </message>
+    <message>
+        <source>黒</source>
+        <translation>black</translation>
+    </message>
+    <message>
+        <source>%1番席（%2）</source>
+        <translation>Seat %1 (%2)</translation>
+    </message>
+    <message>
+        <source>一人で遊ぶ</source>
+        <translation>Play alone</translation>
+    </message>
+    <message>
+        <source>あなたの席</source>
+        <translation>Your seat</translation>
+    </message>
+    <message>
+        <source>CPU%1：%2</source>
+        <translation>CPU%1: %2</translation>
     </message>
 </context>
 <context>
@@ -751,6 +821,22 @@
         <source>▲サーバーとの接続が切れました</source>
         <translation>▲The connection to the host was lost</translation>
     </message>
+    <message>
+        <source>CPU%1(%2)</source>
+        <translation>CPU%1 (%2)</translation>
+    </message>
+    <message>
+        <source>一人で遊ぶ</source>
+        <translation>Play alone</translation>
+    </message>
+    <message>
+        <source>コンピューター3人とすぐに対戦します（ネットワークは使いません）</source>
+        <translation>Play three computer players at once (no network)</translation>
+    </message>
+    <message>
+        <source>相手と席を選ぶ...</source>
+        <translation>Choose opponents and seat...</translation>
+    </message>
 </context>
 <context>
     <name>ui::Tmainform</name>
@@ -861,6 +947,22 @@
     <message>
         <source>結果</source>
         <translation>Result</translation>
+    </message>
+    <message>
+        <source>新しいゲーム</source>
+        <translation>New game</translation>
+    </message>
+    <message>
+        <source>待った</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>やり直し</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>ゲームの途中です。閉じると、このゲームは中断します。</source>
+        <translation>The game is not over. Closing the window stops this game.</translation>
     </message>
 </context>
 </TS>

@@ -53,6 +53,7 @@ Tbootform::Tbootform(const QString& exeDir, QWidget* parent) : QWidget(parent), 
     connectHandlers();
     resize(clientWidth, clientHeight);
     setMinimumSize(clientWidth, minimumClientHeight);
+    lockRole(false);
     guarded([this] { FormCreate(); });
 }
 
@@ -183,6 +184,11 @@ void Tbootform::TimeLimitChange()
 void Tbootform::Setting_enable(bool enable)
 {
     BtnGame->setEnabled(enable);
+    setGameSettingsEnabled(enable);
+}
+
+void Tbootform::setGameSettingsEnabled(bool enable)
+{
     score_method->setEnabled(enable);
     TableSize->setEnabled(enable);
     TimeLimit->setEnabled(enable);

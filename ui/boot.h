@@ -1,6 +1,7 @@
 #pragma once
 #include "match/station.h"
 #include "rules/game.h"
+#include "ui/alonesetup.h"
 #include "ui/extrkbar.h"
 #include "ui/gamelobby.h"
 #include "ui/radiogroup.h"
@@ -98,6 +99,7 @@ public:
     void TableSizeChange();
     void TimeLimitChange();
     void Setting_enable(bool enable) override;
+    void setGameSettingsEnabled(bool enable); // all but ゲム開始
     void SE_Play(const QByteArray& sound) override;
     void BtnSendClick();
     void BtnOutClick();
@@ -112,6 +114,12 @@ public:
     // Guest side.
     void BtnGoClick();
     void CSConnect();
+    // A game alone against the computers chosen last, with the lobby's game settings but what
+    // `options` says; no socket is opened.
+    void playAlone(const AloneOptions& options = {});
+    bool playsAlone() const override;
+    bool canStartNewGame() const override;
+    void startNewGame() override;
     void CSDisconnect();
     void CSError();
     void CSLost();
@@ -136,6 +144,10 @@ private:
     QWidget* createMessageLine();
     void createStatusBar();
     void createComputerControls(QLabel* heading);
+    void createAloneControls(QLabel* chatHeading);
+    void chooseAloneSetup();
+    void beginAlone();
+    void lockRole(bool locked);
     void showMemberMenu(const QPoint& at);
     void createGameWindowControls(QLabel* chatHeading);
     void addGameWindowItem(QMenu& menu);
@@ -179,6 +191,11 @@ private:
     Tmainform* mainform = nullptr; // the game window, while it exists
     QMetaObject::Connection showOnStart_;
     QPointer<RecordsWindow> records_;
+    QToolButton* BtnAlone = nullptr;
+    // The game alone under way, for the next one.
+    AloneSetup aloneSetup_;
+    rules::Settings aloneSettings_;
+    QString aloneName_;
 };
 
 } // namespace ui

@@ -1,6 +1,7 @@
 #include "ai/level.h"
 #include "computer/computerplayer.h"
 #include "net/hostserver.h"
+#include "ui/alonesetup.h"
 #include "ui/boot.h"
 #include "ui/errorbox.h"
 #include "ui/headingbutton.h"
@@ -17,7 +18,7 @@ namespace ui {
 
 namespace {
 
-// "CPU" with the smallest number no member has yet, and the level.
+// "CPU" with the smallest number no member has yet, and the level, untranslated: it travels.
 QString computerName(ai::Level level, const QStringList& members)
 {
     for (int n = 1;; ++n) {
@@ -28,12 +29,6 @@ QString computerName(ai::Level level, const QStringList& members)
             return prefix + ai::levelName(level) + u')';
     }
 }
-
-// The levels as the menu offers them, by number. The name a computer player joins under keeps
-// the untranslated one, since it travels.
-constexpr const char* MenuLevelNames[] = {
-    QT_TRANSLATE_NOOP("ui::Tbootform", "適当"), QT_TRANSLATE_NOOP("ui::Tbootform", "普通"),
-    QT_TRANSLATE_NOOP("ui::Tbootform", "強い"), QT_TRANSLATE_NOOP("ui::Tbootform", "最強")};
 
 } // namespace
 
@@ -61,7 +56,7 @@ void Tbootform::showMemberMenu(const QPoint& at)
     QMenu menu(this);
     addGameWindowItem(menu);
     for (const ai::Level level : {ai::Level::Random, ai::Level::Greedy, ai::Level::Strong, ai::Level::Strongest}) {
-        QAction* add = menu.addAction(tr("コンピューターを加える（%1）").arg(tr(MenuLevelNames[int(level) - 1])));
+        QAction* add = menu.addAction(tr("コンピューターを加える（%1）").arg(shownLevelName(level)));
         add->setEnabled(hosting);
         connect(add, &QAction::triggered, this, [this, level] { guarded([&] { addComputer(int(level)); }); });
     }

@@ -27,7 +27,7 @@ void Tbootform::BtnGoClick()
     }
     BtnOut->setEnabled(true);
     BtnGo->setEnabled(false);
-    Method->setEnabled(false);
+    lockRole(true);
     // Every connection adds the address again, even when the list already holds it.
     BoxIP->addItem(host);
     BoxIP->setEditText(host);
@@ -87,9 +87,9 @@ void Tbootform::backToIdle()
 {
     station->session().connectionEnded();
     BtnOut->setEnabled(false);
-    Method->setEnabled(true);
     unlockNameAndPort();
     station->leave();
+    lockRole(false);
     BtnGo->setEnabled(true);
     setWindowTitle(tr("対戦ゲム　ロビー"));
 }

@@ -32,7 +32,7 @@ void Tbootform::BtnStartClick()
     addChat(tr("◆サーバーとして接続を待機中"));
     BtnOut->setEnabled(true);
     BtnStart->setEnabled(false);
-    Method->setEnabled(false);
+    lockRole(true);
     BtnComputer->setEnabled(true);
     setWindowTitle(tr("対戦ゲム　ロビー 【サーバー】"));
     if (settings)
@@ -51,13 +51,13 @@ void Tbootform::BtnGameClick()
 void Tbootform::stopHosting()
 {
     BtnOut->setEnabled(false);
-    Method->setEnabled(true);
     unlockNameAndPort();
     removeAllComputers();
     BtnComputer->setEnabled(false);
     station->stopHosting();
     BtnStart->setEnabled(true);
     BtnGame->setEnabled(false);
+    lockRole(false);
     addChat(tr("◆サーバーを終了しました"));
     setWindowTitle(tr("対戦ゲム　ロビー"));
 }

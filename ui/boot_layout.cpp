@@ -195,6 +195,7 @@ QWidget* Tbootform::createChatArea()
     QLabel* labelMem = heading(nullptr, "LabelMem", tr(" 参加者"));
     PanelMem = headedPanel("PanelMem", labelMem, Mem);
     createComputerControls(labelMem);
+    createAloneControls(labelChat);
     createGameWindowControls(labelChat);
 
     Splitter2 = named(new QSplitter(Qt::Horizontal, this), "Splitter2");

@@ -38,7 +38,7 @@ void Tbootform::connectNetwork()
 // The host may set up the next game once this one is over.
 void Tbootform::gameMoved(const rules::Outcome& outcome)
 {
-    if (outcome.over && isHost())
+    if (outcome.over && isHost() && inSession())
         Setting_enable(true);
 }
 

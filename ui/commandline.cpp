@@ -1,5 +1,6 @@
 #include "ui/commandline.h"
 #include "ai/analysis.h"
+#include "rules/settings.h"
 #include <QCoreApplication>
 #include <QTextStream>
 
@@ -32,7 +33,17 @@ CommandLine::CommandLine(const QStringList& arguments)
       effort_(QStringLiteral("effort"),
               QCoreApplication::translate("CommandLine", "分析の手間: 一局面のプレイアウト数（既定 %1）。")
                   .arg(ai::UsualEffort),
-              QStringLiteral("N"), QString::number(ai::UsualEffort))
+              QStringLiteral("N"), QString::number(ai::UsualEffort)),
+      alone_(QStringLiteral("alone"),
+             QCoreApplication::translate("CommandLine", "コンピューター3人と一人で遊ぶゲームをすぐに始めます。")),
+      size_(QStringLiteral("size"),
+            QCoreApplication::translate("CommandLine", "一人で遊ぶときの盤のサイズ（%1 から %2）。")
+                .arg(rules::MinBoardSize)
+                .arg(rules::MaxBoardSize),
+            QStringLiteral("N")),
+      rule_(QStringLiteral("rule"),
+            QCoreApplication::translate("CommandLine", "一人で遊ぶときのスコア: points（得点制）か count（個数制）。"),
+            QStringLiteral("points|count"))
 {
     parser_.setApplicationDescription(
         QCoreApplication::translate("CommandLine", "対戦ゲム: ローカルネットワークで4人で遊ぶ盤ゲーム"));
@@ -40,7 +51,7 @@ CommandLine::CommandLine(const QStringList& arguments)
     parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser_.addOption(help_);
     parser_.addOption(version_);
-    parser_.addOptions({computer_, port_, name_, level_, record_, replay_, analyze_, effort_});
+    parser_.addOptions({computer_, port_, name_, level_, record_, replay_, analyze_, effort_, alone_, size_, rule_});
     addQtOptions();
     parser_.parse(arguments);
 }
@@ -77,7 +88,7 @@ QString CommandLine::usageError() const
             .arg(parser_.positionalArguments().join(QStringLiteral(" ")));
     if (parser_.isSet(effort_) && !parser_.isSet(analyze_))
         return QCoreApplication::translate("CommandLine", "--effort は --analyze と一緒に使います");
-    return {};
+    return aloneError();
 }
 
 bool CommandLine::answersAlone() const
@@ -133,8 +144,8 @@ std::optional<int> CommandLine::effort(QString& error) const
 
 bool CommandLine::asksForComputer() const
 {
-    return parser_.isSet(computer_) || parser_.isSet(port_) || parser_.isSet(name_) || parser_.isSet(level_) ||
-           parser_.isSet(record_);
+    return parser_.isSet(computer_) || parser_.isSet(port_) || parser_.isSet(name_) || parser_.isSet(record_) ||
+           (parser_.isSet(level_) && !parser_.isSet(alone_));
 }
 
 // Without windows there are no options of Qt's to leave alone: anything unknown is a mistake.
@@ -157,13 +168,22 @@ std::optional<computer::Options> CommandLine::computerOptions(QString& error) co
                         .arg(parser_.value(port_)));
     options.port = quint16(port);
     options.name = parser_.value(name_);
-    const int level = parser_.value(level_).toInt(&ok);
-    if (!ok || level < 1 || level > 4)
-        return fail(QCoreApplication::translate("CommandLine", "強さは 1、2、3、4 のどれかです: %1")
-                        .arg(parser_.value(level_)));
-    options.level = static_cast<ai::Level>(level);
+    const auto chosen = level(error);
+    if (!chosen)
+        return std::nullopt;
+    options.level = *chosen;
     options.recordFolder = parser_.value(record_);
     return options;
+}
+
+std::optional<ai::Level> CommandLine::level(QString& error) const
+{
+    bool ok = false;
+    const int level = parser_.value(level_).toInt(&ok);
+    if (ok && level >= 1 && level <= 4)
+        return static_cast<ai::Level>(level);
+    error = QCoreApplication::translate("CommandLine", "強さは 1、2、3、4 のどれかです: %1").arg(parser_.value(level_));
+    return std::nullopt;
 }
 
 QStringList argumentList(int argc, const char* const* argv)

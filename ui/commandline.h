@@ -1,5 +1,6 @@
 #pragma once
 #include "computer/headless.h"
+#include "ui/alonesetup.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -31,6 +32,10 @@ public:
     QString analysisFile() const;
     // Playouts a position of the analysis; empty with the reason in `error` when not usable.
     std::optional<int> effort(QString& error) const;
+    // True when the program starts with a game alone.
+    bool asksForAlone() const;
+    // What --alone's companions ask for; checked by usageError.
+    AloneOptions aloneOptions() const;
     // True when the program runs a computer player instead of its windows.
     bool asksForComputer() const;
     // Why the arguments cannot be used: an unknown option, a missing value, a stray argument.
@@ -42,6 +47,8 @@ public:
 
 private:
     void addQtOptions();
+    QString aloneError() const;
+    std::optional<ai::Level> level(QString& error) const;
 
     QCommandLineParser parser_;
     QCommandLineOption help_;
@@ -54,6 +61,9 @@ private:
     QCommandLineOption replay_;
     QCommandLineOption analyze_;
     QCommandLineOption effort_;
+    QCommandLineOption alone_;
+    QCommandLineOption size_;
+    QCommandLineOption rule_;
 };
 
 // main's argv as text, in the local 8-bit encoding of file names.

@@ -24,6 +24,11 @@ public:
     virtual QString settingsPath() const = 0;
     virtual bool isHost() const = 0;
     virtual bool inSession() const = 0; // hosting, or joined to a host
+    // A game against computers of this process, whose moves may be taken back.
+    virtual bool playsAlone() const = 0;
+    // The next game: alone, the same again; a host's as its game button starts it.
+    virtual bool canStartNewGame() const = 0;
+    virtual void startNewGame() = 0;
     // The station's match, which the window shows and plays in.
     virtual match::Match& match() = 0;
     // The host's game settings, open again once a game has ended.

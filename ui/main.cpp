@@ -41,6 +41,7 @@ Tmainform::Tmainform(GameLobby& lobby, const QString& exeDir, QWidget* parent)
     StatusBar = new QStatusBar(this);
     StatusBar->setFont(uiFont(16));
     AnalyzeGame = new AnalysisOffer(*StatusBar, images_, larger_, [this] { return recorder_->lastWritten(); });
+    createGameActions();
     createAids();
     nameControls();
     connectHandlers();

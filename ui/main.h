@@ -79,7 +79,7 @@ public:
     // while; the search runs on a worker thread and the cell goes nowhere else.
     void showHint();
     void showHelp();
-    // A game is set up and not over while this station hosts or is joined.
+    // A game goes on while this station hosts, is joined or plays alone.
     bool gameRunning() const;
     // The window was closed while a game ran: automatic play keeps the seat's turns going.
     bool abandoned() const { return abandoned_; }
@@ -138,6 +138,9 @@ private:
     void setPassEnabled(bool on);
     void followMatch();
     void updateAutoPlay();
+    void createGameActions();
+    void updateGameActions();
+    void showJump();
 
 private:
     void FormCreate();
@@ -194,6 +197,9 @@ private:
     int hintTurn_ = 0;
     QFutureWatcher<rules::Cell> hintWatcher_;
     HowToPlay* howToPlay_ = nullptr; // made when first asked for
+    QAction* newGame_ = nullptr;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
 };
 
 } // namespace ui

@@ -79,6 +79,8 @@ void Tmainform::ShowLegalClick(bool on)
 void Tmainform::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
+    menu.addActions({newGame_, undo_, redo_});
+    menu.addSeparator();
     menu.addActions({ShowLegal, HintAction, HelpAction});
     menu.exec(event->globalPos());
 }

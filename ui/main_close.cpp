@@ -14,8 +14,10 @@ namespace ui {
 
 void Tmainform::closeEvent(QCloseEvent* event)
 {
-    if (gameRunning() && !abandoned_ &&
-        !confirmClosing(this, tr("ゲームの途中です。閉じると、このゲームの終わりまで自動で打ちます。"))) {
+    const QString question = lobby_.playsAlone()
+                                 ? tr("ゲームの途中です。閉じると、このゲームは中断します。")
+                                 : tr("ゲームの途中です。閉じると、このゲームの終わりまで自動で打ちます。");
+    if (gameRunning() && !abandoned_ && !confirmClosing(this, question)) {
         event->ignore();
         return;
     }
@@ -29,10 +31,13 @@ void Tmainform::FormClose()
     const QString path = lobby_.settingsPath();
     if (!path.isEmpty() && (size() != minimumSize() || readWindowSize(path).isValid()))
         writeWindowSize(path, size());
-    if (gameRunning())
+    // Alone, nobody waits for the seat: the game stops, kept as unfinished.
+    if (gameRunning() && lobby_.playsAlone())
+        match_.abandon();
+    else if (gameRunning())
         leaveToAutoPlay();
     // The game goes on hidden; only the host may set up the next one.
-    if (lobby_.isHost())
+    if (lobby_.isHost() && lobby_.inSession())
         lobby_.Setting_enable(true);
 }
 
@@ -60,7 +65,7 @@ void Tmainform::showAgain()
 
 bool Tmainform::gameRunning() const
 {
-    return game().boardSize() > 0 && !game().gameOver() && lobby_.inSession();
+    return match_.running() && (lobby_.inSession() || lobby_.playsAlone());
 }
 
 } // namespace ui

@@ -20,13 +20,13 @@ MoveAnimator::MoveAnimator(MoveScreen& screen, QObject* parent) : QObject(parent
     connect(&timer_, &QTimer::timeout, this, &MoveAnimator::run);
 }
 
-void MoveAnimator::reset(const rules::Board& board, rules::Scoring scoring)
+void MoveAnimator::reset(const rules::Board& board, rules::Scoring scoring, rules::Cell last)
 {
     timer_.stop();
     steps_.clear();
     board_ = board;
     scoring_ = scoring;
-    last_ = rules::Pass;
+    last_ = last;
 }
 
 void MoveAnimator::then(std::function<void()> action)

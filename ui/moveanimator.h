@@ -27,8 +27,9 @@ public:
 
     explicit MoveAnimator(MoveScreen& screen, QObject* parent = nullptr);
 
-    // A new game's board, shown at once; whatever was still to be shown goes.
-    void reset(const rules::Board& board, rules::Scoring scoring);
+    // A board shown at once, a new game's or one moves were taken back to, with its last move;
+    // whatever was still to be shown goes.
+    void reset(const rules::Board& board, rules::Scoring scoring, rules::Cell last = rules::Pass);
     void show(const rules::Outcome& outcome);
     void then(std::function<void()> action);
     bool idle() const { return steps_.empty() && !timer_.isActive(); }

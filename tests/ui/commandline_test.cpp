@@ -47,7 +47,13 @@ INSTANTIATE_TEST_SUITE_P(, CommandLineUsage,
                     ArgumentsCase{{"QtFlag"}, {"-reverse"}, false},
                     ArgumentsCase{{"Unknown"}, {"--bogus"}, true},
                     ArgumentsCase{{"QtOptionWithoutValue"}, {"-platform"}, true},
-                    ArgumentsCase{{"Stray"}, {"game.txt"}, true}),
+                    ArgumentsCase{{"Stray"}, {"game.txt"}, true},
+                    ArgumentsCase{{"Alone"}, {"--alone", "--level", "1", "--size", "26", "--rule", "count"}, false},
+                    ArgumentsCase{{"SizeWithoutAlone"}, {"--size", "8"}, true},
+                    ArgumentsCase{{"AloneSizeTooSmall"}, {"--alone", "--size", "5"}, true},
+                    ArgumentsCase{{"AloneUnknownRule"}, {"--alone", "--rule", "most"}, true},
+                    ArgumentsCase{{"AloneLevelFive"}, {"--alone", "--level", "5"}, true},
+                    ArgumentsCase{{"AloneAndComputer"}, {"--alone", "--computer", "10.0.0.2"}, true}),
     byName);
 
 QString answerTo(const QStringList& arguments)
@@ -56,6 +62,19 @@ QString answerTo(const QStringList& arguments)
     QTextStream out(&text);
     EXPECT_EQ(ui::CommandLine(QStringList{"taisen"} + arguments).answer(out), 0);
     return text;
+}
+
+// --level goes to the three computers of a game alone, not to a computer player of its own.
+TEST(CommandLine, AloneTakesLevelSizeAndRule)
+{
+    const ui::CommandLine line({"taisen", "--alone", "--level", "2", "--size", "12", "--rule", "count"});
+    EXPECT_TRUE(line.asksForAlone());
+    EXPECT_FALSE(line.asksForComputer());
+    const ui::AloneOptions options = line.aloneOptions();
+    EXPECT_EQ(options.level, ai::Level::Greedy);
+    EXPECT_EQ(options.boardSize, 12);
+    EXPECT_EQ(options.scoring, rules::Scoring::Count);
+    EXPECT_FALSE(ui::CommandLine({"taisen", "--alone"}).aloneOptions().boardSize) << "the lobby's size";
 }
 
 TEST(CommandLine, VersionIsOneLineWithTheProgramAndItsNumber)

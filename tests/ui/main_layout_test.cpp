@@ -1,4 +1,5 @@
 #include "tests/ui/main_fixture.h"
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
 
@@ -143,7 +144,10 @@ TEST_F(MainFormTest, ClosingOnTheHostHidesAndReopensTheSettings)
 {
     startShown(8);
     boot->Method->setItemIndex(0);
+    boot->BoxPort->setText(QStringLiteral("0"));
+    boot->BtnStartClick();
     boot->Setting_enable(false);
+    form->match().abandon(); // no question on closing
     const auto boardBefore = form->game().board();
     form->close();
     EXPECT_FALSE(form->isVisible());

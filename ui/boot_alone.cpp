@@ -1,0 +1,97 @@
+#include "net/names.h"
+#include "ui/alonedialog.h"
+#include "ui/boot.h"
+#include "ui/errorbox.h"
+#include "ui/headingbutton.h"
+#include "ui/lobbysettings.h"
+#include "ui/main.h"
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QToolButton>
+
+// Playing alone from the lobby: one click with the remembered opponents and the lobby's game
+// settings, a dialog that chooses them, and the next game alone from the game window.
+namespace ui {
+
+// In the chat's heading, left of the records, so no other control moves.
+void Tbootform::createAloneControls(QLabel* chatHeading)
+{
+    BtnAlone = new QToolButton;
+    BtnAlone->setObjectName(QStringLiteral("BtnAlone"));
+    BtnAlone->setText(tr("一人で遊ぶ"));
+    BtnAlone->setAccessibleName(tr("一人で遊ぶ"));
+    BtnAlone->setToolTip(tr("コンピューター3人とすぐに対戦します（ネットワークは使いません）"));
+    BtnAlone->setPopupMode(QToolButton::MenuButtonPopup);
+    auto* menu = new QMenu(BtnAlone);
+    QAction* choose = menu->addAction(tr("相手と席を選ぶ..."));
+    BtnAlone->setMenu(menu);
+    putInHeading(chatHeading, BtnAlone);
+    BtnAlone->setFixedWidth(BtnAlone->sizeHint().width());
+    connect(BtnAlone, &QToolButton::clicked, this, [this] { guarded([this] { playAlone(); }); });
+    connect(choose, &QAction::triggered, this, [this] { guarded([this] { chooseAloneSetup(); }); });
+}
+
+void Tbootform::playAlone(const AloneOptions& options)
+{
+    if (options.boardSize)
+        TableSize->setPosition(*options.boardSize);
+    if (options.scoring)
+        score_method->setItemIndex(int(*options.scoring));
+    AloneSetup setup = settings ? readAloneSetup(settings->path()) : AloneSetup{};
+    if (options.level)
+        setup.levels.fill(*options.level);
+    aloneSetup_ = setup;
+    aloneSettings_ = gameSettings();
+    aloneName_ = net::acceptName(BoxName->text(), {});
+    beginAlone();
+}
+
+// The choice is kept for the next run, and played at once.
+void Tbootform::chooseAloneSetup()
+{
+    AloneDialog dialog(settings ? readAloneSetup(settings->path()) : AloneSetup{}, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (settings)
+        writeAloneSetup(settings->path(), dialog.setup());
+    playAlone();
+}
+
+void Tbootform::beginAlone()
+{
+    station->playAlone(aloneSettings_, aloneSetup_.seat, aloneMembers(aloneName_, aloneSetup_), aloneSetup_.levels);
+    if (mainform)
+        mainform->showAgain();
+}
+
+bool Tbootform::playsAlone() const
+{
+    return station && station->alone();
+}
+
+// Alone, the same game again; a host with its guests starts one as ゲム開始 does.
+bool Tbootform::canStartNewGame() const
+{
+    return playsAlone() || (isHost() && inSession() && BtnGame->isEnabled());
+}
+
+void Tbootform::startNewGame()
+{
+    if (playsAlone())
+        beginAlone();
+    else if (canStartNewGame())
+        BtnGameClick();
+}
+
+// Hosting or joined, the role stays and a game alone waits; idle, the game settings are the
+// player's, for a game alone.
+void Tbootform::lockRole(bool locked)
+{
+    Method->setEnabled(!locked);
+    BtnAlone->setEnabled(!locked);
+    setGameSettingsEnabled(!locked);
+}
+
+} // namespace ui

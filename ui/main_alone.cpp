@@ -1,0 +1,78 @@
+#include "ui/boardgrid.h"
+#include "ui/errorbox.h"
+#include "ui/gamelobby.h"
+#include "ui/main.h"
+#include <QAction>
+#include <QStatusBar>
+#include <QToolButton>
+
+// The game window on its own: the next game, and in a game alone a move taken back and played
+// again. Other stations cannot take a move back, so a network game offers neither.
+namespace ui {
+
+namespace {
+
+QAction* gameAction(QWidget* window, const char* name, const QString& text, const QList<QKeySequence>& keys)
+{
+    auto* action = new QAction(text, window);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcuts(keys);
+    action->setToolTip(text + QStringLiteral(" (") + keys.front().toString(QKeySequence::NativeText) +
+                       QStringLiteral(")"));
+    window->addAction(action);
+    return action;
+}
+
+} // namespace
+
+// Small buttons in the status bar, left of the "?": no control of the window moves.
+void Tmainform::createGameActions()
+{
+    newGame_ = gameAction(this, "NewGame", tr("新しいゲーム"), {QKeySequence(Qt::CTRL | Qt::Key_N), Qt::Key_F2});
+    undo_ = gameAction(this, "Undo", tr("待った"), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    redo_ = gameAction(this, "Redo", tr("やり直し"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    for (QAction* action : {newGame_, undo_, redo_}) {
+        auto* button = new QToolButton;
+        button->setDefaultAction(action);
+        button->setAutoRaise(true);
+        button->setAccessibleName(action->text());
+        StatusBar->addPermanentWidget(button);
+    }
+    connect(newGame_, &QAction::triggered, this, [this] { guarded([this] { lobby_.startNewGame(); }); });
+    connect(undo_, &QAction::triggered, this, [this] { match_.undo(); });
+    connect(redo_, &QAction::triggered, this, [this] { match_.redo(); });
+    connect(&match_, &match::Match::jumped, this, &Tmainform::showJump);
+    for (const auto signal : {&match::Match::started, &match::Match::jumped, &match::Match::stopped,
+                              &match::Match::turnOpened, &match::Match::turnClosed})
+        connect(&match_, signal, this, &Tmainform::updateGameActions);
+    connect(&match_, &match::Match::moved, this, &Tmainform::updateGameActions);
+    updateGameActions();
+}
+
+void Tmainform::updateGameActions()
+{
+    newGame_->setEnabled(lobby_.canStartNewGame());
+    undo_->setEnabled(match_.canUndo());
+    redo_->setEnabled(match_.canRedo());
+}
+
+// The board, scores and lamps as the game now stands, at once; the pieces of the moves taken
+// back or played again are not shown one by one.
+void Tmainform::showJump()
+{
+    const rules::Game& g = game();
+    animator_.reset(g.board(), g.scoring(), {g.lastCol(), g.lastRow()});
+    Table->paintOver(0, 0, g.boardSize() - 1, g.boardSize() - 1);
+    repaintWholeBoard();
+    for (int seat = 1; seat <= rules::Seats; ++seat) {
+        showLamp(seat, seat == g.curPlayer());
+        showScore(seat, g.scores()[std::size_t(seat)]);
+    }
+    showGainText(QString(), 0);
+    if (g.gameOver())
+        showEnd();
+    else
+        showTurn(g.curPlayer());
+}
+
+} // namespace ui
