@@ -103,6 +103,18 @@ void BM_Rotation(benchmark::State& state)
         benchmark::Counter(double(state.iterations()) * 5, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
+// One paint of the whole board widget, every cell holding a piece, in a window of 1400 × 1000
+// where the board fills the room beside the side panel: what each frame of an animation costs.
+void BM_PaintEnlarged(benchmark::State& state)
+{
+    OPEN_OR_SKIP(board, int(state.range(0)), true);
+    board.form->resize(1400, 1000);
+    QApplication::processEvents();
+    state.counters["cell"] = board.form->Table->shownCell();
+    for (auto _ : state)
+        board.form->Table->repaint();
+}
+
 // The baseline: what a bare Qt program pays to draw the same number of the same pictures, each
 // a pixmap with a mask from its bottom-left pixel, with one QPainter into a pixmap.
 void BM_BareQtMaskedPixmaps(benchmark::State& state)
@@ -130,6 +142,7 @@ BENCHMARK(BM_BareQtMaskedPixmaps)->Arg(6)->Arg(26)->Unit(benchmark::kMicrosecond
 BENCHMARK(BM_RepaintEveryCell)->Arg(6)->Arg(26)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RepaintCapture)->Arg(6)->Arg(26)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RepaintNewGame)->Arg(26)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintEnlarged)->Arg(26)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Rotation)->Arg(7)->Arg(26)->Unit(benchmark::kMicrosecond);
 
 const bool ratios = bench::addRatio("BM_RepaintEveryCell/26", "BM_BareQtMaskedPixmaps/26", 1.0) &&
