@@ -35,8 +35,8 @@ const QPixmap& ShownPictures::at(int image, int interior)
     Made& made = made_[std::size_t(image)];
     if (made.source != source.cacheKey() || made.interior != interior) {
         const QSize size(sideFor(usual.width(), interior), sideFor(usual.height(), interior));
-        made.pixmap = QPixmap::fromImage(
-            source.toImage().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        made.pixmap =
+            QPixmap::fromImage(source.toImage().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         made.source = source.cacheKey();
         made.interior = interior;
     }
