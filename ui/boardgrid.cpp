@@ -1,10 +1,8 @@
 #include "ui/boardaccessible.h"
 #include "ui/boardgrid.h"
-#include <QPainter>
-#include <QPaintEvent>
-#include <QRegion>
 #include <algorithm>
 
+// What each cell of the board shows, and the pictures on their way between cells.
 namespace ui {
 
 const QColor BoardGrid::BoardColour(0x50, 0x60, 0x60);
@@ -13,22 +11,6 @@ const QColor BoardGrid::LineColour(0xC0, 0xC0, 0xC0);
 namespace {
 
 constexpr int DesignCells = 15;
-constexpr std::size_t MaxSprites = 16;   // the board draws ten pictures
-constexpr std::size_t MaxHeldRects = 16; // beyond it, the last grows to cover the rest
-
-// Calls draw(first, last) for every longest run of indexes 0..count-1 for which holds(i).
-template <class Holds, class Draw>
-void forEachRun(int count, Holds&& holds, Draw&& draw)
-{
-    for (int i = 0; i < count; ++i) {
-        if (!holds(i))
-            continue;
-        const int first = i;
-        while (i + 1 < count && holds(i + 1))
-            ++i;
-        draw(first, i);
-    }
-}
 
 } // namespace
 
@@ -48,185 +30,88 @@ BoardGrid::~BoardGrid() = default;
 
 void BoardGrid::setGridSize(int n)
 {
-    QImage grown(n * Cell, n * Cell, QImage::Format_RGB32);
-    grown.fill(BoardColour);
-    QPainter(&grown).drawImage(0, 0, surface_);
-    surface_ = std::move(grown);
+    std::vector<Look> kept(std::size_t(n * n));
+    for (int col = 0; col < std::min(n, n_); ++col)
+        std::copy_n(looks_.begin() + std::ptrdiff_t(index(col, 0)), std::min(n, n_),
+                    kept.begin() + std::ptrdiff_t(col * n));
+    looks_ = std::move(kept);
     n_ = n;
-    shown_.assign(std::size_t(n * n), -1);
+    flights_.clear();
     contents_.assign(std::size_t(n * n), 0);
-    linesStale_.assign(std::size_t(n * n), RightLine | LineBelow);
-    anyLineStale_ = true;
     fitToShownCell();
     current_ = onBoard(current_);
 }
 
-void BoardGrid::fill(const QRect& pixels, QRgb colour)
+void BoardGrid::setPictures(const BoardImages* images, const BoardImages* larger)
 {
-    const QRect area = pixels & surface_.rect();
-    if (area.isEmpty())
+    pictures_.setSources(images, larger);
+    update();
+}
+
+void BoardGrid::setLook(int col, int row, const Look& look)
+{
+    Look& shown = looks_[index(col, row)];
+    if (shown == look)
         return;
-    uchar* bits = surface_.bits();
-    const qsizetype bytesPerLine = surface_.bytesPerLine();
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        std::fill_n(reinterpret_cast<QRgb*>(bits + y * bytesPerLine) + area.left(), area.width(), colour);
+    shown = look;
+    update(cellArea(QPoint(col, row)));
 }
 
-const Sprite& BoardGrid::spriteOf(const QPixmap& pixmap)
+void BoardGrid::Put(int col, int row, int image)
 {
-    const qint64 key = pixmap.cacheKey();
-    for (const auto& [cached, sprite] : sprites_)
-        if (cached == key)
-            return sprite;
-    if (sprites_.size() >= MaxSprites)
-        sprites_.clear();
-    return sprites_.emplace_back(key, Sprite(pixmap)).second;
-}
-
-// The pixels changed; those of overLines now cover grid lines.
-void BoardGrid::changed(const QRect& pixels, const QRect& overLines)
-{
-    const QRect grid = pixels & rect();
-    if (grid.isEmpty())
+    if (!contains(col, row) || image < rules::CursorImage || image > rules::LastMoveImage)
         return;
-    forget(grid);
-    markLinesStale(overLines & grid);
-    push(grid);
-}
-
-// Cells whose interior the pixels (on the grid) reach. The pieces a repaint draws stay inside
-// the interior, so the lines around a cell belong to no cell.
-void BoardGrid::forget(const QRect& grid)
-{
-    for (int col = (grid.left() + 1) / Cell; col <= grid.right() / Cell; ++col)
-        for (int row = (grid.top() + 1) / Cell; row <= grid.bottom() / Cell; ++row)
-            shown_[index(col, row)] = -1;
-}
-
-// Cells whose grid line on the right or below the pixels (on the grid) reach.
-void BoardGrid::markLinesStale(const QRect& grid)
-{
-    if (grid.isEmpty())
-        return;
-    for (int col = grid.left() / Cell; col <= grid.right() / Cell; ++col)
-        for (int row = grid.top() / Cell; row <= grid.bottom() / Cell; ++row) {
-            char& stale = linesStale_[index(col, row)];
-            if (grid.right() >= col * Cell + Cell - 1)
-                stale |= RightLine;
-            if (grid.bottom() >= row * Cell + Cell - 1)
-                stale |= LineBelow;
-            anyLineStale_ = anyLineStale_ || stale != 0;
-        }
-}
-
-// Pixels on the grid to the screen: at once, or at the end of the outermost batch.
-void BoardGrid::push(const QRect& onGrid)
-{
-    const QRect grid = onScreen(onGrid);
-    if (batches_ == 0)
-        repaint(grid);
-    else if (held_.size() < MaxHeldRects)
-        held_.push_back(grid);
+    Look look = this->look(col, row);
+    if (image == rules::CursorImage)
+        look = Look{rules::Empty, false, true};
+    else if (image == rules::LastMoveImage)
+        look.marked = true;
     else
-        held_.back() |= grid;
+        look.code = image;
+    setLook(col, row, look);
 }
 
-void BoardGrid::forgetAll()
+void BoardGrid::Del(int col, int row)
 {
-    std::fill(shown_.begin(), shown_.end(), -1);
-    std::fill(linesStale_.begin(), linesStale_.end(), RightLine | LineBelow);
-    anyLineStale_ = true;
-}
-
-void BoardGrid::drawPixmap(int x, int y, const QPixmap& pixmap)
-{
-    if (pixmap.isNull())
-        return;
-    if (pixmap.width() >= Cell || pixmap.height() >= Cell)
-        oversized_ = true;
-    const Sprite& sprite = spriteOf(pixmap);
-    if (sprite.isNull())
-        QPainter(&surface_).drawPixmap(x, y, pixmap);
-    else
-        sprite.drawOnto(surface_, x, y);
-    const QRect area(QPoint(x, y), pixmap.size());
-    changed(area, area);
+    if (contains(col, row))
+        setLook(col, row, Look{});
 }
 
 void BoardGrid::paintOver(int col0, int row0, int col1, int row1)
 {
-    // One pixel left of and above the block, through the grid line right of and below it.
-    const QRect outline(QPoint(col0 * Cell - 1, row0 * Cell - 1),
-                        QPoint(col1 * Cell + Cell - 1, row1 * Cell + Cell - 1));
-    const QRect inside = outline.adjusted(1, 1, -1, -1);
-    fill(outline, LineColour.rgb());
-    fill(inside, BoardColour.rgb());
-    changed(outline, inside); // the outline lies on grid lines, in their colour
+    for (int col = col0; col <= col1; ++col)
+        for (int row = row0; row <= row1; ++row)
+            Del(col, row);
 }
 
-void BoardGrid::drawGridLines()
+void BoardGrid::PutOnTheWay(int col, int row, QPoint toward, int step, int steps, int image)
 {
-    if (!anyLineStale_ && !oversized_)
-        return;
-    anyLineStale_ = false;
-    const auto stale = [this](int col, int row, char line) {
-        return oversized_ || (linesStale_[index(col, row)] & line) != 0;
-    };
-    const auto draw = [this](const QRect& line) {
-        fill(line, LineColour.rgb());
-        push(line);
-    };
-    // Each run of stale cells along a column, then along a row, gets one stretch of line.
-    for (int col = 0; col < n_; ++col)
-        forEachRun(
-            n_, [&](int row) { return stale(col, row, RightLine); },
-            [&](int first, int last) {
-                draw(QRect(col * Cell + Cell - 1, first * Cell, 1, (last - first + 1) * Cell));
-            });
-    for (int row = 0; row < n_; ++row)
-        forEachRun(
-            n_, [&](int col) { return stale(col, row, LineBelow); },
-            [&](int first, int last) {
-                draw(QRect(first * Cell, row * Cell + Cell - 1, (last - first + 1) * Cell, 1));
-            });
-    std::fill(linesStale_.begin(), linesStale_.end(), 0);
+    const Flight flight{QPoint(col, row), toward, step, std::max(steps, 1), image};
+    const auto sent =
+        std::find_if(flights_.begin(), flights_.end(), [&](const Flight& f) { return f.from == flight.from; });
+    if (sent != flights_.end()) {
+        update(flightArea(*sent));
+        *sent = flight;
+    } else {
+        flights_.push_back(flight);
+    }
+    update(flightArea(flight));
 }
 
-BoardGrid::Batch::Batch(BoardGrid& grid) : grid_(grid)
+void BoardGrid::settle()
 {
-    ++grid_.batches_;
-}
-
-BoardGrid::Batch::~Batch()
-{
-    if (--grid_.batches_ > 0)
-        return;
-    QRegion changed;
-    for (const QRect& pixels : grid_.held_)
-        changed += pixels;
-    grid_.held_.clear();
-    if (!changed.isEmpty())
-        grid_.repaint(changed);
-}
-
-void BoardGrid::paintEvent(QPaintEvent* event)
-{
-    QPainter painter(this);
-    if (unscaled())
-        for (const QRect& pixels : event->region())
-            painter.drawImage(pixels, surface_, pixels);
-    else
-        paintScreen(painter, event->region());
-    paintAids(painter);
+    for (const Flight& flight : flights_)
+        update(flightArea(flight));
+    flights_.clear();
 }
 
 void BoardGrid::showEvent(QShowEvent* event)
 {
     // Whatever was drawn while hidden never showed: start from a clean board.
-    surface_.fill(BoardColour);
+    std::fill(looks_.begin(), looks_.end(), Look{});
+    flights_.clear();
     fitToShownCell(); // the screen it is shown on may have another pixel ratio
-    forgetAll();
-    emit surfaceCleared();
+    emit cleared();
     QWidget::showEvent(event);
 }
 

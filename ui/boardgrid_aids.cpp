@@ -6,9 +6,8 @@
 #include <cmath>
 #include <utility>
 
-// What the board draws over its surface to help the player: the cells where a face may go, a
-// hint and the keyboard's cursor. Drawn at each paint, on screen only, so the surface and
-// what the repaint knows of it stay as the game drew them.
+// What the board draws over its cells to help the player: the cells where a face may go, a
+// hint and the keyboard's cursor. Drawn at each paint over what the cells show, never in it.
 namespace ui {
 
 namespace {
@@ -36,19 +35,18 @@ void BoardGrid::setMarks(std::vector<QPoint> cells)
     if (cells == marks_)
         return;
     marks_ = std::move(cells);
-    repaint(); // before a placement's animation holds the thread
+    update();
 }
 
 void BoardGrid::setHint(std::optional<QPoint> cell)
 {
     if (cell == hint_)
         return;
-    // The old cell is painted again only once it is no longer the hint, or its mark stays.
     const std::optional<QPoint> old = std::exchange(hint_, cell);
     if (old)
-        repaint(cellRect(*old));
+        update(cellRect(*old));
     if (hint_)
-        repaint(cellRect(*hint_));
+        update(cellRect(*hint_));
 }
 
 void BoardGrid::moveCursor(const QPoint& cell)
@@ -66,9 +64,7 @@ void BoardGrid::paintAids(QPainter& painter) const
 {
     if (marks_.empty() && !hint_ && !cursorShown())
         return;
-    // Drawn in device pixels at the cell's shown size, so every line falls on whole pixels.
-    if (!unscaled())
-        painter.scale(1 / ratio_, 1 / ratio_);
+    // The painter draws in device pixels, so every line falls on whole pixels.
     const int c = shownCell_;
     const double k = double(c - shownLine()) / (Cell - 1);
     const auto width = [k](int design) { return std::max(double(design), std::round(design * k)); };

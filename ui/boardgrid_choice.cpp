@@ -63,8 +63,8 @@ void BoardGrid::mouseMoveEvent(QMouseEvent* event)
     // A choice above may have ended the turn and disabled the board.
     if (!isEnabled())
         return;
-    const QPoint onSurface = surfacePixel(pixel);
-    emit pointerMoved(onSurface.x(), onSurface.y());
+    const QPoint at = boardPixel(pixel);
+    emit pointerMoved(at.x(), at.y());
 }
 
 void BoardGrid::mouseReleaseEvent(QMouseEvent* event)

@@ -2,8 +2,6 @@
 #include "rules/cell.h"
 #include "rules/failure.h"
 #include "ui/assetfile.h"
-#include "ui/boardgrid.h"
-#include <QPainter>
 
 namespace ui {
 
@@ -39,31 +37,6 @@ BoardImages largerBoardImages(const QString& exeDir)
         }
     }
     return larger;
-}
-
-int cellKey(int code, bool marked)
-{
-    return code + (marked ? rules::LastMoveImage + 1 : 0);
-}
-
-void giveDetails(BoardGrid& grid, const BoardImages& larger)
-{
-    const QPixmap& mark = larger[rules::LastMoveImage];
-    for (int code = rules::Empty; code < rules::LastMoveImage; ++code)
-        for (const bool marked : {false, true}) {
-            const QPixmap* piece = code > rules::Empty ? &larger[std::size_t(code)] : nullptr;
-            if ((!piece && !marked) || (piece && piece->isNull()) || (marked && mark.isNull()))
-                continue;
-            QImage picture(piece ? piece->size() : mark.size(), QImage::Format_RGB32);
-            picture.fill(BoardGrid::BoardColour);
-            QPainter painter(&picture);
-            if (marked)
-                painter.drawPixmap(picture.rect(), mark);
-            if (piece)
-                painter.drawPixmap(picture.rect(), *piece);
-            painter.end();
-            grid.setDetail(cellKey(code, marked), picture);
-        }
 }
 
 } // namespace ui

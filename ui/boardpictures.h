@@ -5,8 +5,6 @@
 
 namespace ui {
 
-class BoardGrid;
-
 // The board's pictures by cell code: 0 the hover cursor, 1..8 the pieces, 9 the last-move mark.
 using BoardImages = std::array<QPixmap, 10>;
 
@@ -17,11 +15,5 @@ void loadBoardImages(const QString& exeDir, BoardImages& images);
 // The pieces and the mark drawn larger, for an enlarged board, where they are found: without
 // them the board shows the usual pictures enlarged.
 BoardImages largerBoardImages(const QString& exeDir);
-
-// What a cell shows after its repaint: its piece, and whether the last-move mark lies under it.
-int cellKey(int code, bool marked);
-
-// Gives the grid, for every key cellKey makes, the same layers drawn from the larger pictures.
-void giveDetails(BoardGrid& grid, const BoardImages& larger);
 
 } // namespace ui

@@ -69,7 +69,7 @@ void Tmainform::connectHandlers()
             [this](int col, int row) { guarded([&] { match_.TableSelectCell(col, row); }); });
     connect(Table, &ui::BoardGrid::pointerMoved, this,
             [this](int x, int y) { guarded([&] { TableMouseMove(x, y); }); });
-    connect(Table, &ui::BoardGrid::surfaceCleared, this, [this] { guarded([&] { repaintBoard(); }); });
+    connect(Table, &ui::BoardGrid::cleared, this, [this] { guarded([&] { repaintBoard(); }); });
     connect(BtnPass, &QPushButton::clicked, this, [this] { guarded([&] { match_.BtnPassClick(); }); });
     connect(AutoPass, &QCheckBox::toggled, this, &Tmainform::updateAutoPlay);
 }

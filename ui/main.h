@@ -112,7 +112,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 public:
-    void PutAt(int x, int y, int image); // top-left pixel of the board surface
     void repaintWholeBoard();
     // MoveScreen
     void Put(int col, int row, int image) override;

@@ -1,5 +1,6 @@
 #include "ui/assetfile.h"
 #include "ui/boardpictures.h"
+#include "ui/boardgrid.h"
 #include "ui/main.h"
 
 // Start-up loading of the game window's sounds and pictures; the first failure stops it and
@@ -27,9 +28,9 @@ void Tmainform::loadSounds()
 
 void Tmainform::loadImages()
 {
+    Table->setPictures(&images_, &larger_); // read at each paint: those loaded before a failure show
     loadBoardImages(exeDir_, images_);
     larger_ = largerBoardImages(exeDir_);
-    giveDetails(*Table, larger_);
     lightOff_ = withTransparentColour(loadBitmap(assetPath(exeDir_, QStringLiteral("img\\light0.bmp"))));
     lightOn_ = withTransparentColour(loadBitmap(assetPath(exeDir_, QStringLiteral("img\\light1.bmp"))));
 }

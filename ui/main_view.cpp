@@ -3,7 +3,6 @@
 #include "ui/main.h"
 #include "ui/analysisoffer.h"
 #include "ui/boardgrid.h"
-#include "ui/boardpictures.h"
 #include <QLabel>
 #include <QCoreApplication>
 #include <QStatusBar>
@@ -15,24 +14,17 @@ constexpr int CellPixels = BoardGrid::Cell;
 
 void Tmainform::Put(int col, int row, int image)
 {
-    PutAt(col * CellPixels, row * CellPixels, image);
+    Table->Put(col, row, image);
 }
 
 void Tmainform::PutOnTheWay(int col, int row, rules::Direction toward, int step, int steps, int image)
 {
-    PutAt((col * steps + toward.dc * step) * CellPixels / steps, (row * steps + toward.dr * step) * CellPixels / steps,
-          image);
-}
-
-void Tmainform::PutAt(int x, int y, int image)
-{
-    if (image >= 0 && image < int(images_.size()))
-        Table->drawPixmap(x, y, images_[image]);
+    Table->PutOnTheWay(col, row, QPoint(toward.dc, toward.dr), step, steps, image);
 }
 
 void Tmainform::Del(int col, int row)
 {
-    Table->paintOver(col, row, col, row);
+    Table->Del(col, row);
 }
 
 void Tmainform::repaintBoard()
@@ -45,38 +37,25 @@ void Tmainform::repaintWholeBoard()
     paintBoard(true);
 }
 
-// whole: every cell is drawn, empty ones painted over; otherwise only those that changed.
+// whole: empty cells are painted over too.
 void Tmainform::paintBoard(bool whole)
 {
-    ui::BoardGrid::Batch batch(*Table);
-    Table->drawGridLines();
-    const rules::Board& board = animator_.board();
-    const rules::Cell last = animator_.last();
-    for (int col = 0; col < board.size(); ++col) {
-        const auto& codes = board[col];
-        // An unmarked cell's key is its code: a column without the mark is checked at once.
-        if (!whole && col != last.col && Table->showsColumn(col, codes))
-            continue;
-        for (int row = 0; row < board.size(); ++row) {
-            // A cell that still shows this piece and mark would come out the same: pass over it.
-            const bool marked = col == last.col && row == last.row;
-            if (whole || Table->shown(col, row) != cellKey(codes[row], marked))
-                TableDrawCell(col, row, whole);
-        }
-    }
+    Table->settle();
+    const int n = animator_.board().size();
+    for (int col = 0; col < n; ++col)
+        for (int row = 0; row < n; ++row)
+            TableDrawCell(col, row, whole);
 }
 
 void Tmainform::TableDrawCell(int col, int row, bool whole)
 {
     const int code = animator_.board()[col][row];
-    const bool marked = rules::Cell{col, row} == animator_.last();
     if (whole && code == rules::Empty)
         Del(col, row);
-    if (marked)
+    if (rules::Cell{col, row} == animator_.last())
         Put(col, row, rules::LastMoveImage);
     if (code > rules::Empty)
         Put(col, row, code);
-    Table->setShown(col, row, cellKey(code, marked));
     Table->setContents(col, row, code);
 }
 

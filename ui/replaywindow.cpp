@@ -23,17 +23,17 @@ constexpr int UsualPace = 1;
 
 ReplayWindow::ReplayWindow(const record::Reading& reading, const BoardImages& images, const BoardImages& larger,
                            QWidget* parent)
-    : QWidget(parent, Qt::Window), replay_(*reading.game), images_(images)
+    : QWidget(parent, Qt::Window), replay_(*reading.game), images_(images), larger_(larger)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(
         tr("記録の再生 %1").arg(reading.game->played.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))));
     createControls(reading.problem.isEmpty() ? QString()
                                              : tr("%1行目: %2").arg(reading.problemLine).arg(reading.problem));
-    giveDetails(*board_, larger);
+    board_->setPictures(&images_, &larger_);
     connect(&player_, &QTimer::timeout, this, &ReplayWindow::step);
     // The board starts clean each time it is shown: what was drawn before did not show.
-    connect(board_, &BoardGrid::surfaceCleared, this, &ReplayWindow::drawBoard);
+    connect(board_, &BoardGrid::cleared, this, &ReplayWindow::drawBoard);
     createArrowKeys();
     showMove(0);
 }
@@ -176,20 +176,12 @@ void ReplayWindow::drawBoard()
 {
     const rules::Position& position = replay_.after(shown_);
     const record::Move* last = shown_ > 0 ? &replay_.game().moves[std::size_t(shown_ - 1)] : nullptr;
-    BoardGrid::Batch batch(*board_);
     const int n = position.size();
-    board_->paintOver(0, 0, n - 1, n - 1);
     for (int col = 0; col < n; ++col)
         for (int row = 0; row < n; ++row) {
-            const int code = position.board()[col][row];
             const bool marked = last && last->col == col && last->row == row;
-            if (marked)
-                board_->drawPixmap(col * BoardGrid::Cell, row * BoardGrid::Cell, images_[rules::LastMoveImage]);
-            if (code > rules::Empty)
-                board_->drawPixmap(col * BoardGrid::Cell, row * BoardGrid::Cell, images_[std::size_t(code)]);
-            board_->setShown(col, row, cellKey(code, marked));
+            board_->setLook(col, row, {position.board()[col][row], marked, false});
         }
-    board_->drawGridLines();
 }
 
 void ReplayWindow::showScores()

@@ -73,7 +73,9 @@ private:
     void endAnalysis();
 
     record::Replay replay_;
-    BoardImages images_; // a copy shares the pictures; the caller's may go first
+    // Copies share the pictures; the caller's may go first.
+    BoardImages images_;
+    BoardImages larger_;
     int shown_ = -1;
     QTimer player_;
     BoardGrid* board_ = nullptr;

@@ -1,12 +1,10 @@
+#include "tests/ui/board_pictures.h"
 #include "tests/ui/screen_grab.h"
 #include "ui/boardgrid.h"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeySequence>
 #include <QMouseEvent>
-#include <QPaintEvent>
-#include <QPixmap>
-#include <QRegion>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -19,11 +17,12 @@ namespace {
 
 using Cells = std::vector<std::pair<int, int>>;
 
-// A shown 6 × 6 board, enabled, that records every cell it chooses.
+// A shown 6 × 6 board, enabled, with the test pictures, that records every cell it chooses.
 class BoardGridTest : public testing::Test {
 protected:
     void SetUp() override
     {
+        table.setPictures(&pictures, nullptr);
         table.setGridSize(6);
         table.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&table));
@@ -42,95 +41,99 @@ protected:
     void dragTo(QPoint pixel) { QTest::mouseMove(&table, pixel); }
     void release() { QTest::mouseRelease(&table, Qt::LeftButton, {}, QPoint(1, 1)); }
 
-    // A picture with something in every pixel, so that any overpainting shows.
-    void fillWithPattern()
+    // What the screen shows once the pending paints are done: a change that asked for no paint
+    // does not show.
+    QImage shot()
     {
-        QPixmap pattern(table.size());
-        pattern.fill(QColor(200, 40, 40));
-        table.drawPixmap(0, 0, pattern);
-        table.drawGridLines();
+        QApplication::processEvents();
+        return grabOnScreen(table);
     }
 
+    // The colour of a quarter of a cell's interior: 0 top-left, 1 top-right, 2 bottom-left, 3 bottom-right.
+    static QColor quarter(const QImage& shot, int col, int row, int which)
+    {
+        return shot.pixelColor(col * 25 + 6 + (which % 2) * 12, row * 25 + 6 + (which / 2) * 12);
+    }
+
+    const ui::BoardImages pictures = boardpictures::halves();
     BoardGrid table;
     Cells chosen;
 };
 
-QRgb rgb(const QColor& c) { return c.rgb(); }
-
 } // namespace
 
-// --- drawing -------------------------------------------------------------------------
+// --- what the cells show ----------------------------------------------------------------
 
-class DelTest : public BoardGridTest, public testing::WithParamInterface<std::pair<int, int>> {};
+using boardpictures::piece;
 
-TEST_P(DelTest, PaintsExactlyTheCellAndItsFourLinesAndShowsAtOnce)
+TEST_F(BoardGridTest, CellShowsCursorMarkAndPieceInThatOrderWithLinesAtItsRightAndBottom)
 {
-    const auto [col, row] = GetParam();
-    fillWithPattern();
-    const QImage before = grabOnScreen(table);
-    table.paintOver(col, row, col, row);
-    const QImage after = grabOnScreen(table); // no event processing: the repaint was immediate
+    table.Put(2, 3, rules::CursorImage);
+    table.Put(2, 3, rules::LastMoveImage);
+    table.Put(2, 3, 6);
+    const QImage after = shot();
+    EXPECT_EQ(quarter(after, 2, 3, 0), boardpictures::mark);
+    EXPECT_EQ(quarter(after, 2, 3, 1), piece(6));
+    EXPECT_EQ(quarter(after, 2, 3, 2), boardpictures::cursor);
+    EXPECT_EQ(quarter(after, 2, 3, 3), piece(6));
+    EXPECT_EQ(after.pixelColor(2 * 25 + 24, 3 * 25 + 5), BoardGrid::LineColour);
+    EXPECT_EQ(after.pixelColor(2 * 25 + 5, 3 * 25 + 24), BoardGrid::LineColour);
+    EXPECT_EQ(quarter(after, 1, 3, 3), BoardGrid::BoardColour);
 
-    const QRect outline(col * 25 - 1, row * 25 - 1, 26, 26);
-    for (int y = 0; y < after.height(); ++y)
-        for (int x = 0; x < after.width(); ++x) {
-            const QPoint p(x, y);
-            if (!outline.contains(p)) {
-                ASSERT_EQ(after.pixel(p), before.pixel(p)) << "outside the cell at " << x << "," << y;
-                continue;
-            }
-            const bool edge = x == outline.left() || x == outline.right() || y == outline.top() || y == outline.bottom();
-            ASSERT_EQ(after.pixel(p), rgb(edge ? BoardGrid::LineColour : BoardGrid::BoardColour)) << x << "," << y;
-        }
+    table.Put(2, 3, rules::CursorImage); // opaque: hides what was drawn before it
+    EXPECT_EQ(table.look(2, 3), (BoardGrid::Look{rules::Empty, false, true}));
+    table.Del(2, 3);
+    for (int q = 0; q < 4; ++q)
+        EXPECT_EQ(quarter(shot(), 2, 3, q), BoardGrid::BoardColour) << q;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cells, DelTest, testing::Values(std::pair{2, 3}, std::pair{0, 0}, std::pair{5, 5}),
-                         [](const auto& info) {
-                             return "Col" + std::to_string(info.param.first) + "Row" + std::to_string(info.param.second);
-                         });
-
-TEST_F(BoardGridTest, DelOfTheCellBeforeTheFirstChangesNothing)
+TEST_F(BoardGridTest, DelOffTheBoardChangesNothingAndABlockEmptiesOnlyItsCells)
 {
-    fillWithPattern();
-    const QImage before = grabOnScreen(table);
-    table.paintOver(-1, -1, -1, -1);
-    EXPECT_EQ(grabOnScreen(table), before);
-}
+    for (int c = 0; c < 6; ++c)
+        for (int r = 0; r < 6; ++r)
+            table.Put(c, r, 1 + (c + r) % 8);
+    const QImage before = shot();
+    table.Del(-1, -1);
+    table.paintOver(-1, 6, 5, 8);
+    EXPECT_EQ(shot(), before);
 
-TEST_F(BoardGridTest, BlockGetsOneOutlineAndNoInnerLines)
-{
-    fillWithPattern();
     table.paintOver(1, 1, 3, 2);
-    const QImage after = grabOnScreen(table);
-    EXPECT_EQ(after.pixel(24, 30), rgb(BoardGrid::LineColour));       // left outline
-    EXPECT_EQ(after.pixel(49, 30), rgb(BoardGrid::BoardColour));      // inner vertical line gone
-    EXPECT_EQ(after.pixel(60, 49), rgb(BoardGrid::BoardColour));      // inner horizontal line gone
-    EXPECT_EQ(after.pixel(99, 74), rgb(BoardGrid::LineColour));       // bottom-right corner
-    EXPECT_EQ(after.pixel(100, 60), QColor(200, 40, 40).rgb());   // next cell untouched
+    const QImage after = shot();
+    for (int c = 0; c < 6; ++c)
+        for (int r = 0; r < 6; ++r) {
+            const bool inside = c >= 1 && c <= 3 && r >= 1 && r <= 2;
+            EXPECT_EQ(quarter(after, c, r, 1), inside ? BoardGrid::BoardColour : piece(1 + (c + r) % 8)) << c << "," << r;
+        }
+    EXPECT_EQ(after.pixelColor(49, 30), BoardGrid::LineColour);
 }
 
-TEST_F(BoardGridTest, PixmapShowsAtOnceWithoutItsTransparentPixels)
+TEST_F(BoardGridTest, PictureOnItsWayShowsOverTheCellsUntilTheNextStepOrTheBoardSettles)
 {
-    fillWithPattern();
-    QImage piece(24, 24, QImage::Format_ARGB32);
-    piece.fill(Qt::transparent);
-    for (int y = 0; y < 24; ++y)
-        piece.setPixel(5, y, qRgb(0, 0, 255));
-    table.drawPixmap(25, 50, QPixmap::fromImage(piece));
-    const QImage after = grabOnScreen(table);
-    EXPECT_EQ(after.pixel(30, 60), qRgb(0, 0, 255));
-    EXPECT_EQ(after.pixel(31, 60), QColor(200, 40, 40).rgb());
+    table.Put(1, 1, 2);
+    table.PutOnTheWay(0, 0, QPoint(1, 1), 2, 5, 5); // ten pixels right and down of (0, 0)
+    QImage after = shot();
+    EXPECT_EQ(after.pixelColor(10 + 12, 10), piece(5));
+    EXPECT_EQ(after.pixelColor(10 + 23, 10 + 23), piece(5)) << "over the piece of (1, 1)";
+    EXPECT_EQ(after.pixelColor(24, 20), piece(5)) << "over the grid line";
+    EXPECT_EQ(after.pixelColor(10 + 11, 20), BoardGrid::BoardColour) << "its transparent half";
+
+    table.PutOnTheWay(0, 0, QPoint(1, 1), 5, 5, 5); // lands on (1, 1)
+    after = shot();
+    EXPECT_EQ(after.pixelColor(10 + 12, 10), BoardGrid::BoardColour) << "the step before is gone";
+    EXPECT_EQ(quarter(after, 1, 1, 1), piece(5));
+    table.settle();
+    EXPECT_EQ(quarter(shot(), 1, 1, 1), piece(2));
 }
 
 TEST_F(BoardGridTest, ShowingAgainClearsWhatWasDrawn)
 {
-    fillWithPattern();
-    QSignalSpy cleared(&table, &BoardGrid::surfaceCleared);
+    table.Put(2, 2, 3);
+    QSignalSpy cleared(&table, &BoardGrid::cleared);
     table.hide();
     table.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&table));
     EXPECT_EQ(cleared.count(), 1);
-    EXPECT_EQ(table.surface().pixel(60, 60), rgb(BoardGrid::BoardColour));
+    EXPECT_EQ(quarter(shot(), 2, 2, 1), BoardGrid::BoardColour);
 }
 
 TEST_F(BoardGridTest, NewSizeKeepsTheOverlapAndMovesTheCurrentCellWithoutAChoice)
@@ -140,14 +143,15 @@ TEST_F(BoardGridTest, NewSizeKeepsTheOverlapAndMovesTheCurrentCellWithoutAChoice
     QTest::keyClick(&table, Qt::Key_End);
     QTest::keyClick(&table, Qt::Key_PageDown);
     ASSERT_EQ(table.currentCell(), QPoint(7, 7));
-    fillWithPattern();
+    table.Put(5, 5, 4);
+    table.Put(6, 6, 4);
     chosen.clear();
 
     table.setGridSize(6);
     EXPECT_EQ(table.size(), QSize(150, 150));
     EXPECT_EQ(table.currentCell(), QPoint(5, 5));
     EXPECT_TRUE(chosen.empty());
-    EXPECT_EQ(table.surface().pixel(130, 130), QColor(200, 40, 40).rgb());
+    EXPECT_EQ(quarter(shot(), 5, 5, 1), piece(4));
 }
 
 // --- choosing cells with the mouse -----------------------------------------------------
@@ -288,114 +292,4 @@ TEST_F(BoardGridTest, KeyThatCannotMoveTheCurrentCellChoosesNothing)
     for (Qt::Key key : {Qt::Key_Left, Qt::Key_Home, Qt::Key_Down, Qt::Key_PageDown})
         QTest::keyClick(&table, key);
     EXPECT_TRUE(chosen.empty());
-}
-
-TEST_F(BoardGridTest, DrawingOverACellForgetsOnlyTheCellsWhoseInsideItReaches)
-{
-    for (int c = 0; c < 6; ++c)
-        for (int r = 0; r < 6; ++r)
-            table.setShown(c, r, 7);
-    table.drawGridLines();
-    EXPECT_EQ(table.shown(4, 4), 7);
-
-    QPixmap piece(24, 24);
-    piece.fill(Qt::red);
-    table.drawPixmap(2 * 25 + 5, 1 * 25, piece); // a frame between two cells, as a rotating jewel is drawn
-    EXPECT_EQ(table.shown(2, 1), -1);
-    EXPECT_EQ(table.shown(3, 1), -1);
-    EXPECT_EQ(table.shown(2, 2), 7);
-
-    table.paintOver(4, 4, 4, 4); // its outline lies on the lines of the cells above and left
-    EXPECT_EQ(table.shown(4, 4), -1);
-    EXPECT_EQ(table.shown(3, 3), 7);
-    EXPECT_EQ(table.shown(3, 4), 7);
-    EXPECT_EQ(table.shown(4, 3), 7);
-
-    table.hide();
-    table.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&table));
-    EXPECT_EQ(table.shown(5, 5), -1); // shown again on a cleared surface
-}
-
-// --- what reaches the screen ---------------------------------------------------------------
-
-namespace {
-
-// The regions of the paint events the table receives.
-class PaintRecorder : public QObject {
-public:
-    explicit PaintRecorder(QWidget& widget) { widget.installEventFilter(this); }
-    std::vector<QRegion> regions;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            regions.push_back(static_cast<QPaintEvent*>(event)->region());
-        return false;
-    }
-};
-
-QRect cellRect(int col, int row) { return QRect(col * 25, row * 25, 24, 24); }
-
-QPixmap opaque(QColor colour)
-{
-    QPixmap piece(24, 24);
-    piece.fill(colour);
-    return piece;
-}
-
-} // namespace
-
-TEST_F(BoardGridTest, BatchShowsOnlyTheCellsThatChangedInOnePaint)
-{
-    table.drawGridLines(); // the fresh grid's lines
-    PaintRecorder painted(table);
-    {
-        BoardGrid::Batch batch(table);
-        table.drawPixmap(1 * 25, 1 * 25, opaque(Qt::red));
-        table.drawPixmap(4 * 25, 3 * 25, opaque(Qt::blue));
-        table.drawGridLines(); // nothing lies over a line
-        EXPECT_TRUE(painted.regions.empty());
-    }
-    ASSERT_EQ(painted.regions.size(), 1u);
-    EXPECT_EQ(painted.regions[0], QRegion(cellRect(1, 1)) + cellRect(4, 3));
-    EXPECT_EQ(grabOnScreen(table).pixel(4 * 25 + 3, 3 * 25 + 3), qRgb(0, 0, 255));
-}
-
-TEST_F(BoardGridTest, GridLinesComeBackOnlyWhereAPictureCoveredThem)
-{
-    table.drawGridLines();
-    table.drawPixmap(2 * 25 + 10, 1 * 25, opaque(Qt::red)); // over the line right of (2, 1)
-    EXPECT_EQ(grabOnScreen(table).pixel(2 * 25 + 24, 30), QColor(Qt::red).rgb());
-    PaintRecorder painted(table);
-    {
-        BoardGrid::Batch batch(table);
-        table.drawGridLines();
-    }
-    ASSERT_EQ(painted.regions.size(), 1u);
-    EXPECT_EQ(painted.regions[0], QRegion(2 * 25 + 24, 1 * 25, 1, 25)); // only the line
-    const QImage shot = grabOnScreen(table);
-    EXPECT_EQ(shot.pixel(2 * 25 + 24, 30), rgb(BoardGrid::LineColour));
-    EXPECT_EQ(shot.pixel(2 * 25 + 23, 30), QColor(Qt::red).rgb());
-    EXPECT_EQ(shot.pixel(3 * 25 + 5, 30), QColor(Qt::red).rgb());
-}
-
-TEST_F(BoardGridTest, APictureLargerThanACellMakesEveryRepaintDrawEverything)
-{
-    table.drawGridLines();
-    table.setShown(1, 1, 3);
-    ASSERT_EQ(table.shown(1, 1), 3);
-    QPixmap wide(30, 24);
-    wide.fill(Qt::red);
-    table.drawPixmap(0, 0, wide);
-    table.setShown(1, 1, 3);
-    EXPECT_EQ(table.shown(1, 1), -1);
-    PaintRecorder painted(table);
-    {
-        BoardGrid::Batch batch(table);
-        table.drawGridLines();
-    }
-    ASSERT_EQ(painted.regions.size(), 1u);
-    EXPECT_EQ(painted.regions[0].boundingRect(), table.rect());
 }

@@ -76,7 +76,7 @@ protected:
         form.reset(); // the window reads its lobby until its last moment
         boot = std::make_unique<ui::Tbootform>(folder.exeDir());
         form = std::make_unique<ui::Tmainform>(*boot, folder.exeDir());
-        // The smallest window a board allows, where its cells are the 25 pixels of the surface.
+        // The smallest window a board allows, where its cells are 25 pixels.
         form->resize(1, 1);
         setLobby(boardSize, timeLimit, scoring);
     }
@@ -118,7 +118,12 @@ protected:
         QApplication::sendEvent(form->Table, &move);
     }
 
-    QImage board() { return grabOnScreen(*form->Table); }
+    // What the screen shows once the pending paints are done.
+    QImage board()
+    {
+        QApplication::processEvents();
+        return grabOnScreen(*form->Table);
+    }
 
     // The colour of one quarter of a cell's interior on screen: quarter 0 top-left, 1 top-right,
     // 2 bottom-left, 3 bottom-right.

@@ -60,7 +60,7 @@ TEST(ReplayWindow, ShowsEachPositionAndTheResultAtTheEnd)
         for (int col = 0; col < 6; ++col)
             for (int row = 0; row < 6; ++row) {
                 const bool marked = last && last->col == col && last->row == row;
-                EXPECT_EQ(window.board()->shown(col, row), ui::cellKey(board[col][row], marked)) << played;
+                EXPECT_EQ(window.board()->look(col, row), (ui::BoardGrid::Look{board[col][row], marked, false})) << played;
             }
         EXPECT_EQ(window.moveList()->currentRow(), played);
         EXPECT_EQ(window.result()->text().contains(QStringLiteral("結果")), played == replay.moves());
