@@ -44,6 +44,10 @@ public:
     // Runs what it is given once everything handed out by moved() so far has been shown.
     using Pacer = std::function<void(std::function<void()>)>;
     void setPacer(Pacer pacer) { pacer_ = std::move(pacer); }
+    // Moves that bring this station up to a game under way: shown at once, and no turn of this
+    // station's seat opens until the catch-up is over.
+    void setCatchingUp(bool on);
+    bool catchingUp() const { return catchingUp_; }
     // The person lets the station choose at random from the next turn on.
     void setAutoPlay(bool on) { autoPlay_ = on; }
     // How long a second of the turn's time lasts; tests shorten it.
@@ -73,6 +77,8 @@ public:
     // the seat is to move and the cell is legal or a pass, and answered true.
     bool playFor(int seat, rules::Cell cell, bool madeHere);
     bool mayMove(int seat, rules::Cell cell) const;
+    // The last `count` moves are undone; the screen shows the game as it now stands.
+    void takeBack(int count);
 
 signals:
     void started();
@@ -81,6 +87,8 @@ signals:
     void refused(); // the buzz of a cell where no face may go
     void turnOpened();
     void turnClosed();
+    // Moves were taken back: what was shown of them goes.
+    void takenBack();
     // Another station's seat is to move, and shown so.
     void awaiting(int seat);
     // The game stopped before its end (abandon).
@@ -101,6 +109,7 @@ private:
     rules::Game game_;
     bool myTurn_ = false;
     bool autoPlay_ = false;
+    bool catchingUp_ = false;
     int timeLeft_ = rules::NoLimit;
     int secondMs_ = 1000;
     int turnSerial_ = 0; // counts changes of turn, so that a late opening is dropped
