@@ -92,7 +92,7 @@ private:
 
     Transport& transport_;
     QString hostName_;
-    QList<Guest> guests_; // in the order they joined; those not yet joined after them
+    QList<Guest> guests_;                           // in the order they joined; those not yet joined after them
     std::array<QString, rules::Seats + 1> vacated_; // names of the seats this game lost, by seat
 };
 

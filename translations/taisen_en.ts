@@ -88,6 +88,13 @@
     </message>
 </context>
 <context>
+    <name>match::GuestTable</name>
+    <message>
+        <source>▲あなたの手は間に合わず、サーバーが打った手に置き換えました</source>
+        <translation>▲Your move came too late; the server's move for your seat replaced it</translation>
+    </message>
+</context>
+<context>
     <name>net</name>
     <message>
         <source>Windows ソケットエラー： %1 (%2) [API &apos;%3&apos;]</source>
