@@ -55,9 +55,8 @@ void Match::setCatchingUp(bool on)
 void Match::start(const rules::Settings& settings, int seat, const QStringList& members)
 {
     catchingUp_ = false;
-    closeTurn(); // a turn of the last game must not stay open: a move made there would reach nobody
-    stopPlayers();
-    ++turnSerial_;
+    leaveTurn(); // a turn of the last game must not stay open: a move made there would reach nobody
+    undone_.clear();
     game_.Reset(settings, members, seat);
     timeLeft_ = game_.timeLimit();
     Timer.setInterval(game_.timeLimit() * secondMs_);
@@ -75,9 +74,7 @@ void Match::abandon()
 {
     if (!running())
         return;
-    closeTurn();
-    stopPlayers();
-    ++turnSerial_;
+    leaveTurn();
     game_.abandon();
     emit stopped();
 }
@@ -119,6 +116,7 @@ void Match::apply(rules::Cell cell, bool madeHere)
 {
     closeTurn();
     ++turnSerial_;
+    undone_.clear(); // a new move starts another line of play
     const rules::Outcome outcome = game_.play(cell);
     if (table_)
         table_->announce(outcome.next, cell, madeHere);
@@ -129,10 +127,9 @@ void Match::apply(rules::Cell cell, bool madeHere)
 
 void Match::takeBack(int count)
 {
-    closeTurn();
-    ++turnSerial_;
+    leaveTurn();
     game_.takeBack(count);
-    emit takenBack();
+    emit jumped();
 }
 
 void Match::askNext()
@@ -225,6 +222,14 @@ void Match::counterTimer()
 void Match::showCountdown()
 {
     emit timeLeftChanged(QCoreApplication::translate("rules::Game", "残り%1秒").arg(timeLeft_));
+}
+
+// Whoever was to move stops: an open turn closes, a search under way is dropped.
+void Match::leaveTurn()
+{
+    closeTurn();
+    stopPlayers();
+    ++turnSerial_;
 }
 
 void Match::stopPlayers()

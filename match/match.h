@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <array>
 #include <functional>
+#include <vector>
 
 namespace match {
 
@@ -36,6 +37,7 @@ public:
     bool timersRunning() const { return Timer.isActive() && counter.isActive(); }
     int timeoutInterval() const { return Timer.interval(); }
 
+    // How moves reach the other stations; none in a game alone.
     void setTable(Table* table) { table_ = table; }
     // `player` moves for `seat` from the next turn of that seat on; null gives the seat back.
     void setPlayer(int seat, Player* player);
@@ -80,6 +82,14 @@ public:
     // The last `count` moves are undone; the screen shows the game as it now stands.
     void takeBack(int count);
 
+    // --- a game alone: its moves reached no other station, so they may be taken back ---
+    // Back to this station's seat's last turn, the other seats' replies with it.
+    bool canUndo() const;
+    void undo();
+    // The moves taken back, played again up to this station's seat's next turn.
+    bool canRedo() const;
+    void redo();
+
 signals:
     void started();
     // Applied and announced; shown from here on.
@@ -87,13 +97,13 @@ signals:
     void refused(); // the buzz of a cell where no face may go
     void turnOpened();
     void turnClosed();
-    // Moves were taken back: what was shown of them goes.
-    void takenBack();
     // Another station's seat is to move, and shown so.
     void awaiting(int seat);
     // The game stopped before its end (abandon).
     void stopped();
     void timeLeftChanged(const QString& text);
+    // The game went back or forward by several moves at once (undo, redo): shown whole at once.
+    void jumped();
 
 private:
     void apply(rules::Cell cell, bool madeHere);
@@ -105,6 +115,7 @@ private:
     void counterTimer();
     void showCountdown();
     void stopPlayers();
+    void leaveTurn();
 
     rules::Game game_;
     bool myTurn_ = false;
@@ -112,7 +123,8 @@ private:
     bool catchingUp_ = false;
     int timeLeft_ = rules::NoLimit;
     int secondMs_ = 1000;
-    int turnSerial_ = 0; // counts changes of turn, so that a late opening is dropped
+    int turnSerial_ = 0;              // counts changes of turn, so that a late opening is dropped
+    std::vector<rules::Cell> undone_; // the moves taken back, the next first
     std::array<Player*, 5> players_{};
     Table* table_ = nullptr;
     Pacer pacer_;

@@ -3,6 +3,8 @@
 #include "net/lobbymessages.h"
 #include "rules/failure.h"
 
+#include <algorithm>
+
 namespace match {
 
 Station::Station(QObject* parent)
@@ -21,6 +23,8 @@ Station::Station(QObject* parent)
     connect(&guestTable_, &GuestTable::starting, this, &Station::starting);
     connect(&guestTable_, &GuestTable::outOfStep, this, &Station::chatLine);
     connect(&link_, &net::GuestLink::messageArrived, this, &Station::read);
+    // A host's start must not find computers of a game alone in the seats.
+    connect(&link_, &net::GuestLink::connected, this, &Station::endAlone);
     setHost(true);
 }
 
@@ -33,6 +37,7 @@ Station::~Station()
 
 void Station::setHost(bool host)
 {
+    endAlone();
     host_ = host;
     match_.setTable(host ? static_cast<Table*>(&hostTable_) : &guestTable_);
     keeper_.setActive(host);
@@ -46,6 +51,7 @@ void Station::setMembers(const QStringList& names)
 
 void Station::host(quint16 port, const QString& name)
 {
+    endAlone();
     server_.listen(port);
     server_.lobby().open(name);
 }
@@ -86,6 +92,37 @@ void Station::sendChat(const QString& line)
         server_.lobby().sendToGuests(net::chatMessage(line));
     else
         session_.sendChat(line);
+}
+
+void Station::playAlone(const rules::Settings& settings, int seat, const QStringList& members,
+                        const std::array<ai::Level, 3>& levels)
+{
+    if (inSession())
+        throw Failure(tr("接続中は一人で遊べません"));
+    endAlone();
+    match_.abandon(); // a network game left behind by a lost host
+    match_.start(settings, std::clamp(seat, 1, rules::Seats), members);
+    match_.setTable(nullptr);
+    keeper_.setActive(false);
+    // A computer in the first seat is asked as it takes the seat.
+    auto level = levels.begin();
+    for (int s = 1; s <= rules::Seats; ++s)
+        if (s != match_.mySeat()) {
+            computers_.push_back(std::make_unique<ComputerSeat>(*level++));
+            match_.setPlayer(s, computers_.back().get());
+        }
+    match_.openFirstTurn();
+}
+
+void Station::endAlone()
+{
+    if (!alone())
+        return;
+    match_.abandon();
+    for (int seat = 1; seat <= rules::Seats; ++seat)
+        match_.setPlayer(seat, nullptr);
+    computers_.clear();
+    setHost(host_);
 }
 
 } // namespace match

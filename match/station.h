@@ -9,6 +9,9 @@
 
 #include <QObject>
 #include <QStringList>
+#include <array>
+#include <memory>
+#include <vector>
 
 namespace match {
 
@@ -49,6 +52,16 @@ public:
     // A chat line typed here goes to the guests, or to the host.
     void sendChat(const QString& line);
 
+    // A game against three computers played in this process, with no socket and no table: the
+    // person plays `seat` under members[seat - 1], and the computers the other seats at
+    // `levels`, in seat order. Ends the game alone before it; throws Failure while hosting or
+    // joined, or with fewer than four members.
+    void playAlone(const rules::Settings& settings, int seat, const QStringList& members,
+                   const std::array<ai::Level, 3>& levels);
+    bool alone() const { return !computers_.empty(); }
+    // The game alone stops where it is, unfinished, and the station is the lobby's again.
+    void endAlone();
+
 signals:
     void chatLine(const QString& line);
     void membersChanged(const QStringList& names);
@@ -76,6 +89,7 @@ private:
     net::GuestSession session_;
     QStringList members_;
     bool host_ = true;
+    std::vector<std::unique_ptr<ComputerSeat>> computers_; // in a game alone
 };
 
 } // namespace match

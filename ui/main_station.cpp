@@ -19,7 +19,7 @@ void Tmainform::followMatch()
     connect(&match_, &match::Match::started, this, &Tmainform::gameStarted);
     connect(&match_, &match::Match::moved, this,
             [this](const rules::Outcome& o) { animator_.show(o, match_.catchingUp()); });
-    connect(&match_, &match::Match::takenBack, this, [this] { animator_.rewind(game()); });
+    connect(&match_, &match::Match::jumped, this, [this] { animator_.rewind(game()); });
     connect(&match_, &match::Match::refused, this, [this] { play(Sound::Buzz); });
     // The first turn of a game opens before any change of turn has named its seat.
     connect(&match_, &match::Match::turnOpened, this, [this] {
