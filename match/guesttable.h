@@ -3,6 +3,7 @@
 #include "net/guestsession.h"
 
 #include <QObject>
+#include <QTimer>
 #include <functional>
 
 namespace match {
@@ -23,12 +24,14 @@ public:
     bool gameRunning() const override;
     bool awaits(const net::Move& move) const override;
     void moveArrived(const net::Move& move) override;
+    void overruled(const net::Move& move) override;
     void stopGame() override;
 
 signals:
     // A start message is about to set up a game with these settings.
     void starting(const net::StartSettings& settings);
-    // A move from the host does not fit the board here; said once a game.
+    // A move from the host does not fit the board here (said once a game), or this station's
+    // move came too late: what the chat shows.
     void outOfStep(const QString& notice);
 
 private:
@@ -36,6 +39,10 @@ private:
     std::function<QStringList()> members_;
     net::GuestSession* session_ = nullptr;
     bool desyncShown_ = false;
+    // Moves that come at the host's catch-up pace after a start bring this station up to a game
+    // under way: it is over once the host has been quiet for longer than the last one's gap.
+    QTimer quiet_;
+    int lastGap_ = 0;
 };
 
 } // namespace match

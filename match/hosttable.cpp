@@ -7,7 +7,7 @@ namespace match {
 
 void HostTable::announce(int turnSeat, rules::Cell cell, bool)
 {
-    lobby_.sendToGuests(net::moveMessage(turnSeat, cell.col, cell.row));
+    lobby_.relayMove(net::moveMessage(turnSeat, cell.col, cell.row));
 }
 
 } // namespace match

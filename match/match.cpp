@@ -34,17 +34,27 @@ Match::~Match()
 
 void Match::setPlayer(int seat, Player* player)
 {
-    if (Player* old = std::exchange(players_[std::size_t(seat)], player))
+    Player* old = std::exchange(players_[std::size_t(seat)], player);
+    if (old)
         old->stop();
-    // A seat taken over while it is to move is asked at once.
-    if (player && running() && game_.curPlayer() == seat) {
+    // A seat taken over or given back while it is to move is asked at once, and only its new
+    // player's move counts.
+    if ((player || old) && running() && game_.curPlayer() == seat) {
         closeTurn();
+        ++turnSerial_;
         askNext();
     }
 }
 
+void Match::setCatchingUp(bool on)
+{
+    if (std::exchange(catchingUp_, on) && !on && running() && game_.curPlayer() == mySeat() && !myTurn_)
+        askNext();
+}
+
 void Match::start(const rules::Settings& settings, int seat, const QStringList& members)
 {
+    catchingUp_ = false;
     leaveTurn(); // a turn of the last game must not stay open: a move made there would reach nobody
     undone_.clear();
     game_.Reset(settings, members, seat);
@@ -115,6 +125,13 @@ void Match::apply(rules::Cell cell, bool madeHere)
         askNext();
 }
 
+void Match::takeBack(int count)
+{
+    leaveTurn();
+    game_.takeBack(count);
+    emit jumped();
+}
+
 void Match::askNext()
 {
     const int serial = turnSerial_;
@@ -122,6 +139,8 @@ void Match::askNext()
         if (serial != turnSerial_ || !running())
             return;
         const int seat = game_.curPlayer();
+        if (seat == mySeat() && catchingUp_)
+            return; // asked again once the catch-up is over
         if (Player* p = players_[std::size_t(seat)])
             p->yourTurn(*this, seat);
         else if (seat == mySeat())

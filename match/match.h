@@ -46,6 +46,10 @@ public:
     // Runs what it is given once everything handed out by moved() so far has been shown.
     using Pacer = std::function<void(std::function<void()>)>;
     void setPacer(Pacer pacer) { pacer_ = std::move(pacer); }
+    // Moves that bring this station up to a game under way: shown at once, and no turn of this
+    // station's seat opens until the catch-up is over.
+    void setCatchingUp(bool on);
+    bool catchingUp() const { return catchingUp_; }
     // The person lets the station choose at random from the next turn on.
     void setAutoPlay(bool on) { autoPlay_ = on; }
     // How long a second of the turn's time lasts; tests shorten it.
@@ -75,6 +79,8 @@ public:
     // the seat is to move and the cell is legal or a pass, and answered true.
     bool playFor(int seat, rules::Cell cell, bool madeHere);
     bool mayMove(int seat, rules::Cell cell) const;
+    // The last `count` moves are undone; the screen shows the game as it now stands.
+    void takeBack(int count);
 
     // --- a game alone: its moves reached no other station, so they may be taken back ---
     // Back to this station's seat's last turn, the other seats' replies with it.
@@ -114,6 +120,7 @@ private:
     rules::Game game_;
     bool myTurn_ = false;
     bool autoPlay_ = false;
+    bool catchingUp_ = false;
     int timeLeft_ = rules::NoLimit;
     int secondMs_ = 1000;
     int turnSerial_ = 0;              // counts changes of turn, so that a late opening is dropped

@@ -28,10 +28,8 @@ void Match::undo()
         return;
     const std::vector<rules::Cell>& moves = game_.moves();
     const int count = sinceTurnOf(mySeat(), int(moves.size()));
-    leaveTurn();
     undone_.insert(undone_.begin(), moves.end() - count, moves.end());
-    game_.takeBack(count);
-    emit jumped();
+    takeBack(count);
     askNext();
 }
 

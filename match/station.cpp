@@ -66,7 +66,7 @@ void Station::startGame(const rules::Settings& settings)
 {
     match_.start(settings, net::HostSeat, members_);
     match_.openFirstTurn();
-    server_.lobby().startGame({settings.boardSize, 0, settings.scoring, settings.timeLimit, settings.rotation});
+    server_.lobby().startGame(net::startSettings(settings, 0));
 }
 
 void Station::leave()

@@ -1,4 +1,5 @@
 #pragma once
+#include "match/catchup.h"
 #include "match/computerseat.h"
 
 #include <QObject>
@@ -6,17 +7,14 @@
 #include <array>
 #include <memory>
 
-namespace net {
-class HostLobby;
-}
-
 namespace match {
 
 class Match;
 
 // The host keeps its table going when a guest goes: a computer plays the seat of a member that
 // left during a game, and a seat whose station stays silent past the time limit and a grace
-// passes as its own time-out would. A new game gives every seat back.
+// passes as its own time-out would. A member that joins again under its name has its seat back
+// once its station has caught up. A new game gives every seat back.
 class TableKeeper : public QObject {
     Q_OBJECT
 public:
@@ -39,15 +37,20 @@ signals:
 
 private:
     void seatLeft(int seat, const QString& name);
-    void takeOver(int seat, const QString& name, int game);
+    void takeOver(int seat, const QString& name, int game, int returns);
+    void seatReturned(int seat, net::HostLobby::GuestId guest);
+    void caughtUp(int seat);
     void awaiting(int seat);
     void newGame();
+    void giveBack(int seat);
 
     Match& match_;
     net::HostLobby& lobby_;
     bool active_ = false;
     int game_ = 0; // counts games, so that a take-over meant for an earlier one is dropped
     std::array<std::unique_ptr<ComputerSeat>, 5> standIns_;
+    std::array<std::unique_ptr<CatchUp>, 5> catchUps_;
+    std::array<int, 5> returns_{}; // counts returns by seat, so that a take-over for one who is back is dropped
     QTimer silence_;
     int silentSeat_ = 0;
 };

@@ -62,8 +62,13 @@ void GuestSession::move(const QStringList& message)
     const auto m = parseMove(message);
     if (!m || !started_ || !game_.gameRunning() || (link_.followsChat() && !awaited(*m)))
         return;
-    if (std::exchange(awaitingEcho_, false))
+    // What comes back for this station's own turn is its move, unless the host took another for
+    // the seat (it passed for a station that had gone silent).
+    if (std::exchange(awaitingEcho_, false)) {
+        if (m->col != sent_.col || m->row != sent_.row)
+            game_.overruled(*m);
         return;
+    }
     game_.moveArrived(*m);
 }
 

@@ -30,6 +30,8 @@ public:
     virtual bool awaits(const Move& move) const = 0;
     // A move from the host, to be applied.
     virtual void moveArrived(const Move& move) = 0;
+    // The host's move for the turn in which this station moved is another: the host's stands.
+    virtual void overruled(const Move& move) = 0;
     // The connection is gone: a game under way stops where it is.
     virtual void stopGame() = 0;
 };

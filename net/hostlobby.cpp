@@ -1,6 +1,7 @@
 #include "net/hostlobby.h"
 
 #include "net/chatline.h"
+#include "net/lookalikes.h"
 #include "net/message.h"
 #include "net/names.h"
 
@@ -22,6 +23,7 @@ void HostLobby::open(const QString& hostName)
 void HostLobby::shut()
 {
     guests_.clear();
+    vacated_ = {};
 }
 
 void HostLobby::accepted(GuestId guest)
@@ -82,9 +84,16 @@ void HostLobby::join(Guest& guest, const QString& name)
     joiner.joined = true;
     joiner.name = memberName(name, members());
     joiner.sentName = name;
+    joiner.seat = vacatedSeat(joiner.name);
+    if (joiner.seat)
+        vacated_[std::size_t(joiner.seat)].clear();
     guests_.removeIf([&](const Guest& x) { return x.id == joiner.id; });
-    const auto firstWaiting = std::find_if(guests_.begin(), guests_.end(), [](const Guest& g) { return !g.joined; });
-    guests_.insert(firstWaiting, joiner);
+    // A returning player stands before the members seated after it and those who only watch, so
+    // that the list's first four names are the seats' again.
+    const auto place = std::find_if(guests_.begin(), guests_.end(), [&](const Guest& g) {
+        return !g.joined || (joiner.seat && (g.seat == 0 || g.seat > joiner.seat));
+    });
+    guests_.insert(place, joiner);
 
     const QString notice = joinNotice(joiner.name);
     const QStringList names = members();
@@ -95,6 +104,17 @@ void HostLobby::join(Guest& guest, const QString& name)
         emit enoughMembers(true);
     for (const GuestId id : joinedIds())
         transport_.send(id, id == joiner.id ? replyMessage(names) : noticeMessage(notice, names));
+    if (joiner.seat)
+        emit seatReturned(joiner.seat, joiner.id);
+}
+
+// Names compare as the screen shows them, as when a name is taken.
+int HostLobby::vacatedSeat(const QString& name) const
+{
+    for (int seat = HostSeat + 1; seat <= rules::Seats; ++seat)
+        if (!vacated_[std::size_t(seat)].isEmpty() && lookAlikeKey(vacated_[std::size_t(seat)]) == lookAlikeKey(name))
+            return seat;
+    return 0;
 }
 
 void HostLobby::removeMember(const QString& name)
@@ -124,8 +144,10 @@ void HostLobby::leave(GuestId id)
         if (names.size() < PlayersToStart)
             emit enoughMembers(false);
         sendToGuests(noticeMessage(notice, names));
-        if (seat > HostSeat && seat <= rules::Seats)
+        if (seat > HostSeat && seat <= rules::Seats) {
+            vacated_[std::size_t(seat)] = name;
             emit seatLeft(seat, name);
+        }
     }
     transport_.hangUp(id);
 }
@@ -149,14 +171,18 @@ void HostLobby::chat(GuestId sender, QStringList message)
 
 void HostLobby::move(const Guest& sender, const QStringList& message)
 {
+    if (sender.behind)
+        return;
     if (const auto m = parseMove(message))
         emit moveReceived(sender.seat, *m);
 }
 
 void HostLobby::startGame(StartSettings settings)
 {
+    vacated_ = {};
     int seat = HostSeat + 1;
     for (Guest& g : guests_) {
+        g.behind = false;
         if (!g.joined)
             continue;
         g.seat = std::min(seat++, rules::Seats + 1);
@@ -169,6 +195,19 @@ void HostLobby::sendToGuests(const QStringList& message)
 {
     for (const GuestId id : joinedIds())
         transport_.send(id, message);
+}
+
+void HostLobby::relayMove(const QStringList& message)
+{
+    for (const GuestId id : joinedIds())
+        if (const Guest* g = find(id); g && !g->behind)
+            transport_.send(id, message);
+}
+
+void HostLobby::setBehind(GuestId guest, bool behind)
+{
+    if (Guest* g = find(guest))
+        g->behind = behind;
 }
 
 // Taken before sending: a send that fails may drop a guest from the list.

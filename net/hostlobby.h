@@ -2,6 +2,7 @@
 #include "net/lobbymessages.h"
 
 #include <QList>
+#include <array>
 #include <QObject>
 #include <QStringList>
 
@@ -46,6 +47,12 @@ public:
     void startGame(StartSettings settings);
     // A chat line or a move of the host's own goes to every guest.
     void sendToGuests(const QStringList& message);
+    // A move the host applied goes to every guest that is not being brought up to the game.
+    void relayMove(const QStringList& message);
+    void sendTo(GuestId guest, const QStringList& message) { transport_.send(guest, message); }
+    // While a returning member is behind, the host's moves reach it only through its catch-up,
+    // and its own moves do not count: its board is not yet the game's.
+    void setBehind(GuestId guest, bool behind);
 
     QStringList members() const;
     QString hostName() const { return hostName_; }
@@ -61,6 +68,9 @@ signals:
     void moveReceived(int seat, const net::Move& move);
     // A member that the last start gave a seat has gone, whatever the way.
     void seatLeft(int seat, const QString& name);
+    // A join under the name of a member whose seat this game lost: it has that seat again and
+    // its place among the seated members.
+    void seatReturned(int seat, net::HostLobby::GuestId guest);
 
 private:
     struct Guest {
@@ -69,9 +79,11 @@ private:
         QString name;
         QString sentName; // the name its join carried, before the host cleaned it
         int seat = 0;
+        bool behind = false;
     };
     Guest* find(GuestId id);
     void join(Guest& guest, const QString& name);
+    int vacatedSeat(const QString& name) const;
     void leave(GuestId id);
     static bool saysGoodbye(const Guest& guest, const QString& name);
     void chat(GuestId sender, QStringList message);
@@ -80,7 +92,8 @@ private:
 
     Transport& transport_;
     QString hostName_;
-    QList<Guest> guests_; // in the order they joined; those not yet joined after them
+    QList<Guest> guests_;                           // in the order they joined; those not yet joined after them
+    std::array<QString, rules::Seats + 1> vacated_; // names of the seats this game lost, by seat
 };
 
 } // namespace net

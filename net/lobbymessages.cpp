@@ -43,6 +43,11 @@ QStringList chatMessage(const QString& line)
     return withKind(MsgChat, {line});
 }
 
+StartSettings startSettings(const rules::Settings& settings, int seat)
+{
+    return {settings.boardSize, seat, settings.scoring, settings.timeLimit, settings.rotation};
+}
+
 QStringList startMessage(const StartSettings& s)
 {
     return withKind(MsgStart, {QString::number(s.boardSize), QString::number(s.seat), QString::number(int(s.scoring)),

@@ -35,6 +35,8 @@ struct StartSettings {
     rules::Settings game() const { return {boardSize, scoring, timeLimit, rotation}; }
 };
 
+// The settings a game was started with, for the guest of `seat`.
+StartSettings startSettings(const rules::Settings& settings, int seat);
 QStringList startMessage(const StartSettings& s);
 // Empty when a number is missing or not decimal, or the scoring rule is neither 0 nor 1; rotation is on exactly for the text "1".
 std::optional<StartSettings> parseStart(const QStringList& m);

@@ -93,8 +93,17 @@ QList<QStringList> listsAfterNotice(const QStringList& members, const QString& n
 {
     if (!isNotice(notice))
         return {};
-    if (notice.endsWith(Came))
-        return {members + QStringList{noticeName(notice, Came)}};
+    if (notice.endsWith(Came)) {
+        // A newcomer comes last; a player who returns to its seat takes its place back.
+        const QString name = noticeName(notice, Came);
+        QList<QStringList> lists{members + QStringList{name}};
+        for (qsizetype i = members.size() - 1; i > 0; --i) {
+            QStringList returned = members;
+            returned.insert(i, name);
+            lists << returned;
+        }
+        return lists;
+    }
     const QString name = noticeName(notice, Went);
     QList<QStringList> lists;
     for (qsizetype i = 0; i < members.size(); ++i)

@@ -16,7 +16,8 @@ bool isNotice(const QString& line);   // "◆" name "氏の来訪" or "◆" name
 bool isChatLine(const QString& line); // name "：" text
 
 // The member lists that may follow `notice` when the list before it was `members`: a join
-// appends the name; a leave removes one entry of that name, or none if it has none.
+// appends the name, or puts it back after the host (a player returning to its seat); a leave
+// removes one entry of that name, or none if it has none.
 QList<QStringList> listsAfterNotice(const QStringList& members, const QString& notice);
 
 } // namespace net

@@ -116,6 +116,13 @@
     </message>
 </context>
 <context>
+    <name>match::GuestTable</name>
+    <message>
+        <source>▲あなたの手は間に合わず、サーバーが打った手に置き換えました</source>
+        <translation>▲Your move came too late; the server's move for your seat replaced it</translation>
+    </message>
+</context>
+<context>
     <name>match::Station</name>
     <message>
         <source>接続中は一人で遊べません</source>

@@ -41,7 +41,6 @@ void Tmainform::createGameActions()
     connect(newGame_, &QAction::triggered, this, [this] { guarded([this] { lobby_.startNewGame(); }); });
     connect(undo_, &QAction::triggered, this, [this] { match_.undo(); });
     connect(redo_, &QAction::triggered, this, [this] { match_.redo(); });
-    connect(&match_, &match::Match::jumped, this, &Tmainform::showJump);
     for (const auto signal : {&match::Match::started, &match::Match::jumped, &match::Match::stopped,
                               &match::Match::turnOpened, &match::Match::turnClosed})
         connect(&match_, signal, this, &Tmainform::updateGameActions);
@@ -56,23 +55,13 @@ void Tmainform::updateGameActions()
     redo_->setEnabled(match_.canRedo());
 }
 
-// The board, scores and lamps as the game now stands, at once; the pieces of the moves taken
-// back or played again are not shown one by one.
+// The game as it now stands, at once: moves taken back or played again are not shown one by one.
 void Tmainform::showJump()
 {
-    const rules::Game& g = game();
-    animator_.reset(g.board(), g.scoring(), {g.lastCol(), g.lastRow()});
-    Table->paintOver(0, 0, g.boardSize() - 1, g.boardSize() - 1);
-    repaintWholeBoard();
-    for (int seat = 1; seat <= rules::Seats; ++seat) {
-        showLamp(seat, seat == g.curPlayer());
-        showScore(seat, g.scores()[std::size_t(seat)]);
-    }
+    animator_.rewind(game());
     showGainText(QString(), 0);
-    if (g.gameOver())
+    if (game().gameOver())
         showEnd();
-    else
-        showTurn(g.curPlayer());
 }
 
 } // namespace ui

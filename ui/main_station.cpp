@@ -17,7 +17,9 @@ void Tmainform::followMatch()
 {
     match_.setPacer([this](std::function<void()> action) { animator_.then(std::move(action)); });
     connect(&match_, &match::Match::started, this, &Tmainform::gameStarted);
-    connect(&match_, &match::Match::moved, this, [this](const rules::Outcome& o) { animator_.show(o); });
+    connect(&match_, &match::Match::moved, this,
+            [this](const rules::Outcome& o) { animator_.show(o, match_.catchingUp()); });
+    connect(&match_, &match::Match::jumped, this, &Tmainform::showJump);
     connect(&match_, &match::Match::refused, this, [this] { play(Sound::Buzz); });
     // The first turn of a game opens before any change of turn has named its seat.
     connect(&match_, &match::Match::turnOpened, this, [this] {

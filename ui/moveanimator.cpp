@@ -20,13 +20,13 @@ MoveAnimator::MoveAnimator(MoveScreen& screen, QObject* parent) : QObject(parent
     connect(&timer_, &QTimer::timeout, this, &MoveAnimator::run);
 }
 
-void MoveAnimator::reset(const rules::Board& board, rules::Scoring scoring, rules::Cell last)
+void MoveAnimator::reset(const rules::Board& board, rules::Scoring scoring)
 {
     timer_.stop();
     steps_.clear();
     board_ = board;
     scoring_ = scoring;
-    last_ = last;
+    last_ = rules::Pass;
 }
 
 void MoveAnimator::then(std::function<void()> action)
@@ -34,28 +34,54 @@ void MoveAnimator::then(std::function<void()> action)
     add(std::move(action));
 }
 
-void MoveAnimator::show(const rules::Outcome& o)
+void MoveAnimator::show(const rules::Outcome& o, bool caughtUp)
 {
+    hurried_ = caughtUp;
     if (!o.isPass())
         addPlacement(o);
-    if (o.over) {
+    if (o.over)
         add([this] { screen_.showEnd(); });
-        return;
+    else {
+        if (o.jewelsTurned)
+            addRotation();
+        add([this, o] {
+            screen_.showLamp(o.mover, false);
+            screen_.showLamp(o.next, true);
+            screen_.showTurn(o.next);
+        });
     }
-    if (o.jewelsTurned)
-        addRotation();
-    add([this, o] {
-        screen_.showLamp(o.mover, false);
-        screen_.showLamp(o.next, true);
-        screen_.showTurn(o.next);
-    });
+    hurried_ = false;
+}
+
+void MoveAnimator::rewind(const rules::Game& game)
+{
+    timer_.stop();
+    steps_.clear();
+    // Cells emptied by the moves taken back, and the old last-move mark, go with the rest.
+    for (int col = 0; col < board_.size(); ++col)
+        for (int row = 0; row < board_.size(); ++row)
+            screen_.Del(col, row);
+    board_ = game.board();
+    last_ = {game.lastCol(), game.lastRow()};
+    for (int seat = 1; seat <= rules::Seats; ++seat) {
+        screen_.showScore(seat, game.scores()[std::size_t(seat)]);
+        screen_.showLamp(seat, seat == game.curPlayer());
+    }
+    screen_.showTurn(game.curPlayer());
+    screen_.repaintBoard();
+}
+
+void MoveAnimator::sound(Sound s)
+{
+    if (!silent_)
+        screen_.play(s);
 }
 
 void MoveAnimator::addPlacement(const rules::Outcome& o)
 {
     add(
         [this, o] {
-            screen_.play(Sound::Put);
+            sound(Sound::Put);
             if (last_ != rules::Pass)
                 screen_.Del(last_.col, last_.row); // the old last-move mark goes at the next repaint
             last_ = o.cell;
@@ -72,7 +98,7 @@ void MoveAnimator::addPlacement(const rules::Outcome& o)
             [this, mover = o.mover, take = o.taken[i], taken = int(i) + 1] {
                 screen_.showScore(take.victim, take.victimScore);
                 board_[take.cell.col][take.cell.row] = rules::Code(mover);
-                screen_.play(Sound::Flip);
+                sound(Sound::Flip);
                 screen_.showScore(mover, take.moverScore);
                 screen_.showGain(taken);
                 screen_.repaintBoard();
@@ -82,7 +108,7 @@ void MoveAnimator::addPlacement(const rules::Outcome& o)
 
 void MoveAnimator::addRotation()
 {
-    add([this] { screen_.play(Sound::Rotate); }, FramePauseMs);
+    add([this] { sound(Sound::Rotate); }, FramePauseMs);
     for (int frame = 1; frame <= Frames; ++frame)
         add(
             [this, frame] {
@@ -115,7 +141,7 @@ void MoveAnimator::oneRotate(int frame, int col, int row, int direction)
 
 void MoveAnimator::add(std::function<void()> act, int pauseMs)
 {
-    steps_.push_back({std::move(act), pauseMs});
+    steps_.push_back({std::move(act), hurried_ ? 0 : pauseMs, hurried_});
     if (!running_ && !timer_.isActive())
         run();
 }
@@ -127,6 +153,7 @@ void MoveAnimator::run()
     while (!steps_.empty()) {
         Step step = std::move(steps_.front());
         steps_.pop_front();
+        silent_ = step.silent;
         step.act();
         if (step.pauseMs > 0 && pauseFactor > 0) {
             timer_.start(step.pauseMs * pauseFactor);

@@ -1,5 +1,6 @@
 #pragma once
 #include "rules/board.h"
+#include "rules/game.h"
 #include "rules/outcome.h"
 #include "rules/scoring.h"
 #include "ui/movescreen.h"
@@ -27,10 +28,14 @@ public:
 
     explicit MoveAnimator(MoveScreen& screen, QObject* parent = nullptr);
 
-    // A board shown at once, a new game's or one moves were taken back to, with its last move;
-    // whatever was still to be shown goes.
-    void reset(const rules::Board& board, rules::Scoring scoring, rules::Cell last = rules::Pass);
-    void show(const rules::Outcome& outcome);
+    // A new game's board, shown at once; whatever was still to be shown goes.
+    void reset(const rules::Board& board, rules::Scoring scoring);
+    // A move caught up with (one played before this station came back to the game) is shown
+    // whole at once and silently.
+    void show(const rules::Outcome& outcome, bool caughtUp = false);
+    // The game went back to `game`'s position: what was still to be shown goes, and the board,
+    // its last-move mark, the scores and the lamps are shown as they now stand.
+    void rewind(const rules::Game& game);
     void then(std::function<void()> action);
     bool idle() const { return steps_.empty() && !timer_.isActive(); }
 
@@ -41,10 +46,12 @@ private:
     struct Step {
         std::function<void()> act;
         int pauseMs = 0; // after it
+        bool silent = false;
     };
     void add(std::function<void()> act, int pauseMs = 0);
     void addPlacement(const rules::Outcome& outcome);
     void addRotation();
+    void sound(Sound sound);
     void oneRotate(int frame, int col, int row, int direction);
     void run();
 
@@ -55,6 +62,8 @@ private:
     std::deque<Step> steps_;
     QTimer timer_;
     bool running_ = false;
+    bool hurried_ = false; // the steps being added are a caught-up move's
+    bool silent_ = false;  // the step running is
 };
 
 } // namespace ui

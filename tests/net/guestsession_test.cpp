@@ -29,7 +29,9 @@ public:
         if (m.isPass() || game.Search_Face(m.col, m.row))
             game.play(m.cell());
     }
+    void overruled(const net::Move& m) override { overrulers << m.cell(); }
     void stopGame() override { game.abandon(); }
+    QList<rules::Cell> overrulers;
     QStringList chat;
     QStringList members;
     int rings = 0;

@@ -16,7 +16,8 @@ struct NoticeCase : NamedCase {
 
 class ListAfterNotice : public testing::TestWithParam<NoticeCase> {};
 
-// What a guest expects after a notice: a join appends, a leave takes one entry of the name.
+// What a guest expects after a notice: a join appends (or puts a returning player back after the
+// host), a leave takes one entry of the name.
 TEST_P(ListAfterNotice, ChangesTheListBeforeByOneName)
 {
     const NoticeCase& c = GetParam();
@@ -24,7 +25,7 @@ TEST_P(ListAfterNotice, ChangesTheListBeforeByOneName)
 }
 
 INSTANTIATE_TEST_SUITE_P(Notices, ListAfterNotice, testing::Values(
-    NoticeCase{{"Join"}, {"A", "B"}, QStringLiteral("◆C氏の来訪"), {{"A", "B", "C"}}},
+    NoticeCase{{"Join"}, {"A", "B", "D"}, QStringLiteral("◆C氏の来訪"), {{"A", "B", "D", "C"}, {"A", "B", "C", "D"}, {"A", "C", "B", "D"}}},
     NoticeCase{{"LeaveMiddle"}, {"A", "B", "C", "D"}, QStringLiteral("◆C氏の退室"), {{"A", "B", "D"}}},
     NoticeCase{{"LeaveOtherCase"}, {"A", "bob", "C"}, QStringLiteral("◆BOB氏の退室"), {{"A", "C"}}},
     NoticeCase{{"LeaveOfTwins"}, {"A", "B", "x", "B"}, QStringLiteral("◆B氏の退室"), {{"A", "x", "B"}, {"A", "B", "x"}}},

@@ -152,3 +152,30 @@ TEST_F(FourStations, GuestLeavingMidwayStopsPlayAtItsSeatAndHarmsNoOne)
 }
 
 } // namespace
+
+namespace {
+
+// Seat 3 leaves, the host's computer plays it, and C joins again: it catches up, plays on and
+// ends with everyone's board; its turn never opens before it has every move.
+TEST_F(FourStations, ReturningPlayerEndsWithTheSameBoard)
+{
+    autoPlay({1, 2, 4});
+    start(8, rules::Scoring::Points, true);
+    a.match().tekitoo();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return c.match().myTurn(); }, 10000));
+    c.match().tekitoo();
+    c.boot->BtnOutClick();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return a.game().moves().size() >= 12; }, 20000)) << "the computer plays seat 3";
+    bool openedBehind = false;
+    QObject::connect(&c.match(), &match::Match::turnOpened,
+                     [&] { openedBehind = openedBehind || c.game().moves().size() != a.game().moves().size(); });
+    c.form->AutoPass->setChecked(true);
+    c.join(a.boot->SS->port());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return allOver(); }, 120000));
+    expectAlike({1, 2, 3, 4});
+    EXPECT_EQ(c.game().moves(), a.game().moves());
+    EXPECT_FALSE(openedBehind);
+    EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join(u'\n').toStdString();
+}
+
+} // namespace

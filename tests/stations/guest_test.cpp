@@ -40,6 +40,12 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([&] { return guest.form->isVisible(); }, 5000));
     }
 
+    // A move right after a start may be one caught up with: the turn opens once the host is quiet.
+    bool turnOpens()
+    {
+        return QTest::qWaitFor([&] { return guest.boardOpen(); }, 3000);
+    }
+
     ErrorCollector errors;
     RawHost rawHost;
     Program guest{B};
@@ -159,7 +165,7 @@ TEST_F(GuestTest, OwnMoveGoesToTheHostAndItsEchoIsDropped)
 {
     started(2);
     hostSays(net::moveMessage(2, -1, -1));
-    ASSERT_TRUE(guest.match().myTurn());
+    ASSERT_TRUE(turnOpens());
     const auto [col, row] = guest.game().legalCells().front();
     guest.match().TableSelectCell(col, row);
     ASSERT_TRUE(host->waitFor(1));
@@ -180,7 +186,7 @@ TEST_F(GuestTest, NewStartClosesATurnLeftOpenByTheLastGame)
 {
     started(2);
     hostSays(net::moveMessage(2, -1, -1));
-    ASSERT_TRUE(guest.boardOpen());
+    ASSERT_TRUE(turnOpens());
     hostSays(net::startMessage({6, 2, rules::Scoring::Points, 61, false}));
     EXPECT_EQ(guest.game().boardSize(), 6);
     EXPECT_FALSE(guest.match().myTurn());
@@ -389,3 +395,56 @@ TEST_F(GuestFailure, LeavingWhileStillConnectingAbandonsTheAttempt)
     EXPECT_FALSE(guest.boot->CS->isConnected());
     EXPECT_FALSE(guest.chat().contains(QStringLiteral("◆サーバーと接続完了")));
 }
+
+namespace {
+
+// Woken late on its turn, the guest at seat 3 placed a face; the host had passed for it: the
+// host's pass stands, the guest's face goes from its game and its screen, and play goes on.
+TEST_F(GuestTest, OwnMoveTheHostOverruledIsTakenBackForTheHosts)
+{
+    started(3, 8, 60);
+    hostSays(net::moveMessage(2, -1, -1));
+    hostSays(net::moveMessage(3, -1, -1));
+    ASSERT_TRUE(turnOpens());
+    const auto before = guest.game().board();
+    const auto [col, row] = guest.game().legalCells().front();
+    guest.match().TableSelectCell(col, row);
+    ASSERT_TRUE(host->waitFor(1));
+    hostSays(net::moveMessage(4, -1, -1));
+    EXPECT_EQ(guest.game().board(), before);
+    EXPECT_EQ(guest.game().moves().size(), 3u);
+    EXPECT_EQ(guest.game().curPlayer(), 4);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return guest.form->animator().board() == before; }, 2000));
+    EXPECT_EQ(guest.chat().filter(QStringLiteral("▲")).size(), 1);
+    const auto [col4, row4] = guest.game().legalCells().front();
+    hostSays(net::moveMessage(1, col4, row4));
+    EXPECT_EQ(guest.game().curPlayer(), 1) << "the next move is not taken for an echo";
+    host->settle();
+    EXPECT_EQ(host->heard.size(), 1);
+}
+
+// Moves right behind a start bring a returning guest up to the game: each shown at once, and its
+// turn opens only after the last, though earlier ones named its seat.
+TEST_F(GuestTest, CaughtUpMovesShowAtOnceAndOpenTheTurnOnlyAfterTheLast)
+{
+    int opened = 0;
+    QObject::connect(&guest.match(), &match::Match::turnOpened, [&] { ++opened; });
+    started(2);
+    const auto play = [&](int next) {
+        const auto [col, row] = guest.game().legalCells().front();
+        hostSays(net::moveMessage(next, col, row));
+        EXPECT_TRUE(guest.form->animator().idle());
+        EXPECT_EQ(guest.form->animator().board(), guest.game().board());
+    };
+    play(2);
+    play(3);
+    hostSays(net::moveMessage(4, -1, -1));
+    hostSays(net::moveMessage(1, -1, -1));
+    play(2);
+    EXPECT_EQ(opened, 0);
+    ASSERT_TRUE(turnOpens());
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(guest.game().moves().size(), 5u);
+}
+
+} // namespace

@@ -667,3 +667,65 @@ TEST_F(HostTest, SilentSeatPassesOnceItsTimeAndAGraceHaveGone)
 }
 
 } // namespace
+
+namespace {
+
+// The moves of the host's game as it relayed them: each with the seat to move after it.
+Messages relayedMoves(const rules::Game& game)
+{
+    auto replay = rules::Position::newGame(game.boardSize(), game.scoring(), game.rotation());
+    Messages moves;
+    for (const rules::Cell cell : game.moves())
+        moves << net::moveMessage(replay.play(cell).next, cell.col, cell.row);
+    return moves;
+}
+
+// Seat 3 goes while seat 2 is to move and the host's computer takes it; seat 2 passes, so the
+// computer is on seat 3's turn (slowly) when the player joins again under its name.
+TEST_F(HostTest, ReturningPlayerCatchesUpAndHasItsSeatBackOnce)
+{
+    const int pause = std::exchange(match::ComputerSeat::movePauseMs, 1500);
+    fourMembers();
+    host.boot->BtnGameClick();
+    host.match().BtnPassClick();
+    guests[1]->socket->disconnectFromHost();
+    RawPeer& b = *guests[0];
+    ASSERT_TRUE(QTest::qWaitFor([&] { return host.boot->station->keeper().playsSeat(3); }, 5000));
+    b.say(net::moveMessage(3, -1, -1));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return host.game().curPlayer() == 3; }, 5000));
+    RawPeer& c = *guests.emplace_back(std::make_unique<RawPeer>(Sender::Host));
+    ASSERT_TRUE(c.connectTo(port));
+    c.say({"0", "c"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return host.members().contains("c"); }, 5000));
+    EXPECT_FALSE(host.boot->station->keeper().playsSeat(3));
+    EXPECT_EQ(host.members(), QStringList({"A", "B", "c", "D"})) << "back at its seat's place";
+    const Messages moves = relayedMoves(host.game());
+    ASSERT_TRUE(c.waitFor(2 + moves.size()));
+    c.settle();
+    match::ComputerSeat::movePauseMs = pause;
+    EXPECT_EQ(c.heard.value(0), QStringList({"0", "A", "B", "c", "D"}));
+    b.settle();
+    const auto started = std::find_if(b.heard.begin(), b.heard.end(), [](auto& m) { return m.value(0) == "3"; });
+    ASSERT_NE(started, b.heard.end());
+    QStringList start = *started;
+    start[2] = "3";
+    EXPECT_EQ(c.heard.value(1), start) << "the game's settings, with seat 3";
+    EXPECT_EQ(c.heard.mid(2), moves);
+    EXPECT_EQ(host.game().moves().size(), 2u) << "the computer's search was dropped";
+    // Once caught up, its own move counts and is relayed; the computer never moves for seat 3 again.
+    QTest::qWait(2 * match::TableKeeper::ApartMs);
+    const auto [col, row] = host.game().legalCells().front();
+    c.say(net::moveMessage(4, col, row));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return host.game().curPlayer() == 4; }, 5000));
+    guests[2]->say(net::moveMessage(1, -1, -1));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return host.match().myTurn(); }, 5000));
+    host.match().BtnPassClick();
+    b.say(net::moveMessage(3, -1, -1));
+    QTest::qWait(2000);
+    EXPECT_EQ(host.game().curPlayer(), 3);
+    EXPECT_EQ(host.game().moves().size(), 6u);
+    c.settle();
+    EXPECT_EQ(c.heard.mid(2), relayedMoves(host.game())) << "each move once, in order";
+}
+
+} // namespace

@@ -150,3 +150,40 @@ TEST(MoveAnimator, OddBoardRedrawsTheCentreAndItsDiagonalsFromTheirCodesEachFram
 }
 
 } // namespace
+
+// A caught-up move behind one still being shown: no sound and no pause of its own, and the same
+// screen as when shown over time.
+TEST(MoveAnimator, CaughtUpMoveShowsAtOnceSilentlyWithTheSameEnd)
+{
+    Shown timed(8, rules::Scoring::Count);
+    Shown hurried(8, rules::Scoring::Count);
+    for (Shown* s : {&timed, &hurried}) {
+        s->animator.show(s->game.play({1, 3}));
+        const auto [col, row] = s->game.legalCells().front();
+        s->animator.show(s->game.play({col, row}), s == &hurried);
+        s->animator.show(jewelsTurn(), s == &hurried);
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return timed.animator.idle() && hurried.animator.idle(); }, 3000));
+    const auto withoutSounds = [](Log log) {
+        std::erase_if(log, [](const std::string& e) { return e.starts_with("sound"); });
+        return log;
+    };
+    EXPECT_EQ(withoutSounds(hurried.screen.log), withoutSounds(timed.screen.log));
+    EXPECT_EQ(hurried.screen.only("sound"), (Log{"sound 0", "sound 2"})) << "only the first move's";
+    EXPECT_EQ(hurried.animator.board(), timed.animator.board());
+}
+
+// A move taken back: what was still to be shown goes, and the screen shows the game as it stands.
+TEST(MoveAnimator, RewindShowsTheGameAsItNowStands)
+{
+    Shown s(8);
+    const auto before = s.game.board();
+    s.animator.show(s.game.play({1, 3}));
+    s.game.takeBack(1);
+    s.animator.rewind(s.game);
+    EXPECT_TRUE(s.animator.idle());
+    EXPECT_EQ(s.animator.board(), before);
+    EXPECT_EQ(s.animator.last(), rules::Pass);
+    EXPECT_EQ(s.screen.only("turn"), (Log{"turn 1"}));
+    EXPECT_EQ(s.screen.only("lamp"), (Log{"lamp 1 on", "lamp 2 off", "lamp 3 off", "lamp 4 off"}));
+}
