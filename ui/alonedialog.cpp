@@ -9,8 +9,9 @@ namespace ui {
 
 namespace {
 
-const char* const SeatColours[] = {QT_TRANSLATE_NOOP("ui::AloneDialog", "赤"), QT_TRANSLATE_NOOP("ui::AloneDialog", "青"),
-                                   QT_TRANSLATE_NOOP("ui::AloneDialog", "緑"), QT_TRANSLATE_NOOP("ui::AloneDialog", "黒")};
+const char* const SeatColours[] = {
+    QT_TRANSLATE_NOOP("ui::AloneDialog", "赤"), QT_TRANSLATE_NOOP("ui::AloneDialog", "青"),
+    QT_TRANSLATE_NOOP("ui::AloneDialog", "緑"), QT_TRANSLATE_NOOP("ui::AloneDialog", "黒")};
 
 QString seatText(int seat)
 {

@@ -23,10 +23,9 @@ int readNumber(const IniFile& file, const QString& key, int first, int last, int
     return ok && value >= first && value <= last ? value : def;
 }
 
-constexpr const char* LevelNames[] = {QT_TRANSLATE_NOOP("ui::Tbootform", "適当"),
-                                      QT_TRANSLATE_NOOP("ui::Tbootform", "普通"),
-                                      QT_TRANSLATE_NOOP("ui::Tbootform", "強い"),
-                                      QT_TRANSLATE_NOOP("ui::Tbootform", "最強")};
+constexpr const char* LevelNames[] = {
+    QT_TRANSLATE_NOOP("ui::Tbootform", "適当"), QT_TRANSLATE_NOOP("ui::Tbootform", "普通"),
+    QT_TRANSLATE_NOOP("ui::Tbootform", "強い"), QT_TRANSLATE_NOOP("ui::Tbootform", "最強")};
 
 } // namespace
 
@@ -57,8 +56,8 @@ AloneSetup readAloneSetup(const QString& iniPath)
     const IniFile file(iniPath);
     setup.seat = readNumber(file, SeatKey, 1, rules::Seats, setup.seat);
     for (std::size_t i = 0; i < setup.levels.size(); ++i)
-        setup.levels[i] = ai::Level(readNumber(file, levelKey(i), int(ai::Level::Random), int(ai::Level::Strongest),
-                                               int(setup.levels[i])));
+        setup.levels[i] = ai::Level(
+            readNumber(file, levelKey(i), int(ai::Level::Random), int(ai::Level::Strongest), int(setup.levels[i])));
     return setup;
 }
 

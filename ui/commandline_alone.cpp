@@ -48,7 +48,8 @@ AloneOptions CommandLine::aloneOptions() const
     if (parser_.isSet(size_))
         options.boardSize = parser_.value(size_).toInt();
     if (parser_.isSet(rule_))
-        options.scoring = parser_.value(rule_) == QStringLiteral("count") ? rules::Scoring::Count : rules::Scoring::Points;
+        options.scoring =
+            parser_.value(rule_) == QStringLiteral("count") ? rules::Scoring::Count : rules::Scoring::Points;
     return options;
 }
 
