@@ -1,11 +1,13 @@
 #include "match/computerseat.h"
 #include "record/recordstore.h"
 #include "tests/ui/main_fixture.h"
+#include "ui/alonedialog.h"
 #include "ui/alonesetup.h"
 #include "ui/inifile.h"
 #include "ui/lobbysettings.h"
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QTemporaryDir>
 #include <QToolButton>
 
@@ -111,6 +113,23 @@ TEST_F(AloneTest, RecordHoldsTheMovesAsFinallyPlayed)
     ASSERT_EQ(reading.game->moves.size(), form->game().moves().size());
     for (std::size_t i = 0; i < reading.game->moves.size(); ++i)
         ASSERT_EQ(reading.game->moves[i].cell(), form->game().moves()[i]) << "move " << i;
+}
+
+// Each level's row names the seat its computer plays, which moves with the person's seat.
+TEST(AloneDialog, RowsFollowThePersonsSeatAndGiveTheChoiceBack)
+{
+    ui::AloneDialog dialog(ui::AloneSetup{});
+    auto* seat = dialog.findChild<QComboBox*>(QStringLiteral("AloneSeat"));
+    auto* third = dialog.findChild<QComboBox*>(QStringLiteral("AloneLevel3"));
+    ASSERT_TRUE(seat && third);
+    EXPECT_EQ(third->accessibleName(), QStringLiteral("CPU3：4番席（黒）"));
+    seat->setCurrentIndex(3);
+    third->setCurrentIndex(third->findData(int(ai::Level::Strongest)));
+    EXPECT_EQ(third->accessibleName(), QStringLiteral("CPU3：3番席（緑）"));
+    const ui::AloneSetup chosen = dialog.setup();
+    EXPECT_EQ(chosen.seat, 4);
+    EXPECT_EQ(chosen.levels[2], ai::Level::Strongest);
+    EXPECT_EQ(chosen.levels[0], ui::AloneSetup{}.levels[0]);
 }
 
 TEST(AloneSetup, KeptInSettingsWithBadValuesAtTheirDefaults)
