@@ -41,7 +41,7 @@ protected:
     void autoPlay(std::initializer_list<int> seats)
     {
         for (int seat : seats)
-            all[seat - 1]->control<QCheckBox>(*form, "AutoPass")->setChecked(true);
+            control<QCheckBox>(*all[seat - 1]->form, "AutoPass")->setChecked(true);
     }
 
     bool allOver() const
@@ -93,7 +93,7 @@ TEST_P(WholeGame, EndsWithTheSameBoardAndScoresEverywhere)
     expectAlike({1, 2, 3, 4});
     for (Program* st : all) {
         EXPECT_FALSE(st->match().myTurn());
-        EXPECT_EQ(st->form->StatusBar->currentMessage(), QStringLiteral("終了！"));
+        EXPECT_EQ(control<QStatusBar>(*st->form, "StatusBar")->currentMessage(), QStringLiteral("終了！"));
     }
     EXPECT_TRUE(control<QPushButton>(*a.boot, "BtnGame")->isEnabled());
     EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join(u'\n').toStdString();
