@@ -335,7 +335,8 @@ const char* playGames(BenchProgram& host, RawTable& table, int size, int games)
     for (int game = 1; game <= games && !table.failed(); ++game) {
         host.boot->BtnGameClick();
         // Automatic play takes the host's turns from its second on: the first it passes here.
-        if (!pumpUntil([&] { return table.failed() || control<QPushButton>(*host.form, "BtnPass")->isEnabled(); }, 5000))
+        if (!pumpUntil([&] { return table.failed() || control<QPushButton>(*host.form, "BtnPass")->isEnabled(); },
+                       5000))
             return "the host's first turn did not open";
         control<QPushButton>(*host.form, "BtnPass")->click();
         if (!pumpUntil([&] { return table.failed() || (table.gamesOver() >= game && over()); }, 600000))

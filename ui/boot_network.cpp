@@ -24,7 +24,8 @@ void Tbootform::connectNetwork()
     connect(
         station_.get(), &match::Station::failed, this, [](const QString& m) { showError(m); }, Qt::QueuedConnection);
     connect(
-        &station_->server(), &net::HostServer::failed, this, [](const QString& m) { showError(m); }, Qt::QueuedConnection);
+        &station_->server(), &net::HostServer::failed, this, [](const QString& m) { showError(m); },
+        Qt::QueuedConnection);
     connect(&station_->link(), &net::GuestLink::connected, this, [this] { guarded([this] { CSConnect(); }); });
     connect(&station_->link(), &net::GuestLink::closing, this, [this] { guarded([this] { CSDisconnect(); }); });
     connect(&station_->link(), &net::GuestLink::failed, this, [this] { guarded([this] { CSError(); }); });

@@ -41,7 +41,8 @@ Tmainform::Tmainform(GameLobby& lobby, const QString& exeDir, QWidget* parent)
     createSidePanel();
     StatusBar = named(new QStatusBar(this), "StatusBar");
     StatusBar->setFont(uiFont(16));
-    AnalyzeGame = named(new AnalysisOffer(*StatusBar, images_, larger_, [this] { return recorder_->lastWritten(); }), "AnalyzeGame");
+    AnalyzeGame = named(new AnalysisOffer(*StatusBar, images_, larger_, [this] { return recorder_->lastWritten(); }),
+                        "AnalyzeGame");
     createGameActions();
     createAids();
     nameControls();

@@ -33,8 +33,11 @@ struct SeatRow {
     const char* colour;
     const char* score; // the score label's name
 };
-constexpr SeatRow SeatRows[5] = {
-    {}, {8, 12, "#FFD0D0", "PRed"}, {64, 67, "#DDDDFF", "PBlu"}, {120, 124, "#D0F0D0", "PGrn"}, {176, 180, "#EEEEEE", "PBlk"}};
+constexpr SeatRow SeatRows[5] = {{},
+                                 {8, 12, "#FFD0D0", "PRed"},
+                                 {64, 67, "#DDDDFF", "PBlu"},
+                                 {120, 124, "#D0F0D0", "PGrn"},
+                                 {176, 180, "#EEEEEE", "PBlk"}};
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int y)
 {

@@ -62,7 +62,7 @@ TEST_F(GuestTest, JoinsByNameAndTakesTheHostsMemberList)
     EXPECT_EQ(guest.chat(), QStringList({QStringLiteral("◆サーバーと接続完了")}));
     EXPECT_EQ(guest.boot->windowTitle(), QStringLiteral("対戦ゲム　ロビー 【クライアント】"));
     EXPECT_TRUE(control<QPushButton>(*guest.boot, "BtnOut")->isEnabled());
-    EXPECT_FALSE(control<QPushButton>(*guest.boot, "BtnGo")->isEnabled() || control<ui::RadioGroup>(*guest.boot, "Method")->isEnabled() || control<QLineEdit>(*guest.boot, "BoxName")->isEnabled());
+    EXPECT_TRUE(guest.noneEnabled({"BtnGo", "Method", "BoxName"}));
 }
 
 TEST_F(GuestTest, NoticesGoToTheChatAndReplaceTheMembersEvenBeforeTheReply)
@@ -286,7 +286,7 @@ TEST_F(GuestTest, LeavingSaysGoodbyeAndResetsTheLobby)
     EXPECT_TRUE(guest.members().isEmpty());
     EXPECT_EQ(guest.chat().last(), QStringLiteral("◆サーバーから切断しました"));
     EXPECT_EQ(guest.boot->windowTitle(), QStringLiteral("対戦ゲム　ロビー"));
-    EXPECT_TRUE(control<QPushButton>(*guest.boot, "BtnGo")->isEnabled() && control<ui::RadioGroup>(*guest.boot, "Method")->isEnabled() && control<QLineEdit>(*guest.boot, "BoxName")->isEnabled());
+    EXPECT_TRUE(guest.allEnabled({"BtnGo", "Method", "BoxName"}));
     EXPECT_FALSE(control<QPushButton>(*guest.boot, "BtnOut")->isEnabled());
     EXPECT_TRUE(guest.form->isVisible());
 }
@@ -367,7 +367,7 @@ TEST_F(GuestFailure, UnreachableHostGoesBackToIdleWithNameAndPortOpen)
     ASSERT_TRUE(QTest::qWaitFor([&] { return control<QPushButton>(*guest.boot, "BtnGo")->isEnabled(); }, 5000));
     EXPECT_EQ(guest.chat(), QStringList({QStringLiteral("▲サーバーとの接続に失敗しました")}));
     EXPECT_FALSE(control<QPushButton>(*guest.boot, "BtnOut")->isEnabled());
-    EXPECT_TRUE(control<ui::RadioGroup>(*guest.boot, "Method")->isEnabled() && control<QLineEdit>(*guest.boot, "BoxName")->isEnabled() && control<QLineEdit>(*guest.boot, "BoxPort")->isEnabled());
+    EXPECT_TRUE(guest.allEnabled({"Method", "BoxName", "BoxPort"}));
     EXPECT_EQ(guest.boot->windowTitle(), QStringLiteral("対戦ゲム　ロビー"));
     EXPECT_TRUE(errors.messages.isEmpty());
 }
@@ -378,7 +378,7 @@ TEST_F(GuestFailure, PortThatIsNoIntegerStopsBeforeConnecting)
     control<QLineEdit>(*guest.boot, "BoxPort")->setText(QStringLiteral("port"));
     ui::guarded([&] { guest.boot->BtnGoClick(); });
     EXPECT_EQ(errors.messages, QStringList({QStringLiteral("'port' は整数ではありません.")}));
-    EXPECT_TRUE(control<QPushButton>(*guest.boot, "BtnGo")->isEnabled() && control<ui::RadioGroup>(*guest.boot, "Method")->isEnabled() && control<QLineEdit>(*guest.boot, "BoxPort")->isEnabled());
+    EXPECT_TRUE(guest.allEnabled({"BtnGo", "Method", "BoxPort"}));
     EXPECT_FALSE(control<QPushButton>(*guest.boot, "BtnOut")->isEnabled());
     EXPECT_EQ(control<QComboBox>(*guest.boot, "BoxIP")->count(), 0);
 }

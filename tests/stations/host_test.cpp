@@ -66,8 +66,8 @@ TEST_F(HostTest, ListeningLocksTheRoleAndListsTheHostAndSavesNameAndPort)
     EXPECT_EQ(host.members(), QStringList({A}));
     EXPECT_EQ(host.chat(), QStringList({QStringLiteral("◆サーバーとして接続を待機中")}));
     EXPECT_EQ(host.boot->windowTitle(), QStringLiteral("対戦ゲム　ロビー 【サーバー】"));
-    EXPECT_FALSE(control<QLineEdit>(*host.boot, "BoxName")->isEnabled() || control<QLineEdit>(*host.boot, "BoxPort")->isEnabled());
-    EXPECT_FALSE(control<QPushButton>(*host.boot, "BtnStart")->isEnabled() || control<ui::RadioGroup>(*host.boot, "Method")->isEnabled());
+    EXPECT_TRUE(host.noneEnabled({"BoxName", "BoxPort"}));
+    EXPECT_TRUE(host.noneEnabled({"BtnStart", "Method"}));
     EXPECT_TRUE(control<QPushButton>(*host.boot, "BtnOut")->isEnabled());
     QSettings ini(host.exeDir() + QStringLiteral("setting.ini"), QSettings::IniFormat);
     EXPECT_EQ(ini.value("RobbySetting/Name").toString(), A);
@@ -96,9 +96,8 @@ TEST_F(HostTest, FourthMemberGetsTheListTheOthersTheNoticeAndTheSettingsOpen)
         EXPECT_EQ(guests[i]->heard, Messages({{"1", joined("D"), "A", "B", "C", "D"}}));
     }
     EXPECT_EQ(d.heard, Messages({{"0", "A", "B", "C", "D"}}));
-    for (QWidget* w : std::initializer_list<QWidget*>{control<QPushButton>(*host.boot, "BtnGame"), control<ui::RadioGroup>(*host.boot, "score_method"),
-                                                      control<ui::TExtTrackBar>(*host.boot, "TableSize"), control<ui::TExtTrackBar>(*host.boot, "TimeLimit"), control<QCheckBox>(*host.boot, "rotation")})
-        EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
+    for (const char* name : {"BtnGame", "score_method", "TableSize", "TimeLimit", "rotation"})
+        EXPECT_TRUE(control(*host.boot, name)->isEnabled()) << name;
 }
 
 TEST_F(HostTest, LeaveNotifiesTheOthersOnlyAndClosesTheSettingsBelowFour)
@@ -256,8 +255,7 @@ TEST_F(HostTest, GameStartSendsEachGuestItsSeatAndOpensTheHostsTurn)
     EXPECT_TRUE(host.boardOpen());
     EXPECT_TRUE(host.form->match().timersRunning());
     EXPECT_TRUE(host.form->isVisible());
-    EXPECT_FALSE(control<QPushButton>(*host.boot, "BtnGame")->isEnabled() || control<ui::RadioGroup>(*host.boot, "score_method")->isEnabled()
-                 || control<ui::TExtTrackBar>(*host.boot, "TimeLimit")->isEnabled());
+    EXPECT_TRUE(host.noneEnabled({"BtnGame", "score_method", "TimeLimit"}));
     EXPECT_TRUE(control<ui::TExtTrackBar>(*host.boot, "TableSize")->isEnabled());
 }
 
@@ -394,8 +392,8 @@ TEST_F(HostTest, StoppingDuringAGameClosesEveryGuestAndKeepsTheGameWindow)
     EXPECT_FALSE(host.boot->station().server().isListening());
     EXPECT_EQ(host.chat().last(), QStringLiteral("◆サーバーを終了しました"));
     EXPECT_EQ(host.boot->windowTitle(), QStringLiteral("対戦ゲム　ロビー"));
-    EXPECT_TRUE(control<QPushButton>(*host.boot, "BtnStart")->isEnabled() && control<QLineEdit>(*host.boot, "BoxName")->isEnabled() && control<ui::RadioGroup>(*host.boot, "Method")->isEnabled());
-    EXPECT_FALSE(control<QPushButton>(*host.boot, "BtnOut")->isEnabled() || control<QPushButton>(*host.boot, "BtnGame")->isEnabled());
+    EXPECT_TRUE(host.allEnabled({"BtnStart", "BoxName", "Method"}));
+    EXPECT_TRUE(host.noneEnabled({"BtnOut", "BtnGame"}));
 }
 
 TEST_F(HostTest, ConnectionThatNeverJoinedHearsNothingAndGetsNoSeat)
@@ -544,7 +542,10 @@ TEST_F(HostTest, ChurnOfConnectionsLeavesOneBoxAndAWorkingLobby)
             QTest::qWait(1);
     }
     // The host takes a few new connections a turn: it is through once none came for a while.
-    const auto settled = [&] { return host.boot->station().server().connectionCount() == 1 && (QTest::qWait(300), host.boot->station().server().connectionCount() == 1); };
+    const auto& server = host.boot->station().server();
+    const auto settled = [&] {
+        return server.connectionCount() == 1 && (QTest::qWait(300), server.connectionCount() == 1);
+    };
     ASSERT_TRUE(QTest::qWaitFor(settled, 20000));
     EXPECT_LE(visibleBoxes(), 1);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr); // the host's board and chat stay in play
@@ -575,7 +576,7 @@ protected:
     {
         control<QLineEdit>(*program.boot, "BoxPort")->setText(portText);
         ui::guarded([&] { program.boot->BtnStartClick(); });
-        EXPECT_TRUE(control<QLineEdit>(*program.boot, "BoxName")->isEnabled() && control<QLineEdit>(*program.boot, "BoxPort")->isEnabled());
+        EXPECT_TRUE(program.allEnabled({"BoxName", "BoxPort"}));
         EXPECT_TRUE(control<QPushButton>(*program.boot, "BtnStart")->isEnabled());
         EXPECT_TRUE(program.members().isEmpty());
         EXPECT_TRUE(program.chat().isEmpty());

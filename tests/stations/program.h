@@ -14,6 +14,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <algorithm>
+#include <initializer_list>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -58,8 +60,20 @@ public:
     const rules::Game& game() const { return form->game(); }
     match::Match& match() { return form->match(); }
     QStringList members() const { return boot->members(); }
-    QStringList chat() const { return control<QPlainTextEdit>(*boot, "Chat")->toPlainText().split(u'\n', Qt::SkipEmptyParts); }
-    bool boardOpen() const { return control<ui::BoardGrid>(*form, "Table")->isEnabled() && control<QPushButton>(*form, "BtnPass")->isEnabled(); }
+    QStringList chat() const
+    {
+        return control<QPlainTextEdit>(*boot, "Chat")->toPlainText().split(u'\n', Qt::SkipEmptyParts);
+    }
+    bool boardOpen() const { return control(*form, "Table")->isEnabled() && control(*form, "BtnPass")->isEnabled(); }
+    // Whether the lobby's controls of those names are all enabled, or all disabled.
+    bool allEnabled(std::initializer_list<const char*> names) const
+    {
+        return std::ranges::all_of(names, [&](const char* name) { return control(*boot, name)->isEnabled(); });
+    }
+    bool noneEnabled(std::initializer_list<const char*> names) const
+    {
+        return std::ranges::none_of(names, [&](const char* name) { return control(*boot, name)->isEnabled(); });
+    }
 
     ProgramFolder folder;
     std::unique_ptr<ui::Tbootform> boot;

@@ -47,7 +47,7 @@ protected:
     QImage shownBoard()
     {
         QApplication::processEvents();
-        return grabOnScreen(*control<ui::BoardGrid>(*form, "Table"));
+        return grabOnScreen(*boardGrid());
     }
 
     void press(QKeyCombination keys) { QTest::keyClick(form.get(), keys.key(), keys.keyboardModifiers()); }

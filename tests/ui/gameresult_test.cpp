@@ -55,9 +55,9 @@ TEST_P(GameResultOnBoard, EndOfGameShowsTheRankingBesideTheBoardAndInTheChat)
     finish({0, 12, 30, 12, 7});
     EXPECT_TRUE(control<QLabel>(*form, "PanelResult")->isVisible());
     const QRect result = control<QLabel>(*form, "PanelResult")->geometry();
-    EXPECT_FALSE(result.intersects(control<ui::BoardGrid>(*form, "Table")->geometry()));
+    EXPECT_FALSE(result.intersects(boardGrid()->geometry()));
     EXPECT_FALSE(result.intersects(control<QFrame>(*form, "Panel")->geometry()));
-    EXPECT_LE(result.bottom(), control<QStatusBar>(*form, "StatusBar")->geometry().top()) << "above the status bar, N = ";
+    EXPECT_LE(result.bottom(), control(*form, "StatusBar")->geometry().top()) << "above the status bar, N = ";
     const QString text = control<QLabel>(*form, "PanelResult")->text();
     for (const char* seat : {"赤", "青", "緑", "黒"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(seat))) << seat;

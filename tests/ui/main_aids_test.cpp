@@ -87,15 +87,15 @@ TEST_P(LegalMarks, AreTheRulesLegalCellsAndGoWhenTheTurnEnds)
         rotated = playFirstLegal() || rotated;
     ASSERT_TRUE(rotated || !c.untilRotation);
     ASSERT_FALSE(form->game().gameOver());
-    EXPECT_TRUE(control<ui::BoardGrid>(*form, "Table")->marks().empty()) << "no mark outside the station's turn";
+    EXPECT_TRUE(boardGrid()->marks().empty()) << "no mark outside the station's turn";
     openTurn();
     const std::vector<QPoint> legal = legalPoints();
     ASSERT_FALSE(legal.empty());
-    EXPECT_EQ(control<ui::BoardGrid>(*form, "Table")->marks(), legal);
+    EXPECT_EQ(boardGrid()->marks(), legal);
     const QImage shot = board();
     EXPECT_TRUE(std::all_of(legal.begin(), legal.end(), [&](QPoint p) { return isMarked(shot, p); }));
     form->match().TableSelectCell(legal.front().x(), legal.front().y());
-    EXPECT_TRUE(control<ui::BoardGrid>(*form, "Table")->marks().empty());
+    EXPECT_TRUE(boardGrid()->marks().empty());
     const QImage after = board();
     EXPECT_TRUE(std::none_of(legal.begin(), legal.end(), [&](QPoint p) { return isMarked(after, p); }));
 }
@@ -112,12 +112,12 @@ TEST_F(AidsTest, LegalCellSwitchIsOffAtFirstFollowsLAndIsRemembered)
     startShown(8);
     EXPECT_FALSE(control<QAction>(*form, "ShowLegal")->isChecked());
     openTurn();
-    EXPECT_TRUE(control<ui::BoardGrid>(*form, "Table")->marks().empty());
+    EXPECT_TRUE(boardGrid()->marks().empty());
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    QTest::keyClick(control<ui::BoardGrid>(*form, "Table"), Qt::Key_L);
+    QTest::keyClick(boardGrid(), Qt::Key_L);
     EXPECT_TRUE(control<QAction>(*form, "ShowLegal")->isChecked());
-    EXPECT_EQ(control<ui::BoardGrid>(*form, "Table")->marks(), legalPoints());
+    EXPECT_EQ(boardGrid()->marks(), legalPoints());
     create(8); // a new start reads what the switch was left at
     EXPECT_TRUE(control<QAction>(*form, "ShowLegal")->isChecked());
 }
@@ -128,13 +128,13 @@ TEST_F(AidsTest, HintIsALegalCellThatStaysAWhileAndPlaysNothing)
     openTurn();
     const auto before = form->game().board();
     control<QAction>(*form, "HintAction")->trigger();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return control<ui::BoardGrid>(*form, "Table")->hint().has_value(); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return boardGrid()->hint().has_value(); }, 10000));
     const auto legal = legalPoints();
-    EXPECT_NE(std::find(legal.begin(), legal.end(), *control<ui::BoardGrid>(*form, "Table")->hint()), legal.end());
+    EXPECT_NE(std::find(legal.begin(), legal.end(), *boardGrid()->hint()), legal.end());
     EXPECT_EQ(form->game().board(), before);
     EXPECT_TRUE(form->match().myTurn()) << "a move announced would have closed the turn";
     EXPECT_EQ(form->game().curPlayer(), 1);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !control<ui::BoardGrid>(*form, "Table")->hint().has_value(); }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !boardGrid()->hint().has_value(); }, 5000));
 }
 
 // What the screen shows, not what the board holds: a mark repainted while still the hint stays.
@@ -145,13 +145,13 @@ TEST_F(AidsTest, HintShowsOneMarkAtATimeUntilItsTimeIsUpOrTheNextH)
     control<QAction>(*form, "HintAction")->trigger();
     ASSERT_TRUE(QTest::qWaitFor([&] { return hintedOnScreen().size() == 1; }, 10000));
     const QPoint first = hintedOnScreen().front();
-    EXPECT_EQ(control<ui::BoardGrid>(*form, "Table")->hint(), first);
+    EXPECT_EQ(boardGrid()->hint(), first);
     control<QAction>(*form, "HintAction")->trigger();
     EXPECT_TRUE(hintedOnScreen().empty()) << "the next H takes the mark away at once";
     ASSERT_TRUE(QTest::qWaitFor([&] { return !hintedOnScreen().empty(); }, 10000));
     EXPECT_EQ(hintedOnScreen().size(), 1);
     EXPECT_TRUE(QTest::qWaitFor([&] { return hintedOnScreen().empty(); }, 5000));
-    EXPECT_FALSE(control<ui::BoardGrid>(*form, "Table")->hint().has_value());
+    EXPECT_FALSE(boardGrid()->hint().has_value());
 }
 
 TEST_F(AidsTest, HintForATurnThatHasEndedIsDropped)
@@ -162,26 +162,26 @@ TEST_F(AidsTest, HintForATurnThatHasEndedIsDropped)
     control<QAction>(*form, "HintAction")->trigger();
     form->match().BtnPassClick();
     QTest::qWait(600);
-    EXPECT_FALSE(control<ui::BoardGrid>(*form, "Table")->hint().has_value());
+    EXPECT_FALSE(boardGrid()->hint().has_value());
 }
 
 TEST_F(AidsTest, KeysMoveTheCursorWithoutPlayingAndEnterPlaysThere)
 {
     startShown(8);
     openTurn();
-    EXPECT_EQ(form->focusWidget(), control<ui::BoardGrid>(*form, "Table")) << "the board takes the keys when the turn begins";
+    EXPECT_EQ(form->focusWidget(), boardGrid()) << "the board takes the keys when the turn begins";
     const QPoint target = legalPoints().front();
     const auto before = form->game().board();
-    QTest::keyClick(control<ui::BoardGrid>(*form, "Table"), Qt::Key_Home);
-    QTest::keyClick(control<ui::BoardGrid>(*form, "Table"), Qt::Key_PageUp);
+    QTest::keyClick(boardGrid(), Qt::Key_Home);
+    QTest::keyClick(boardGrid(), Qt::Key_PageUp);
     for (int i = 0; i < target.x(); ++i)
-        QTest::keyClick(control<ui::BoardGrid>(*form, "Table"), Qt::Key_Right);
+        QTest::keyClick(boardGrid(), Qt::Key_Right);
     for (int i = 0; i < target.y(); ++i)
-        QTest::keyClick(control<ui::BoardGrid>(*form, "Table"), Qt::Key_Down);
+        QTest::keyClick(boardGrid(), Qt::Key_Down);
     EXPECT_EQ(form->game().board(), before);
     EXPECT_TRUE(QTest::qWaitFor([&] { return board().pixelColor(target * 25 + QPoint(1, 12)) == QColor(0, 230, 255); }))
         << "the cursor's frame";
-    QTest::keyClick(control<ui::BoardGrid>(*form, "Table"), Qt::Key_Return);
+    QTest::keyClick(boardGrid(), Qt::Key_Return);
     EXPECT_EQ(form->game().board()[target.x()][target.y()], 1);
     EXPECT_FALSE(form->match().myTurn());
 }
@@ -190,14 +190,14 @@ TEST_F(AidsTest, BetweenTurnsSpaceTicksNoCheckBox)
 {
     startShown(8);
     openTurn();
-    QTest::mouseClick(control<ui::BoardGrid>(*form, "Table"), Qt::LeftButton, {}, QPoint(1 * 25 + 12, 3 * 25 + 12));
+    QTest::mouseClick(boardGrid(), Qt::LeftButton, {}, QPoint(1 * 25 + 12, 3 * 25 + 12));
     ASSERT_FALSE(form->match().myTurn());
     QWidget* focused = form->focusWidget() ? form->focusWidget() : form.get();
     QTest::keyClick(focused, Qt::Key_Space);
     EXPECT_FALSE(control<QCheckBox>(*form, "AutoPass")->isChecked());
     openTurn();
     ASSERT_TRUE(QTest::qWaitFor([&] { return form->match().myTurn(); }, 2000));
-    EXPECT_EQ(form->focusWidget(), control<ui::BoardGrid>(*form, "Table"));
+    EXPECT_EQ(form->focusWidget(), boardGrid());
 }
 
 TEST_F(AidsTest, HowToPlayOpensFromBothWindowsWithItsPictures)

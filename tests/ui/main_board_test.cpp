@@ -101,7 +101,7 @@ TEST_F(MainFormTest, LastPlacedFaceShowsTheMarkUnderIt)
     startShown(8);
     control<QCheckBox>(*boot, "rotation")->setChecked(false);
     openTurn();
-    QTest::mouseClick(control<ui::BoardGrid>(*form, "Table"), Qt::LeftButton, {}, QPoint(1 * 25 + 12, 3 * 25 + 12));
+    QTest::mouseClick(boardGrid(), Qt::LeftButton, {}, QPoint(1 * 25 + 12, 3 * 25 + 12));
 
     ASSERT_EQ(form->game().board()[1][3], 1);
     ASSERT_TRUE(QTest::qWaitFor([&] { return form->animator().idle(); }, 2000));
@@ -111,7 +111,7 @@ TEST_F(MainFormTest, LastPlacedFaceShowsTheMarkUnderIt)
     EXPECT_EQ(quarter(shot, 1, 3, BottomLeft), BoardGrid::BoardColour);
     EXPECT_EQ(quarter(shot, 2, 3, BottomRight), testimg::piece(1)); // the captured face
     EXPECT_EQ(quarter(shot, 2, 3, TopLeft), BoardGrid::BoardColour);    // no mark on it
-    EXPECT_FALSE(control<ui::BoardGrid>(*form, "Table")->isEnabled());
+    EXPECT_FALSE(boardGrid()->isEnabled());
 }
 
 TEST_F(MainFormTest, ShownAgainTheBoardIsPaintedWholeWithoutTheCursor)
@@ -162,7 +162,7 @@ TEST_F(MainFormTest, ScreenAfterEachMoveIsWhatAFreshPaintShows)
             }
             rotations += redJewelCell(form->game()) != jewel;
             const QImage onScreen = board();
-            ASSERT_EQ(onScreen, control<ui::BoardGrid>(*form, "Table")->grab().toImage().convertToFormat(QImage::Format_RGB32))
+            ASSERT_EQ(onScreen, boardGrid()->grab().toImage().convertToFormat(QImage::Format_RGB32))
                 << "size " << size << " after move " << move;
         }
         EXPECT_GT(rotations, 0) << "size " << size << ": the moves were meant to turn the jewels";

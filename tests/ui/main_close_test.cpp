@@ -47,7 +47,10 @@ protected:
         window->close();
     }
 
-    bool chatHas(const char* words) const { return control<QPlainTextEdit>(*boot, "Chat")->toPlainText().contains(QString::fromUtf8(words)); }
+    bool chatHas(const char* words) const
+    {
+        return control<QPlainTextEdit>(*boot, "Chat")->toPlainText().contains(QString::fromUtf8(words));
+    }
 };
 
 TEST_F(CloseTest, ContinuingKeepsTheWindowAndTheTurn)

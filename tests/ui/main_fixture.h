@@ -111,19 +111,22 @@ protected:
     // The seat to move plays the cell, as its station would.
     void playAsMover(rules::Cell cell) { form->match().playFor(form->game().curPlayer(), cell, true); }
 
+    // The game window's board.
+    ui::BoardGrid* boardGrid() const { return control<ui::BoardGrid>(*form, "Table"); }
+
     // A pointer move over the board with no button down, delivered at once.
     void hover(int x, int y)
     {
-        QMouseEvent move(QEvent::MouseMove, QPointF(x, y), control<ui::BoardGrid>(*form, "Table")->mapToGlobal(QPointF(x, y)), Qt::NoButton,
+        QMouseEvent move(QEvent::MouseMove, QPointF(x, y), boardGrid()->mapToGlobal(QPointF(x, y)), Qt::NoButton,
                          Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(control<ui::BoardGrid>(*form, "Table"), &move);
+        QApplication::sendEvent(boardGrid(), &move);
     }
 
     // What the screen shows once the pending paints are done.
     QImage board()
     {
         QApplication::processEvents();
-        return grabOnScreen(*control<ui::BoardGrid>(*form, "Table"));
+        return grabOnScreen(*boardGrid());
     }
 
     // The colour of one quarter of a cell's interior on screen: quarter 0 top-left, 1 top-right,

@@ -26,7 +26,7 @@ TEST_P(WindowFigures, FollowTheBoardSize)
     const Figures f = GetParam();
     create(f.n);
     newGame();
-    EXPECT_EQ(control<ui::BoardGrid>(*form, "Table")->size(), QSize(f.grid, f.grid));
+    EXPECT_EQ(boardGrid()->size(), QSize(f.grid, f.grid));
     EXPECT_EQ(control<QFrame>(*form, "Panel")->pos(), QPoint(f.panelLeft, 8));
     EXPECT_EQ(form->outerMinimumSize(), f.outerMinimum);
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Kuralo　サイズ%1").arg(f.n));
@@ -103,14 +103,14 @@ TEST_P(BoardFill, BoardFollowsTheWindowSizeAlone)
     const Fill f = GetParam();
     startShown(f.n);
     form->resize(f.client);
-    EXPECT_EQ(control<ui::BoardGrid>(*form, "Table")->size(), QSize(f.board, f.board));
+    EXPECT_EQ(boardGrid()->size(), QSize(f.board, f.board));
     EXPECT_LE(control<QFrame>(*form, "Panel")->geometry().right(), form->width());
-    EXPECT_LE(control<ui::BoardGrid>(*form, "Table")->height(), control<QStatusBar>(*form, "StatusBar")->y());
+    EXPECT_LE(boardGrid()->height(), control<QStatusBar>(*form, "StatusBar")->y());
     form->showResult(fourPlaces());
     newGame();
     form->resize(f.client + QSize(300, 200));
     form->resize(f.client);
-    EXPECT_EQ(control<ui::BoardGrid>(*form, "Table")->size(), QSize(f.board, f.board));
+    EXPECT_EQ(boardGrid()->size(), QSize(f.board, f.board));
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, BoardFill,

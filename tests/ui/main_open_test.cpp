@@ -32,8 +32,8 @@ TEST_P(OpensOnScreen, WholeWindowWithinTheScreensFreeArea)
     const QRect area = form->screen()->availableGeometry();
     EXPECT_TRUE(area.contains(form->frameGeometry())) << form->frameGeometry().bottom() << " " << area.bottom();
     EXPECT_GE(form->width(), form->minimumWidth());
-    EXPECT_EQ(control<ui::BoardGrid>(*form, "Table")->height(), 8 * control<ui::BoardGrid>(*form, "Table")->shownCell());
-    EXPECT_LE(control<ui::BoardGrid>(*form, "Table")->height(), control<QStatusBar>(*form, "StatusBar")->y());
+    EXPECT_EQ(boardGrid()->height(), 8 * boardGrid()->shownCell());
+    EXPECT_LE(boardGrid()->height(), control<QStatusBar>(*form, "StatusBar")->y());
 }
 
 INSTANTIATE_TEST_SUITE_P(Places, OpensOnScreen,

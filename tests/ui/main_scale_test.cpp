@@ -13,14 +13,14 @@ TEST_F(MainFormTest, EnlargedWindowGrowsTheBoardAndShrinksBackToThePrescribedCel
     startShown(8);
     const QSize smallest = form->size();
     form->resize(smallest + QSize(300, 300));
-    EXPECT_GT(control<ui::BoardGrid>(*form, "Table")->shownCell(), 25);
-    EXPECT_EQ(control<ui::BoardGrid>(*form, "Table")->width(), 8 * control<ui::BoardGrid>(*form, "Table")->shownCell());
-    EXPECT_EQ(control<QFrame>(*form, "Panel")->x(), control<ui::BoardGrid>(*form, "Table")->width() + 10);
+    EXPECT_GT(boardGrid()->shownCell(), 25);
+    EXPECT_EQ(boardGrid()->width(), 8 * boardGrid()->shownCell());
+    EXPECT_EQ(control<QFrame>(*form, "Panel")->x(), boardGrid()->width() + 10);
     EXPECT_LE(control<QFrame>(*form, "Panel")->geometry().right(), form->width());
 
     form->resize(smallest);
-    EXPECT_EQ(control<ui::BoardGrid>(*form, "Table")->shownCell(), 25);
-    EXPECT_EQ(control<ui::BoardGrid>(*form, "Table")->size(), QSize(200, 200));
+    EXPECT_EQ(boardGrid()->shownCell(), 25);
+    EXPECT_EQ(boardGrid()->size(), QSize(200, 200));
     EXPECT_EQ(control<QFrame>(*form, "Panel")->pos(), QPoint(210, 8));
 }
 
@@ -29,24 +29,26 @@ TEST_F(MainFormTest, LongestNamesFitOrShowWholeInTheirTooltip)
     startShown(8);
     const QString longest = QStringLiteral("W").repeated(24);
     form->showName(2, longest);
-    EXPECT_LE(control<QLabel>(*form, "Name2")->width(), ui::Tmainform::NameWidth + 2);
-    EXPECT_EQ(control<QLabel>(*form, "Name2")->toolTip(), longest);
+    const QWidget* name = control(*form, "Name2");
+    EXPECT_LE(name->width(), ui::Tmainform::NameWidth + 2);
+    EXPECT_EQ(name->toolTip(), longest);
     form->showName(2, QStringLiteral("青"));
-    EXPECT_TRUE(control<QLabel>(*form, "Name2")->toolTip().isEmpty());
+    EXPECT_TRUE(name->toolTip().isEmpty());
 
     std::vector<rules::Place> places;
     for (int seat = 1; seat <= 4; ++seat)
         places.push_back({seat, seat, longest, 746});
     form->showResult(places);
-    EXPECT_GE(control<QLabel>(*form, "PanelResult")->width(), control<QLabel>(*form, "PanelResult")->sizeHint().width());
-    EXPECT_LE(control<QLabel>(*form, "PanelResult")->geometry().right(), form->width());
+    const QWidget* result = control(*form, "PanelResult");
+    EXPECT_GE(result->width(), result->sizeHint().width());
+    EXPECT_LE(result->geometry().right(), form->width());
 }
 
 TEST_F(MainFormTest, BoardIsATableOfNamedCells)
 {
     startShown(8);
     openTurn();
-    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(control<ui::BoardGrid>(*form, "Table"));
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(boardGrid());
     ASSERT_NE(table, nullptr);
     ASSERT_NE(table->tableInterface(), nullptr);
     EXPECT_EQ(table->tableInterface()->rowCount(), 8);

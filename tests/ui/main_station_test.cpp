@@ -47,7 +47,7 @@ TEST_F(MainFormTest, PassButtonPassesTheTurnAndClosesIt)
     EXPECT_EQ(form->game().curPlayer(), 2);
     EXPECT_FALSE(form->match().myTurn());
     EXPECT_FALSE(control<QPushButton>(*form, "BtnPass")->isEnabled());
-    EXPECT_FALSE(control<ui::BoardGrid>(*form, "Table")->isEnabled());
+    EXPECT_FALSE(boardGrid()->isEnabled());
 }
 
 TEST_F(MainFormTest, RefusedCellKeepsTheTurnOpen)
@@ -55,9 +55,9 @@ TEST_F(MainFormTest, RefusedCellKeepsTheTurnOpen)
     startShown(8);
     openTurn();
     const auto before = form->game().board();
-    QTest::mouseClick(control<ui::BoardGrid>(*form, "Table"), Qt::LeftButton, {}, QPoint(3 * 25 + 12, 3 * 25 + 12)); // a jewel
+    QTest::mouseClick(boardGrid(), Qt::LeftButton, {}, QPoint(3 * 25 + 12, 3 * 25 + 12)); // a jewel
     EXPECT_EQ(form->game().board(), before);
-    EXPECT_TRUE(control<ui::BoardGrid>(*form, "Table")->isEnabled());
+    EXPECT_TRUE(boardGrid()->isEnabled());
     EXPECT_TRUE(form->match().myTurn());
 }
 
@@ -67,11 +67,11 @@ TEST_F(MainFormTest, ChosenCellIsPlayedAndItsAnnouncementClosesTheTurn)
     startShown(8);
     openTurn();
     const auto [col, row] = form->game().legalCells().front();
-    QTest::mouseClick(control<ui::BoardGrid>(*form, "Table"), Qt::LeftButton, {}, QPoint(col * 25 + 12, row * 25 + 12));
+    QTest::mouseClick(boardGrid(), Qt::LeftButton, {}, QPoint(col * 25 + 12, row * 25 + 12));
     EXPECT_EQ(form->game().board()[col][row], 1);
     EXPECT_EQ(form->game().curPlayer(), 2);
     EXPECT_FALSE(form->match().myTurn());
-    EXPECT_FALSE(control<ui::BoardGrid>(*form, "Table")->isEnabled() || control<QPushButton>(*form, "BtnPass")->isEnabled());
+    EXPECT_FALSE(boardGrid()->isEnabled() || control<QPushButton>(*form, "BtnPass")->isEnabled());
 }
 
 TEST_F(MainFormTest, TimeOutPassesOnItsOwn)
@@ -93,7 +93,8 @@ TEST_F(MainFormTest, CounterTicksEverySecondUntilTheTurnEnds)
     newGame();
     openTurn();
     EXPECT_TRUE(form->match().timersRunning());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return control<QLabel>(*form, "LTL")->text() == QStringLiteral("残り4秒"); }, 1500));
+    const QLabel* timeLeft = control<QLabel>(*form, "LTL");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return timeLeft->text() == QStringLiteral("残り4秒"); }, 1500));
     form->match().BtnPassClick();
     EXPECT_FALSE(form->match().timersRunning());
     EXPECT_EQ(control<QLabel>(*form, "LTL")->text(), QStringLiteral("残り5秒"));

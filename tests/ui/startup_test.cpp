@@ -1,5 +1,4 @@
 #include "boot_fixture.h"
-#include "tests/support/controls.h"
 #include "tests/support/namedcase.h"
 #include "ui/lobbysettings.h"
 #include <QComboBox>
@@ -56,10 +55,10 @@ TEST_P(SettingsAtStart, FillTheBoxesAndWriteNothing)
     }
     start();
     EXPECT_TRUE(errors.isEmpty());
-    EXPECT_EQ(control<QLineEdit>(*lobby, "BoxName")->text(), QString::fromUtf8(c.boxName));
-    EXPECT_EQ(control<QLineEdit>(*lobby, "BoxPort")->text(), QLatin1String(c.boxPort));
-    EXPECT_EQ(control<QComboBox>(*lobby, "BoxIP")->currentText(), QLatin1String(c.boxIp));
-    EXPECT_EQ(items(control<QComboBox>(*lobby, "BoxIP")), c.ipList);
+    EXPECT_EQ(control<QLineEdit>("BoxName")->text(), QString::fromUtf8(c.boxName));
+    EXPECT_EQ(control<QLineEdit>("BoxPort")->text(), QLatin1String(c.boxPort));
+    EXPECT_EQ(control<QComboBox>("BoxIP")->currentText(), QLatin1String(c.boxIp));
+    EXPECT_EQ(items(control<QComboBox>("BoxIP")), c.ipList);
     QFile file(folder.path(QStringLiteral("setting.ini")));
     EXPECT_EQ(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("no file"), c.file ? bytes : "no file");
 }
@@ -83,13 +82,13 @@ TEST_F(StartupTest, MissingJoinSoundStopsBeforeTheSettingsAreRead)
     const QString path = folder.path(QStringLiteral("snd/kako.wav"));
     EXPECT_EQ(errors, QStringList{QStringLiteral("ファイル ") + path + QStringLiteral(" は開けません.")});
     EXPECT_TRUE(lobby->settingsPath().isEmpty());
-    EXPECT_EQ(control<QLineEdit>(*lobby, "BoxName")->text(), QStringLiteral("YourName"));
-    EXPECT_EQ(control<QLineEdit>(*lobby, "BoxPort")->text(), QStringLiteral("18389"));
-    EXPECT_TRUE(control<QComboBox>(*lobby, "BoxIP")->currentText().isEmpty());
-    EXPECT_EQ(control<QComboBox>(*lobby, "BoxIP")->count(), 0);
+    EXPECT_EQ(control<QLineEdit>("BoxName")->text(), QStringLiteral("YourName"));
+    EXPECT_EQ(control<QLineEdit>("BoxPort")->text(), QStringLiteral("18389"));
+    EXPECT_TRUE(control<QComboBox>("BoxIP")->currentText().isEmpty());
+    EXPECT_EQ(control<QComboBox>("BoxIP")->count(), 0);
     // The window is complete and its handlers work.
-    control<ui::TExtTrackBar>(*lobby, "TableSize")->setPosition(10);
-    EXPECT_EQ(control<QLabel>(*lobby, "LSize")->text(), QStringLiteral("盤のサイズ：10"));
+    control<ui::TExtTrackBar>("TableSize")->setPosition(10);
+    EXPECT_EQ(control<QLabel>("LSize")->text(), QStringLiteral("盤のサイズ：10"));
 }
 
 } // namespace
