@@ -83,6 +83,16 @@ TEST_F(BootTest, StartsIdleAsHostWithTheDesignedTexts)
     }
 }
 
+// Tests and style sheets find the controls by their design names, each name once.
+TEST_F(BootTest, EachControlCarriesItsDesignNameOnce)
+{
+    for (const char* name : {"BoxName", "BoxPort", "UseSOund", "Method", "LabIP", "BtnStart", "BoxIP", "BtnGo", "BtnOut",
+                             "LTime", "TimeLimit", "score_method", "LSize", "TableSize", "rotation", "BtnGame", "Chat",
+                             "Mem", "EditMessage", "BtnSend", "BtnComputer", "BtnHelp", "BtnRecords", "BtnAlone",
+                             "StatusBar", "PanelConfig", "PanelChat", "PanelMem", "Splitter2", "Bevel1"})
+        EXPECT_EQ(lobby->findChildren<QObject*>(QString::fromLatin1(name)).size(), 1) << name;
+}
+
 TEST_F(BootTest, ControlsSitAtTheirDesignedPlaces)
 {
     const std::pair<const char*, QRect> rows[] = {{"BoxName", {8, 16, 142, 20}}, {"Method", {8, 41, 143, 56}},

@@ -37,6 +37,21 @@ INSTANTIATE_TEST_SUITE_P(Sizes, WindowFigures,
                                          Figures{13, 325, 335, {495, 391}}, Figures{26, 650, 660, {820, 716}}),
                          testing::PrintToStringParamName());
 
+// Tests and style sheets find the controls by their design names: each name once, a seat's by its number.
+TEST_F(MainFormTest, EachControlCarriesItsDesignNameOnce)
+{
+    create();
+    for (const char* name : {"Table", "Panel", "Light1", "Light2", "Light3", "Light4", "PRed", "PBlu", "PGrn", "PBlk",
+                             "Name1", "Name2", "Name3", "Name4", "Bevel1", "Label1", "LTL", "LPoint", "BtnPass",
+                             "AutoPass", "StatusBar", "PanelResult", "ShowLegal", "HintAction", "HelpAction", "BtnHelp",
+                             "hintTimer", "AnalyzeGame"})
+        EXPECT_EQ(form->findChildren<QObject*>(QString::fromLatin1(name)).size(), 1) << name;
+    for (int seat = 2; seat <= 4; ++seat)
+        for (const QString& row : {QStringLiteral("Light%1"), QStringLiteral("Name%1")})
+            EXPECT_LT(control(*form, row.arg(seat - 1))->y(), control(*form, row.arg(seat))->y())
+                << row.arg(seat).toStdString();
+}
+
 TEST_F(MainFormTest, MinimumIsTheOuterFigureLessTheFrame)
 {
     create(13);
