@@ -1,5 +1,6 @@
 #pragma once
 #include "ui/boot.h"
+#include "tests/support/controls.h"
 #include "ui/errorbox.h"
 #include "ui/main.h"
 #include <QApplication>
@@ -38,8 +39,8 @@ struct BenchProgram {
         boot = std::make_unique<ui::Tbootform>(dir.path() + u'/');
         form = std::make_unique<ui::Tmainform>(*boot, dir.path() + u'/');
         if (!name.isEmpty())
-            boot->BoxName->setText(name);
-        boot->UseSOund->setChecked(false);
+            control<QLineEdit>(*boot, "BoxName")->setText(name);
+        control<QCheckBox>(*boot, "UseSOund")->setChecked(false);
     }
 
     QTemporaryDir dir;

@@ -6,6 +6,7 @@
 //   taisen_flood --silent 60000      B sends that many 900-byte lines; S never reads
 //   taisen_flood --idle 600          that many connections sit idle for 35 s, then B chats
 #include "bench/benchprogram.h"
+#include "tests/support/controls.h"
 #include "net/hostserver.h"
 #include <QDir>
 #include <QFile>
@@ -48,9 +49,9 @@ pid_t startHost(quint16& port)
         ensureApplication();
         ui::setErrorSink([](const QString&) {});
         BenchProgram host(QStringLiteral("Host1"));
-        host.boot->BoxPort->setText(QStringLiteral("0"));
+        control<QLineEdit>(*host.boot, "BoxPort")->setText(QStringLiteral("0"));
         host.boot->BtnStartClick();
-        const quint16 p = host.boot->SS->port();
+        const quint16 p = host.boot->station().server().port();
         (void)!::write(fds[1], &p, sizeof p);
         ::close(fds[1]);
         QApplication::exec();

@@ -1,4 +1,5 @@
 #include "bench/benchprogram.h"
+#include "tests/support/controls.h"
 #include "net/hostserver.h"
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -29,12 +30,12 @@ struct Table4 {
 
     bool open(int size)
     {
-        st[0].boot->BoxPort->setText(QStringLiteral("0"));
+        control<QLineEdit>(*st[0].boot, "BoxPort")->setText(QStringLiteral("0"));
         st[0].boot->BtnStartClick();
         for (int i = 1; i < 4; ++i) {
-            st[i].boot->Method->setItemIndex(1);
-            st[i].boot->BoxIP->setEditText(QStringLiteral("127.0.0.1"));
-            st[i].boot->BoxPort->setText(QString::number(st[0].boot->SS->port()));
+            control<ui::RadioGroup>(*st[i].boot, "Method")->setItemIndex(1);
+            control<QComboBox>(*st[i].boot, "BoxIP")->setEditText(QStringLiteral("127.0.0.1"));
+            control<QLineEdit>(*st[i].boot, "BoxPort")->setText(QString::number(st[0].boot->station().server().port()));
             st[i].boot->BtnGoClick();
             if (!QTest::qWaitFor([&] { return st[0].members().size() == i + 1; }, 5000))
                 return false;
@@ -42,7 +43,7 @@ struct Table4 {
         for (Program& s : st)
             if (!QTest::qWaitFor([&] { return s.members().size() == 4; }, 5000))
                 return false;
-        st[0].boot->TableSize->setPosition(size);
+        control<ui::TExtTrackBar>(*st[0].boot, "TableSize")->setPosition(size);
         return newGame();
     }
 

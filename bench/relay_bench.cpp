@@ -1,4 +1,5 @@
 #include "bench/benchprogram.h"
+#include "tests/support/controls.h"
 #include "net/hostserver.h"
 #include "net/lobbymessages.h"
 #include "net/message.h"
@@ -324,19 +325,20 @@ bool pumpUntil(Done done, int timeoutMs)
 // Null when the games were played; else what went wrong.
 const char* playGames(BenchProgram& host, RawTable& table, int size, int games)
 {
-    if (!table.join(host.boot->SS->port()))
+    if (!table.join(host.boot->station().server().port()))
         return "the guests could not connect";
     if (!pumpUntil([&] { return table.failed() || (table.joined() && host.boot->members().size() == 4); }, 5000))
         return "the four members did not meet";
-    host.boot->TableSize->setPosition(size);
-    host.boot->TimeLimit->setPosition(rules::NoLimit);
+    control<ui::TExtTrackBar>(*host.boot, "TableSize")->setPosition(size);
+    control<ui::TExtTrackBar>(*host.boot, "TimeLimit")->setPosition(rules::NoLimit);
     const auto over = [&] { return host.form->windowTitle() == QStringLiteral("ゲーム終了　"); };
     for (int game = 1; game <= games && !table.failed(); ++game) {
         host.boot->BtnGameClick();
         // Automatic play takes the host's turns from its second on: the first it passes here.
-        if (!pumpUntil([&] { return table.failed() || host.form->BtnPass->isEnabled(); }, 5000))
+        if (!pumpUntil([&] { return table.failed() || control<QPushButton>(*host.form, "BtnPass")->isEnabled(); },
+                       5000))
             return "the host's first turn did not open";
-        host.form->BtnPass->click();
+        control<QPushButton>(*host.form, "BtnPass")->click();
         if (!pumpUntil([&] { return table.failed() || (table.gamesOver() >= game && over()); }, 600000))
             return "a game did not end within 10 minutes";
     }
@@ -394,8 +396,8 @@ void GuestMoveRelayByCapturedFaces(benchmark::State& state)
 {
     ensureApplication();
     BenchProgram host(QStringLiteral("A"));
-    host.form->AutoPass->setChecked(true);
-    host.boot->BoxPort->setText(QStringLiteral("0"));
+    control<QCheckBox>(*host.form, "AutoPass")->setChecked(true);
+    control<QLineEdit>(*host.boot, "BoxPort")->setText(QStringLiteral("0"));
     host.boot->BtnStartClick();
     RawTable table;
     for (auto _ : state) {

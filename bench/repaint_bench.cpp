@@ -1,4 +1,5 @@
 #include "bench/benchprogram.h"
+#include "tests/support/controls.h"
 #include "bench/ratio_summary.h"
 #include "ui/extrkbar.h"
 #include "ui/boardgrid.h"
@@ -59,7 +60,7 @@ void BM_RepaintEveryCell(benchmark::State& state)
 {
     OPEN_OR_SKIP(board, int(state.range(0)), true);
     for (auto _ : state)
-        board.form->Table->repaint();
+        control<ui::BoardGrid>(*board.form, "Table")->repaint();
 }
 
 // The repaint after one captured face changed colour: what the cells show, then the paint of
@@ -110,9 +111,9 @@ void BM_PaintEnlarged(benchmark::State& state)
     OPEN_OR_SKIP(board, int(state.range(0)), true);
     board.form->resize(1400, 1000);
     QApplication::processEvents();
-    state.counters["cell"] = board.form->Table->shownCell();
+    state.counters["cell"] = control<ui::BoardGrid>(*board.form, "Table")->shownCell();
     for (auto _ : state)
-        board.form->Table->repaint();
+        control<ui::BoardGrid>(*board.form, "Table")->repaint();
 }
 
 // The baseline: what a bare Qt program pays to draw the same number of the same pictures, each

@@ -83,8 +83,8 @@ void Tbootform::FormCreate()
     LabIP->setText(localAddress());
     // Without the join sound the lobby keeps its initial values and never opens the settings.
     joinSound = readWhole(assetPath(exeDir_, QStringLiteral("snd\\kako.wav")));
-    settings = std::make_unique<LobbySettings>(settingsFiles(exeDir_, userConfigDir()));
-    const LobbyValues values = settings->read();
+    settings_ = std::make_unique<LobbySettings>(settingsFiles(exeDir_, userConfigDir()));
+    const LobbyValues values = settings_->read();
     BoxName->setText(values.name);
     BoxPort->setText(values.port);
     BoxIP->clear();
@@ -126,7 +126,7 @@ bool Tbootform::isHost() const
 
 bool Tbootform::inSession() const
 {
-    return station && station->inSession();
+    return station_ && station_->inSession();
 }
 
 rules::Scoring Tbootform::scoring() const
@@ -141,7 +141,7 @@ rules::Settings Tbootform::gameSettings() const
 
 QStringList Tbootform::members() const
 {
-    return station->members();
+    return station_->members();
 }
 
 void Tbootform::addChat(const QString& line)
@@ -159,7 +159,7 @@ void Tbootform::setBoxIPColour(QPalette::ColorRole role)
 void Tbootform::MethodClick()
 {
     const bool host = isHost();
-    station->setHost(host);
+    station_->setHost(host);
     BtnStart->setEnabled(host);
     BtnGo->setEnabled(!host);
     BoxIP->setEnabled(!host);

@@ -46,53 +46,21 @@ public:
     explicit Tbootform(const QString& exeDir, QWidget* parent = nullptr);
     ~Tbootform() override;
 
-    // The lobby's controls; tests drive them as a player would.
-    QLineEdit* BoxName = nullptr;
-    QLineEdit* BoxPort = nullptr;
-    QCheckBox* UseSOund = nullptr;
-    RadioGroup* Method = nullptr;
-    QLineEdit* LabIP = nullptr;
-    QPushButton* BtnStart = nullptr;
-    QComboBox* BoxIP = nullptr;
-    QPushButton* BtnGo = nullptr;
-    QPushButton* BtnOut = nullptr;
-    QLabel* LTime = nullptr;
-    TExtTrackBar* TimeLimit = nullptr;
-    RadioGroup* score_method = nullptr;
-    QLabel* LSize = nullptr;
-    TExtTrackBar* TableSize = nullptr;
-    QCheckBox* rotation = nullptr;
-    QPushButton* BtnGame = nullptr;
-    QPlainTextEdit* Chat = nullptr;
-    QListWidget* Mem = nullptr;
-    QPlainTextEdit* EditMessage = nullptr;
-    QPushButton* BtnSend = nullptr;
-    QToolButton* BtnComputer = nullptr; // adds and removes computer players while hosting
-    QToolButton* BtnHelp = nullptr;     // opens the rules, in the chat's heading
-    QToolButton* BtnRecords = nullptr;  // opens the kept games, beside it
-    QStatusBar* StatusBar = nullptr;
-    QWidget* PanelConfig = nullptr;
-    QWidget* PanelChat = nullptr;
-    QWidget* PanelMem = nullptr;
-    QSplitter* Splitter2 = nullptr;
-    QFrame* Bevel1 = nullptr;
-
+    // The lobby's sound when someone joins, leaves or chats.
     QByteArray joinSound;
-    // Null when start-up stopped before opening the settings file; then nothing is written.
-    std::unique_ptr<LobbySettings> settings;
-    // This station: its match, members and connections. SS is the host's listening socket
-    // with its guests, CS the guest's connection to the host; both belong to the station.
-    std::unique_ptr<match::Station> station;
-    net::HostServer* SS = nullptr;
-    net::GuestLink* CS = nullptr;
+    // This station: its match, its members and its connections, the host's listening socket
+    // with its guests or the guest's link to its host.
+    match::Station& station() { return *station_; }
 
     bool isHost() const override; // item 0 of Method
     bool inSession() const override;
-    match::Match& match() override { return station->match(); }
+    match::Match& match() override { return station_->match(); }
     rules::Scoring scoring() const; // score_method's items are the rules in order
     // The game the host's controls set up now.
     rules::Settings gameSettings() const;
     QStringList members() const;
+    // The settings file; empty when start-up stopped before opening it, and then nothing is written.
+    QString settingsPath() const override;
     void addChat(const QString& line) override;
 
     void MethodClick();
@@ -177,7 +145,6 @@ private:
     void ring();
     // GameLobby
     void setGameWindow(Tmainform* window) override;
-    QString settingsPath() const override;
     void showStartSettings(const net::StartSettings& start);
     void EditMessageKeyDown(int key);
     // What setting.ini keeps: the name as the player typed it, which the name box shows until
@@ -191,11 +158,45 @@ private:
     Tmainform* mainform = nullptr; // the game window, while it exists
     QMetaObject::Connection showOnStart_;
     QPointer<RecordsWindow> records_;
-    QToolButton* BtnAlone = nullptr;
     // The game alone under way, for the next one.
     AloneSetup aloneSetup_;
     rules::Settings aloneSettings_;
     QString aloneName_;
+
+    // The lobby's controls.
+    QLineEdit* BoxName = nullptr;
+    QLineEdit* BoxPort = nullptr;
+    QCheckBox* UseSOund = nullptr;
+    RadioGroup* Method = nullptr;
+    QLineEdit* LabIP = nullptr;
+    QPushButton* BtnStart = nullptr;
+    QComboBox* BoxIP = nullptr;
+    QPushButton* BtnGo = nullptr;
+    QPushButton* BtnOut = nullptr;
+    QLabel* LTime = nullptr;
+    TExtTrackBar* TimeLimit = nullptr;
+    RadioGroup* score_method = nullptr;
+    QLabel* LSize = nullptr;
+    TExtTrackBar* TableSize = nullptr;
+    QCheckBox* rotation = nullptr;
+    QPushButton* BtnGame = nullptr;
+    QPlainTextEdit* Chat = nullptr;
+    QListWidget* Mem = nullptr;
+    QPlainTextEdit* EditMessage = nullptr;
+    QPushButton* BtnSend = nullptr;
+    QToolButton* BtnComputer = nullptr; // adds and removes computer players while hosting
+    QToolButton* BtnHelp = nullptr;     // opens the rules, in the chat's heading
+    QToolButton* BtnRecords = nullptr;  // opens the kept games, beside it
+    QStatusBar* StatusBar = nullptr;
+    QWidget* PanelConfig = nullptr;
+    QWidget* PanelChat = nullptr;
+    QWidget* PanelMem = nullptr;
+    QSplitter* Splitter2 = nullptr;
+    QFrame* Bevel1 = nullptr;
+    QToolButton* BtnAlone = nullptr;
+    // Null when start-up stopped before opening the settings file; then nothing is written.
+    std::unique_ptr<LobbySettings> settings_;
+    std::unique_ptr<match::Station> station_;
 };
 
 } // namespace ui

@@ -5,6 +5,7 @@
 #include "ui/headingbutton.h"
 #include "ui/lobbysettings.h"
 #include "ui/main.h"
+#include "ui/named.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -18,8 +19,7 @@ namespace ui {
 // In the chat's heading, left of the records, so no other control moves.
 void Tbootform::createAloneControls(QLabel* chatHeading)
 {
-    BtnAlone = new QToolButton;
-    BtnAlone->setObjectName(QStringLiteral("BtnAlone"));
+    BtnAlone = named(new QToolButton, "BtnAlone");
     BtnAlone->setText(tr("一人で遊ぶ"));
     BtnAlone->setAccessibleName(tr("一人で遊ぶ"));
     BtnAlone->setToolTip(tr("コンピューター3人とすぐに対戦します（ネットワークは使いません）"));
@@ -39,7 +39,7 @@ void Tbootform::playAlone(const AloneOptions& options)
         TableSize->setPosition(*options.boardSize);
     if (options.scoring)
         score_method->setItemIndex(int(*options.scoring));
-    AloneSetup setup = settings ? readAloneSetup(settings->path()) : AloneSetup{};
+    AloneSetup setup = settings_ ? readAloneSetup(settings_->path()) : AloneSetup{};
     if (options.level)
         setup.levels.fill(*options.level);
     aloneSetup_ = setup;
@@ -51,24 +51,24 @@ void Tbootform::playAlone(const AloneOptions& options)
 // The choice is kept for the next run, and played at once.
 void Tbootform::chooseAloneSetup()
 {
-    AloneDialog dialog(settings ? readAloneSetup(settings->path()) : AloneSetup{}, this);
+    AloneDialog dialog(settings_ ? readAloneSetup(settings_->path()) : AloneSetup{}, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (settings)
-        writeAloneSetup(settings->path(), dialog.setup());
+    if (settings_)
+        writeAloneSetup(settings_->path(), dialog.setup());
     playAlone();
 }
 
 void Tbootform::beginAlone()
 {
-    station->playAlone(aloneSettings_, aloneSetup_.seat, aloneMembers(aloneName_, aloneSetup_), aloneSetup_.levels);
+    station_->playAlone(aloneSettings_, aloneSetup_.seat, aloneMembers(aloneName_, aloneSetup_), aloneSetup_.levels);
     if (mainform)
         mainform->showAgain();
 }
 
 bool Tbootform::playsAlone() const
 {
-    return station && station->alone();
+    return station_ && station_->alone();
 }
 
 // Alone, the same game again; a host with its guests starts one as ゲム開始 does.

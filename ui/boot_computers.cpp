@@ -3,6 +3,7 @@
 #include "net/hostserver.h"
 #include "ui/alonesetup.h"
 #include "ui/boot.h"
+#include "ui/named.h"
 #include "ui/errorbox.h"
 #include "ui/headingbutton.h"
 #include <QHostAddress>
@@ -36,8 +37,7 @@ QString computerName(ai::Level level, const QStringList& members)
 // on the member list's right click.
 void Tbootform::createComputerControls(QLabel* heading)
 {
-    BtnComputer = new QToolButton;
-    BtnComputer->setObjectName(QStringLiteral("BtnComputer"));
+    BtnComputer = named(new QToolButton, "BtnComputer");
     BtnComputer->setText(QStringLiteral("+"));
     BtnComputer->setAccessibleName(tr("コンピューターの対戦相手"));
     BtnComputer->setToolTip(tr("コンピューターの対戦相手を加える・外す"));
@@ -52,7 +52,7 @@ void Tbootform::createComputerControls(QLabel* heading)
 
 void Tbootform::showMemberMenu(const QPoint& at)
 {
-    const bool hosting = SS && SS->isListening();
+    const bool hosting = station_ && station_->server().isListening();
     QMenu menu(this);
     addGameWindowItem(menu);
     for (const ai::Level level : {ai::Level::Random, ai::Level::Greedy, ai::Level::Strong, ai::Level::Strongest}) {
@@ -68,13 +68,13 @@ void Tbootform::showMemberMenu(const QPoint& at)
     // Any other guest the host may send away, an idle one to make room for instance.
     QAction* sendAway = menu.addAction(tr("参加者を外す"));
     sendAway->setEnabled(hosting && Mem->row(chosen) > 0 && !computerNames().contains(name));
-    connect(sendAway, &QAction::triggered, this, [this, name] { SS->lobby().removeMember(name); });
+    connect(sendAway, &QAction::triggered, this, [this, name] { station_->server().lobby().removeMember(name); });
     menu.exec(at);
 }
 
 void Tbootform::addComputer(int level)
 {
-    if (!SS || !SS->isListening())
+    if (!station_ || !station_->server().isListening())
         return;
     const auto l = static_cast<ai::Level>(level);
     QStringList taken = members();
@@ -83,7 +83,7 @@ void Tbootform::addComputer(int level)
     auto* player = new computer::ComputerPlayer(computerName(l, taken), l, this);
     computers_.push_back(player);
     connect(player, &computer::ComputerPlayer::failed, this, [](const QString& why) { showError(why); });
-    player->connectTo(QHostAddress(QHostAddress::LocalHost).toString(), SS->port());
+    player->connectTo(QHostAddress(QHostAddress::LocalHost).toString(), station_->server().port());
 }
 
 void Tbootform::removeComputer(const QString& name)

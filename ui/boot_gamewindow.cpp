@@ -5,6 +5,7 @@
 #include "ui/howtoplay.h"
 #include "ui/lobbysettings.h"
 #include "ui/main.h"
+#include "ui/named.h"
 #include "ui/recordswindow.h"
 #include <QAction>
 #include <QLabel>
@@ -18,7 +19,7 @@ namespace ui {
 
 QString Tbootform::settingsPath() const
 {
-    return settings ? settings->path() : QString();
+    return settings_ ? settings_->path() : QString();
 }
 
 // A game started with the other stations shows the game window, once the window has set it up.
@@ -27,7 +28,7 @@ void Tbootform::setGameWindow(Tmainform* window)
     disconnect(showOnStart_);
     mainform = window;
     if (mainform)
-        showOnStart_ = connect(&station->match(), &match::Match::started, mainform, [this, window] {
+        showOnStart_ = connect(&station_->match(), &match::Match::started, mainform, [this, window] {
             if (inSession())
                 window->show();
         });
@@ -36,8 +37,7 @@ void Tbootform::setGameWindow(Tmainform* window)
 // The "?" sits inside the chat's heading, so no other control moves.
 void Tbootform::createGameWindowControls(QLabel* chatHeading)
 {
-    BtnRecords = new QToolButton;
-    BtnRecords->setObjectName(QStringLiteral("BtnRecords"));
+    BtnRecords = named(new QToolButton, "BtnRecords");
     BtnRecords->setText(tr("記録"));
     BtnRecords->setAccessibleName(tr("記録"));
     auto* records = new QAction(this);
@@ -49,8 +49,7 @@ void Tbootform::createGameWindowControls(QLabel* chatHeading)
     putInHeading(chatHeading, BtnRecords);
     BtnRecords->setFixedWidth(BtnRecords->sizeHint().width());
     connect(BtnRecords, &QToolButton::clicked, this, [this] { showRecords(); });
-    BtnHelp = helpButton();
-    BtnHelp->setObjectName(QStringLiteral("BtnHelp"));
+    BtnHelp = named(helpButton(), "BtnHelp");
     putInHeading(chatHeading, BtnHelp);
     connect(BtnHelp, &QToolButton::clicked, this, [this] { showHelp(); });
     auto* help = new QAction(this);
@@ -59,7 +58,7 @@ void Tbootform::createGameWindowControls(QLabel* chatHeading)
     connect(help, &QAction::triggered, this, [this] { showHelp(); });
     // One's own name stands for one's seat.
     connect(Mem, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        if (mainform && Mem->row(item) == station->match().mySeat() - 1)
+        if (mainform && Mem->row(item) == station_->match().mySeat() - 1)
             showGameWindow();
     });
 }
@@ -74,7 +73,7 @@ void Tbootform::addGameWindowItem(QMenu& menu)
 
 bool Tbootform::canShowGameWindow() const
 {
-    return mainform && station->match().game().boardSize() > 0 && !mainform->isVisible();
+    return mainform && station_->match().game().boardSize() > 0 && !mainform->isVisible();
 }
 
 void Tbootform::showGameWindow()

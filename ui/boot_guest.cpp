@@ -20,7 +20,7 @@ void Tbootform::BtnGoClick()
     BoxPort->setEnabled(false);
     const QString host = BoxIP->currentText();
     try {
-        CS->connectTo(host, net::portNumber(BoxPort->text(), "connect"));
+        station_->link().connectTo(host, net::portNumber(BoxPort->text(), "connect"));
     } catch (...) {
         unlockNameAndPort();
         throw;
@@ -31,18 +31,18 @@ void Tbootform::BtnGoClick()
     // Every connection adds the address again, even when the list already holds it.
     BoxIP->addItem(host);
     BoxIP->setEditText(host);
-    if (!settings)
+    if (!settings_)
         return;
     QStringList used;
     for (int i = 0; i < BoxIP->count(); ++i)
         used.append(BoxIP->itemText(i));
-    settings->writeJoining(savedName(), BoxPort->text(), host, used);
+    settings_->writeJoining(savedName(), BoxPort->text(), host, used);
 }
 
 // The box shows the name as the host will list it, so chat lines carry that name.
 void Tbootform::CSConnect()
 {
-    showTravellingName(station->session().CSConnect(BoxName->text()));
+    showTravellingName(station_->session().CSConnect(BoxName->text()));
     addChat(tr("◆サーバーと接続完了"));
     setWindowTitle(tr("対戦ゲム　ロビー 【クライアント】"));
 }
@@ -59,7 +59,7 @@ void Tbootform::showStartSettings(const net::StartSettings& start)
 // Sent while the connection can still carry it; a connection already gone sends nothing.
 void Tbootform::CSDisconnect()
 {
-    station->session().CSDisconnect();
+    station_->session().CSDisconnect();
 }
 
 void Tbootform::CSError()
@@ -85,10 +85,10 @@ void Tbootform::leaveHost()
 // nothing played here from now on would reach anyone.
 void Tbootform::backToIdle()
 {
-    station->session().connectionEnded();
+    station_->session().connectionEnded();
     BtnOut->setEnabled(false);
     unlockNameAndPort();
-    station->leave();
+    station_->leave();
     lockRole(false);
     BtnGo->setEnabled(true);
     setWindowTitle(tr("対戦ゲム　ロビー"));

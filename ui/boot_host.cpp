@@ -23,7 +23,7 @@ void Tbootform::BtnStartClick()
     BoxPort->setEnabled(false);
     const QString name = net::acceptName(BoxName->text(), {});
     try {
-        station->host(net::portNumber(BoxPort->text(), "bind"), name);
+        station_->host(net::portNumber(BoxPort->text(), "bind"), name);
     } catch (...) {
         unlockNameAndPort();
         throw;
@@ -35,14 +35,14 @@ void Tbootform::BtnStartClick()
     lockRole(true);
     BtnComputer->setEnabled(true);
     setWindowTitle(tr("対戦ゲム　ロビー 【サーバー】"));
-    if (settings)
-        settings->writeHosting(savedName(), BoxPort->text());
+    if (settings_)
+        settings_->writeHosting(savedName(), BoxPort->text());
 }
 
 // The station sets up its game and sends the guests their seats; the game window shows it.
 void Tbootform::BtnGameClick()
 {
-    station->startGame(gameSettings());
+    station_->startGame(gameSettings());
     BtnGame->setEnabled(false);
     score_method->setEnabled(false);
     TimeLimit->setEnabled(false);
@@ -54,7 +54,7 @@ void Tbootform::stopHosting()
     unlockNameAndPort();
     removeAllComputers();
     BtnComputer->setEnabled(false);
-    station->stopHosting();
+    station_->stopHosting();
     BtnStart->setEnabled(true);
     BtnGame->setEnabled(false);
     lockRole(false);

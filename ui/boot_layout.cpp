@@ -1,6 +1,7 @@
 #include "ui/boot.h"
 #include "ui/messageline.h"
 #include "ui/fonts.h"
+#include "ui/named.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -23,13 +24,6 @@ constexpr int splitterWidth = 3;
 constexpr int messageHeight = 21;
 constexpr int senderWidth = 55;
 constexpr int statusHeight = 20;
-
-template <class W>
-W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int y, int pixels = 12)
 {

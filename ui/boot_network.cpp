@@ -13,26 +13,25 @@ namespace ui {
 
 void Tbootform::connectNetwork()
 {
-    station = std::make_unique<match::Station>();
-    SS = &station->server();
-    CS = &station->link();
-    connect(station.get(), &match::Station::chatLine, this, &Tbootform::addChat);
-    connect(station.get(), &match::Station::membersChanged, this, &Tbootform::setMembers);
-    connect(station.get(), &match::Station::lobbyMessage, this, &Tbootform::ring);
-    connect(station.get(), &match::Station::enoughMembers, this, &Tbootform::Setting_enable);
-    connect(station.get(), &match::Station::starting, this, &Tbootform::showStartSettings);
-    connect(&station->match(), &match::Match::moved, this, &Tbootform::gameMoved);
+    station_ = std::make_unique<match::Station>();
+    connect(station_.get(), &match::Station::chatLine, this, &Tbootform::addChat);
+    connect(station_.get(), &match::Station::membersChanged, this, &Tbootform::setMembers);
+    connect(station_.get(), &match::Station::lobbyMessage, this, &Tbootform::ring);
+    connect(station_.get(), &match::Station::enoughMembers, this, &Tbootform::Setting_enable);
+    connect(station_.get(), &match::Station::starting, this, &Tbootform::showStartSettings);
+    connect(&station_->match(), &match::Match::moved, this, &Tbootform::gameMoved);
     // The box waits until the handler that met the failure has finished.
     connect(
-        station.get(), &match::Station::failed, this, [](const QString& m) { showError(m); }, Qt::QueuedConnection);
+        station_.get(), &match::Station::failed, this, [](const QString& m) { showError(m); }, Qt::QueuedConnection);
     connect(
-        SS, &net::HostServer::failed, this, [](const QString& m) { showError(m); }, Qt::QueuedConnection);
-    connect(CS, &net::GuestLink::connected, this, [this] { guarded([this] { CSConnect(); }); });
-    connect(CS, &net::GuestLink::closing, this, [this] { guarded([this] { CSDisconnect(); }); });
-    connect(CS, &net::GuestLink::failed, this, [this] { guarded([this] { CSError(); }); });
+        &station_->server(), &net::HostServer::failed, this, [](const QString& m) { showError(m); },
+        Qt::QueuedConnection);
+    connect(&station_->link(), &net::GuestLink::connected, this, [this] { guarded([this] { CSConnect(); }); });
+    connect(&station_->link(), &net::GuestLink::closing, this, [this] { guarded([this] { CSDisconnect(); }); });
+    connect(&station_->link(), &net::GuestLink::failed, this, [this] { guarded([this] { CSError(); }); });
     connect(this, &Tbootform::chatLineTyped, this,
-            [this](const QString& line) { guarded([&] { station->sendChat(line); }); });
-    connect(CS, &net::GuestLink::lost, this, [this] { guarded([this] { CSLost(); }); });
+            [this](const QString& line) { guarded([&] { station_->sendChat(line); }); });
+    connect(&station_->link(), &net::GuestLink::lost, this, [this] { guarded([this] { CSLost(); }); });
 }
 
 // The host may set up the next game once this one is over.
@@ -73,17 +72,15 @@ void Tbootform::unlockNameAndPort()
 // The guest's connection goes first, saying goodbye; then nothing is left listening.
 void Tbootform::FormClose()
 {
-    CS->close();
+    station_->link().close();
     removeAllComputers();
-    SS->close();
+    station_->server().close();
 }
 
 void Tbootform::FormDestroy()
 {
     FormClose();
-    SS = nullptr;
-    CS = nullptr;
-    station.reset();
+    station_.reset();
 }
 
 } // namespace ui

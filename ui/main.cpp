@@ -1,4 +1,5 @@
 #include "ui/main.h"
+#include "ui/named.h"
 #include "ui/analysisoffer.h"
 #include "record/recordstore.h"
 #include "ui/gamelobby.h"
@@ -34,13 +35,14 @@ Tmainform::Tmainform(GameLobby& lobby, const QString& exeDir, QWidget* parent)
     resize(DesignClient);
     move(DesignPosition);
 
-    Table = new ui::BoardGrid(this);
+    Table = named(new ui::BoardGrid(this), "Table");
     Table->setFont(uiFont(13, true));
     Table->setEnabled(false);
     createSidePanel();
-    StatusBar = new QStatusBar(this);
+    StatusBar = named(new QStatusBar(this), "StatusBar");
     StatusBar->setFont(uiFont(16));
-    AnalyzeGame = new AnalysisOffer(*StatusBar, images_, larger_, [this] { return recorder_->lastWritten(); });
+    AnalyzeGame = named(new AnalysisOffer(*StatusBar, images_, larger_, [this] { return recorder_->lastWritten(); }),
+                        "AnalyzeGame");
     createGameActions();
     createAids();
     nameControls();

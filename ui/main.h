@@ -48,33 +48,6 @@ public:
     // The board as shown so far, which may lag behind the game's while a move is shown.
     MoveAnimator& animator() { return animator_; }
 
-    // The window's controls; the rules reach them through the GameView and Station operations
-    // below, and tests drive them as a player would.
-    ui::BoardGrid* Table = nullptr;
-    QFrame* Panel = nullptr;
-    std::array<QLabel*, 5> Light{}; // Light1..Light4 at 1..4
-    QLabel* PRed = nullptr;
-    QLabel* PBlu = nullptr;
-    QLabel* PGrn = nullptr;
-    QLabel* PBlk = nullptr;
-    std::array<QLabel*, 5> Name{}; // Name1..Name4 at 1..4
-    QFrame* Bevel1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* LTL = nullptr;
-    QLabel* LPoint = nullptr;
-    QPushButton* BtnPass = nullptr;
-    QCheckBox* AutoPass = nullptr;
-    QStatusBar* StatusBar = nullptr;
-    QLabel* PanelResult = nullptr; // below the side panel, shown once a game has ended
-    // Aids for the player, on the board's right-click menu and their keys.
-    QAction* ShowLegal = nullptr; // marks the legal cells during this station's turn; saved
-    QAction* HintAction = nullptr;
-    QAction* HelpAction = nullptr;
-    QToolButton* BtnHelp = nullptr; // in the status bar
-    QTimer* hintTimer = nullptr;    // how long a hint stays
-    // In the status bar once a game is over.
-    AnalysisOffer* AnalyzeGame = nullptr;
-
     // Asks the strong computer level for a cell in this station's turn and marks it for a
     // while; the search runs on a worker thread and the cell goes nowhere else.
     void showHint();
@@ -174,6 +147,32 @@ private:
     void describeSeat(int seat);
     QString describeCell(int col, int row) const;
     QLabel* scoreLabel(int seat) const;
+
+    // The window's controls.
+    ui::BoardGrid* Table = nullptr;
+    QFrame* Panel = nullptr;
+    std::array<QLabel*, 5> Light{}; // Light1..Light4 at 1..4
+    QLabel* PRed = nullptr;
+    QLabel* PBlu = nullptr;
+    QLabel* PGrn = nullptr;
+    QLabel* PBlk = nullptr;
+    std::array<QLabel*, 5> Name{}; // Name1..Name4 at 1..4
+    QFrame* Bevel1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* LTL = nullptr;
+    QLabel* LPoint = nullptr;
+    QPushButton* BtnPass = nullptr;
+    QCheckBox* AutoPass = nullptr;
+    QStatusBar* StatusBar = nullptr;
+    QLabel* PanelResult = nullptr; // below the side panel, shown once a game has ended
+    // Aids for the player, on the board's right-click menu and their keys.
+    QAction* ShowLegal = nullptr; // marks the legal cells during this station's turn; saved
+    QAction* HintAction = nullptr;
+    QAction* HelpAction = nullptr;
+    QToolButton* BtnHelp = nullptr; // in the status bar
+    QTimer* hintTimer = nullptr;    // how long a hint stays
+    // In the status bar once a game is over.
+    AnalysisOffer* AnalyzeGame = nullptr;
 
     GameLobby& lobby_;
     match::Match& match_;

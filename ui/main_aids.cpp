@@ -5,6 +5,7 @@
 #include "ui/legalcellsetting.h"
 #include "ui/lobbysettings.h"
 #include "ui/main.h"
+#include "ui/named.h"
 #include "ui/windowsizesetting.h"
 #include "ui/boardgrid.h"
 #include <QAction>
@@ -28,15 +29,15 @@ constexpr int HintMs = 1500;
 
 void Tmainform::createAids()
 {
-    ShowLegal = new QAction(tr("打てる所を表示"), this);
+    ShowLegal = named(new QAction(tr("打てる所を表示"), this), "ShowLegal");
     ShowLegal->setCheckable(true);
     ShowLegal->setShortcut(Qt::Key_L);
-    HintAction = new QAction(tr("ヒント"), this);
+    HintAction = named(new QAction(tr("ヒント"), this), "HintAction");
     HintAction->setShortcut(Qt::Key_H);
-    HelpAction = new QAction(HowToPlay::tr("遊び方"), this);
+    HelpAction = named(new QAction(HowToPlay::tr("遊び方"), this), "HelpAction");
     HelpAction->setShortcut(QKeySequence::HelpContents);
     addActions({ShowLegal, HintAction, HelpAction});
-    hintTimer = new QTimer(this);
+    hintTimer = named(new QTimer(this), "hintTimer");
     hintTimer->setSingleShot(true);
     hintTimer->setInterval(HintMs);
     createHelpButton();
@@ -51,7 +52,7 @@ void Tmainform::createAids()
 // A small "?" at the right end of the status bar: no control of the window moves.
 void Tmainform::createHelpButton()
 {
-    BtnHelp = helpButton();
+    BtnHelp = named(helpButton(), "BtnHelp");
     BtnHelp->setAutoRaise(true);
     StatusBar->addPermanentWidget(BtnHelp);
     connect(BtnHelp, &QToolButton::clicked, this, [this] { showHelp(); });

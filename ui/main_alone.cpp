@@ -2,6 +2,7 @@
 #include "ui/errorbox.h"
 #include "ui/gamelobby.h"
 #include "ui/main.h"
+#include "ui/named.h"
 #include <QAction>
 #include <QStatusBar>
 #include <QToolButton>
@@ -14,8 +15,7 @@ namespace {
 
 QAction* gameAction(QWidget* window, const char* name, const QString& text, const QList<QKeySequence>& keys)
 {
-    auto* action = new QAction(text, window);
-    action->setObjectName(QString::fromLatin1(name));
+    auto* action = named(new QAction(text, window), name);
     action->setShortcuts(keys);
     action->setToolTip(text + QStringLiteral(" (") + keys.front().toString(QKeySequence::NativeText) +
                        QStringLiteral(")"));

@@ -1,5 +1,6 @@
 #include "ui/fonts.h"
 #include "ui/main.h"
+#include "ui/named.h"
 #include "ui/boardgrid.h"
 #include <QCheckBox>
 #include <QFrame>
@@ -30,13 +31,17 @@ struct SeatRow {
     int top;
     int lampTop;
     const char* colour;
+    const char* score; // the score label's name
 };
-constexpr SeatRow SeatRows[5] = {
-    {}, {8, 12, "#FFD0D0"}, {64, 67, "#DDDDFF"}, {120, 124, "#D0F0D0"}, {176, 180, "#EEEEEE"}};
+constexpr SeatRow SeatRows[5] = {{},
+                                 {8, 12, "#FFD0D0", "PRed"},
+                                 {64, 67, "#DDDDFF", "PBlu"},
+                                 {120, 124, "#D0F0D0", "PGrn"},
+                                 {176, 180, "#EEEEEE", "PBlk"}};
 
-QLabel* label(QWidget* parent, const QString& text, int x, int y)
+QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int y)
 {
-    auto* l = new QLabel(text, parent);
+    auto* l = named(new QLabel(text, parent), name);
     l->move(x, y);
     l->adjustSize();
     return l;
@@ -47,7 +52,7 @@ QLabel* label(QWidget* parent, const QString& text, int x, int y)
 void Tmainform::createSidePanel()
 {
     frame_ = EstimatedFrame;
-    Panel = new QFrame(this);
+    Panel = named(new QFrame(this), "Panel");
     Panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel->setGeometry(QRect(QPoint(384, PanelTop), PanelSize));
     createScoreRow(1, PRed, SeatRows[1].top, QString::fromLatin1(SeatRows[1].colour));
@@ -61,8 +66,9 @@ void Tmainform::createSidePanel()
 void Tmainform::createScoreRow(int seat, QLabel*& score, int top, const QString& colour)
 {
     Light[seat] = new QLabel(Panel);
+    Light[seat]->setObjectName(QStringLiteral("Light%1").arg(seat));
     Light[seat]->setGeometry(8, SeatRows[seat].lampTop, 17, 17);
-    score = new QLabel(tr("%1点").arg(0), Panel);
+    score = named(new QLabel(tr("%1点").arg(0), Panel), SeatRows[seat].score);
     score->setGeometry(30, top, 105, 25);
     score->setAlignment(Qt::AlignCenter);
     score->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -71,36 +77,38 @@ void Tmainform::createScoreRow(int seat, QLabel*& score, int top, const QString&
     QPalette palette = score->palette();
     palette.setColor(QPalette::Window, QColor(colour));
     score->setPalette(palette);
-    Name[seat] = label(Panel, QStringLiteral("player%1").arg(seat), 32, top + 26);
+    Name[seat] = new QLabel(QStringLiteral("player%1").arg(seat), Panel);
+    Name[seat]->setObjectName(QStringLiteral("Name%1").arg(seat));
+    Name[seat]->move(32, top + 26);
     Name[seat]->setFont(uiFont(13));
     Name[seat]->adjustSize();
 }
 
 void Tmainform::createMoveArea()
 {
-    Bevel1 = new QFrame(Panel);
+    Bevel1 = named(new QFrame(Panel), "Bevel1");
     Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     Bevel1->setGeometry(0, 224, PanelSize.width(), 2);
-    Label1 = label(Panel, tr("累計"), 8, 235);
-    LTL = label(Panel, tr("時間制限 無し"), 64, 235);
-    LPoint = new QLabel(Panel);
+    Label1 = label(Panel, "Label1", tr("累計"), 8, 235);
+    LTL = label(Panel, "LTL", tr("時間制限 無し"), 64, 235);
+    LPoint = named(new QLabel(Panel), "LPoint");
     LPoint->setGeometry(8, 248, 81, 41);
     LPoint->setAlignment(Qt::AlignCenter);
     LPoint->setFont(uiFont(16, false, true));
     QPalette palette = LPoint->palette();
     palette.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80));
     LPoint->setPalette(palette);
-    BtnPass = new QPushButton(tr("パス"), Panel);
+    BtnPass = named(new QPushButton(tr("パス"), Panel), "BtnPass");
     BtnPass->setGeometry(96, 256, 41, 33);
     BtnPass->setFont(uiFont(15));
     BtnPass->setEnabled(false);
-    AutoPass = new QCheckBox(tr("自動適当打ち(次から)"), Panel);
+    AutoPass = named(new QCheckBox(tr("自動適当打ち(次から)"), Panel), "AutoPass");
     AutoPass->setGeometry(4, 292, 133, 17);
 }
 
 void Tmainform::createResultPanel()
 {
-    PanelResult = new QLabel(this);
+    PanelResult = named(new QLabel(this), "PanelResult");
     PanelResult->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     PanelResult->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     PanelResult->setTextFormat(Qt::RichText);

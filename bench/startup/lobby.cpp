@@ -1,4 +1,5 @@
 #include "bench/startup/first_paint.h"
+#include "tests/support/controls.h"
 #include "ui/boot.h"
 #include "ui/fonts.h"
 #include "ui/main.h"
@@ -26,7 +27,7 @@ int main(int argc, char** argv)
     bench::printUsage(*bootform, *mainform);
 
     if (argc > 1) {
-        bootform->UseSOund->setChecked(true);
+        control<QCheckBox>(*bootform, "UseSOund")->setChecked(true);
         bootform->SE_Play(bootform->joinSound);
         std::fflush(stdout);
         QTimer::singleShot(std::atoi(argv[1]) * 1000, &app, &QCoreApplication::quit);

@@ -1,4 +1,5 @@
 #include "net/lobbymessages.h"
+#include "tests/support/controls.h"
 #include "tests/net/rawpeer.h"
 #include "tests/stations/program.h"
 #include "tests/support/namedcase.h"
@@ -39,7 +40,8 @@ TEST_P(CarriedNames, GuestOfAHostThatEchoesBytesGetsItsListAndItsGame)
     ASSERT_TRUE(host);
     startAgainst(*host);
     EXPECT_EQ(guest.members(), QStringList({"A", "C", "D", GetParam().carried}));
-    EXPECT_EQ(guest.boot->BoxName->text(), GetParam().carried) << "the box shows the name as it travels";
+    EXPECT_EQ(control<QLineEdit>(*guest.boot, "BoxName")->text(), GetParam().carried)
+        << "the box shows the name as it travels";
     EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join('\n').toStdString();
 }
 

@@ -1,4 +1,5 @@
 #include "computer/computerplayer.h"
+#include "tests/support/controls.h"
 #include "record/recordstore.h"
 #include "record/replay.h"
 #include "tests/stations/program.h"
@@ -39,9 +40,9 @@ TEST_P(ComputerGame, PlaysToTheEndWithFourIdenticalBoards)
 {
     EXPECT_EQ(host.members(), QStringList({"A", QStringLiteral("CPU1(適当)"), QStringLiteral("CPU2(普通)"),
                                             QStringLiteral("CPU3(強い)")}));
-    host.form->AutoPass->setChecked(true);
-    host.boot->TableSize->setPosition(GetParam());
-    host.boot->rotation->setChecked(true);
+    control<QCheckBox>(*host.form, "AutoPass")->setChecked(true);
+    control<ui::TExtTrackBar>(*host.boot, "TableSize")->setPosition(GetParam());
+    control<QCheckBox>(*host.boot, "rotation")->setChecked(true);
     // Two computers keep records; the third's folder cannot be made, which costs it nothing but a complaint.
     QTemporaryDir records;
     ASSERT_TRUE(QFile(records.filePath(QStringLiteral("in-the-way"))).open(QIODevice::WriteOnly));

@@ -1,4 +1,5 @@
 #include "tests/stations/program.h"
+#include "tests/support/controls.h"
 #include "tests/support/namedcase.h"
 
 #include <QStatusBar>
@@ -28,10 +29,10 @@ protected:
     void start(int size, rules::Scoring scoring, bool rotation, int limit = 61)
     {
         Program& host = *all[0];
-        host.boot->TableSize->setPosition(size);
-        host.boot->score_method->setItemIndex(int(scoring));
-        host.boot->rotation->setChecked(rotation);
-        host.boot->TimeLimit->setPosition(limit);
+        control<ui::TExtTrackBar>(*host.boot, "TableSize")->setPosition(size);
+        control<ui::RadioGroup>(*host.boot, "score_method")->setItemIndex(int(scoring));
+        control<QCheckBox>(*host.boot, "rotation")->setChecked(rotation);
+        control<ui::TExtTrackBar>(*host.boot, "TimeLimit")->setPosition(limit);
         host.boot->BtnGameClick();
         for (Program* s : all)
             ASSERT_TRUE(QTest::qWaitFor([&] { return s->form->isVisible() && s->game().boardSize() == size; }, 5000));
@@ -40,7 +41,7 @@ protected:
     void autoPlay(std::initializer_list<int> seats)
     {
         for (int seat : seats)
-            all[seat - 1]->form->AutoPass->setChecked(true);
+            control<QCheckBox>(*all[seat - 1]->form, "AutoPass")->setChecked(true);
     }
 
     bool allOver() const
@@ -92,9 +93,9 @@ TEST_P(WholeGame, EndsWithTheSameBoardAndScoresEverywhere)
     expectAlike({1, 2, 3, 4});
     for (Program* st : all) {
         EXPECT_FALSE(st->match().myTurn());
-        EXPECT_EQ(st->form->StatusBar->currentMessage(), QStringLiteral("終了！"));
+        EXPECT_EQ(control<QStatusBar>(*st->form, "StatusBar")->currentMessage(), QStringLiteral("終了！"));
     }
-    EXPECT_TRUE(a.boot->BtnGame->isEnabled());
+    EXPECT_TRUE(control<QPushButton>(*a.boot, "BtnGame")->isEnabled());
     EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join(u'\n').toStdString();
 }
 
@@ -147,7 +148,7 @@ TEST_F(FourStations, GuestLeavingMidwayStopsPlayAtItsSeatAndHarmsNoOne)
         EXPECT_FALSE(st->match().myTurn());
     EXPECT_EQ(a.members(), QStringList({"A", "B", "D"}));
     EXPECT_EQ(b.members(), QStringList({"A", "B", "D"}));
-    EXPECT_FALSE(a.boot->BtnGame->isEnabled());
+    EXPECT_FALSE(control<QPushButton>(*a.boot, "BtnGame")->isEnabled());
     EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join(u'\n').toStdString();
 }
 
@@ -169,8 +170,8 @@ TEST_F(FourStations, ReturningPlayerEndsWithTheSameBoard)
     bool openedBehind = false;
     QObject::connect(&c.match(), &match::Match::turnOpened,
                      [&] { openedBehind = openedBehind || c.game().moves().size() != a.game().moves().size(); });
-    c.form->AutoPass->setChecked(true);
-    c.join(a.boot->SS->port());
+    control<QCheckBox>(*c.form, "AutoPass")->setChecked(true);
+    c.join(a.boot->station().server().port());
     ASSERT_TRUE(QTest::qWaitFor([&] { return allOver(); }, 120000));
     expectAlike({1, 2, 3, 4});
     EXPECT_EQ(c.game().moves(), a.game().moves());

@@ -1,4 +1,5 @@
 #include "net/guestsession.h"
+#include "tests/support/controls.h"
 #include "net/lobbymessages.h"
 #include "record/recordstore.h"
 #include "tests/net/rawpeer.h"
@@ -60,8 +61,8 @@ TEST_F(GuestTest, JoinsByNameAndTakesTheHostsMemberList)
     EXPECT_EQ(guest.members(), QStringList({"A", "B"}));
     EXPECT_EQ(guest.chat(), QStringList({QStringLiteral("◆サーバーと接続完了")}));
     EXPECT_EQ(guest.boot->windowTitle(), QStringLiteral("対戦ゲム　ロビー 【クライアント】"));
-    EXPECT_TRUE(guest.boot->BtnOut->isEnabled());
-    EXPECT_FALSE(guest.boot->BtnGo->isEnabled() || guest.boot->Method->isEnabled() || guest.boot->BoxName->isEnabled());
+    EXPECT_TRUE(control<QPushButton>(*guest.boot, "BtnOut")->isEnabled());
+    EXPECT_TRUE(guest.noneEnabled({"BtnGo", "Method", "BoxName"}));
 }
 
 TEST_F(GuestTest, NoticesGoToTheChatAndReplaceTheMembersEvenBeforeTheReply)
@@ -77,14 +78,14 @@ TEST_F(GuestTest, NoticesGoToTheChatAndReplaceTheMembersEvenBeforeTheReply)
 
 TEST_F(GuestTest, StartTakesTheHostsSettingsAndShowsANewGame)
 {
-    guest.boot->rotation->setChecked(true);
+    control<QCheckBox>(*guest.boot, "rotation")->setChecked(true);
     hostSays({"0", "A", "C", "D", "B"});
     hostSays({"3", "10", "3", "1", "30", "0"});
-    EXPECT_EQ(guest.boot->TableSize->Position(), 10);
+    EXPECT_EQ(control<ui::TExtTrackBar>(*guest.boot, "TableSize")->Position(), 10);
     EXPECT_EQ(guest.game().mySeat(), 3);
-    EXPECT_EQ(guest.boot->score_method->ItemIndex(), 1);
-    EXPECT_EQ(guest.boot->TimeLimit->Position(), 30);
-    EXPECT_FALSE(guest.boot->rotation->isChecked());
+    EXPECT_EQ(control<ui::RadioGroup>(*guest.boot, "score_method")->ItemIndex(), 1);
+    EXPECT_EQ(control<ui::TExtTrackBar>(*guest.boot, "TimeLimit")->Position(), 30);
+    EXPECT_FALSE(control<QCheckBox>(*guest.boot, "rotation")->isChecked());
     EXPECT_FALSE(guest.game().rotation());
     EXPECT_FALSE(guest.match().myTurn());
     EXPECT_FALSE(guest.boardOpen());
@@ -98,12 +99,12 @@ class GuestStart : public GuestTest, public testing::WithParamInterface<QStringL
 // A start that is not plainly one changes nothing: no setting, no game.
 TEST_P(GuestStart, OutOfRangeOrMalformedStartIsIgnored)
 {
-    guest.boot->TableSize->setPosition(12);
-    guest.boot->TimeLimit->setPosition(20);
+    control<ui::TExtTrackBar>(*guest.boot, "TableSize")->setPosition(12);
+    control<ui::TExtTrackBar>(*guest.boot, "TimeLimit")->setPosition(20);
     hostSays({"0", "A", "C", "D", "B"});
     hostSays(GetParam());
-    EXPECT_EQ(guest.boot->TableSize->Position(), 12);
-    EXPECT_EQ(guest.boot->TimeLimit->Position(), 20);
+    EXPECT_EQ(control<ui::TExtTrackBar>(*guest.boot, "TableSize")->Position(), 12);
+    EXPECT_EQ(control<ui::TExtTrackBar>(*guest.boot, "TimeLimit")->Position(), 20);
     EXPECT_FALSE(guest.form->isVisible());
     EXPECT_TRUE(errors.messages.isEmpty());
 }
@@ -117,11 +118,11 @@ INSTANTIATE_TEST_SUITE_P(GuestTest, GuestStart, testing::Values(
 // Any rotation line but "1" means none; a seat beyond the fourth watches.
 TEST_F(GuestTest, StartWithAnyRotationLineOrAWatchersSeatOpensTheGame)
 {
-    guest.boot->rotation->setChecked(true);
+    control<QCheckBox>(*guest.boot, "rotation")->setChecked(true);
     hostSays({"0", "A", "C", "D", "B"});
     hostSays({"3", "9", "2", "0", "61", "2"});
     EXPECT_TRUE(guest.form->isVisible());
-    EXPECT_FALSE(guest.boot->rotation->isChecked());
+    EXPECT_FALSE(control<QCheckBox>(*guest.boot, "rotation")->isChecked());
     EXPECT_FALSE(guest.game().rotation());
     EXPECT_EQ(guest.game().boardSize(), 9);
     hostSays({"3", "10", "6", "0", "61", "1"});
@@ -267,7 +268,7 @@ TEST_F(GuestTest, MoveTheBoardRefusesIsSaidOnceAGame)
 TEST_F(GuestTest, ChatGoesToTheHostAndAnEmptyLineNowhere)
 {
     guest.boot->BtnSendClick();
-    guest.boot->EditMessage->setPlainText(QStringLiteral("よろしく"));
+    control<QPlainTextEdit>(*guest.boot, "EditMessage")->setPlainText(QStringLiteral("よろしく"));
     guest.boot->BtnSendClick();
     ASSERT_TRUE(host->waitFor(1));
     host->settle();
@@ -285,8 +286,8 @@ TEST_F(GuestTest, LeavingSaysGoodbyeAndResetsTheLobby)
     EXPECT_TRUE(guest.members().isEmpty());
     EXPECT_EQ(guest.chat().last(), QStringLiteral("◆サーバーから切断しました"));
     EXPECT_EQ(guest.boot->windowTitle(), QStringLiteral("対戦ゲム　ロビー"));
-    EXPECT_TRUE(guest.boot->BtnGo->isEnabled() && guest.boot->Method->isEnabled() && guest.boot->BoxName->isEnabled());
-    EXPECT_FALSE(guest.boot->BtnOut->isEnabled());
+    EXPECT_TRUE(guest.allEnabled({"BtnGo", "Method", "BoxName"}));
+    EXPECT_FALSE(control<QPushButton>(*guest.boot, "BtnOut")->isEnabled());
     EXPECT_TRUE(guest.form->isVisible());
 }
 
@@ -312,7 +313,7 @@ TEST_P(HostLost, GuestSaysSoOnceStopsItsGameAndCanJoinAgain)
         host->reset();
     else
         host->socket->disconnectFromHost();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return guest.boot->BtnGo->isEnabled(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return control<QPushButton>(*guest.boot, "BtnGo")->isEnabled(); }, 5000));
     QTest::qWait(100);
     EXPECT_EQ(guest.chat().filter(QStringLiteral("▲")).size(), 1) << guest.chat().join(u'\n').toStdString();
     EXPECT_FALSE(guest.boardOpen() || guest.match().myTurn() || guest.match().timersRunning());
@@ -342,7 +343,7 @@ TEST_F(GuestTest, EveryJoinAddsTheAddressToTheListAndTheSettings)
     EXPECT_EQ(ini.value("RobbySetting/IP").toString(), QStringLiteral("127.0.0.1"));
     EXPECT_EQ(ini.value("IPLIST/0").toString(), QStringLiteral("127.0.0.1"));
     EXPECT_EQ(ini.value("IPLIST/1").toString(), QStringLiteral("127.0.0.1"));
-    EXPECT_EQ(guest.boot->BoxIP->count(), 2);
+    EXPECT_EQ(control<QComboBox>(*guest.boot, "BoxIP")->count(), 2);
 }
 
 } // namespace
@@ -363,23 +364,23 @@ TEST_F(GuestFailure, UnreachableHostGoesBackToIdleWithNameAndPortOpen)
         closedPort = probe.serverPort();
     }
     guest.join(closedPort);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return guest.boot->BtnGo->isEnabled(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return control<QPushButton>(*guest.boot, "BtnGo")->isEnabled(); }, 5000));
     EXPECT_EQ(guest.chat(), QStringList({QStringLiteral("▲サーバーとの接続に失敗しました")}));
-    EXPECT_FALSE(guest.boot->BtnOut->isEnabled());
-    EXPECT_TRUE(guest.boot->Method->isEnabled() && guest.boot->BoxName->isEnabled() && guest.boot->BoxPort->isEnabled());
+    EXPECT_FALSE(control<QPushButton>(*guest.boot, "BtnOut")->isEnabled());
+    EXPECT_TRUE(guest.allEnabled({"Method", "BoxName", "BoxPort"}));
     EXPECT_EQ(guest.boot->windowTitle(), QStringLiteral("対戦ゲム　ロビー"));
     EXPECT_TRUE(errors.messages.isEmpty());
 }
 
 TEST_F(GuestFailure, PortThatIsNoIntegerStopsBeforeConnecting)
 {
-    guest.boot->Method->setItemIndex(1);
-    guest.boot->BoxPort->setText(QStringLiteral("port"));
+    control<ui::RadioGroup>(*guest.boot, "Method")->setItemIndex(1);
+    control<QLineEdit>(*guest.boot, "BoxPort")->setText(QStringLiteral("port"));
     ui::guarded([&] { guest.boot->BtnGoClick(); });
     EXPECT_EQ(errors.messages, QStringList({QStringLiteral("'port' は整数ではありません.")}));
-    EXPECT_TRUE(guest.boot->BtnGo->isEnabled() && guest.boot->Method->isEnabled() && guest.boot->BoxPort->isEnabled());
-    EXPECT_FALSE(guest.boot->BtnOut->isEnabled());
-    EXPECT_EQ(guest.boot->BoxIP->count(), 0);
+    EXPECT_TRUE(guest.allEnabled({"BtnGo", "Method", "BoxPort"}));
+    EXPECT_FALSE(control<QPushButton>(*guest.boot, "BtnOut")->isEnabled());
+    EXPECT_EQ(control<QComboBox>(*guest.boot, "BoxIP")->count(), 0);
 }
 
 TEST_F(GuestFailure, LeavingWhileStillConnectingAbandonsTheAttempt)
@@ -392,7 +393,7 @@ TEST_F(GuestFailure, LeavingWhileStillConnectingAbandonsTheAttempt)
     EXPECT_TRUE(QTest::qWaitFor([&] { return peer->socket->state() == QAbstractSocket::UnconnectedState; }, 5000));
     peer->collect();
     EXPECT_TRUE(peer->bytes.isEmpty());
-    EXPECT_FALSE(guest.boot->CS->isConnected());
+    EXPECT_FALSE(guest.boot->station().link().isConnected());
     EXPECT_FALSE(guest.chat().contains(QStringLiteral("◆サーバーと接続完了")));
 }
 

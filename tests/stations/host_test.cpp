@@ -1,4 +1,5 @@
 #include "net/guestsession.h"
+#include "tests/support/controls.h"
 #include "tests/support/namedcase.h"
 #include "net/lobbymessages.h"
 #include "net/socketerror.h"
@@ -65,9 +66,9 @@ TEST_F(HostTest, ListeningLocksTheRoleAndListsTheHostAndSavesNameAndPort)
     EXPECT_EQ(host.members(), QStringList({A}));
     EXPECT_EQ(host.chat(), QStringList({QStringLiteral("◆サーバーとして接続を待機中")}));
     EXPECT_EQ(host.boot->windowTitle(), QStringLiteral("対戦ゲム　ロビー 【サーバー】"));
-    EXPECT_FALSE(host.boot->BoxName->isEnabled() || host.boot->BoxPort->isEnabled());
-    EXPECT_FALSE(host.boot->BtnStart->isEnabled() || host.boot->Method->isEnabled());
-    EXPECT_TRUE(host.boot->BtnOut->isEnabled());
+    EXPECT_TRUE(host.noneEnabled({"BoxName", "BoxPort"}));
+    EXPECT_TRUE(host.noneEnabled({"BtnStart", "Method"}));
+    EXPECT_TRUE(control<QPushButton>(*host.boot, "BtnOut")->isEnabled());
     QSettings ini(host.exeDir() + QStringLiteral("setting.ini"), QSettings::IniFormat);
     EXPECT_EQ(ini.value("RobbySetting/Name").toString(), A);
     EXPECT_EQ(ini.value("RobbySetting/Port").toString(), QStringLiteral("0"));
@@ -79,14 +80,14 @@ TEST_F(HostTest, FirstGuestGetsTheMemberListAndNobodyElseHearsOfIt)
     ASSERT_TRUE(b.waitFor(1));
     EXPECT_EQ(b.heard, Messages({{"0", "A", "B"}}));
     EXPECT_EQ(host.chat().last(), joined("B"));
-    EXPECT_FALSE(host.boot->BtnGame->isEnabled());
+    EXPECT_FALSE(control<QPushButton>(*host.boot, "BtnGame")->isEnabled());
 }
 
 TEST_F(HostTest, FourthMemberGetsTheListTheOthersTheNoticeAndTheSettingsOpen)
 {
     join("B");
     join("C");
-    EXPECT_FALSE(host.boot->BtnGame->isEnabled());
+    EXPECT_FALSE(control<QPushButton>(*host.boot, "BtnGame")->isEnabled());
     clearInboxes();
     RawPeer& d = join("D");
     ASSERT_TRUE(d.waitFor(1));
@@ -95,9 +96,8 @@ TEST_F(HostTest, FourthMemberGetsTheListTheOthersTheNoticeAndTheSettingsOpen)
         EXPECT_EQ(guests[i]->heard, Messages({{"1", joined("D"), "A", "B", "C", "D"}}));
     }
     EXPECT_EQ(d.heard, Messages({{"0", "A", "B", "C", "D"}}));
-    for (QWidget* w : std::initializer_list<QWidget*>{host.boot->BtnGame, host.boot->score_method,
-                                                      host.boot->TableSize, host.boot->TimeLimit, host.boot->rotation})
-        EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
+    for (const char* name : {"BtnGame", "score_method", "TableSize", "TimeLimit", "rotation"})
+        EXPECT_TRUE(control(*host.boot, name)->isEnabled()) << name;
 }
 
 TEST_F(HostTest, LeaveNotifiesTheOthersOnlyAndClosesTheSettingsBelowFour)
@@ -112,10 +112,10 @@ TEST_F(HostTest, LeaveNotifiesTheOthersOnlyAndClosesTheSettingsBelowFour)
     guests[1]->settle();
     EXPECT_TRUE(guests[1]->heard.isEmpty());
     EXPECT_EQ(host.members(), QStringList({"A", "B", "D"}));
-    EXPECT_EQ(host.boot->SS->connectionCount(), 2);
+    EXPECT_EQ(host.boot->station().server().connectionCount(), 2);
     EXPECT_EQ(host.chat().last(), left("C"));
-    EXPECT_FALSE(host.boot->BtnGame->isEnabled());
-    EXPECT_FALSE(host.boot->TableSize->isEnabled());
+    EXPECT_FALSE(control<QPushButton>(*host.boot, "BtnGame")->isEnabled());
+    EXPECT_FALSE(control<ui::TExtTrackBar>(*host.boot, "TableSize")->isEnabled());
 }
 
 // A goodbye counts only under the sender's own name (letter case aside) and takes only its
@@ -226,7 +226,7 @@ TEST_F(HostTest, HostsOwnChatReachesEveryGuestAndAnEmptyLineNothing)
     fourMembers();
     clearInboxes();
     host.boot->BtnSendClick();
-    host.boot->EditMessage->setPlainText(QStringLiteral("やあ"));
+    control<QPlainTextEdit>(*host.boot, "EditMessage")->setPlainText(QStringLiteral("やあ"));
     host.boot->BtnSendClick();
     for (auto& g : guests) {
         ASSERT_TRUE(g->waitFor(1));
@@ -240,10 +240,10 @@ TEST_F(HostTest, GameStartSendsEachGuestItsSeatAndOpensTheHostsTurn)
 {
     fourMembers();
     clearInboxes();
-    host.boot->TableSize->setPosition(10);
-    host.boot->TimeLimit->setPosition(30);
-    host.boot->score_method->setItemIndex(1);
-    host.boot->rotation->setChecked(false);
+    control<ui::TExtTrackBar>(*host.boot, "TableSize")->setPosition(10);
+    control<ui::TExtTrackBar>(*host.boot, "TimeLimit")->setPosition(30);
+    control<ui::RadioGroup>(*host.boot, "score_method")->setItemIndex(1);
+    control<QCheckBox>(*host.boot, "rotation")->setChecked(false);
     host.boot->BtnGameClick();
     for (int i = 0; i < 3; ++i) {
         ASSERT_TRUE(guests[i]->waitFor(1));
@@ -255,9 +255,8 @@ TEST_F(HostTest, GameStartSendsEachGuestItsSeatAndOpensTheHostsTurn)
     EXPECT_TRUE(host.boardOpen());
     EXPECT_TRUE(host.form->match().timersRunning());
     EXPECT_TRUE(host.form->isVisible());
-    EXPECT_FALSE(host.boot->BtnGame->isEnabled() || host.boot->score_method->isEnabled()
-                 || host.boot->TimeLimit->isEnabled());
-    EXPECT_TRUE(host.boot->TableSize->isEnabled());
+    EXPECT_TRUE(host.noneEnabled({"BtnGame", "score_method", "TimeLimit"}));
+    EXPECT_TRUE(control<ui::TExtTrackBar>(*host.boot, "TableSize")->isEnabled());
 }
 
 TEST_F(HostTest, GameStartWithTooFewNamesStopsBeforeAnythingIsSent)
@@ -271,7 +270,7 @@ TEST_F(HostTest, GameStartWithTooFewNamesStopsBeforeAnythingIsSent)
     EXPECT_TRUE(guests[0]->heard.isEmpty());
     EXPECT_FALSE(host.form->isVisible());
     EXPECT_FALSE(host.match().myTurn());
-    EXPECT_TRUE(host.boot->BtnGame->isEnabled());
+    EXPECT_TRUE(control<QPushButton>(*host.boot, "BtnGame")->isEnabled());
 }
 
 // The host moves, then the guests of seats 2, 3 and 4 in turn; a guest out of turn is not heard.
@@ -341,7 +340,7 @@ TEST_F(HostTest, FailedSendClosesThatGuestAndTheRelayGoesOn)
     guests[2]->heard.clear();
     guests[0]->reset();
     QThread::msleep(20);
-    host.boot->EditMessage->setPlainText(QStringLiteral("まだいる？"));
+    control<QPlainTextEdit>(*host.boot, "EditMessage")->setPlainText(QStringLiteral("まだいる？"));
     host.boot->BtnSendClick();
     // The guest that went leaves the list as if it had said goodbye; the others hear both.
     for (int i : {1, 2}) {
@@ -349,7 +348,7 @@ TEST_F(HostTest, FailedSendClosesThatGuestAndTheRelayGoesOn)
         EXPECT_TRUE(guests[i]->heard.contains(QStringList({"2", QStringLiteral("A：まだいる？")})));
         EXPECT_EQ(guests[i]->heard.last(), QStringList({"1", left("B"), "A", "C", "D"}));
     }
-    EXPECT_EQ(host.boot->SS->connectionCount(), 2);
+    EXPECT_EQ(host.boot->station().server().connectionCount(), 2);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !errors.messages.isEmpty(); }, 5000));
     EXPECT_EQ(errors.messages.size(), 1);
     EXPECT_TRUE(errors.messages[0].startsWith(QStringLiteral("Windows ソケットエラー： ")));
@@ -365,7 +364,7 @@ TEST_F(HostTest, GuestThatClosesWithoutLeavingLeavesTheListQuietly)
     ASSERT_TRUE(guests[1]->waitFor(1));
     EXPECT_EQ(guests[1]->heard, Messages({{"1", left("B"), "A", "C"}}));
     EXPECT_EQ(host.members(), QStringList({"A", "C"}));
-    EXPECT_EQ(host.boot->SS->connectionCount(), 1);
+    EXPECT_EQ(host.boot->station().server().connectionCount(), 1);
     EXPECT_TRUE(errors.messages.isEmpty());
 }
 
@@ -390,11 +389,11 @@ TEST_F(HostTest, StoppingDuringAGameClosesEveryGuestAndKeepsTheGameWindow)
         EXPECT_TRUE(QTest::qWaitFor([&] { return g->socket->state() == QAbstractSocket::UnconnectedState; }, 5000));
     EXPECT_TRUE(host.members().isEmpty());
     EXPECT_TRUE(host.form->isVisible());
-    EXPECT_FALSE(host.boot->SS->isListening());
+    EXPECT_FALSE(host.boot->station().server().isListening());
     EXPECT_EQ(host.chat().last(), QStringLiteral("◆サーバーを終了しました"));
     EXPECT_EQ(host.boot->windowTitle(), QStringLiteral("対戦ゲム　ロビー"));
-    EXPECT_TRUE(host.boot->BtnStart->isEnabled() && host.boot->BoxName->isEnabled() && host.boot->Method->isEnabled());
-    EXPECT_FALSE(host.boot->BtnOut->isEnabled() || host.boot->BtnGame->isEnabled());
+    EXPECT_TRUE(host.allEnabled({"BtnStart", "BoxName", "Method"}));
+    EXPECT_TRUE(host.noneEnabled({"BtnOut", "BtnGame"}));
 }
 
 TEST_F(HostTest, ConnectionThatNeverJoinedHearsNothingAndGetsNoSeat)
@@ -402,7 +401,7 @@ TEST_F(HostTest, ConnectionThatNeverJoinedHearsNothingAndGetsNoSeat)
     RawPeer idle(Sender::Host);
     ASSERT_TRUE(idle.connectTo(port));
     fourMembers();
-    host.boot->EditMessage->setPlainText(QStringLiteral("やあ"));
+    control<QPlainTextEdit>(*host.boot, "EditMessage")->setPlainText(QStringLiteral("やあ"));
     host.boot->BtnSendClick();
     host.boot->BtnGameClick();
     for (int i = 0; i < 3; ++i) {
@@ -495,12 +494,12 @@ TEST_F(HostTest, BadMessagesTakeNoGoodOnesWithThem)
 TEST_F(HostTest, TimeLimitChangedDuringAGameWaitsForTheNextGame)
 {
     fourMembers();
-    host.boot->TimeLimit->setPosition(rules::NoLimit);
+    control<ui::TExtTrackBar>(*host.boot, "TimeLimit")->setPosition(rules::NoLimit);
     host.boot->BtnGameClick();
     const auto [col, row] = host.game().legalCells().front();
     host.match().TableSelectCell(col, row);
     host.boot->Setting_enable(true);
-    host.boot->TimeLimit->setPosition(5);
+    control<ui::TExtTrackBar>(*host.boot, "TimeLimit")->setPosition(5);
     for (int seat = 2; seat <= 4; ++seat)
         guests[seat - 2]->say(net::moveMessage(seat % 4 + 1, -1, -1));
     ASSERT_TRUE(QTest::qWaitFor([&] { return host.match().myTurn(); }, 5000));
@@ -515,7 +514,7 @@ TEST_F(HostTest, ChatLogKeepsTheLastTwoThousandLines)
         flood += net::encodeMessage({"2", QStringLiteral("B：%1").arg(i)});
     b.sayBytes(flood);
     ASSERT_TRUE(QTest::qWaitFor([&] { return host.chat().last() == QStringLiteral("B：2999"); }, 10000));
-    EXPECT_EQ(host.boot->Chat->blockCount(), 2000);
+    EXPECT_EQ(control<QPlainTextEdit>(*host.boot, "Chat")->blockCount(), 2000);
 }
 
 int visibleBoxes()
@@ -543,7 +542,10 @@ TEST_F(HostTest, ChurnOfConnectionsLeavesOneBoxAndAWorkingLobby)
             QTest::qWait(1);
     }
     // The host takes a few new connections a turn: it is through once none came for a while.
-    const auto settled = [&] { return host.boot->SS->connectionCount() == 1 && (QTest::qWait(300), host.boot->SS->connectionCount() == 1); };
+    const auto& server = host.boot->station().server();
+    const auto settled = [&] {
+        return server.connectionCount() == 1 && (QTest::qWait(300), server.connectionCount() == 1);
+    };
     ASSERT_TRUE(QTest::qWaitFor(settled, 20000));
     EXPECT_LE(visibleBoxes(), 1);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr); // the host's board and chat stay in play
@@ -572,10 +574,10 @@ class HostStartFailure : public testing::Test {
 protected:
     void start(const QString& portText)
     {
-        program.boot->BoxPort->setText(portText);
+        control<QLineEdit>(*program.boot, "BoxPort")->setText(portText);
         ui::guarded([&] { program.boot->BtnStartClick(); });
-        EXPECT_TRUE(program.boot->BoxName->isEnabled() && program.boot->BoxPort->isEnabled());
-        EXPECT_TRUE(program.boot->BtnStart->isEnabled());
+        EXPECT_TRUE(program.allEnabled({"BoxName", "BoxPort"}));
+        EXPECT_TRUE(control<QPushButton>(*program.boot, "BtnStart")->isEnabled());
         EXPECT_TRUE(program.members().isEmpty());
         EXPECT_TRUE(program.chat().isEmpty());
     }
@@ -588,9 +590,9 @@ TEST_F(HostStartFailure, AnotherPortCanBeTriedAtOnce)
     QTcpServer taken;
     ASSERT_TRUE(taken.listen(QHostAddress::Any, 0));
     start(QString::number(taken.serverPort()));
-    program.boot->BoxPort->setText(QStringLiteral("0"));
+    control<QLineEdit>(*program.boot, "BoxPort")->setText(QStringLiteral("0"));
     program.boot->BtnStartClick();
-    EXPECT_TRUE(program.boot->SS->isListening());
+    EXPECT_TRUE(program.boot->station().server().isListening());
     EXPECT_EQ(program.members(), QStringList({"A"}));
 }
 
@@ -655,7 +657,7 @@ TEST_F(HostTest, SilentSeatPassesOnceItsTimeAndAGraceHaveGone)
 {
     fourMembers();
     host.match().setSecondMs(100);
-    host.boot->TimeLimit->setPosition(5);
+    control<ui::TExtTrackBar>(*host.boot, "TimeLimit")->setPosition(5);
     host.boot->BtnGameClick();
     host.match().BtnPassClick();
     clearInboxes();
@@ -690,14 +692,14 @@ TEST_F(HostTest, ReturningPlayerCatchesUpAndHasItsSeatBackOnce)
     host.match().BtnPassClick();
     guests[1]->socket->disconnectFromHost();
     RawPeer& b = *guests[0];
-    ASSERT_TRUE(QTest::qWaitFor([&] { return host.boot->station->keeper().playsSeat(3); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return host.boot->station().keeper().playsSeat(3); }, 5000));
     b.say(net::moveMessage(3, -1, -1));
     ASSERT_TRUE(QTest::qWaitFor([&] { return host.game().curPlayer() == 3; }, 5000));
     RawPeer& c = *guests.emplace_back(std::make_unique<RawPeer>(Sender::Host));
     ASSERT_TRUE(c.connectTo(port));
     c.say({"0", "c"});
     ASSERT_TRUE(QTest::qWaitFor([&] { return host.members().contains("c"); }, 5000));
-    EXPECT_FALSE(host.boot->station->keeper().playsSeat(3));
+    EXPECT_FALSE(host.boot->station().keeper().playsSeat(3));
     EXPECT_EQ(host.members(), QStringList({"A", "B", "c", "D"})) << "back at its seat's place";
     const Messages moves = relayedMoves(host.game());
     ASSERT_TRUE(c.waitFor(2 + moves.size()));

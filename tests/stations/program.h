@@ -1,5 +1,6 @@
 #pragma once
 #include "net/guestlink.h"
+#include "tests/support/controls.h"
 #include "tests/support/programfolder.h"
 #include "tests/support/qtprinting.h"
 #include "net/hostserver.h"
@@ -13,6 +14,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <algorithm>
+#include <initializer_list>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -25,8 +28,8 @@ public:
         EXPECT_TRUE(folder.copyShippedAssets());
         boot = std::make_unique<ui::Tbootform>(exeDir());
         form = std::make_unique<ui::Tmainform>(*boot, exeDir());
-        boot->BoxName->setText(name);
-        boot->UseSOund->setChecked(false);
+        control<QLineEdit>(*boot, "BoxName")->setText(name);
+        control<QCheckBox>(*boot, "UseSOund")->setChecked(false);
     }
 
     ~Program()
@@ -40,25 +43,37 @@ public:
     // Starts hosting on a free port of this machine and tells which.
     quint16 host()
     {
-        boot->BoxPort->setText(QStringLiteral("0"));
+        control<QLineEdit>(*boot, "BoxPort")->setText(QStringLiteral("0"));
         boot->BtnStartClick();
-        return boot->SS->port();
+        return boot->station().server().port();
     }
 
     // Starts joining the host at 127.0.0.1:port; the connection is made in the event loop.
     void join(quint16 port)
     {
-        boot->Method->setItemIndex(1);
-        boot->BoxIP->setEditText(QStringLiteral("127.0.0.1"));
-        boot->BoxPort->setText(QString::number(port));
+        control<ui::RadioGroup>(*boot, "Method")->setItemIndex(1);
+        control<QComboBox>(*boot, "BoxIP")->setEditText(QStringLiteral("127.0.0.1"));
+        control<QLineEdit>(*boot, "BoxPort")->setText(QString::number(port));
         boot->BtnGoClick();
     }
 
     const rules::Game& game() const { return form->game(); }
     match::Match& match() { return form->match(); }
     QStringList members() const { return boot->members(); }
-    QStringList chat() const { return boot->Chat->toPlainText().split(u'\n', Qt::SkipEmptyParts); }
-    bool boardOpen() const { return form->Table->isEnabled() && form->BtnPass->isEnabled(); }
+    QStringList chat() const
+    {
+        return control<QPlainTextEdit>(*boot, "Chat")->toPlainText().split(u'\n', Qt::SkipEmptyParts);
+    }
+    bool boardOpen() const { return control(*form, "Table")->isEnabled() && control(*form, "BtnPass")->isEnabled(); }
+    // Whether the lobby's controls of those names are all enabled, or all disabled.
+    bool allEnabled(std::initializer_list<const char*> names) const
+    {
+        return std::ranges::all_of(names, [&](const char* name) { return control(*boot, name)->isEnabled(); });
+    }
+    bool noneEnabled(std::initializer_list<const char*> names) const
+    {
+        return std::ranges::none_of(names, [&](const char* name) { return control(*boot, name)->isEnabled(); });
+    }
 
     ProgramFolder folder;
     std::unique_ptr<ui::Tbootform> boot;

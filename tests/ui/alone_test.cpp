@@ -1,4 +1,5 @@
 #include "match/computerseat.h"
+#include "tests/support/controls.h"
 #include "record/recordstore.h"
 #include "tests/ui/main_fixture.h"
 #include "ui/alonedialog.h"
@@ -23,7 +24,7 @@ protected:
         match::ComputerSeat::movePauseMs = 0;
         create(8);
         // Quick computers, as a test needs them.
-        ui::writeAloneSetup(boot->settings->path(), {1, {ai::Level::Random, ai::Level::Greedy, ai::Level::Random}});
+        ui::writeAloneSetup(boot->settingsPath(), {1, {ai::Level::Random, ai::Level::Greedy, ai::Level::Random}});
     }
     void TearDown() override
     {
@@ -48,7 +49,7 @@ protected:
     QImage shownBoard()
     {
         QApplication::processEvents();
-        return grabOnScreen(*form->Table);
+        return grabOnScreen(*boardGrid());
     }
 
     void press(QKeyCombination keys) { QTest::keyClick(form.get(), keys.key(), keys.keyboardModifiers()); }
@@ -61,8 +62,8 @@ TEST_F(AloneTest, OneClickOpensTheTurnWithNothingListening)
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     ASSERT_TRUE(settled());
-    EXPECT_FALSE(boot->SS->isListening());
-    EXPECT_FALSE(boot->CS->isConnected());
+    EXPECT_FALSE(boot->station().server().isListening());
+    EXPECT_FALSE(boot->station().link().isConnected());
     EXPECT_EQ(form->game().names(), (std::vector<QString>{"YourName", "CPU1(適当)", "CPU2(普通)", "CPU3(適当)"}));
     EXPECT_FALSE(button->isEnabled() && boot->inSession());
 }
@@ -103,7 +104,7 @@ TEST_F(AloneTest, RecordHoldsTheMovesAsFinallyPlayed)
         ASSERT_TRUE(settled());
     }
     press(Qt::CTRL | Qt::Key_Z);
-    form->AutoPass->setChecked(true);
+    control<QCheckBox>(*form, "AutoPass")->setChecked(true);
     form->match().tekitoo();
     ASSERT_TRUE(QTest::qWaitFor([&] { return form->game().gameOver(); }, 20000));
     const record::Reading reading = record::openRecord(form->recorder().lastWritten());

@@ -1,4 +1,5 @@
 #pragma once
+#include "tests/support/controls.h"
 #include "tests/support/programfolder.h"
 #include "ui/boot.h"
 #include "ui/errorbox.h"
@@ -28,6 +29,13 @@ protected:
     {
         lobby = std::make_unique<ui::Tbootform>(folder.exeDir());
         return *lobby;
+    }
+
+    // The lobby's control of that name.
+    template <class T = QWidget>
+    T* control(const char* name) const
+    {
+        return ::control<T>(*lobby, QString::fromLatin1(name));
     }
 
     ProgramFolder folder;

@@ -28,8 +28,6 @@ protected:
         ASSERT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
     }
 
-    QWidget* control(const char* name) const { return lobby->findChild<QWidget*>(QString::fromLatin1(name)); }
-
     void showLobby()
     {
         lobby->show();
@@ -70,18 +68,29 @@ TEST_F(BootTest, StartsIdleAsHostWithTheDesignedTexts)
         EXPECT_EQ(control(row.name)->isEnabled(), row.enabled);
     }
     EXPECT_EQ(lobby->windowTitle(), QStringLiteral("対戦ゲム\u3000ロビー (for Kuralo ver1.7)"));
-    EXPECT_EQ(lobby->StatusBar->currentMessage(), QStringLiteral("ドラッグでサイズ変更が可能です"));
-    EXPECT_FALSE(lobby->BoxIP->isEnabled());
-    EXPECT_TRUE(lobby->UseSOund->isChecked() && lobby->rotation->isChecked());
+    EXPECT_EQ(control<QStatusBar>("StatusBar")->currentMessage(),
+              QStringLiteral("ドラッグでサイズ変更が可能です"));
+    EXPECT_FALSE(control<QComboBox>("BoxIP")->isEnabled());
+    EXPECT_TRUE(control<QCheckBox>("UseSOund")->isChecked() && control<QCheckBox>("rotation")->isChecked());
     EXPECT_TRUE(lobby->isHost());
-    EXPECT_EQ(lobby->score_method->ItemIndex(), 0);
-    const std::tuple<ui::TExtTrackBar*, int, int, int> sliders[] = {{lobby->TimeLimit, 5, 61, 61},
-                                                                    {lobby->TableSize, 6, 26, 8}};
+    EXPECT_EQ(control<ui::RadioGroup>("score_method")->ItemIndex(), 0);
+    const std::tuple<ui::TExtTrackBar*, int, int, int> sliders[] = {{control<ui::TExtTrackBar>("TimeLimit"), 5, 61, 61},
+                                                                    {control<ui::TExtTrackBar>("TableSize"), 6, 26, 8}};
     for (const auto& [slider, min, max, position] : sliders) {
         EXPECT_EQ(std::tuple(slider->Min(), slider->Max(), slider->Position()), std::tuple(min, max, position));
         EXPECT_EQ(slider->tickPosition(), QSlider::TicksBelow);
         EXPECT_TRUE(slider->isEnabled()) << "idle, they set up a game alone";
     }
+}
+
+// Tests and style sheets find the controls by their design names, each name once.
+TEST_F(BootTest, EachControlCarriesItsDesignNameOnce)
+{
+    for (const char* name : {"BoxName", "BoxPort", "UseSOund", "Method", "LabIP", "BtnStart", "BoxIP", "BtnGo", "BtnOut",
+                             "LTime", "TimeLimit", "score_method", "LSize", "TableSize", "rotation", "BtnGame", "Chat",
+                             "Mem", "EditMessage", "BtnSend", "BtnComputer", "BtnHelp", "BtnRecords", "BtnAlone",
+                             "StatusBar", "PanelConfig", "PanelChat", "PanelMem", "Splitter2", "Bevel1"})
+        EXPECT_EQ(lobby->findChildren<QObject*>(QString::fromLatin1(name)).size(), 1) << name;
 }
 
 TEST_F(BootTest, ControlsSitAtTheirDesignedPlaces)
@@ -92,22 +101,23 @@ TEST_F(BootTest, ControlsSitAtTheirDesignedPlaces)
     for (const auto& [name, place] : rows)
         EXPECT_EQ(control(name)->geometry(), place) << name;
     EXPECT_EQ(control("LSize")->pos(), QPoint(432, 56));
-    EXPECT_EQ(lobby->Bevel1->geometry().left(), 339);
+    EXPECT_EQ(control<QFrame>("Bevel1")->geometry().left(), 339);
 }
 
 TEST_F(BootTest, ExtraRoomGoesToTheChatLogAndTheWindowStopsAtItsMinimum)
 {
     showLobby();
     const auto bands = [&] {
-        return QList<int>{lobby->PanelConfig->height(), lobby->Splitter2->height(), lobby->EditMessage->height(),
-            lobby->StatusBar->height(), lobby->PanelMem->width(), lobby->PanelChat->width()};
+        return QList<int>{control("PanelConfig")->height(), control("Splitter2")->height(),
+            control("EditMessage")->height(), control("StatusBar")->height(), control("PanelMem")->width(),
+            control("PanelChat")->width()};
     };
     EXPECT_EQ(bands(), (QList<int>{137, 339 - 137 - 21 - 20, 21, 20, 92, 537 - 92 - 3}));
     lobby->resize(800, 500);
     EXPECT_TRUE(QTest::qWaitFor([&] { return bands() == QList<int>{137, 500 - 178, 21, 20, 92, 800 - 95}; }));
     lobby->resize(300, 100);
     EXPECT_TRUE(QTest::qWaitFor([&] { return lobby->size() == QSize(537, 230); }));
-    EXPECT_EQ(lobby->BtnSend->size(), QSize(55, 19));
+    EXPECT_EQ(control<QPushButton>("BtnSend")->size(), QSize(55, 19));
     EXPECT_EQ(control("LabelChat")->height(), 16);
 }
 
@@ -115,21 +125,23 @@ TEST_F(BootTest, ColouredControlsPaintTheirColours)
 {
     showLobby();
     const auto pixel = [](QWidget* w, int x, int y) { return w->grab().toImage().pixelColor(x, y); };
-    EXPECT_EQ(pixel(lobby->Chat->viewport(), 5, 5), QColor(0xF0, 0xFF, 0xFF));
+    EXPECT_EQ(pixel(control<QPlainTextEdit>("Chat")->viewport(), 5, 5), QColor(0xF0, 0xFF, 0xFF));
     EXPECT_EQ(pixel(control("Mem"), 5, 5), QColor(0xF0, 0xFF, 0xFF));
-    EXPECT_EQ(pixel(lobby->Splitter2->handle(1), 1, 10), QColor(0x55, 0x99, 0xCC));
-    EXPECT_EQ(pixel(lobby->LabIP, lobby->LabIP->width() - 3, 3), QColor(0xDD, 0xFF, 0xDD));
-    EXPECT_EQ(lobby->LabIP->font().pixelSize(), 13);
-    EXPECT_EQ(lobby->EditMessage->font().pixelSize(), 13);
-    EXPECT_EQ(lobby->BoxName->font().pixelSize(), 12);
+    EXPECT_EQ(pixel(control<QSplitter>("Splitter2")->handle(1), 1, 10), QColor(0x55, 0x99, 0xCC));
+    EXPECT_EQ(pixel(control("LabIP"), control("LabIP")->width() - 3, 3), QColor(0xDD, 0xFF, 0xDD));
+    EXPECT_EQ(control<QLineEdit>("LabIP")->font().pixelSize(), 13);
+    EXPECT_EQ(control<QPlainTextEdit>("EditMessage")->font().pixelSize(), 13);
+    EXPECT_EQ(control<QLineEdit>("BoxName")->font().pixelSize(), 12);
 }
 
 TEST_F(BootTest, TabVisitsTheControlsInTheDesignedOrderAndSkipsTheChatLog)
 {
-    const QList<QWidget*> expected{lobby->Method->button(0), lobby->Method->button(1), lobby->LabIP, lobby->BtnStart,
-        lobby->BtnOut, lobby->BtnGo, lobby->BoxIP, lobby->UseSOund, lobby->BoxName, lobby->BoxPort, lobby->BtnGame,
-        lobby->TableSize, lobby->score_method->button(0), lobby->score_method->button(1), lobby->TimeLimit,
-        lobby->rotation, control("Mem"), lobby->EditMessage, lobby->BtnSend};
+    auto* method = control<ui::RadioGroup>("Method");
+    auto* scoring = control<ui::RadioGroup>("score_method");
+    const QList<QWidget*> expected{method->button(0), method->button(1), control("LabIP"), control("BtnStart"),
+        control("BtnOut"), control("BtnGo"), control("BoxIP"), control("UseSOund"), control("BoxName"),
+        control("BoxPort"), control("BtnGame"), control("TableSize"), scoring->button(0), scoring->button(1),
+        control("TimeLimit"), control("rotation"), control("Mem"), control("EditMessage"), control("BtnSend")};
     QList<QWidget*> visited;
     QWidget* w = expected.front();
     do {
@@ -138,44 +150,44 @@ TEST_F(BootTest, TabVisitsTheControlsInTheDesignedOrderAndSkipsTheChatLog)
         w = w->nextInFocusChain();
     } while (w != expected.front());
     EXPECT_EQ(visited, expected);
-    EXPECT_FALSE(lobby->Chat->focusPolicy() & Qt::TabFocus);
+    EXPECT_FALSE(control<QPlainTextEdit>("Chat")->focusPolicy() & Qt::TabFocus);
 }
 
 TEST_F(BootTest, GuestChoiceEnablesTheHostBoxAndHostChoiceDisablesItKeepingItsText)
 {
-    lobby->BtnOut->setEnabled(true);
-    lobby->Method->button(1)->click();
-    EXPECT_FALSE(lobby->BtnStart->isEnabled());
-    EXPECT_TRUE(lobby->BtnGo->isEnabled() && lobby->BoxIP->isEnabled());
-    EXPECT_EQ(lobby->BoxIP->palette().color(QPalette::Base), lobby->palette().color(QPalette::Base));
+    control<QPushButton>("BtnOut")->setEnabled(true);
+    control<ui::RadioGroup>("Method")->button(1)->click();
+    EXPECT_FALSE(control<QPushButton>("BtnStart")->isEnabled());
+    EXPECT_TRUE(control<QPushButton>("BtnGo")->isEnabled() && control<QComboBox>("BoxIP")->isEnabled());
+    EXPECT_EQ(control<QComboBox>("BoxIP")->palette().color(QPalette::Base), lobby->palette().color(QPalette::Base));
 
-    lobby->BoxIP->setEditText(QStringLiteral("192.168.0.2"));
-    lobby->Method->button(0)->click();
-    EXPECT_TRUE(lobby->BtnStart->isEnabled());
-    EXPECT_FALSE(lobby->BtnGo->isEnabled() || lobby->BoxIP->isEnabled());
-    EXPECT_EQ(lobby->BoxIP->palette().color(QPalette::Base), lobby->palette().color(QPalette::Midlight));
-    EXPECT_EQ(lobby->BoxIP->currentText(), QStringLiteral("192.168.0.2"));
-    EXPECT_TRUE(lobby->BtnOut->isEnabled()); // nothing else follows the choice
-    EXPECT_FALSE(lobby->BtnGame->isEnabled());
+    control<QComboBox>("BoxIP")->setEditText(QStringLiteral("192.168.0.2"));
+    control<ui::RadioGroup>("Method")->button(0)->click();
+    EXPECT_TRUE(control<QPushButton>("BtnStart")->isEnabled());
+    EXPECT_FALSE(control<QPushButton>("BtnGo")->isEnabled() || control<QComboBox>("BoxIP")->isEnabled());
+    EXPECT_EQ(control<QComboBox>("BoxIP")->palette().color(QPalette::Base), lobby->palette().color(QPalette::Midlight));
+    EXPECT_EQ(control<QComboBox>("BoxIP")->currentText(), QStringLiteral("192.168.0.2"));
+    EXPECT_TRUE(control<QPushButton>("BtnOut")->isEnabled()); // nothing else follows the choice
+    EXPECT_FALSE(control<QPushButton>("BtnGame")->isEnabled());
 }
 
 TEST_F(BootTest, SwitchingTheGameSettingsOffAndOnKeepsTheirValues)
 {
-    lobby->TableSize->setPosition(12);
-    lobby->TimeLimit->setPosition(30);
-    lobby->score_method->setItemIndex(1);
-    lobby->rotation->setChecked(false);
-    const QList<QWidget*> settings{lobby->BtnGame, lobby->score_method, lobby->TableSize, lobby->TimeLimit,
-        lobby->rotation};
+    control<ui::TExtTrackBar>("TableSize")->setPosition(12);
+    control<ui::TExtTrackBar>("TimeLimit")->setPosition(30);
+    control<ui::RadioGroup>("score_method")->setItemIndex(1);
+    control<QCheckBox>("rotation")->setChecked(false);
+    const QList<QWidget*> settings{control("BtnGame"), control("score_method"), control("TableSize"),
+                                   control("TimeLimit"), control("rotation")};
     for (bool enable : {true, false, true}) {
         lobby->Setting_enable(enable);
         for (QWidget* w : settings)
             EXPECT_EQ(w->isEnabled(), enable) << w->objectName().toStdString();
     }
-    EXPECT_EQ(lobby->TableSize->Position(), 12);
-    EXPECT_EQ(lobby->TimeLimit->Position(), 30);
-    EXPECT_EQ(lobby->score_method->ItemIndex(), 1);
-    EXPECT_FALSE(lobby->rotation->isChecked());
+    EXPECT_EQ(control<ui::TExtTrackBar>("TableSize")->Position(), 12);
+    EXPECT_EQ(control<ui::TExtTrackBar>("TimeLimit")->Position(), 30);
+    EXPECT_EQ(control<ui::RadioGroup>("score_method")->ItemIndex(), 1);
+    EXPECT_FALSE(control<QCheckBox>("rotation")->isChecked());
 }
 
 TEST_F(BootTest, TimeLabelShowsSecondsOrNoLimit)
@@ -183,73 +195,73 @@ TEST_F(BootTest, TimeLabelShowsSecondsOrNoLimit)
     const std::pair<int, const char*> rows[] = {
         {61, "行動制限時間：なし"}, {60, "行動制限時間：60秒"}, {30, "行動制限時間：30秒"}, {5, "行動制限時間：5秒"}};
     for (const auto& [seconds, label] : rows) {
-        lobby->TimeLimit->setPosition(seconds == 5 ? 6 : 5);
-        lobby->TimeLimit->setPosition(seconds);
-        EXPECT_EQ(lobby->LTime->text(), QString::fromUtf8(label)) << seconds;
+        control<ui::TExtTrackBar>("TimeLimit")->setPosition(seconds == 5 ? 6 : 5);
+        control<ui::TExtTrackBar>("TimeLimit")->setPosition(seconds);
+        EXPECT_EQ(control<QLabel>("LTime")->text(), QString::fromUtf8(label)) << seconds;
     }
     lobby->Setting_enable(true);
-    QTest::keyClick(lobby->TimeLimit, Qt::Key_End); // the user's own move labels the new position
-    EXPECT_EQ(lobby->LTime->text(), QStringLiteral("行動制限時間：なし"));
+    QTest::keyClick(control<ui::TExtTrackBar>("TimeLimit"), Qt::Key_End); // the user's own move labels the new position
+    EXPECT_EQ(control<QLabel>("LTime")->text(), QStringLiteral("行動制限時間：なし"));
 }
 
 TEST_F(BootTest, SizeLabelFollowsClampsAndStaysWhenThePositionStays)
 {
     const std::pair<int, int> rows[] = {{6, 6}, {26, 26}, {12, 12}, {30, 26}};
     for (const auto& [set, shown] : rows) {
-        lobby->TableSize->setPosition(set);
-        EXPECT_EQ(lobby->TableSize->Position(), shown);
-        EXPECT_EQ(lobby->LSize->text(), QStringLiteral("盤のサイズ：%1").arg(shown));
+        control<ui::TExtTrackBar>("TableSize")->setPosition(set);
+        EXPECT_EQ(control<ui::TExtTrackBar>("TableSize")->Position(), shown);
+        EXPECT_EQ(control<QLabel>("LSize")->text(), QStringLiteral("盤のサイズ：%1").arg(shown));
     }
-    lobby->LSize->setText(QStringLiteral("untouched"));
-    lobby->TableSize->setPosition(26);
-    lobby->TableSize->setPosition(27); // clamps onto the current position
-    EXPECT_EQ(lobby->LSize->text(), QStringLiteral("untouched"));
+    control<QLabel>("LSize")->setText(QStringLiteral("untouched"));
+    control<ui::TExtTrackBar>("TableSize")->setPosition(26);
+    control<ui::TExtTrackBar>("TableSize")->setPosition(27); // clamps onto the current position
+    EXPECT_EQ(control<QLabel>("LSize")->text(), QStringLiteral("untouched"));
 }
 
 TEST_F(BootTest, EnterInAnEmptyLineSendsNothing)
 {
     QSignalSpy typed(lobby.get(), &ui::Tbootform::chatLineTyped);
-    QTest::keyClick(lobby->EditMessage, Qt::Key_Return);
-    lobby->BtnSend->click();
+    QTest::keyClick(control<QPlainTextEdit>("EditMessage"), Qt::Key_Return);
+    control<QPushButton>("BtnSend")->click();
     EXPECT_EQ(typed.count(), 0);
-    EXPECT_TRUE(lobby->Chat->toPlainText().isEmpty());
-    EXPECT_TRUE(lobby->EditMessage->toPlainText().isEmpty());
+    EXPECT_TRUE(control<QPlainTextEdit>("Chat")->toPlainText().isEmpty());
+    EXPECT_TRUE(control<QPlainTextEdit>("EditMessage")->toPlainText().isEmpty());
 }
 
 TEST_F(BootTest, EnterOrTheButtonSendsTheLineUnderThePlayersName)
 {
     QSignalSpy typed(lobby.get(), &ui::Tbootform::chatLineTyped);
-    lobby->BoxName->setText(QStringLiteral("花子"));
-    QTest::keyClicks(lobby->EditMessage, QStringLiteral("hi"));
-    QTest::keyClick(lobby->EditMessage, Qt::Key_Enter); // the keypad's Enter counts too
-    QTest::keyClicks(lobby->EditMessage, QStringLiteral("again"));
-    lobby->BtnSend->click();
+    control<QLineEdit>("BoxName")->setText(QStringLiteral("花子"));
+    QTest::keyClicks(control<QPlainTextEdit>("EditMessage"), QStringLiteral("hi"));
+    QTest::keyClick(control<QPlainTextEdit>("EditMessage"), Qt::Key_Enter); // the keypad's Enter counts too
+    QTest::keyClicks(control<QPlainTextEdit>("EditMessage"), QStringLiteral("again"));
+    control<QPushButton>("BtnSend")->click();
     ASSERT_EQ(typed.count(), 2);
     EXPECT_EQ(typed.at(0).at(0).toString(), QStringLiteral("花子：hi"));
-    EXPECT_EQ(lobby->Chat->toPlainText(), QStringLiteral("花子：hi\n花子：again"));
-    EXPECT_TRUE(lobby->EditMessage->toPlainText().isEmpty());
+    EXPECT_EQ(control<QPlainTextEdit>("Chat")->toPlainText(), QStringLiteral("花子：hi\n花子：again"));
+    EXPECT_TRUE(control<QPlainTextEdit>("EditMessage")->toPlainText().isEmpty());
 }
 
 TEST_F(BootTest, MessageLineTakesTabsAndNeverLineBreaks)
 {
-    QTest::keyClicks(lobby->EditMessage, QStringLiteral("a"));
-    QTest::keyClick(lobby->EditMessage, Qt::Key_Tab);
-    QTest::keyClick(lobby->EditMessage, Qt::Key_Return, Qt::ShiftModifier);
-    EXPECT_EQ(lobby->Chat->toPlainText(), QStringLiteral("YourName：a\t"));
+    QTest::keyClicks(control<QPlainTextEdit>("EditMessage"), QStringLiteral("a"));
+    QTest::keyClick(control<QPlainTextEdit>("EditMessage"), Qt::Key_Tab);
+    QTest::keyClick(control<QPlainTextEdit>("EditMessage"), Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(control<QPlainTextEdit>("Chat")->toPlainText(), QStringLiteral("YourName：a\t"));
 
     QGuiApplication::clipboard()->setText(QStringLiteral("one\r\ntwo\nthree\u2029four"));
-    lobby->EditMessage->paste();
-    EXPECT_EQ(lobby->EditMessage->toPlainText(), QStringLiteral("one two three four"));
+    control<QPlainTextEdit>("EditMessage")->paste();
+    EXPECT_EQ(control<QPlainTextEdit>("EditMessage")->toPlainText(), QStringLiteral("one two three four"));
 }
 
 TEST_F(BootTest, SoundPlaysOnlyWhileTheSwitchIsOn)
 {
     auto& player = ui::SoundPlayer::instance();
     const int before = player.startedCount();
-    lobby->UseSOund->setChecked(false);
+    control<QCheckBox>("UseSOund")->setChecked(false);
     lobby->SE_Play(lobby->joinSound);
     EXPECT_EQ(player.startedCount(), before);
-    lobby->UseSOund->setChecked(true);
+    control<QCheckBox>("UseSOund")->setChecked(true);
     lobby->SE_Play(lobby->joinSound);
     if (!player.deviceOpen())
         GTEST_SKIP() << "no audio device, not even the dummy one";

@@ -1,4 +1,5 @@
 #include "main_fixture.h"
+#include "tests/support/controls.h"
 #include "ui/gameresult.h"
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -34,7 +35,7 @@ class GameResultWindow : public MainFormTest {
 protected:
     QString lastChatLine() const
     {
-        const QStringList lines = boot->Chat->toPlainText().split('\n');
+        const QStringList lines = control<QPlainTextEdit>(*boot, "Chat")->toPlainText().split('\n');
         return lines.back();
     }
     void finish(std::array<int, 5> scores)
@@ -52,12 +53,12 @@ TEST_P(GameResultOnBoard, EndOfGameShowsTheRankingBesideTheBoardAndInTheChat)
     const int size = GetParam();
     startShown(size);
     finish({0, 12, 30, 12, 7});
-    EXPECT_TRUE(form->PanelResult->isVisible());
-    const QRect result = form->PanelResult->geometry();
-    EXPECT_FALSE(result.intersects(form->Table->geometry()));
-    EXPECT_FALSE(result.intersects(form->Panel->geometry()));
-    EXPECT_LE(result.bottom(), form->StatusBar->geometry().top()) << "above the status bar, N = ";
-    const QString text = form->PanelResult->text();
+    EXPECT_TRUE(control<QLabel>(*form, "PanelResult")->isVisible());
+    const QRect result = control<QLabel>(*form, "PanelResult")->geometry();
+    EXPECT_FALSE(result.intersects(boardGrid()->geometry()));
+    EXPECT_FALSE(result.intersects(control<QFrame>(*form, "Panel")->geometry()));
+    EXPECT_LE(result.bottom(), control(*form, "StatusBar")->geometry().top()) << "above the status bar, N = ";
+    const QString text = control<QLabel>(*form, "PanelResult")->text();
     for (const char* seat : {"赤", "青", "緑", "黒"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(seat))) << seat;
     EXPECT_EQ(lastChatLine(), QStringLiteral("◆結果　1位 青 30点、2位 赤 12点、2位 緑 12点、4位 黒 7点"));
@@ -71,14 +72,14 @@ TEST_F(GameResultWindow, NewGameTakesAwayTheResultAndTheOldStatusTexts)
     startShown();
     openTurn();
     hover(30, 30);
-    EXPECT_FALSE(form->StatusBar->currentMessage().isEmpty());
+    EXPECT_FALSE(control<QStatusBar>(*form, "StatusBar")->currentMessage().isEmpty());
     finish({0, 5, 5, 5, 5});
-    EXPECT_EQ(form->StatusBar->currentMessage(), QStringLiteral("終了！"));
-    const QString chat = boot->Chat->toPlainText();
+    EXPECT_EQ(control<QStatusBar>(*form, "StatusBar")->currentMessage(), QStringLiteral("終了！"));
+    const QString chat = control<QPlainTextEdit>(*boot, "Chat")->toPlainText();
     newGame();
-    EXPECT_FALSE(form->PanelResult->isVisible());
-    EXPECT_TRUE(form->StatusBar->currentMessage().isEmpty());
-    EXPECT_EQ(boot->Chat->toPlainText(), chat) << "the chat keeps the line";
+    EXPECT_FALSE(control<QLabel>(*form, "PanelResult")->isVisible());
+    EXPECT_TRUE(control<QStatusBar>(*form, "StatusBar")->currentMessage().isEmpty());
+    EXPECT_EQ(control<QPlainTextEdit>(*boot, "Chat")->toPlainText(), chat) << "the chat keeps the line";
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "main_fixture.h"
+#include "tests/support/controls.h"
 #include "tests/support/namedcase.h"
 #include "ui/language.h"
 #include <QAbstractButton>
@@ -103,10 +104,10 @@ TEST_F(WindowsInLanguage, EnglishLocaleShowsEveryCaptionInEnglish)
 {
     createIn({"en-US", "en"});
     EXPECT_EQ(boot->windowTitle(), "Taisen Lobby (for Kuralo ver1.7)");
-    EXPECT_EQ(boot->BtnStart->text(), "Host");
-    EXPECT_EQ(boot->BtnGame->text(), "Start game");
-    EXPECT_EQ(boot->LTime->text(), "Time per move: none");
-    EXPECT_EQ(form->BtnPass->text(), "Pass");
+    EXPECT_EQ(control<QPushButton>(*boot, "BtnStart")->text(), "Host");
+    EXPECT_EQ(control<QPushButton>(*boot, "BtnGame")->text(), "Start game");
+    EXPECT_EQ(control<QLabel>(*boot, "LTime")->text(), "Time per move: none");
+    EXPECT_EQ(control<QPushButton>(*form, "BtnPass")->text(), "Pass");
     for (const QWidget* window : {static_cast<QWidget*>(boot.get()), static_cast<QWidget*>(form.get())})
         for (const QString& caption : captions(*window))
             EXPECT_FALSE(hasJapanese(caption)) << caption.toStdString();
@@ -115,17 +116,17 @@ TEST_F(WindowsInLanguage, EnglishLocaleShowsEveryCaptionInEnglish)
 TEST_F(WindowsInLanguage, EnglishLeavesWhatTravelsAndWhatIsSavedAsItIs)
 {
     createIn({"en-US"});
-    EXPECT_EQ(boot->BoxName->text(), "YourName");
-    boot->EditMessage->setPlainText("hi");
+    EXPECT_EQ(control<QLineEdit>(*boot, "BoxName")->text(), "YourName");
+    control<QPlainTextEdit>(*boot, "EditMessage")->setPlainText("hi");
     boot->BtnSendClick();
-    EXPECT_EQ(boot->Chat->toPlainText(), QStringLiteral("YourName：hi"));
+    EXPECT_EQ(control<QPlainTextEdit>(*boot, "Chat")->toPlainText(), QStringLiteral("YourName：hi"));
 }
 
 TEST_F(WindowsInLanguage, CLocaleShowsEveryCaptionInJapanese)
 {
     createIn(QLocale::c().uiLanguages());
-    EXPECT_EQ(boot->BtnStart->text(), QStringLiteral("待機開始"));
-    EXPECT_EQ(form->BtnPass->text(), QStringLiteral("パス"));
+    EXPECT_EQ(control<QPushButton>(*boot, "BtnStart")->text(), QStringLiteral("待機開始"));
+    EXPECT_EQ(control<QPushButton>(*form, "BtnPass")->text(), QStringLiteral("パス"));
     // The game window's title and seat names are not Japanese until a game starts.
     for (const QString& caption : captions(*boot))
         EXPECT_TRUE(hasJapanese(caption)) << caption.toStdString();

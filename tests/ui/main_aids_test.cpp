@@ -1,4 +1,5 @@
 #include "tests/ui/main_fixture.h"
+#include "tests/support/controls.h"
 #include "ui/howtoplay.h"
 #include <QAction>
 #include <QCheckBox>
@@ -76,25 +77,25 @@ TEST_P(LegalMarks, AreTheRulesLegalCellsAndGoWhenTheTurnEnds)
 {
     const MarkCase& c = GetParam();
     create(c.size, 61, c.scoring);
-    boot->rotation->setChecked(true);
+    control<QCheckBox>(*boot, "rotation")->setChecked(true);
     newGame();
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    form->ShowLegal->setChecked(true);
+    control<QAction>(*form, "ShowLegal")->setChecked(true);
     bool rotated = false;
     for (int i = 0; i < c.moves || (c.untilRotation && !rotated && i < 400); ++i)
         rotated = playFirstLegal() || rotated;
     ASSERT_TRUE(rotated || !c.untilRotation);
     ASSERT_FALSE(form->game().gameOver());
-    EXPECT_TRUE(form->Table->marks().empty()) << "no mark outside the station's turn";
+    EXPECT_TRUE(boardGrid()->marks().empty()) << "no mark outside the station's turn";
     openTurn();
     const std::vector<QPoint> legal = legalPoints();
     ASSERT_FALSE(legal.empty());
-    EXPECT_EQ(form->Table->marks(), legal);
+    EXPECT_EQ(boardGrid()->marks(), legal);
     const QImage shot = board();
     EXPECT_TRUE(std::all_of(legal.begin(), legal.end(), [&](QPoint p) { return isMarked(shot, p); }));
     form->match().TableSelectCell(legal.front().x(), legal.front().y());
-    EXPECT_TRUE(form->Table->marks().empty());
+    EXPECT_TRUE(boardGrid()->marks().empty());
     const QImage after = board();
     EXPECT_TRUE(std::none_of(legal.begin(), legal.end(), [&](QPoint p) { return isMarked(after, p); }));
 }
@@ -109,16 +110,16 @@ INSTANTIATE_TEST_SUITE_P(Boards, LegalMarks,
 TEST_F(AidsTest, LegalCellSwitchIsOffAtFirstFollowsLAndIsRemembered)
 {
     startShown(8);
-    EXPECT_FALSE(form->ShowLegal->isChecked());
+    EXPECT_FALSE(control<QAction>(*form, "ShowLegal")->isChecked());
     openTurn();
-    EXPECT_TRUE(form->Table->marks().empty());
+    EXPECT_TRUE(boardGrid()->marks().empty());
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    QTest::keyClick(form->Table, Qt::Key_L);
-    EXPECT_TRUE(form->ShowLegal->isChecked());
-    EXPECT_EQ(form->Table->marks(), legalPoints());
+    QTest::keyClick(boardGrid(), Qt::Key_L);
+    EXPECT_TRUE(control<QAction>(*form, "ShowLegal")->isChecked());
+    EXPECT_EQ(boardGrid()->marks(), legalPoints());
     create(8); // a new start reads what the switch was left at
-    EXPECT_TRUE(form->ShowLegal->isChecked());
+    EXPECT_TRUE(control<QAction>(*form, "ShowLegal")->isChecked());
 }
 
 TEST_F(AidsTest, HintIsALegalCellThatStaysAWhileAndPlaysNothing)
@@ -126,14 +127,14 @@ TEST_F(AidsTest, HintIsALegalCellThatStaysAWhileAndPlaysNothing)
     startShown(8);
     openTurn();
     const auto before = form->game().board();
-    form->HintAction->trigger();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form->Table->hint().has_value(); }, 10000));
+    control<QAction>(*form, "HintAction")->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return boardGrid()->hint().has_value(); }, 10000));
     const auto legal = legalPoints();
-    EXPECT_NE(std::find(legal.begin(), legal.end(), *form->Table->hint()), legal.end());
+    EXPECT_NE(std::find(legal.begin(), legal.end(), *boardGrid()->hint()), legal.end());
     EXPECT_EQ(form->game().board(), before);
     EXPECT_TRUE(form->match().myTurn()) << "a move announced would have closed the turn";
     EXPECT_EQ(form->game().curPlayer(), 1);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !form->Table->hint().has_value(); }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !boardGrid()->hint().has_value(); }, 5000));
 }
 
 // What the screen shows, not what the board holds: a mark repainted while still the hint stays.
@@ -141,46 +142,46 @@ TEST_F(AidsTest, HintShowsOneMarkAtATimeUntilItsTimeIsUpOrTheNextH)
 {
     startShown(8);
     openTurn();
-    form->HintAction->trigger();
+    control<QAction>(*form, "HintAction")->trigger();
     ASSERT_TRUE(QTest::qWaitFor([&] { return hintedOnScreen().size() == 1; }, 10000));
     const QPoint first = hintedOnScreen().front();
-    EXPECT_EQ(form->Table->hint(), first);
-    form->HintAction->trigger();
+    EXPECT_EQ(boardGrid()->hint(), first);
+    control<QAction>(*form, "HintAction")->trigger();
     EXPECT_TRUE(hintedOnScreen().empty()) << "the next H takes the mark away at once";
     ASSERT_TRUE(QTest::qWaitFor([&] { return !hintedOnScreen().empty(); }, 10000));
     EXPECT_EQ(hintedOnScreen().size(), 1);
     EXPECT_TRUE(QTest::qWaitFor([&] { return hintedOnScreen().empty(); }, 5000));
-    EXPECT_FALSE(form->Table->hint().has_value());
+    EXPECT_FALSE(boardGrid()->hint().has_value());
 }
 
 TEST_F(AidsTest, HintForATurnThatHasEndedIsDropped)
 {
     startShown(8);
-    form->HintAction->trigger(); // not this station's turn
+    control<QAction>(*form, "HintAction")->trigger(); // not this station's turn
     openTurn();
-    form->HintAction->trigger();
+    control<QAction>(*form, "HintAction")->trigger();
     form->match().BtnPassClick();
     QTest::qWait(600);
-    EXPECT_FALSE(form->Table->hint().has_value());
+    EXPECT_FALSE(boardGrid()->hint().has_value());
 }
 
 TEST_F(AidsTest, KeysMoveTheCursorWithoutPlayingAndEnterPlaysThere)
 {
     startShown(8);
     openTurn();
-    EXPECT_EQ(form->focusWidget(), form->Table) << "the board takes the keys when the turn begins";
+    EXPECT_EQ(form->focusWidget(), boardGrid()) << "the board takes the keys when the turn begins";
     const QPoint target = legalPoints().front();
     const auto before = form->game().board();
-    QTest::keyClick(form->Table, Qt::Key_Home);
-    QTest::keyClick(form->Table, Qt::Key_PageUp);
+    QTest::keyClick(boardGrid(), Qt::Key_Home);
+    QTest::keyClick(boardGrid(), Qt::Key_PageUp);
     for (int i = 0; i < target.x(); ++i)
-        QTest::keyClick(form->Table, Qt::Key_Right);
+        QTest::keyClick(boardGrid(), Qt::Key_Right);
     for (int i = 0; i < target.y(); ++i)
-        QTest::keyClick(form->Table, Qt::Key_Down);
+        QTest::keyClick(boardGrid(), Qt::Key_Down);
     EXPECT_EQ(form->game().board(), before);
     EXPECT_TRUE(QTest::qWaitFor([&] { return board().pixelColor(target * 25 + QPoint(1, 12)) == QColor(0, 230, 255); }))
         << "the cursor's frame";
-    QTest::keyClick(form->Table, Qt::Key_Return);
+    QTest::keyClick(boardGrid(), Qt::Key_Return);
     EXPECT_EQ(form->game().board()[target.x()][target.y()], 1);
     EXPECT_FALSE(form->match().myTurn());
 }
@@ -189,25 +190,25 @@ TEST_F(AidsTest, BetweenTurnsSpaceTicksNoCheckBox)
 {
     startShown(8);
     openTurn();
-    QTest::mouseClick(form->Table, Qt::LeftButton, {}, QPoint(1 * 25 + 12, 3 * 25 + 12));
+    QTest::mouseClick(boardGrid(), Qt::LeftButton, {}, QPoint(1 * 25 + 12, 3 * 25 + 12));
     ASSERT_FALSE(form->match().myTurn());
     QWidget* focused = form->focusWidget() ? form->focusWidget() : form.get();
     QTest::keyClick(focused, Qt::Key_Space);
-    EXPECT_FALSE(form->AutoPass->isChecked());
+    EXPECT_FALSE(control<QCheckBox>(*form, "AutoPass")->isChecked());
     openTurn();
     ASSERT_TRUE(QTest::qWaitFor([&] { return form->match().myTurn(); }, 2000));
-    EXPECT_EQ(form->focusWidget(), form->Table);
+    EXPECT_EQ(form->focusWidget(), boardGrid());
 }
 
 TEST_F(AidsTest, HowToPlayOpensFromBothWindowsWithItsPictures)
 {
     create(8);
-    QTest::mouseClick(boot->BtnHelp, Qt::LeftButton);
+    QTest::mouseClick(control<QToolButton>(*boot, "BtnHelp"), Qt::LeftButton);
     auto* help = form->findChild<ui::HowToPlay*>();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
     help->close();
-    form->HelpAction->trigger();
+    control<QAction>(*form, "HelpAction")->trigger();
     EXPECT_EQ(form->findChildren<ui::HowToPlay*>().size(), 1);
     EXPECT_TRUE(help->isVisible());
     const QString text = help->Text->toPlainText();

@@ -58,7 +58,7 @@ TEST_P(LoadingStops, AtTheFirstBadFileAndKeepsWhatCameBefore)
     EXPECT_EQ(imagesLoaded(*form), b.imagesLoaded);
     EXPECT_EQ(int(!form->lamp(false).isNull()) + int(!form->lamp(true).isNull()), b.lampsLoaded);
     newGame(); // lamps without pictures show nothing
-    EXPECT_EQ(form->Light[1]->pixmap().isNull(), b.lampsLoaded < 2);
+    EXPECT_EQ(control<QLabel>(*form, "Light1")->pixmap().isNull(), b.lampsLoaded < 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, LoadingStops,

@@ -1,4 +1,5 @@
 #include "tests/ui/main_fixture.h"
+#include "tests/support/controls.h"
 #include <QCheckBox>
 #include <QStatusBar>
 
@@ -43,13 +44,13 @@ TEST_F(MainFormTest, HoverDrawsTheCursorUnderThePieceAndRestoresTheCellItLeaves)
     openTurn();
     hover(3 * 25 + 5, 3 * 25 + 20);
     QImage shot = board();
-    EXPECT_EQ(form->StatusBar->currentMessage(), QStringLiteral("移動中：3,3"));
+    EXPECT_EQ(control<QStatusBar>(*form, "StatusBar")->currentMessage(), QStringLiteral("移動中：3,3"));
     EXPECT_EQ(quarter(shot, 3, 3, TopLeft), testimg::cursor);
     EXPECT_EQ(quarter(shot, 3, 3, TopRight), testimg::piece(5));
 
     hover(1 * 25 + 3, 0 * 25 + 20);
     shot = board();
-    EXPECT_EQ(form->StatusBar->currentMessage(), QStringLiteral("移動中：1,0"));
+    EXPECT_EQ(control<QStatusBar>(*form, "StatusBar")->currentMessage(), QStringLiteral("移動中：1,0"));
     EXPECT_EQ(quarter(shot, 3, 3, TopLeft), BoardGrid::BoardColour);
     EXPECT_EQ(quarter(shot, 3, 3, TopRight), testimg::piece(5));
     EXPECT_EQ(shot.pixelColor(3 * 25 + 24, 3 * 25 + 5), BoardGrid::LineColour);
@@ -63,11 +64,11 @@ TEST_F(MainFormTest, MovingWithinOneCellDrawsAndWritesNothing)
     openTurn();
     hover(2 * 25 + 2, 2 * 25 + 2);
     form->Put(2, 2, rules::LastMoveImage); // over the cursor: it would go if the cell were drawn again
-    form->StatusBar->showMessage(QStringLiteral("x"));
+    control<QStatusBar>(*form, "StatusBar")->showMessage(QStringLiteral("x"));
 
     hover(2 * 25 + 23, 2 * 25 + 24); // the grid-line pixels still belong to the cell
     EXPECT_EQ(quarter(board(), 2, 2, TopLeft), testimg::mark);
-    EXPECT_EQ(form->StatusBar->currentMessage(), QStringLiteral("x"));
+    EXPECT_EQ(control<QStatusBar>(*form, "StatusBar")->currentMessage(), QStringLiteral("x"));
 }
 
 TEST_F(MainFormTest, FirstCellAfterANewGameGetsNoCursorUntilThePointerComesBack)
@@ -76,13 +77,13 @@ TEST_F(MainFormTest, FirstCellAfterANewGameGetsNoCursorUntilThePointerComesBack)
     openTurn();
     hover(5, 5);
     EXPECT_EQ(quarter(board(), 0, 0, TopLeft), BoardGrid::BoardColour);
-    EXPECT_TRUE(form->StatusBar->currentMessage().isEmpty());
+    EXPECT_TRUE(control<QStatusBar>(*form, "StatusBar")->currentMessage().isEmpty());
 
     hover(30, 5);
     hover(5, 5);
     EXPECT_EQ(quarter(board(), 0, 0, TopLeft), testimg::cursor);
     EXPECT_EQ(quarter(board(), 1, 0, TopLeft), BoardGrid::BoardColour);
-    EXPECT_EQ(form->StatusBar->currentMessage(), QStringLiteral("移動中：0,0"));
+    EXPECT_EQ(control<QStatusBar>(*form, "StatusBar")->currentMessage(), QStringLiteral("移動中：0,0"));
 }
 
 TEST_F(MainFormTest, PositionTextNamesTheLastCellOfTheLargestBoard)
@@ -90,17 +91,17 @@ TEST_F(MainFormTest, PositionTextNamesTheLastCellOfTheLargestBoard)
     startShown(26);
     openTurn();
     hover(25 * 25 + 1, 25 * 25 + 1);
-    EXPECT_EQ(form->StatusBar->currentMessage(), QStringLiteral("移動中：25,25"));
+    EXPECT_EQ(control<QStatusBar>(*form, "StatusBar")->currentMessage(), QStringLiteral("移動中：25,25"));
     hover(650, 10); // right of the grid: not over a cell
-    EXPECT_EQ(form->StatusBar->currentMessage(), QStringLiteral("移動中：25,25"));
+    EXPECT_EQ(control<QStatusBar>(*form, "StatusBar")->currentMessage(), QStringLiteral("移動中：25,25"));
 }
 
 TEST_F(MainFormTest, LastPlacedFaceShowsTheMarkUnderIt)
 {
     startShown(8);
-    boot->rotation->setChecked(false);
+    control<QCheckBox>(*boot, "rotation")->setChecked(false);
     openTurn();
-    QTest::mouseClick(form->Table, Qt::LeftButton, {}, QPoint(1 * 25 + 12, 3 * 25 + 12));
+    QTest::mouseClick(boardGrid(), Qt::LeftButton, {}, QPoint(1 * 25 + 12, 3 * 25 + 12));
 
     ASSERT_EQ(form->game().board()[1][3], 1);
     ASSERT_TRUE(QTest::qWaitFor([&] { return form->animator().idle(); }, 2000));
@@ -110,7 +111,7 @@ TEST_F(MainFormTest, LastPlacedFaceShowsTheMarkUnderIt)
     EXPECT_EQ(quarter(shot, 1, 3, BottomLeft), BoardGrid::BoardColour);
     EXPECT_EQ(quarter(shot, 2, 3, BottomRight), testimg::piece(1)); // the captured face
     EXPECT_EQ(quarter(shot, 2, 3, TopLeft), BoardGrid::BoardColour);    // no mark on it
-    EXPECT_FALSE(form->Table->isEnabled());
+    EXPECT_FALSE(boardGrid()->isEnabled());
 }
 
 TEST_F(MainFormTest, ShownAgainTheBoardIsPaintedWholeWithoutTheCursor)
@@ -144,7 +145,7 @@ TEST_F(MainFormTest, ScreenAfterEachMoveIsWhatAFreshPaintShows)
     ui::MoveAnimator::pauseFactor = 0;
     for (int size : {7, 8}) {
         create(size);
-        boot->rotation->setChecked(true);
+        control<QCheckBox>(*boot, "rotation")->setChecked(true);
         newGame();
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -161,7 +162,7 @@ TEST_F(MainFormTest, ScreenAfterEachMoveIsWhatAFreshPaintShows)
             }
             rotations += redJewelCell(form->game()) != jewel;
             const QImage onScreen = board();
-            ASSERT_EQ(onScreen, form->Table->grab().toImage().convertToFormat(QImage::Format_RGB32))
+            ASSERT_EQ(onScreen, boardGrid()->grab().toImage().convertToFormat(QImage::Format_RGB32))
                 << "size " << size << " after move " << move;
         }
         EXPECT_GT(rotations, 0) << "size " << size << ": the moves were meant to turn the jewels";

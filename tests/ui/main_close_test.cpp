@@ -1,4 +1,5 @@
 #include "tests/ui/main_fixture.h"
+#include "tests/support/controls.h"
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -19,10 +20,10 @@ protected:
     void hostGame()
     {
         create(8);
-        boot->BoxPort->setText(QStringLiteral("0"));
+        control<QLineEdit>(*boot, "BoxPort")->setText(QStringLiteral("0"));
         boot->BtnStartClick();
         ASSERT_TRUE(boot->inSession());
-        boot->station->setMembers(members);
+        boot->station().setMembers(members);
         boot->BtnGameClick();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         ASSERT_EQ(form->windowTitle(), QStringLiteral("Kuralo 【あなたの番です】")); // the first turn too
@@ -46,7 +47,10 @@ protected:
         window->close();
     }
 
-    bool chatHas(const char* words) const { return boot->Chat->toPlainText().contains(QString::fromUtf8(words)); }
+    bool chatHas(const char* words) const
+    {
+        return control<QPlainTextEdit>(*boot, "Chat")->toPlainText().contains(QString::fromUtf8(words));
+    }
 };
 
 TEST_F(CloseTest, ContinuingKeepsTheWindowAndTheTurn)
@@ -68,7 +72,7 @@ TEST_F(CloseTest, ClosedWindowPlaysTheSeatsTurnsUntilShownAgain)
     // The turn that was open when the window went is played at once.
     ASSERT_TRUE(QTest::qWaitFor([&] { return !form->match().myTurn(); }, 2000));
     EXPECT_EQ(form->game().curPlayer(), 2);
-    EXPECT_FALSE(form->AutoPass->isChecked());
+    EXPECT_FALSE(control<QCheckBox>(*form, "AutoPass")->isChecked());
     // The three others pass, as if their moves had come in; the seat's next turn plays itself.
     for (int seat = 2; seat <= 4; ++seat)
         form->match().playFor(seat, rules::Pass, false);
@@ -76,9 +80,9 @@ TEST_F(CloseTest, ClosedWindowPlaysTheSeatsTurnsUntilShownAgain)
     EXPECT_FALSE(form->match().myTurn());
     EXPECT_EQ(form->game().curPlayer(), 2);
     // Double-clicking another member's name does nothing; one's own gives the seat back.
-    emit boot->Mem->itemDoubleClicked(boot->Mem->item(1));
+    emit control<QListWidget>(*boot, "Mem")->itemDoubleClicked(control<QListWidget>(*boot, "Mem")->item(1));
     EXPECT_FALSE(form->isVisible());
-    emit boot->Mem->itemDoubleClicked(boot->Mem->item(0));
+    emit control<QListWidget>(*boot, "Mem")->itemDoubleClicked(control<QListWidget>(*boot, "Mem")->item(0));
     EXPECT_TRUE(form->isVisible());
     EXPECT_FALSE(form->abandoned());
     EXPECT_TRUE(chatHas("戻りました"));

@@ -1,5 +1,6 @@
 #pragma once
 #include "tests/support/programfolder.h"
+#include "tests/support/controls.h"
 #include "tests/ui/screen_grab.h"
 #include "ui/boot.h"
 #include "ui/errorbox.h"
@@ -83,9 +84,9 @@ protected:
 
     void setLobby(int boardSize, int timeLimit = 61, rules::Scoring scoring = rules::Scoring::Points)
     {
-        boot->TableSize->setPosition(boardSize);
-        boot->TimeLimit->setPosition(timeLimit);
-        boot->score_method->setItemIndex(int(scoring));
+        control<ui::TExtTrackBar>(*boot, "TableSize")->setPosition(boardSize);
+        control<ui::TExtTrackBar>(*boot, "TimeLimit")->setPosition(timeLimit);
+        control<ui::RadioGroup>(*boot, "score_method")->setItemIndex(int(scoring));
     }
 
     // A new game from the lobby's settings, with this station in the host's seat.
@@ -110,19 +111,22 @@ protected:
     // The seat to move plays the cell, as its station would.
     void playAsMover(rules::Cell cell) { form->match().playFor(form->game().curPlayer(), cell, true); }
 
+    // The game window's board.
+    ui::BoardGrid* boardGrid() const { return control<ui::BoardGrid>(*form, "Table"); }
+
     // A pointer move over the board with no button down, delivered at once.
     void hover(int x, int y)
     {
-        QMouseEvent move(QEvent::MouseMove, QPointF(x, y), form->Table->mapToGlobal(QPointF(x, y)), Qt::NoButton,
+        QMouseEvent move(QEvent::MouseMove, QPointF(x, y), boardGrid()->mapToGlobal(QPointF(x, y)), Qt::NoButton,
                          Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(form->Table, &move);
+        QApplication::sendEvent(boardGrid(), &move);
     }
 
     // What the screen shows once the pending paints are done.
     QImage board()
     {
         QApplication::processEvents();
-        return grabOnScreen(*form->Table);
+        return grabOnScreen(*boardGrid());
     }
 
     // The colour of one quarter of a cell's interior on screen: quarter 0 top-left, 1 top-right,

@@ -1,4 +1,5 @@
 #include "tests/ui/main_fixture.h"
+#include "tests/support/controls.h"
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -25,8 +26,8 @@ TEST_P(WindowFigures, FollowTheBoardSize)
     const Figures f = GetParam();
     create(f.n);
     newGame();
-    EXPECT_EQ(form->Table->size(), QSize(f.grid, f.grid));
-    EXPECT_EQ(form->Panel->pos(), QPoint(f.panelLeft, 8));
+    EXPECT_EQ(boardGrid()->size(), QSize(f.grid, f.grid));
+    EXPECT_EQ(control<QFrame>(*form, "Panel")->pos(), QPoint(f.panelLeft, 8));
     EXPECT_EQ(form->outerMinimumSize(), f.outerMinimum);
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Kuralo　サイズ%1").arg(f.n));
 }
@@ -35,6 +36,21 @@ INSTANTIATE_TEST_SUITE_P(Sizes, WindowFigures,
                          testing::Values(Figures{6, 150, 160, {320, 373}}, Figures{12, 300, 310, {470, 373}},
                                          Figures{13, 325, 335, {495, 391}}, Figures{26, 650, 660, {820, 716}}),
                          testing::PrintToStringParamName());
+
+// Tests and style sheets find the controls by their design names: each name once, a seat's by its number.
+TEST_F(MainFormTest, EachControlCarriesItsDesignNameOnce)
+{
+    create();
+    for (const char* name : {"Table", "Panel", "Light1", "Light2", "Light3", "Light4", "PRed", "PBlu", "PGrn", "PBlk",
+                             "Name1", "Name2", "Name3", "Name4", "Bevel1", "Label1", "LTL", "LPoint", "BtnPass",
+                             "AutoPass", "StatusBar", "PanelResult", "ShowLegal", "HintAction", "HelpAction", "BtnHelp",
+                             "hintTimer", "AnalyzeGame"})
+        EXPECT_EQ(form->findChildren<QObject*>(QString::fromLatin1(name)).size(), 1) << name;
+    for (int seat = 2; seat <= 4; ++seat)
+        for (const QString& row : {QStringLiteral("Light%1"), QStringLiteral("Name%1")})
+            EXPECT_LT(control(*form, row.arg(seat - 1))->y(), control(*form, row.arg(seat))->y())
+                << row.arg(seat).toStdString();
+}
 
 TEST_F(MainFormTest, MinimumIsTheOuterFigureLessTheFrame)
 {
@@ -102,14 +118,14 @@ TEST_P(BoardFill, BoardFollowsTheWindowSizeAlone)
     const Fill f = GetParam();
     startShown(f.n);
     form->resize(f.client);
-    EXPECT_EQ(form->Table->size(), QSize(f.board, f.board));
-    EXPECT_LE(form->Panel->geometry().right(), form->width());
-    EXPECT_LE(form->Table->height(), form->StatusBar->y());
+    EXPECT_EQ(boardGrid()->size(), QSize(f.board, f.board));
+    EXPECT_LE(control<QFrame>(*form, "Panel")->geometry().right(), form->width());
+    EXPECT_LE(boardGrid()->height(), control<QStatusBar>(*form, "StatusBar")->y());
     form->showResult(fourPlaces());
     newGame();
     form->resize(f.client + QSize(300, 200));
     form->resize(f.client);
-    EXPECT_EQ(form->Table->size(), QSize(f.board, f.board));
+    EXPECT_EQ(boardGrid()->size(), QSize(f.board, f.board));
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, BoardFill,
@@ -143,24 +159,24 @@ TEST(ShownCellFor, SmallestWindowShowsTheDesignCellsAndLargerOnesFitTheirBoard)
 TEST_F(MainFormTest, ClosingOnTheHostHidesAndReopensTheSettings)
 {
     startShown(8);
-    boot->Method->setItemIndex(0);
-    boot->BoxPort->setText(QStringLiteral("0"));
+    control<ui::RadioGroup>(*boot, "Method")->setItemIndex(0);
+    control<QLineEdit>(*boot, "BoxPort")->setText(QStringLiteral("0"));
     boot->BtnStartClick();
     boot->Setting_enable(false);
     form->match().abandon(); // no question on closing
     const auto boardBefore = form->game().board();
     form->close();
     EXPECT_FALSE(form->isVisible());
-    EXPECT_TRUE(boot->BtnGame->isEnabled());
+    EXPECT_TRUE(control<QPushButton>(*boot, "BtnGame")->isEnabled());
     EXPECT_EQ(form->game().board(), boardBefore);
 }
 
 TEST_F(MainFormTest, ClosingOnAGuestLeavesTheSettingsLocked)
 {
     startShown(8);
-    boot->Method->setItemIndex(1);
+    control<ui::RadioGroup>(*boot, "Method")->setItemIndex(1);
     boot->Setting_enable(false);
     form->close();
     EXPECT_FALSE(form->isVisible());
-    EXPECT_FALSE(boot->BtnGame->isEnabled());
+    EXPECT_FALSE(control<QPushButton>(*boot, "BtnGame")->isEnabled());
 }

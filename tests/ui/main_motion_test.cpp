@@ -1,4 +1,5 @@
 #include "tests/ui/main_fixture.h"
+#include "tests/support/controls.h"
 #include <QLabel>
 
 // What the rules' cells and counts come to on the game window: a jewel part way between two
@@ -32,8 +33,8 @@ TEST_P(GainLabel, GrowsWithTheFacesTaken)
 {
     create();
     form->showGainText(QStringLiteral("＋6点"), GetParam().taken);
-    EXPECT_EQ(form->LPoint->text(), QStringLiteral("＋6点"));
-    EXPECT_EQ(form->LPoint->font().pixelSize(), (GetParam().points * 96 + 36) / 72);
+    EXPECT_EQ(control<QLabel>(*form, "LPoint")->text(), QStringLiteral("＋6点"));
+    EXPECT_EQ(control<QLabel>(*form, "LPoint")->font().pixelSize(), (GetParam().points * 96 + 36) / 72);
 }
 
 INSTANTIATE_TEST_SUITE_P(Taken, GainLabel,

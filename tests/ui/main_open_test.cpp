@@ -1,4 +1,5 @@
 #include "tests/ui/main_fixture.h"
+#include "tests/support/controls.h"
 #include <QScreen>
 #include <QStatusBar>
 
@@ -31,8 +32,8 @@ TEST_P(OpensOnScreen, WholeWindowWithinTheScreensFreeArea)
     const QRect area = form->screen()->availableGeometry();
     EXPECT_TRUE(area.contains(form->frameGeometry())) << form->frameGeometry().bottom() << " " << area.bottom();
     EXPECT_GE(form->width(), form->minimumWidth());
-    EXPECT_EQ(form->Table->height(), 8 * form->Table->shownCell());
-    EXPECT_LE(form->Table->height(), form->StatusBar->y());
+    EXPECT_EQ(boardGrid()->height(), 8 * boardGrid()->shownCell());
+    EXPECT_LE(boardGrid()->height(), control<QStatusBar>(*form, "StatusBar")->y());
 }
 
 INSTANTIATE_TEST_SUITE_P(Places, OpensOnScreen,

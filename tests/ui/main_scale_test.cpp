@@ -1,4 +1,5 @@
 #include "tests/ui/main_fixture.h"
+#include "tests/support/controls.h"
 #include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
@@ -12,15 +13,15 @@ TEST_F(MainFormTest, EnlargedWindowGrowsTheBoardAndShrinksBackToThePrescribedCel
     startShown(8);
     const QSize smallest = form->size();
     form->resize(smallest + QSize(300, 300));
-    EXPECT_GT(form->Table->shownCell(), 25);
-    EXPECT_EQ(form->Table->width(), 8 * form->Table->shownCell());
-    EXPECT_EQ(form->Panel->x(), form->Table->width() + 10);
-    EXPECT_LE(form->Panel->geometry().right(), form->width());
+    EXPECT_GT(boardGrid()->shownCell(), 25);
+    EXPECT_EQ(boardGrid()->width(), 8 * boardGrid()->shownCell());
+    EXPECT_EQ(control<QFrame>(*form, "Panel")->x(), boardGrid()->width() + 10);
+    EXPECT_LE(control<QFrame>(*form, "Panel")->geometry().right(), form->width());
 
     form->resize(smallest);
-    EXPECT_EQ(form->Table->shownCell(), 25);
-    EXPECT_EQ(form->Table->size(), QSize(200, 200));
-    EXPECT_EQ(form->Panel->pos(), QPoint(210, 8));
+    EXPECT_EQ(boardGrid()->shownCell(), 25);
+    EXPECT_EQ(boardGrid()->size(), QSize(200, 200));
+    EXPECT_EQ(control<QFrame>(*form, "Panel")->pos(), QPoint(210, 8));
 }
 
 TEST_F(MainFormTest, LongestNamesFitOrShowWholeInTheirTooltip)
@@ -28,24 +29,26 @@ TEST_F(MainFormTest, LongestNamesFitOrShowWholeInTheirTooltip)
     startShown(8);
     const QString longest = QStringLiteral("W").repeated(24);
     form->showName(2, longest);
-    EXPECT_LE(form->Name[2]->width(), ui::Tmainform::NameWidth + 2);
-    EXPECT_EQ(form->Name[2]->toolTip(), longest);
+    const QWidget* name = control(*form, "Name2");
+    EXPECT_LE(name->width(), ui::Tmainform::NameWidth + 2);
+    EXPECT_EQ(name->toolTip(), longest);
     form->showName(2, QStringLiteral("青"));
-    EXPECT_TRUE(form->Name[2]->toolTip().isEmpty());
+    EXPECT_TRUE(name->toolTip().isEmpty());
 
     std::vector<rules::Place> places;
     for (int seat = 1; seat <= 4; ++seat)
         places.push_back({seat, seat, longest, 746});
     form->showResult(places);
-    EXPECT_GE(form->PanelResult->width(), form->PanelResult->sizeHint().width());
-    EXPECT_LE(form->PanelResult->geometry().right(), form->width());
+    const QWidget* result = control(*form, "PanelResult");
+    EXPECT_GE(result->width(), result->sizeHint().width());
+    EXPECT_LE(result->geometry().right(), form->width());
 }
 
 TEST_F(MainFormTest, BoardIsATableOfNamedCells)
 {
     startShown(8);
     openTurn();
-    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(form->Table);
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(boardGrid());
     ASSERT_NE(table, nullptr);
     ASSERT_NE(table->tableInterface(), nullptr);
     EXPECT_EQ(table->tableInterface()->rowCount(), 8);
@@ -84,7 +87,7 @@ TEST_F(MainFormTest, EachSeatIsOneNameThatFollowsTheTurn)
     form->showName(2, QStringLiteral("葵"));
     form->showScore(2, 45);
     form->showLamp(2, true);
-    EXPECT_EQ(form->Light[2]->accessibleName(), QStringLiteral("葵、2番席、45点、手番"));
+    EXPECT_EQ(control<QLabel>(*form, "Light2")->accessibleName(), QStringLiteral("葵、2番席、45点、手番"));
     form->showLamp(2, false);
-    EXPECT_EQ(form->Light[2]->accessibleName(), QStringLiteral("葵、2番席、45点"));
+    EXPECT_EQ(control<QLabel>(*form, "Light2")->accessibleName(), QStringLiteral("葵、2番席、45点"));
 }

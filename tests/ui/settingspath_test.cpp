@@ -104,7 +104,7 @@ TEST_F(SettingsPathTest, LobbyInAReadOnlyFolderReadsFromTheUserFolderAndCreatesN
     QDir(userFolder).removeRecursively();
     start();
     EXPECT_TRUE(errors.isEmpty());
-    EXPECT_EQ(lobby->settings->path(), userFolder + "/setting.ini");
+    EXPECT_EQ(lobby->settingsPath(), userFolder + "/setting.ini");
     EXPECT_FALSE(QFileInfo::exists(userFolder));
 }
 

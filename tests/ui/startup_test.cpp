@@ -29,7 +29,7 @@ TEST_F(StartupTest, FirstStartLoadsTheJoinSound)
     putJoinSound();
     start();
     EXPECT_TRUE(errors.isEmpty());
-    EXPECT_NE(lobby->settings, nullptr);
+    EXPECT_FALSE(lobby->settingsPath().isEmpty());
     QFile sound(folder.path(QStringLiteral("snd/kako.wav")));
     ASSERT_TRUE(sound.open(QIODevice::ReadOnly));
     EXPECT_EQ(lobby->joinSound, sound.readAll());
@@ -55,10 +55,10 @@ TEST_P(SettingsAtStart, FillTheBoxesAndWriteNothing)
     }
     start();
     EXPECT_TRUE(errors.isEmpty());
-    EXPECT_EQ(lobby->BoxName->text(), QString::fromUtf8(c.boxName));
-    EXPECT_EQ(lobby->BoxPort->text(), QLatin1String(c.boxPort));
-    EXPECT_EQ(lobby->BoxIP->currentText(), QLatin1String(c.boxIp));
-    EXPECT_EQ(items(lobby->BoxIP), c.ipList);
+    EXPECT_EQ(control<QLineEdit>("BoxName")->text(), QString::fromUtf8(c.boxName));
+    EXPECT_EQ(control<QLineEdit>("BoxPort")->text(), QLatin1String(c.boxPort));
+    EXPECT_EQ(control<QComboBox>("BoxIP")->currentText(), QLatin1String(c.boxIp));
+    EXPECT_EQ(items(control<QComboBox>("BoxIP")), c.ipList);
     QFile file(folder.path(QStringLiteral("setting.ini")));
     EXPECT_EQ(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("no file"), c.file ? bytes : "no file");
 }
@@ -81,14 +81,14 @@ TEST_F(StartupTest, MissingJoinSoundStopsBeforeTheSettingsAreRead)
     start();
     const QString path = folder.path(QStringLiteral("snd/kako.wav"));
     EXPECT_EQ(errors, QStringList{QStringLiteral("ファイル ") + path + QStringLiteral(" は開けません.")});
-    EXPECT_EQ(lobby->settings, nullptr);
-    EXPECT_EQ(lobby->BoxName->text(), QStringLiteral("YourName"));
-    EXPECT_EQ(lobby->BoxPort->text(), QStringLiteral("18389"));
-    EXPECT_TRUE(lobby->BoxIP->currentText().isEmpty());
-    EXPECT_EQ(lobby->BoxIP->count(), 0);
+    EXPECT_TRUE(lobby->settingsPath().isEmpty());
+    EXPECT_EQ(control<QLineEdit>("BoxName")->text(), QStringLiteral("YourName"));
+    EXPECT_EQ(control<QLineEdit>("BoxPort")->text(), QStringLiteral("18389"));
+    EXPECT_TRUE(control<QComboBox>("BoxIP")->currentText().isEmpty());
+    EXPECT_EQ(control<QComboBox>("BoxIP")->count(), 0);
     // The window is complete and its handlers work.
-    lobby->TableSize->setPosition(10);
-    EXPECT_EQ(lobby->LSize->text(), QStringLiteral("盤のサイズ：10"));
+    control<ui::TExtTrackBar>("TableSize")->setPosition(10);
+    EXPECT_EQ(control<QLabel>("LSize")->text(), QStringLiteral("盤のサイズ：10"));
 }
 
 } // namespace
