@@ -31,6 +31,7 @@ Station::Station(QObject* parent)
 // The guest's connection goes first, saying goodbye; then nothing is left listening.
 Station::~Station()
 {
+    endAlone(); // the match must not keep the computers that go before it
     link_.close();
     server_.close();
 }

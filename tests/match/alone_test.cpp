@@ -115,4 +115,24 @@ TEST(Alone, ComputersPlayInThisProcessWithNothingListening)
     match::ComputerSeat::movePauseMs = 300;
 }
 
+// A station that goes in the middle of a game alone stops the game, kept unfinished, before its
+// computers go, the one searching included (the sanitizer build watches the order).
+TEST(Alone, StationGoesWhileAComputerSearches)
+{
+    struct Log : rules::GameLog {
+        void gameStarted(const rules::Game&) override {}
+        void movePlayed(int, rules::Cell) override {}
+        void movesTakenBack(int) override {}
+        void gameEnded(const rules::Game&) override {}
+        void gameStopped() override { ++stopped; }
+        int stopped = 0;
+    } log;
+    auto station = std::make_unique<match::Station>();
+    station->match().setLog(&log);
+    station->playAlone({8, rules::Scoring::Points, rules::NoLimit, false}, 4, Names,
+                       {ai::Level::Strong, ai::Level::Strong, ai::Level::Strong});
+    station.reset();
+    EXPECT_EQ(log.stopped, 1);
+}
+
 } // namespace
