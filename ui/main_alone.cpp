@@ -1,4 +1,3 @@
-#include "ui/boardgrid.h"
 #include "ui/errorbox.h"
 #include "ui/gamelobby.h"
 #include "ui/main.h"
