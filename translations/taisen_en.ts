@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>一人で遊ぶときの盤のサイズ（%1 から %2）。</source>
-        <translation>The board's size in a game alone (%1 to %2).</translation>
+        <translation>The board&apos;s size in a game alone (%1 to %2).</translation>
     </message>
     <message>
         <source>一人で遊ぶときのスコア: points（得点制）か count（個数制）。</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>盤のサイズは %1 から %2 の整数です: %3</source>
-        <translation>The board's size is a whole number from %1 to %2: %3</translation>
+        <translation>The board&apos;s size is a whole number from %1 to %2: %3</translation>
     </message>
     <message>
         <source>スコアは points か count です: %1</source>
@@ -119,7 +119,7 @@
     <name>match::GuestTable</name>
     <message>
         <source>▲あなたの手は間に合わず、サーバーが打った手に置き換えました</source>
-        <translation>▲Your move came too late; the server's move for your seat replaced it</translation>
+        <translation>▲Your move came too late; the server&apos;s move for your seat replaced it</translation>
     </message>
 </context>
 <context>
@@ -146,6 +146,131 @@
     <message>
         <source>▲受信した手を盤に置けません。盤面が他の端末と食い違っています</source>
         <translation>▲A move received cannot be placed on the board. This board no longer agrees with the other stations</translation>
+    </message>
+</context>
+<context>
+    <name>record</name>
+    <message>
+        <source>フォルダ</source>
+        <translation>a folder</translation>
+    </message>
+    <message>
+        <source>名前付きパイプ</source>
+        <translation>a named pipe</translation>
+    </message>
+    <message>
+        <source>デバイス</source>
+        <translation>a device</translation>
+    </message>
+    <message>
+        <source>ソケット</source>
+        <translation>a socket</translation>
+    </message>
+    <message>
+        <source>ファイル %1 は開けません</source>
+        <translation>The file %1 cannot be opened</translation>
+    </message>
+    <message>
+        <source>普通のファイルではありません（%1）</source>
+        <translation>Not a regular file (%1)</translation>
+    </message>
+    <message>
+        <source>フォルダ %1 を作れません</source>
+        <translation>The folder %1 cannot be made</translation>
+    </message>
+    <message>
+        <source>記録 %1 を書けません: %2</source>
+        <translation>The record %1 cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>対戦の記録としては大きすぎます</source>
+        <translation>Too large for a game record</translation>
+    </message>
+    <message>
+        <source>対戦の記録ではありません</source>
+        <translation>Not a game record</translation>
+    </message>
+</context>
+<context>
+    <name>record::Parser</name>
+    <message>
+        <source>手でも結果でもない行です</source>
+        <translation>A line that is neither a move nor a result</translation>
+    </message>
+    <message>
+        <source>記録が途中で切れています</source>
+        <translation>The record is cut short</translation>
+    </message>
+    <message>
+        <source>対戦の記録ではありません</source>
+        <translation>Not a game record</translation>
+    </message>
+    <message>
+        <source>日時が読めません</source>
+        <translation>The date cannot be read</translation>
+    </message>
+    <message>
+        <source>盤の大きさが読めません</source>
+        <translation>The board size cannot be read</translation>
+    </message>
+    <message>
+        <source>得点方法が読めません</source>
+        <translation>The scoring rule cannot be read</translation>
+    </message>
+    <message>
+        <source>制限時間が読めません</source>
+        <translation>The time limit cannot be read</translation>
+    </message>
+    <message>
+        <source>回転の有無が読めません</source>
+        <translation>Whether the jewels rotate cannot be read</translation>
+    </message>
+    <message>
+        <source>%1番席の名前が読めません</source>
+        <translation>The name of seat %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>この端末の席が読めません</source>
+        <translation>This station's seat cannot be read</translation>
+    </message>
+    <message>
+        <source>手が多すぎます</source>
+        <translation>Too many moves</translation>
+    </message>
+    <message>
+        <source>手の席が読めません</source>
+        <translation>A move's seat cannot be read</translation>
+    </message>
+    <message>
+        <source>手のマスが盤にありません</source>
+        <translation>A move's cell is not on the board</translation>
+    </message>
+    <message>
+        <source>結果が読めません</source>
+        <translation>The result cannot be read</translation>
+    </message>
+    <message>
+        <source>結果の後に行が続いています</source>
+        <translation>Lines follow the result</translation>
+    </message>
+</context>
+<context>
+    <name>record::Replay</name>
+    <message>
+        <source>%1手目: 対戦はもう終わっています</source>
+        <translation>Move %1: the game is already over</translation>
+    </message>
+    <message>
+        <source>%1手目: %2番席の手番ではありません</source>
+        <translation>Move %1: it is not seat %2's turn</translation>
+    </message>
+    <message>
+        <source>%1手目: %2 には打てません</source>
+        <translation>Move %1: no face may go on %2</translation>
+    </message>
+    <message>
+        <source>記録の結果と、手から求めた結果が違います</source>
+        <translation>The record's result differs from the one its moves give</translation>
     </message>
 </context>
 <context>
