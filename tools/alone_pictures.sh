@@ -5,9 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh xvfb xdotool imagemagick
-build=${TAISEN_BUILD_DIR:-build}
-[ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -G Ninja -DTAISEN_TESTS=OFF >/dev/null
-cmake --build "$build" --target taisen
+source tools/build_program.sh
 display=:${TAISEN_DISPLAY:-78}
 source tools/virtual_display.sh 1200x800x24
 

@@ -8,9 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh xvfb xdotool imagemagick
-build=${TAISEN_BUILD_DIR:-build}
-[ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -G Ninja -DTAISEN_TESTS=OFF >/dev/null
-cmake --build "$build" --target taisen
+source tools/build_program.sh
 
 case ${TAISEN_LANG:-ja} in
     en) language=en suffix=-en ;;

@@ -13,9 +13,7 @@ bash tools/deps.sh xvfb xdotool imagemagick
 # TAISEN_PROGRAM=<file> plays with that program as it is.
 program=${TAISEN_PROGRAM:-}
 if [ -z "$program" ]; then
-    build=${TAISEN_BUILD_DIR:-build}
-    [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -G Ninja -DTAISEN_TESTS=OFF >/dev/null
-    cmake --build "$build" --target taisen
+    source tools/build_program.sh
     program=$build/taisen
 fi
 

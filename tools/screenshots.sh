@@ -10,10 +10,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh xvfb xdotool imagemagick
-build=${TAISEN_BUILD_DIR:-build}
 if [ -z "${TAISEN_PACKAGE:-}" ]; then
-    [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -G Ninja -DTAISEN_TESTS=OFF >/dev/null
-    cmake --build "$build" --target taisen
+    source tools/build_program.sh
 fi
 
 # The C locale stands for a system with no language chosen: the program is then in Japanese.

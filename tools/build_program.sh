@@ -1,0 +1,5 @@
+# Sourced by the scripts that take pictures: builds the program in $TAISEN_BUILD_DIR (build
+# unless told) without the tests, and leaves that folder in $build.
+build=${TAISEN_BUILD_DIR:-build}
+[ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -G Ninja -DTAISEN_TESTS=OFF >/dev/null
+cmake --build "$build" --target taisen
