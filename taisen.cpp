@@ -138,9 +138,12 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
     const QString exeDir = QCoreApplication::applicationDirPath() + QStringLiteral("/");
 
-    auto bootform = std::make_unique<ui::Tbootform>(exeDir);
+    match::Station station;
+    station.keepRecords(record::recordsFolder());
+    auto bootform = std::make_unique<ui::Tbootform>(station, exeDir);
     bootform->show();
-    auto mainform = std::make_unique<ui::Tmainform>(*bootform, exeDir);
+    auto mainform = std::make_unique<ui::Tmainform>(station, exeDir, bootform->settingsPath());
+    bootform->setGameWindow(mainform.get());
     if (commandLine.asksForAlone())
         ui::guarded([&] { bootform->playAlone(commandLine.aloneOptions()); });
     QObject::connect(bootform.get(), &ui::Tbootform::Closed, &app, &QCoreApplication::quit);

@@ -36,14 +36,16 @@ struct BenchProgram {
         ensureApplication();
         for (const char* folder : {"img", "snd"})
             QFile::link(shippedAssets + u'/' + QLatin1String(folder), dir.filePath(QLatin1String(folder)));
-        boot = std::make_unique<ui::Tbootform>(dir.path() + u'/');
-        form = std::make_unique<ui::Tmainform>(*boot, dir.path() + u'/');
+        boot = std::make_unique<ui::Tbootform>(station, dir.path() + u'/');
+        form = std::make_unique<ui::Tmainform>(station, dir.path() + u'/', boot->settingsPath());
+        boot->setGameWindow(form.get());
         if (!name.isEmpty())
             control<QLineEdit>(*boot, "BoxName")->setText(name);
         control<QCheckBox>(*boot, "UseSOund")->setChecked(false);
     }
 
     QTemporaryDir dir;
+    match::Station station;
     std::unique_ptr<ui::Tbootform> boot;
     std::unique_ptr<ui::Tmainform> form; // destroyed before the lobby, as in the program
 };

@@ -51,7 +51,7 @@ pid_t startHost(quint16& port)
         BenchProgram host(QStringLiteral("Host1"));
         control<QLineEdit>(*host.boot, "BoxPort")->setText(QStringLiteral("0"));
         host.boot->BtnStartClick();
-        const quint16 p = host.boot->station().server().port();
+        const quint16 p = host.boot->station().port();
         (void)!::write(fds[1], &p, sizeof p);
         ::close(fds[1]);
         QApplication::exec();

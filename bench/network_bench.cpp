@@ -19,7 +19,7 @@ struct Program : BenchProgram {
     explicit Program(const char* name) : BenchProgram(QLatin1String(name)) {}
     const rules::Game& game() const { return form->game(); }
     match::Match& match() { return form->match(); }
-    QStringList members() const { return boot->members(); }
+    QStringList members() const { return boot->station().members(); }
 };
 
 // One host and three guests in this process, joined in seat order.
@@ -35,7 +35,7 @@ struct Table4 {
         for (int i = 1; i < 4; ++i) {
             control<ui::RadioGroup>(*st[i].boot, "Method")->setItemIndex(1);
             control<QComboBox>(*st[i].boot, "BoxIP")->setEditText(QStringLiteral("127.0.0.1"));
-            control<QLineEdit>(*st[i].boot, "BoxPort")->setText(QString::number(st[0].boot->station().server().port()));
+            control<QLineEdit>(*st[i].boot, "BoxPort")->setText(QString::number(st[0].boot->station().port()));
             st[i].boot->BtnGoClick();
             if (!QTest::qWaitFor([&] { return st[0].members().size() == i + 1; }, 5000))
                 return false;

@@ -325,9 +325,10 @@ bool pumpUntil(Done done, int timeoutMs)
 // Null when the games were played; else what went wrong.
 const char* playGames(BenchProgram& host, RawTable& table, int size, int games)
 {
-    if (!table.join(host.boot->station().server().port()))
+    if (!table.join(host.boot->station().port()))
         return "the guests could not connect";
-    if (!pumpUntil([&] { return table.failed() || (table.joined() && host.boot->members().size() == 4); }, 5000))
+    if (!pumpUntil([&] { return table.failed() || (table.joined() && host.boot->station().members().size() == 4); },
+                   5000))
         return "the four members did not meet";
     control<ui::TExtTrackBar>(*host.boot, "TableSize")->setPosition(size);
     control<ui::TExtTrackBar>(*host.boot, "TimeLimit")->setPosition(rules::NoLimit);

@@ -1,26 +1,39 @@
 #include "computer/headless.h"
 
-#include "computer/computerplayer.h"
+#include "match/computerguest.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
 
 namespace computer {
 
+namespace {
+
+void say(QTextStream& err, const QString& line)
+{
+    err << line << '\n';
+    err.flush();
+}
+
+} // namespace
+
 int playHeadless(const Options& options, QTextStream& err)
 {
-    ComputerPlayer player(options.name, options.level);
-    QObject::connect(&player, &ComputerPlayer::ended, [] { QCoreApplication::exit(0); });
-    QObject::connect(&player, &ComputerPlayer::failed, [&err](const QString& reason) {
-        err << reason << '\n';
-        err.flush();
+    match::ComputerGuest player(options.name, options.level);
+    QObject::connect(&player, &match::ComputerGuest::ended, [&] {
+        say(err, QCoreApplication::translate("computer", "%1 が接続を閉じました。コンピューターは終わります")
+                     .arg(options.host));
+        QCoreApplication::exit(0);
+    });
+    QObject::connect(&player, &match::ComputerGuest::failed, [&err](const QString& reason) {
+        say(err, reason);
         QCoreApplication::exit(1);
     });
-    if (!options.recordFolder.isEmpty())
-        player.keepRecords(options.recordFolder, [&err](const QString& reason) {
-            err << reason << '\n';
-            err.flush();
-        });
+    if (!options.recordFolder.isEmpty()) {
+        QObject::connect(&player, &match::ComputerGuest::recordFailed,
+                         [&err](const QString& reason) { say(err, reason); });
+        player.keepRecords(options.recordFolder);
+    }
     player.connectTo(options.host, options.port);
     return QCoreApplication::exec();
 }

@@ -18,7 +18,7 @@ struct Options {
 
 // Plays every game the host starts until the host closes the connection, with no window at
 // all; needs a running core application. Gives 0 then, and 1 with the reason on `err` when
-// it cannot connect (within ComputerPlayer::ConnectTimeoutMs) or the connection breaks.
+// it cannot connect (within ComputerGuest::ConnectTimeoutMs).
 int playHeadless(const Options& options, QTextStream& err);
 
 } // namespace computer

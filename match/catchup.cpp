@@ -6,21 +6,7 @@
 
 namespace match {
 
-namespace {
-
-// What a station that shows moves over time spends on one: each face and the jewels' frames.
-constexpr int ShowFaceMs = 100;
-constexpr int ShowJewelsMs = 120;
-
-} // namespace
-
-int catchUpGapMs(const rules::Outcome& o)
-{
-    const int faces = o.isPass() ? 0 : 1 + int(o.taken.size());
-    return TableKeeper::ApartMs + faces * ShowFaceMs + (o.jewelsTurned ? ShowJewelsMs : 0);
-}
-
-// The reply to the join has just gone: the start keeps apart from it.
+// The reply to the join has just gone: the first mark keeps apart from it.
 CatchUp::CatchUp(const Match& match, net::HostLobby& lobby, net::HostLobby::GuestId guest, int seat, QObject* parent)
     : QObject(parent), match_(match), lobby_(lobby), guest_(guest), seat_(seat),
       replay_(rules::Position::newGame(match.game().boardSize(), match.game().scoring(), match.game().rotation()))
@@ -39,12 +25,16 @@ CatchUp::~CatchUp()
 void CatchUp::sendNext()
 {
     const rules::Game& game = match_.game();
-    if (!std::exchange(started_, true)) {
-        lobby_.sendTo(guest_, net::startMessage(net::startSettings(game.settings(), seat_)));
+    if (step_ != Step::Moves) {
+        const bool begin = step_ == Step::Begin;
+        lobby_.sendTo(guest_, begin ? net::catchUpMessage(true)
+                                    : net::startMessage(net::startSettings(game.settings(), seat_)));
+        step_ = begin ? Step::Start : Step::Moves;
         pace_.start(TableKeeper::ApartMs);
         return;
     }
     if (sent_ == game.moves().size()) {
+        lobby_.sendTo(guest_, net::catchUpMessage(false));
         lobby_.setBehind(guest_, false);
         emit done();
         return;
@@ -52,7 +42,7 @@ void CatchUp::sendNext()
     const rules::Cell cell = game.moves()[sent_++];
     const rules::Outcome outcome = replay_.play(cell);
     lobby_.sendTo(guest_, net::moveMessage(outcome.next, cell.col, cell.row));
-    pace_.start(catchUpGapMs(outcome));
+    pace_.start(TableKeeper::ApartMs + rules::showMs(outcome));
 }
 
 } // namespace match

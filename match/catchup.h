@@ -2,6 +2,7 @@
 #include "net/hostlobby.h"
 #include "rules/outcome.h"
 #include "rules/position.h"
+#include "rules/showtime.h"
 
 #include <QObject>
 #include <QTimer>
@@ -10,17 +11,11 @@ namespace match {
 
 class Match;
 
-// How long a guest waits past a caught-up move's gap before it takes the catch-up as over.
-constexpr int CatchUpSlackMs = 400;
-
-// How long after a caught-up move the host sends the next: a station that takes one read as one
-// message and shows a move before it reads again (each face 100 ms, the jewels' turn) has shown
-// this one by then.
-int catchUpGapMs(const rules::Outcome& outcome);
-
-// Brings a returning member's station up to the game under way: a start with the game's
-// settings and its seat, then every move so far in order, each with the seat to move after it,
-// as the host relayed them, and apart in time. Moves played meanwhile join the stream; until
+// Brings a returning member's station up to the game under way: a mark that a catch-up begins,
+// a start with the game's settings and its seat, then every move so far in order, each with the
+// seat to move after it, as the host relayed them, and a mark that it is over; each apart in
+// time, so that a station that takes one read as one message and shows a move before it reads
+// again meets each in a read of its own. Moves played meanwhile join the stream; until
 // the station has them all the host's relays pass it by and its own moves do not count.
 class CatchUp : public QObject {
     Q_OBJECT
@@ -40,7 +35,7 @@ private:
     net::HostLobby& lobby_;
     net::HostLobby::GuestId guest_;
     int seat_;
-    bool started_ = false;
+    enum class Step { Begin, Start, Moves } step_ = Step::Begin;
     std::size_t sent_ = 0;
     rules::Position replay_; // the game as the station has it so far
     QTimer pace_;

@@ -1,16 +1,12 @@
 #include "match/guesttable.h"
 
 #include "match/match.h"
-#include "match/tablekeeper.h"
 
 namespace match {
 
 GuestTable::GuestTable(Match& match, std::function<QStringList()> members, QObject* parent)
     : QObject(parent), match_(match), members_(std::move(members))
 {
-    quiet_.setSingleShot(true);
-    connect(&quiet_, &QTimer::timeout, &match_, [this] { match_.setCatchingUp(false); });
-    connect(&match_, &Match::moved, this, [this](const rules::Outcome& o) { lastGap_ = catchUpGapMs(o); });
 }
 
 void GuestTable::announce(int turnSeat, rules::Cell cell, bool madeHere)
@@ -24,10 +20,9 @@ bool GuestTable::startGame(const net::StartSettings& settings)
 {
     emit starting(settings);
     match_.start(settings.game(), settings.seat, members_());
-    desyncShown_ = false;
     // A returning station's moves follow its start; a new game's first comes when seat 1 moves.
-    match_.setCatchingUp(true);
-    quiet_.start(TableKeeper::ApartMs + CatchUpSlackMs);
+    match_.setCatchingUp(std::exchange(catchUpBegun_, false));
+    desyncShown_ = false;
     return true;
 }
 
@@ -46,8 +41,17 @@ bool GuestTable::awaits(const net::Move& m) const
 
 void GuestTable::stopGame()
 {
-    quiet_.stop();
+    catchUpBegun_ = false;
     match_.abandon();
+}
+
+// Between the host's marks the moves are the game so far: shown at once, and this station's
+// turn opens only after the last of them.
+void GuestTable::catchingUp(bool on)
+{
+    catchUpBegun_ = on;
+    if (!on)
+        match_.setCatchingUp(false);
 }
 
 // The host has checked it: a move that does not fit here, or ends on another seat to move
@@ -57,8 +61,6 @@ void GuestTable::moveArrived(const net::Move& m)
     const bool fits = match_.playFor(match_.game().curPlayer(), m.cell(), false);
     if ((!fits || match_.game().curPlayer() != m.turnSeat) && !std::exchange(desyncShown_, true))
         emit outOfStep(net::desyncNotice());
-    if (match_.catchingUp())
-        quiet_.start(lastGap_ + CatchUpSlackMs);
 }
 
 // The host's word is final: this station's own move, made after the host had passed for its

@@ -3,7 +3,6 @@
 #include "net/guestsession.h"
 
 #include <QObject>
-#include <QTimer>
 #include <functional>
 
 namespace match {
@@ -26,6 +25,7 @@ public:
     void moveArrived(const net::Move& move) override;
     void overruled(const net::Move& move) override;
     void stopGame() override;
+    void catchingUp(bool on) override;
 
 signals:
     // A start message is about to set up a game with these settings.
@@ -39,10 +39,7 @@ private:
     std::function<QStringList()> members_;
     net::GuestSession* session_ = nullptr;
     bool desyncShown_ = false;
-    // Moves that come at the host's catch-up pace after a start bring this station up to a game
-    // under way: it is over once the host has been quiet for longer than the last one's gap.
-    QTimer quiet_;
-    int lastGap_ = 0;
+    bool catchUpBegun_ = false; // the host's mark came, and the start it announced is next
 };
 
 } // namespace match

@@ -1,9 +1,8 @@
 #include "match/station.h"
 
+#include "match/computerguest.h"
 #include "net/lobbymessages.h"
 #include "rules/failure.h"
-
-#include <algorithm>
 
 namespace match {
 
@@ -11,29 +10,27 @@ Station::Station(QObject* parent)
     : QObject(parent), guestTable_(match_, [this] { return members_; }), session_(link_, *this, guestTable_)
 {
     guestTable_.setSession(&session_);
-    net::HostLobby& lobby = server_.lobby();
-    connect(&lobby, &net::HostLobby::chatLine, this, &Station::chatLine);
-    connect(&lobby, &net::HostLobby::membersChanged, this, &Station::setMembers);
-    connect(&lobby, &net::HostLobby::lobbyMessage, this, &Station::lobbyMessage);
-    connect(&lobby, &net::HostLobby::enoughMembers, this, &Station::enoughMembers);
-    // Checked, applied and relayed in one step, then shown.
-    connect(&lobby, &net::HostLobby::moveReceived, this,
-            [this](int seat, const net::Move& m) { match_.playFor(seat, m.cell(), false); });
-    connect(&keeper_, &TableKeeper::chatLine, this, &Station::chatLine);
-    connect(&guestTable_, &GuestTable::starting, this, &Station::starting);
-    connect(&guestTable_, &GuestTable::outOfStep, this, &Station::chatLine);
-    connect(&link_, &net::GuestLink::messageArrived, this, &Station::read);
-    // A host's start must not find computers of a game alone in the seats.
-    connect(&link_, &net::GuestLink::connected, this, &Station::endAlone);
+    connectHost();
+    connectGuest();
+    connect(&match_, &Match::moved, this, &Station::gameMoved);
+    // A new game is the person's own again, whoever started it.
+    connect(&match_, &Match::started, this, [this] {
+        leftGame_ = false;
+        updateAutoPlay();
+    });
     setHost(true);
 }
 
-// The guest's connection goes first, saying goodbye; then nothing is left listening.
+// The guest's connection goes first, saying goodbye; then nothing is left listening. The match
+// must not keep computers that go before it.
 Station::~Station()
 {
-    endAlone(); // the match must not keep the computers that go before it
+    endAlone();
+    link_.disconnect(this);
     link_.close();
+    guests_.clear();
     server_.close();
+    match_.setLog(nullptr);
 }
 
 void Station::setHost(bool host)
@@ -44,86 +41,59 @@ void Station::setHost(bool host)
     keeper_.setActive(host);
 }
 
+void Station::setState(State state)
+{
+    if (std::exchange(state_, state) != state)
+        emit stateChanged(state);
+}
+
+// Between games the host's next game follows the number of members at once.
 void Station::setMembers(const QStringList& names)
 {
     members_ = names;
     emit membersChanged(names);
+    if (state_ == State::Hosting && !match_.running())
+        setCanStart(true);
 }
 
-void Station::host(quint16 port, const QString& name)
+// Never with fewer than four members: the game names its seats after the first four.
+void Station::setCanStart(bool can)
 {
-    endAlone();
-    server_.listen(port);
-    server_.lobby().open(name);
+    can = can && host_ && state_ == State::Hosting && members_.size() >= net::PlayersToStart;
+    if (std::exchange(canStart_, can) != can)
+        emit canStartGameChanged(can);
 }
 
-void Station::stopHosting()
+// The host may set up the next game once this one is over.
+void Station::gameMoved(const rules::Outcome& outcome)
 {
-    server_.close();
-    setMembers({});
-}
-
-void Station::startGame(const rules::Settings& settings)
-{
-    match_.start(settings, net::HostSeat, members_);
-    match_.openFirstTurn();
-    server_.lobby().startGame(net::startSettings(settings, 0));
-}
-
-void Station::leave()
-{
-    link_.close();
-    setMembers({});
-}
-
-// Nothing may leave a handler of the event loop by an exception: a start the game cannot take
-// leaves this station without a game until the next one.
-void Station::read(const QStringList& message)
-{
-    try {
-        session_.CSRead(message);
-    } catch (const Failure& failure) {
-        emit failed(failure.text());
-    }
+    if (outcome.over)
+        setCanStart(true);
 }
 
 void Station::sendChat(const QString& line)
 {
-    if (host_)
+    if (state_ == State::Hosting)
         server_.lobby().sendToGuests(net::chatMessage(line));
-    else
+    else if (state_ == State::Joined)
         session_.sendChat(line);
 }
 
-void Station::playAlone(const rules::Settings& settings, int seat, const QStringList& members,
-                        const std::array<ai::Level, 3>& levels)
+void Station::keepRecords(const QString& folder)
 {
-    if (inSession())
-        throw Failure(tr("接続中は一人で遊べません"));
-    endAlone();
-    match_.abandon(); // a network game left behind by a lost host
-    match_.start(settings, std::clamp(seat, 1, rules::Seats), members);
-    match_.setTable(nullptr);
-    keeper_.setActive(false);
-    // A computer in the first seat is asked as it takes the seat.
-    auto level = levels.begin();
-    for (int s = 1; s <= rules::Seats; ++s)
-        if (s != match_.mySeat()) {
-            computers_.push_back(std::make_unique<ComputerSeat>(*level++));
-            match_.setPlayer(s, computers_.back().get());
-        }
-    match_.openFirstTurn();
+    recorder_ = std::make_unique<record::Recorder>(folder, [this](const QString& why) { emit recordFailed(why); });
+    match_.setLog(recorder_.get());
 }
 
-void Station::endAlone()
+void Station::setAutoPlay(bool on)
 {
-    if (!alone())
-        return;
-    match_.abandon();
-    for (int seat = 1; seat <= rules::Seats; ++seat)
-        match_.setPlayer(seat, nullptr);
-    computers_.clear();
-    setHost(host_);
+    autoPlay_ = on;
+    updateAutoPlay();
+}
+
+void Station::updateAutoPlay()
+{
+    match_.setAutoPlay(autoPlay_ || leftGame_);
 }
 
 } // namespace match

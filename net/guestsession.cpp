@@ -41,6 +41,7 @@ void GuestSession::CSRead(const QStringList& message)
     case MsgChat: lobby_.addChat(message.value(1)); break;
     case MsgStart: start(message); break;
     case MsgMove: move(message); break;
+    case MsgCatchUp: game_.catchingUp(message.value(1) == u"1"); break;
     default: break;
     }
 }

@@ -34,6 +34,8 @@ public:
     virtual void overruled(const Move& move) = 0;
     // The connection is gone: a game under way stops where it is.
     virtual void stopGame() = 0;
+    // The host brings this station up to a game under way (on), or has sent all of it (off).
+    virtual void catchingUp(bool on) = 0;
 };
 
 // A guest's side of the lobby and the game, without sockets' details or windows: what each

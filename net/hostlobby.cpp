@@ -26,10 +26,11 @@ void HostLobby::shut()
     vacated_ = {};
 }
 
-void HostLobby::accepted(GuestId guest)
+void HostLobby::accepted(GuestId guest, const QString& address)
 {
     Guest g;
     g.id = guest;
+    g.address = address;
     guests_.append(g);
 }
 
@@ -77,23 +78,23 @@ void HostLobby::SSClientRead(GuestId sender, const QStringList& message)
         move(*g, message);
 }
 
-// A member's name is set once, by its first join; it takes its place after the members.
+// A member's name is set once, by its first join; it takes its place after the members. A seat
+// this game lost is taken back at once only from the address it was played from: a name alone
+// is no proof, so from elsewhere the host player is asked first.
 void HostLobby::join(Guest& guest, const QString& name)
 {
+    replaceSilent(guest, name);
     Guest joiner = guest;
     joiner.joined = true;
     joiner.name = memberName(name, members());
     joiner.sentName = name;
-    joiner.seat = vacatedSeat(joiner.name);
-    if (joiner.seat)
-        vacated_[std::size_t(joiner.seat)].clear();
+    const int lost = vacatedSeat(joiner.name);
+    if (lost && vacated_[std::size_t(lost)].address == joiner.address) {
+        joiner.seat = lost;
+        vacated_[std::size_t(lost)] = {};
+    }
     guests_.removeIf([&](const Guest& x) { return x.id == joiner.id; });
-    // A returning player stands before the members seated after it and those who only watch, so
-    // that the list's first four names are the seats' again.
-    const auto place = std::find_if(guests_.begin(), guests_.end(), [&](const Guest& g) {
-        return !g.joined || (joiner.seat && (g.seat == 0 || g.seat > joiner.seat));
-    });
-    guests_.insert(place, joiner);
+    seatAt(joiner);
 
     const QString notice = joinNotice(joiner.name);
     const QStringList names = members();
@@ -106,14 +107,61 @@ void HostLobby::join(Guest& guest, const QString& name)
         transport_.send(id, id == joiner.id ? replyMessage(names) : noticeMessage(notice, names));
     if (joiner.seat)
         emit seatReturned(joiner.seat, joiner.id);
+    else if (lost)
+        emit returnAsked(joiner.name, lost);
+}
+
+// A returning player stands before the members seated after it and those who only watch, so
+// that the list's first four names are the seats' again.
+void HostLobby::seatAt(Guest joiner)
+{
+    const auto place = std::find_if(guests_.begin(), guests_.end(), [&](const Guest& g) {
+        return !g.joined || (joiner.seat && (g.seat == 0 || g.seat > joiner.seat));
+    });
+    guests_.insert(place, joiner);
+}
+
+// A seated member's station that lost its network leaves a connection that says nothing: the
+// same player joining again from the same address replaces it, and so takes the seat back.
+void HostLobby::replaceSilent(const Guest& joiner, const QString& name)
+{
+    const QString key = lookAlikeKey(acceptName(name, {}));
+    const auto old = std::find_if(guests_.cbegin(), guests_.cend(), [&](const Guest& g) {
+        return g.joined && g.id != joiner.id && g.seat > HostSeat && g.seat <= rules::Seats &&
+               g.address == joiner.address && lookAlikeKey(g.name) == key;
+    });
+    if (old != guests_.cend())
+        leave(old->id);
+}
+
+void HostLobby::allowReturn(const QString& name)
+{
+    const auto it =
+        std::find_if(guests_.cbegin(), guests_.cend(), [&](const Guest& g) { return g.joined && g.name == name; });
+    const int lost = it == guests_.cend() || it->seat ? 0 : vacatedSeat(name);
+    if (!lost)
+        return;
+    Guest returner = *it;
+    returner.seat = lost;
+    vacated_[std::size_t(lost)] = {};
+    guests_.erase(it);
+    seatAt(returner);
+    // Every station reads the list again, the returner's own in its seat's place.
+    const QString notice = joinNotice(returner.name);
+    const QStringList names = members();
+    emit membersChanged(names);
+    sendToGuests(noticeMessage(notice, names));
+    emit seatReturned(lost, returner.id);
 }
 
 // Names compare as the screen shows them, as when a name is taken.
 int HostLobby::vacatedSeat(const QString& name) const
 {
-    for (int seat = HostSeat + 1; seat <= rules::Seats; ++seat)
-        if (!vacated_[std::size_t(seat)].isEmpty() && lookAlikeKey(vacated_[std::size_t(seat)]) == lookAlikeKey(name))
+    for (int seat = HostSeat + 1; seat <= rules::Seats; ++seat) {
+        const QString& left = vacated_[std::size_t(seat)].name;
+        if (!left.isEmpty() && lookAlikeKey(left) == lookAlikeKey(name))
             return seat;
+    }
     return 0;
 }
 
@@ -133,6 +181,7 @@ void HostLobby::leave(GuestId id)
         return;
     const bool wasMember = g->joined;
     const QString name = g->name;
+    const QString address = g->address;
     const int seat = g->seat;
     guests_.removeIf([&](const Guest& x) { return x.id == id; });
     if (wasMember) {
@@ -145,7 +194,7 @@ void HostLobby::leave(GuestId id)
             emit enoughMembers(false);
         sendToGuests(noticeMessage(notice, names));
         if (seat > HostSeat && seat <= rules::Seats) {
-            vacated_[std::size_t(seat)] = name;
+            vacated_[std::size_t(seat)] = {name, address};
             emit seatLeft(seat, name);
         }
     }

@@ -34,13 +34,16 @@ public:
     // Everyone is forgotten; nothing is sent.
     void shut();
 
-    // A connection asks to join: until then the lobby knows nothing of it.
-    void accepted(GuestId guest);
+    // A connection from `address` asks to join: until then the lobby knows nothing of it.
+    void accepted(GuestId guest, const QString& address = {});
     // The connection is gone, with or without a goodbye; a member leaves as if it had said one.
     void closed(GuestId guest);
     void SSClientRead(GuestId sender, const QStringList& message);
     // The host player sends the member of that name away: it leaves as if it had said goodbye.
     void removeMember(const QString& name);
+    // The host player lets the member of that name, which joined from another address than the
+    // seat it lost, take that seat back.
+    void allowReturn(const QString& name);
 
     // Sends each guest its seat: the first three members after the host play seats 2 to 4 in
     // the order they joined, later ones watch.
@@ -71,6 +74,9 @@ signals:
     // A join under the name of a member whose seat this game lost: it has that seat again and
     // its place among the seated members.
     void seatReturned(int seat, net::HostLobby::GuestId guest);
+    // A join under the name of a seat this game lost, from another address than the seat's: it
+    // is a new member until the host player allows it the seat.
+    void returnAsked(const QString& name, int seat);
 
 private:
     struct Guest {
@@ -80,10 +86,18 @@ private:
         QString sentName; // the name its join carried, before the host cleaned it
         int seat = 0;
         bool behind = false;
+        QString address;
+    };
+    // A seat this game lost: who sat there and from where.
+    struct Vacated {
+        QString name;
+        QString address;
     };
     Guest* find(GuestId id);
     void join(Guest& guest, const QString& name);
     int vacatedSeat(const QString& name) const;
+    void replaceSilent(const Guest& joiner, const QString& name);
+    void seatAt(Guest joiner);
     void leave(GuestId id);
     static bool saysGoodbye(const Guest& guest, const QString& name);
     void chat(GuestId sender, QStringList message);
@@ -93,7 +107,7 @@ private:
     Transport& transport_;
     QString hostName_;
     QList<Guest> guests_;                           // in the order they joined; those not yet joined after them
-    std::array<QString, rules::Seats + 1> vacated_; // names of the seats this game lost, by seat
+    std::array<Vacated, rules::Seats + 1> vacated_; // the seats this game lost, by seat
 };
 
 } // namespace net

@@ -70,6 +70,11 @@ QStringList moveMessage(int turnSeat, int col, int row)
     return withKind(MsgMove, {QString::number(turnSeat), QString::number(col), QString::number(row)});
 }
 
+QStringList catchUpMessage(bool begins)
+{
+    return withKind(MsgCatchUp, {QString::number(int(begins))});
+}
+
 std::optional<Move> parseMove(const QStringList& m)
 {
     const auto seat = lineNumber(m, 1);

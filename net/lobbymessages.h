@@ -54,4 +54,7 @@ QStringList moveMessage(int turnSeat, int col, int row);
 // Empty when a line that the move needs is missing or not a decimal number.
 std::optional<Move> parseMove(const QStringList& m);
 
+// The marks around a catch-up: `begins` before its start, else after its last move.
+QStringList catchUpMessage(bool begins);
+
 } // namespace net

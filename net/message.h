@@ -13,6 +13,9 @@
 //                               rotation "1" (any other line: none)
 //   4 MsgMove   either way:     "4", seat to move next (the mover's own when the move ends the game),
 //                               column, row (-1, -1 for a pass)
+//   5 MsgCatchUp host -> guest: "5", "1" before the start that brings a returning member up to the
+//                               game under way, "0" after the last move of it; each in a read of
+//                               its own. A station that knows only kinds 0 to 4 ignores it.
 //
 // There is no length or delimiter: the receiver frames messages by these line counts (messagebuffer.h).
 
@@ -25,7 +28,7 @@ namespace net {
 
 constexpr int MaxMessageBytes = 1000;
 
-enum MsgKind : int { MsgJoin = 0, MsgLeave = 1, MsgChat = 2, MsgStart = 3, MsgMove = 4 };
+enum MsgKind : int { MsgJoin = 0, MsgLeave = 1, MsgChat = 2, MsgStart = 3, MsgMove = 4, MsgCatchUp = 5 };
 
 // The bytes that go on the wire for one message: at most MaxMessageBytes.
 QByteArray encodeMessage(const QStringList& lines);

@@ -139,7 +139,8 @@ MessageBuffer::Reading MessageBuffer::readFromGuest(int kind, const Lines& f) co
         return {Verdict::Junk};
     if (f.count() < need)
         return {Verdict::Waiting};
-    if (kind == MsgStart) // a guest never starts a game: a plain start goes whole
+    // A guest never starts a game nor marks a catch-up: such a message, plainly one, goes whole.
+    if (kind == MsgStart || kind == MsgCatchUp)
         return {Verdict::Junk, plainlyFromHost(f.text) ? need : 1};
     return plainlyFromGuest(f.text) ? Reading{Verdict::Whole, need} : Reading{Verdict::Junk};
 }

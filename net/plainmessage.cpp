@@ -47,6 +47,7 @@ int plainLineCount(int kind)
     case MsgChat: return 2;
     case MsgStart: return 6;
     case MsgMove: return 4;
+    case MsgCatchUp: return 2;
     default: return 0;
     }
 }
@@ -74,6 +75,7 @@ bool plainlyFromHost(const QStringList& lines)
     case MsgChat: return lines.size() >= 2 && isChatLine(lines[1]);
     case MsgStart: return lines.size() >= 6 && plainStart(lines);
     case MsgMove: return lines.size() >= 4 && plainMove(lines);
+    case MsgCatchUp: return lines.size() >= 2 && (lines[1] == u"0" || lines[1] == u"1");
     default: return false;
     }
 }

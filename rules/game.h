@@ -90,6 +90,8 @@ private:
 // The caption of the game window when `seat` is to move, seen from `mySeat`.
 QString turnCaption(const Game& game, int seat, int mySeat);
 QString gameOverCaption();
+// The caption of a game that stopped before its end.
+QString stoppedCaption();
 // The score label's text in the game's unit.
 QString scoreText(const Game& game, int score);
 // What LPoint shows after `taken` faces of one placement.

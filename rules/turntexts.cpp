@@ -15,6 +15,11 @@ QString gameOverCaption()
     return QCoreApplication::translate("rules::Game", "ゲーム終了　");
 }
 
+QString stoppedCaption()
+{
+    return QCoreApplication::translate("rules::Game", "ゲーム中断　");
+}
+
 QString scoreText(const Game& game, int score)
 {
     const QString unit = game.countMode() ? QCoreApplication::translate("rules::Game", "%1個")

@@ -1,7 +1,5 @@
 #include "ui/boot.h"
-#include "net/carriedtext.h"
-#include "net/guestlink.h"
-#include "net/hostserver.h"
+#include "match/keptname.h"
 #include "ui/assetfile.h"
 #include "ui/closequestion.h"
 #include "ui/errorbox.h"
@@ -44,7 +42,8 @@ void handle(Sender* sender, Signal signal, Tbootform* form, void (Tbootform::*ha
 
 } // namespace
 
-Tbootform::Tbootform(const QString& exeDir, QWidget* parent) : QWidget(parent), exeDir_(exeDir)
+Tbootform::Tbootform(match::Station& station, const QString& exeDir, QWidget* parent)
+    : QWidget(parent), station_(station), exeDir_(exeDir)
 {
     setWindowTitle(tr("対戦ゲム　ロビー (for Kuralo ver1.7)"));
     setWindowIcon(programIcon());
@@ -55,12 +54,15 @@ Tbootform::Tbootform(const QString& exeDir, QWidget* parent) : QWidget(parent), 
     setMinimumSize(clientWidth, minimumClientHeight);
     lockRole(false);
     guarded([this] { FormCreate(); });
+    station_.setHost(true);
+    station_.setNextSettings(gameSettings());
 }
 
-// What FormCreate made goes with the members.
+// The station outlives its windows: what the lobby started ends with it.
 Tbootform::~Tbootform()
 {
-    guarded([this] { FormDestroy(); });
+    station_.disconnect(this);
+    guarded([this] { FormClose(); });
 }
 
 void Tbootform::connectHandlers()
@@ -75,7 +77,14 @@ void Tbootform::connectHandlers()
     handle(BtnGame, &QPushButton::clicked, this, &Tbootform::BtnGameClick);
     EditMessage->installEventFilter(this);
     connect(BoxName, &QLineEdit::textChanged, this, [this](const QString& typed) { playerName_ = typed; });
-    connectNetwork();
+    connect(UseSOund, &QCheckBox::toggled, this, [](bool on) { SoundPlayer::instance().setSilent(!on); });
+    // The host's next game, from the game window too, is the one these controls show.
+    const auto nextSettings = [this] { station_.setNextSettings(gameSettings()); };
+    connect(TableSize, &TExtTrackBar::OnChange, this, nextSettings);
+    connect(TimeLimit, &TExtTrackBar::OnChange, this, nextSettings);
+    connect(score_method, &RadioGroup::Click, this, nextSettings);
+    connect(rotation, &QCheckBox::toggled, this, nextSettings);
+    followStation();
 }
 
 void Tbootform::FormCreate()
@@ -96,7 +105,7 @@ void Tbootform::FormCreate()
 
 void Tbootform::closeEvent(QCloseEvent* event)
 {
-    if (mainform && mainform->gameRunning() &&
+    if (station_.playing() &&
         !confirmClosing(this, tr("ゲームの途中です。ロビーを閉じると、このゲームを抜けて終了します。"))) {
         event->ignore();
         return;
@@ -106,10 +115,17 @@ void Tbootform::closeEvent(QCloseEvent* event)
     emit Closed();
 }
 
+// The guest's connection goes first, saying goodbye; then nothing is left listening.
+void Tbootform::FormClose()
+{
+    station_.leave();
+    station_.stopHosting();
+}
+
 // The file holds Shift_JIS: a character it cannot hold is kept as its nearest.
 QString Tbootform::savedName() const
 {
-    return net::carriedText(playerName_);
+    return match::keptName(playerName_);
 }
 
 void Tbootform::showTravellingName(const QString& name)
@@ -117,16 +133,6 @@ void Tbootform::showTravellingName(const QString& name)
     const QString typed = playerName_;
     BoxName->setText(name);
     playerName_ = typed;
-}
-
-bool Tbootform::isHost() const
-{
-    return Method->ItemIndex() == 0;
-}
-
-bool Tbootform::inSession() const
-{
-    return station_ && station_->inSession();
 }
 
 rules::Scoring Tbootform::scoring() const
@@ -139,14 +145,9 @@ rules::Settings Tbootform::gameSettings() const
     return {TableSize->Position(), scoring(), TimeLimit->Position(), rotation->isChecked()};
 }
 
-QStringList Tbootform::members() const
+QString Tbootform::settingsPath() const
 {
-    return station_->members();
-}
-
-void Tbootform::addChat(const QString& line)
-{
-    Chat->appendPlainText(line);
+    return settings_ ? settings_->path() : QString();
 }
 
 void Tbootform::setBoxIPColour(QPalette::ColorRole role)
@@ -158,8 +159,8 @@ void Tbootform::setBoxIPColour(QPalette::ColorRole role)
 
 void Tbootform::MethodClick()
 {
-    const bool host = isHost();
-    station_->setHost(host);
+    const bool host = Method->ItemIndex() == 0;
+    station_.setHost(host);
     BtnStart->setEnabled(host);
     BtnGo->setEnabled(!host);
     BoxIP->setEnabled(!host);
@@ -197,8 +198,7 @@ void Tbootform::setGameSettingsEnabled(bool enable)
 
 void Tbootform::SE_Play(const QByteArray& sound)
 {
-    if (UseSOund->isChecked())
-        SoundPlayer::instance().play(sound);
+    SoundPlayer::instance().play(sound);
 }
 
 void Tbootform::BtnSendClick()
@@ -207,9 +207,9 @@ void Tbootform::BtnSendClick()
     if (text.isEmpty())
         return;
     const QString line = BoxName->text() + QStringLiteral("：") + text;
-    addChat(line);
+    station_.note(line);
     EditMessage->clear();
-    emit chatLineTyped(line);
+    station_.sendChat(line);
 }
 
 void Tbootform::EditMessageKeyDown(int key)

@@ -1,10 +1,8 @@
-#include "net/names.h"
 #include "ui/alonedialog.h"
 #include "ui/boot.h"
 #include "ui/errorbox.h"
 #include "ui/headingbutton.h"
 #include "ui/lobbysettings.h"
-#include "ui/main.h"
 #include "ui/named.h"
 #include <QLabel>
 #include <QLineEdit>
@@ -42,10 +40,7 @@ void Tbootform::playAlone(const AloneOptions& options)
     AloneSetup setup = settings_ ? readAloneSetup(settings_->path()) : AloneSetup{};
     if (options.level)
         setup.levels.fill(*options.level);
-    aloneSetup_ = setup;
-    aloneSettings_ = gameSettings();
-    aloneName_ = net::acceptName(BoxName->text(), {});
-    beginAlone();
+    station_.playAlone(gameSettings(), setup.seat, aloneMembers(BoxName->text(), setup), setup.levels);
 }
 
 // The choice is kept for the next run, and played at once.
@@ -57,32 +52,6 @@ void Tbootform::chooseAloneSetup()
     if (settings_)
         writeAloneSetup(settings_->path(), dialog.setup());
     playAlone();
-}
-
-void Tbootform::beginAlone()
-{
-    station_->playAlone(aloneSettings_, aloneSetup_.seat, aloneMembers(aloneName_, aloneSetup_), aloneSetup_.levels);
-    if (mainform)
-        mainform->showAgain();
-}
-
-bool Tbootform::playsAlone() const
-{
-    return station_ && station_->alone();
-}
-
-// Alone, the same game again; a host with its guests starts one as ゲム開始 does.
-bool Tbootform::canStartNewGame() const
-{
-    return playsAlone() || (isHost() && inSession() && BtnGame->isEnabled());
-}
-
-void Tbootform::startNewGame()
-{
-    if (playsAlone())
-        beginAlone();
-    else if (canStartNewGame())
-        BtnGameClick();
 }
 
 // Hosting or joined, the role stays and a game alone waits; idle, the game settings are the

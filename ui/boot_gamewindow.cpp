@@ -1,5 +1,3 @@
-#include "net/hostserver.h"
-#include "net/lobbymessages.h"
 #include "ui/boot.h"
 #include "ui/headingbutton.h"
 #include "ui/howtoplay.h"
@@ -16,23 +14,6 @@
 // The lobby's side of the game window: what the window asks of it, and the ways back to a
 // game window that was closed, to the rules and to the kept games.
 namespace ui {
-
-QString Tbootform::settingsPath() const
-{
-    return settings_ ? settings_->path() : QString();
-}
-
-// A game started with the other stations shows the game window, once the window has set it up.
-void Tbootform::setGameWindow(Tmainform* window)
-{
-    disconnect(showOnStart_);
-    mainform = window;
-    if (mainform)
-        showOnStart_ = connect(&station_->match(), &match::Match::started, mainform, [this, window] {
-            if (inSession())
-                window->show();
-        });
-}
 
 // The "?" sits inside the chat's heading, so no other control moves.
 void Tbootform::createGameWindowControls(QLabel* chatHeading)
@@ -58,7 +39,7 @@ void Tbootform::createGameWindowControls(QLabel* chatHeading)
     connect(help, &QAction::triggered, this, [this] { showHelp(); });
     // One's own name stands for one's seat.
     connect(Mem, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        if (mainform && Mem->row(item) == station_->match().mySeat() - 1)
+        if (mainform && Mem->row(item) == station_.match().mySeat() - 1)
             showGameWindow();
     });
 }
@@ -73,7 +54,7 @@ void Tbootform::addGameWindowItem(QMenu& menu)
 
 bool Tbootform::canShowGameWindow() const
 {
-    return mainform && station_->match().game().boardSize() > 0 && !mainform->isVisible();
+    return mainform && station_.match().game().boardSize() > 0 && !mainform->isVisible();
 }
 
 void Tbootform::showGameWindow()

@@ -1,8 +1,6 @@
 #include "ui/main.h"
 #include "ui/named.h"
 #include "ui/analysisoffer.h"
-#include "record/recordstore.h"
-#include "ui/gamelobby.h"
 #include "ui/errorbox.h"
 #include "ui/fonts.h"
 #include "ui/programicon.h"
@@ -26,8 +24,9 @@ constexpr int StatusHeight = 25;
 
 } // namespace
 
-Tmainform::Tmainform(GameLobby& lobby, const QString& exeDir, QWidget* parent)
-    : QWidget(parent, Qt::Window), lobby_(lobby), match_(lobby.match()), exeDir_(exeDir)
+Tmainform::Tmainform(match::Station& station, const QString& exeDir, const QString& settingsPath, QWidget* parent)
+    : QWidget(parent, Qt::Window), station_(station), match_(station.match()), exeDir_(exeDir),
+      settingsPath_(settingsPath)
 {
     setWindowTitle(QStringLiteral("Kuralo"));
     setWindowIcon(programIcon());
@@ -41,8 +40,10 @@ Tmainform::Tmainform(GameLobby& lobby, const QString& exeDir, QWidget* parent)
     createSidePanel();
     StatusBar = named(new QStatusBar(this), "StatusBar");
     StatusBar->setFont(uiFont(16));
-    AnalyzeGame = named(new AnalysisOffer(*StatusBar, images_, larger_, [this] { return recorder_->lastWritten(); }),
-                        "AnalyzeGame");
+    AnalyzeGame = named(
+        new AnalysisOffer(*StatusBar, images_, larger_,
+                          [this] { return station_.recorder() ? station_.recorder()->lastWritten() : QString(); }),
+        "AnalyzeGame");
     createGameActions();
     createAids();
     nameControls();
@@ -50,19 +51,13 @@ Tmainform::Tmainform(GameLobby& lobby, const QString& exeDir, QWidget* parent)
 
     guarded([&] { FormCreate(); });
     followMatch();
-    lobby_.setGameWindow(this);
-    // Every game this station plays is kept; a folder that cannot be written costs a chat line.
-    recorder_ = std::make_unique<record::Recorder>(record::recordsFolder(),
-                                                   [this](const QString& why) { lobby_.addChat(why); });
-    match_.setLog(recorder_.get());
 }
 
 Tmainform::~Tmainform()
 {
     match_.setPacer({});
-    match_.setLog(nullptr);
     match_.disconnect(this);
-    lobby_.setGameWindow(nullptr);
+    station_.disconnect(this);
 }
 
 void Tmainform::connectHandlers()
@@ -73,7 +68,7 @@ void Tmainform::connectHandlers()
             [this](int x, int y) { guarded([&] { TableMouseMove(x, y); }); });
     connect(Table, &ui::BoardGrid::cleared, this, [this] { guarded([&] { repaintBoard(); }); });
     connect(BtnPass, &QPushButton::clicked, this, [this] { guarded([&] { match_.BtnPassClick(); }); });
-    connect(AutoPass, &QCheckBox::toggled, this, &Tmainform::updateAutoPlay);
+    connect(AutoPass, &QCheckBox::toggled, &station_, &match::Station::setAutoPlay);
 }
 
 void Tmainform::takeKeyboard()

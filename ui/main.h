@@ -1,5 +1,5 @@
 #pragma once
-#include "match/match.h"
+#include "match/station.h"
 #include "record/recorder.h"
 #include "rules/game.h"
 #include "rules/position.h"
@@ -29,7 +29,6 @@ class QToolButton;
 namespace ui {
 
 class AnalysisOffer;
-class GameLobby;
 class BoardGrid;
 class HowToPlay;
 
@@ -39,8 +38,9 @@ class HowToPlay;
 class Tmainform : public QWidget, public MoveScreen {
     Q_OBJECT
 public:
-    // exeDir is the executable's folder; img/ and snd/ lie beneath it.
-    Tmainform(GameLobby& lobby, const QString& exeDir, QWidget* parent = nullptr);
+    // exeDir is the executable's folder; img/ and snd/ lie beneath it. The window keeps its own
+    // choices in the settings file at settingsPath; none when it is empty.
+    Tmainform(match::Station& station, const QString& exeDir, const QString& settingsPath, QWidget* parent = nullptr);
     ~Tmainform() override;
 
     const rules::Game& game() const { return match_.game(); }
@@ -52,17 +52,12 @@ public:
     // while; the search runs on a worker thread and the cell goes nowhere else.
     void showHint();
     void showHelp();
-    // A game goes on while this station hosts, is joined or plays alone.
-    bool gameRunning() const;
-    // The window was closed while a game ran: automatic play keeps the seat's turns going.
-    bool abandoned() const { return abandoned_; }
     // Shows the window again and gives the seat back to the player.
     void showAgain();
 
     // What start-up loaded; a null pixmap or empty sound was not loaded.
     const QPixmap& image(int index) const { return images_[index]; }
     const BoardImages& images() const { return images_; }
-    const record::Recorder& recorder() const { return *recorder_; }
     const BoardImages& largerImages() const { return larger_; }
     const QPixmap& lamp(bool lit) const { return lit ? lightOn_ : lightOff_; }
     const QByteArray& sound(Sound which) const { return sounds_[static_cast<int>(which)]; }
@@ -109,7 +104,6 @@ private:
     void setBoardEnabled(bool on);
     void setPassEnabled(bool on);
     void followMatch();
-    void updateAutoPlay();
     void createGameActions();
     void updateGameActions();
     void showJump();
@@ -128,7 +122,6 @@ private:
     void TableDrawCell(int col, int row, bool whole);
     void TableMouseMove(int x, int y);
     void FormClose();
-    void leaveToAutoPlay();
     void createAids();
     void createHelpButton();
     void readGameSettings();
@@ -174,11 +167,11 @@ private:
     // In the status bar once a game is over.
     AnalysisOffer* AnalyzeGame = nullptr;
 
-    GameLobby& lobby_;
+    match::Station& station_;
     match::Match& match_;
     MoveAnimator animator_{*this};
     QString exeDir_;
-    std::unique_ptr<record::Recorder> recorder_;
+    QString settingsPath_;
     BoardImages images_;
     BoardImages larger_;
     QPixmap lightOff_;
@@ -187,7 +180,6 @@ private:
     QSize outerMinimum_;
     QMargins frame_;
     bool frameKnown_ = false;
-    bool abandoned_ = false;
     std::array<bool, 5> lit_{}; // whose lamp is lit, by seat
     int hoverCol_ = 0;          // the cell under the hover cursor
     int hoverRow_ = 0;

@@ -1,5 +1,4 @@
 #include "ai/choose.h"
-#include "ui/gamelobby.h"
 #include "ui/errorbox.h"
 #include "ui/howtoplay.h"
 #include "ui/legalcellsetting.h"
@@ -60,7 +59,7 @@ void Tmainform::createHelpButton()
 
 void Tmainform::readGameSettings()
 {
-    const QString path = lobby_.settingsPath();
+    const QString& path = settingsPath_;
     if (path.isEmpty())
         return;
     ShowLegal->setChecked(ui::readShowLegal(path));
@@ -73,8 +72,8 @@ void Tmainform::readGameSettings()
 void Tmainform::ShowLegalClick(bool on)
 {
     showLegalMarks();
-    if (const QString path = lobby_.settingsPath(); !path.isEmpty())
-        writeShowLegal(path, on);
+    if (!settingsPath_.isEmpty())
+        writeShowLegal(settingsPath_, on);
 }
 
 void Tmainform::contextMenuEvent(QContextMenuEvent* event)

@@ -1,5 +1,4 @@
 #include "ui/errorbox.h"
-#include "ui/gamelobby.h"
 #include "ui/main.h"
 #include "ui/named.h"
 #include <QAction>
@@ -37,19 +36,22 @@ void Tmainform::createGameActions()
         button->setAccessibleName(action->text());
         StatusBar->addPermanentWidget(button);
     }
-    connect(newGame_, &QAction::triggered, this, [this] { guarded([this] { lobby_.startNewGame(); }); });
+    connect(newGame_, &QAction::triggered, this, [this] { guarded([this] { station_.startNewGame(); }); });
     connect(undo_, &QAction::triggered, this, [this] { match_.undo(); });
     connect(redo_, &QAction::triggered, this, [this] { match_.redo(); });
     for (const auto signal : {&match::Match::started, &match::Match::jumped, &match::Match::stopped,
                               &match::Match::turnOpened, &match::Match::turnClosed})
         connect(&match_, signal, this, &Tmainform::updateGameActions);
     connect(&match_, &match::Match::moved, this, &Tmainform::updateGameActions);
+    // Leaving a table or losing its members ends what New game may do.
+    connect(&station_, &match::Station::stateChanged, this, &Tmainform::updateGameActions);
+    connect(&station_, &match::Station::canStartGameChanged, this, &Tmainform::updateGameActions);
     updateGameActions();
 }
 
 void Tmainform::updateGameActions()
 {
-    newGame_->setEnabled(lobby_.canStartNewGame());
+    newGame_->setEnabled(station_.canStartNewGame());
     undo_->setEnabled(match_.canUndo());
     redo_->setEnabled(match_.canRedo());
 }

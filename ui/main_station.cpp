@@ -1,6 +1,5 @@
 #include "rules/ranking.h"
 #include "ui/boardgrid.h"
-#include "ui/gamelobby.h"
 #include "ui/main.h"
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -32,16 +31,13 @@ void Tmainform::followMatch()
         setPassEnabled(false);
     });
     connect(&match_, &match::Match::timeLeftChanged, this, &Tmainform::showTimeLeft);
-    connect(&match_, &match::Match::stopped, this,
-            [this] { setWindowTitle(QCoreApplication::translate("rules::Game", "ゲーム中断　")); });
+    connect(&match_, &match::Match::stopped, this, [this] { setWindowTitle(rules::stoppedCaption()); });
 }
 
 // What the last game left goes: its picture, its result and the texts of its status bar.
 void Tmainform::gameStarted()
 {
     const rules::Game& g = game();
-    abandoned_ = false; // a new game is the player's own again
-    updateAutoPlay();
     hoverCol_ = hoverRow_ = 0;
     setBoardEnabled(false);
     setPassEnabled(false);
@@ -63,14 +59,10 @@ void Tmainform::gameStarted()
     repaintWholeBoard();
     StatusBar->showMessage(QString());
     showResult({});
-    // Once the starting station has shown the window, its keys are the game's.
+    // A game with the other stations or alone shows the window; once shown, its keys are the game's.
+    if (station_.inSession() || station_.alone())
+        show();
     QTimer::singleShot(0, this, &Tmainform::takeKeyboard);
-}
-
-// The person's seat plays automatically while the box is ticked or the window is closed.
-void Tmainform::updateAutoPlay()
-{
-    match_.setAutoPlay(AutoPass->isChecked() || abandoned_);
 }
 
 void Tmainform::setBoardEnabled(bool on)

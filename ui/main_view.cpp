@@ -1,4 +1,4 @@
-#include "ui/gamelobby.h"
+#include "ui/soundplayer.h"
 #include "ui/gameresult.h"
 #include "ui/main.h"
 #include "ui/analysisoffer.h"
@@ -134,7 +134,8 @@ void Tmainform::showTimeLeft(const QString& text)
 
 void Tmainform::showTurn(int seat)
 {
-    setWindowTitle(rules::turnCaption(game(), seat, match_.mySeat()));
+    // A game stopped while its last move was still being shown stays stopped on screen.
+    setWindowTitle(game().abandoned() ? rules::stoppedCaption() : rules::turnCaption(game(), seat, match_.mySeat()));
 }
 
 // The board was closed when the last move was made; the places follow the final scores.
@@ -154,12 +155,12 @@ void Tmainform::showResult(const std::vector<rules::Place>& places)
     PanelResult->setText(resultPanelText(places, game().scoring()));
     PanelResult->setAccessibleDescription(resultChatLine(places, game().scoring()));
     fitResult();
-    lobby_.addChat(resultChatLine(places, game().scoring()));
+    station_.note(resultChatLine(places, game().scoring()));
 }
 
 void Tmainform::play(Sound sound)
 {
-    lobby_.SE_Play(sounds_[static_cast<int>(sound)]);
+    SoundPlayer::instance().play(sounds_[static_cast<int>(sound)]);
 }
 
 } // namespace ui

@@ -1,4 +1,5 @@
 #pragma once
+#include "rules/showtime.h"
 #include "rules/board.h"
 #include "rules/game.h"
 #include "rules/outcome.h"
@@ -20,9 +21,9 @@ namespace ui {
 class MoveAnimator : public QObject {
     Q_OBJECT
 public:
-    static constexpr int FacePauseMs = 100;
-    static constexpr int FramePauseMs = 20;
-    static constexpr int Frames = 5;
+    static constexpr int FacePauseMs = rules::FacePauseMs;
+    static constexpr int FramePauseMs = rules::FramePauseMs;
+    static constexpr int Frames = rules::RotationFrames;
     // Scales every pause; tests and benchmarks set 0 to show each move whole at once.
     static inline int pauseFactor = 1;
 

@@ -65,7 +65,7 @@ SoundPlayer::~SoundPlayer()
 
 void SoundPlayer::play(const QByteArray& wav)
 {
-    if (!ensureDevice())
+    if (silent_ || !ensureDevice())
         return;
     cutPlaying();
     const QByteArray& samples = converted(wav);

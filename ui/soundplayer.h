@@ -20,6 +20,8 @@ public:
 
     // Returns at once; bytes that are not a playable wave (or none) play nothing but still cut.
     void play(const QByteArray& wav);
+    // The player's switch: while silent, nothing plays and nothing is cut.
+    void setSilent(bool silent) { silent_ = silent; }
 
     // For tests: sounds started, sounds cut while still queued, the device, bytes still queued.
     int startedCount() const { return started_; }
@@ -40,6 +42,7 @@ private:
     void cutPlaying();
     const QByteArray& converted(const QByteArray& wav);
 
+    bool silent_ = false;
     bool failed_ = false; // no SDL, or no device: stay silent instead of retrying every time
     std::uint32_t device_ = 0;
     int started_ = 0;

@@ -19,10 +19,12 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
     const QString exeDir = QCoreApplication::applicationDirPath() + QStringLiteral("/");
 
-    auto bootform = std::make_unique<ui::Tbootform>(exeDir);
+    match::Station station;
+    auto bootform = std::make_unique<ui::Tbootform>(station, exeDir);
     bench::QuitAfterFirstPaint quit(*bootform);
     bootform->show();
-    auto mainform = std::make_unique<ui::Tmainform>(*bootform, exeDir);
+    auto mainform = std::make_unique<ui::Tmainform>(station, exeDir, bootform->settingsPath());
+    bootform->setGameWindow(mainform.get());
     QApplication::exec();
     bench::printUsage(*bootform, *mainform);
 

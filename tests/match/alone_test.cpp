@@ -102,12 +102,12 @@ TEST(Alone, ComputersPlayInThisProcessWithNothingListening)
     match::Station station;
     station.playAlone({8, rules::Scoring::Points, rules::NoLimit, false}, 2, Names,
                       {ai::Level::Random, ai::Level::Greedy, ai::Level::Random});
-    EXPECT_FALSE(station.server().isListening());
+    EXPECT_FALSE((station.state() == match::Station::State::Hosting));
     EXPECT_FALSE(station.inSession());
     ASSERT_TRUE(QTest::qWaitFor([&] { return station.match().myTurn(); }, 5000)) << "seat 1's computer moved";
     EXPECT_EQ(station.match().game().moves().size(), 1u);
     EXPECT_FALSE(station.match().canUndo()) << "the person has not moved yet";
-    station.host(0, "host");
+    station.host("0", "host");
     EXPECT_FALSE(station.alone());
     EXPECT_TRUE(station.match().game().abandoned()) << "the game alone is left unfinished";
     EXPECT_FALSE(station.match().player(1));

@@ -31,6 +31,8 @@ public:
     }
     void overruled(const net::Move& m) override { overrulers << m.cell(); }
     void stopGame() override { game.abandon(); }
+    void catchingUp(bool on) override { marks << on; }
+    QList<bool> marks;
     QList<rules::Cell> overrulers;
     QStringList chat;
     QStringList members;
@@ -63,6 +65,19 @@ protected:
     QString accepted;
     std::unique_ptr<RawPeer> host;
 };
+
+TEST_F(GuestSessionTest, CatchUpMarksReachTheGameWithoutARing)
+{
+    hostSays({"0", "A", "C", "D", QStringLiteral("B")});
+    keeper.rings = 0;
+    hostSays(net::catchUpMessage(true));
+    hostSays(net::startMessage({8, 2, rules::Scoring::Points, rules::NoLimit, false}));
+    hostSays(net::catchUpMessage(false));
+    EXPECT_EQ(keeper.marks, QList<bool>({true, false}));
+    EXPECT_EQ(keeper.rings, 0);
+    EXPECT_EQ(keeper.game.mySeat(), 2);
+}
+
 
 TEST_F(GuestSessionTest, JoinsFollowsTheLobbyPlaysAndLeaves)
 {

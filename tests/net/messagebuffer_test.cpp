@@ -123,13 +123,30 @@ TEST(MessageBuffer, ShortMoveIsNotCompletedByAMoveAfterAQuietGap)
 
 INSTANTIATE_TEST_SUITE_P(MessageBuffer, Discarded, testing::Values(
     Junk{{"Text"}, Sender::Guest, "hello\r\nworld"},
-    Junk{{"KindFive"}, Sender::Host, "5\r\n1"},
+    Junk{{"KindSix"}, Sender::Host, "6\r\n1"},
+    Junk{{"CatchUpMarkOfNoSide"}, Sender::Host, "5\r\n7"},
+    Junk{{"CatchUpMarkFromAGuest"}, Sender::Guest, "5\r\n1"},
     Junk{{"NegativeKind"}, Sender::Host, "-1\r\n1"},
     Junk{{"StartFromAGuest"}, Sender::Guest, "3\r\n8\r\n2\r\n0\r\n61\r\n1"},
     Junk{{"OverlongWithoutBreak"}, Sender::Guest, QByteArray(1500, 'x')},
     Junk{{"OverlongLine"}, Sender::Host, "4\r\n" + QByteArray(20000, '9')},
     Junk{{"ShortMoveInAFullCut"}, Sender::Guest, "4\r\n2\r\n" + QByteArray(994, 'x')}),
     byName);
+
+// A returning station meets the catch-up's marks around its start and moves, in one read or apart.
+TEST(MessageBuffer, CatchUpMarksFromTheHostComeOutAroundTheStart)
+{
+    const QStringList begins{"5", "1"}, ends{"5", "0"};
+    const Messages sent{begins, Start, Move, ends};
+    QByteArray burst;
+    QList<QByteArray> apart;
+    for (const QStringList& m : sent) {
+        burst += encodeMessage(m);
+        apart << encodeMessage(m);
+    }
+    EXPECT_EQ(receive(Sender::Host, {burst}), sent);
+    EXPECT_EQ(receive(Sender::Host, apart), sent);
+}
 
 TEST(MessageBuffer, GuestChatWithExtraLinesComesOutAsTwoLinesAndNeverAsAStart)
 {

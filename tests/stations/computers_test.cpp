@@ -1,4 +1,4 @@
-#include "computer/computerplayer.h"
+#include "match/computerguest.h"
 #include "tests/support/controls.h"
 #include "record/recordstore.h"
 #include "record/replay.h"
@@ -23,13 +23,10 @@ protected:
     {
         host.host();
         for (int level : {1, 2, 3})
-            host.boot->addComputer(level);
+            host.station.addComputer(ai::Level(level));
         ASSERT_TRUE(QTest::qWaitFor([&] { return host.members().size() == 4; }, 10000));
     }
-    const computer::ComputerPlayer* player(int i) const
-    {
-        return host.boot->findChildren<computer::ComputerPlayer*>()[i];
-    }
+    const match::ComputerGuest* player(int i) const { return host.station.findChildren<match::ComputerGuest*>()[i]; }
     NoPauses noPauses;
     NoMovePause noMovePause;
     ErrorCollector errors;
@@ -47,10 +44,11 @@ TEST_P(ComputerGame, PlaysToTheEndWithFourIdenticalBoards)
     QTemporaryDir records;
     ASSERT_TRUE(QFile(records.filePath(QStringLiteral("in-the-way"))).open(QIODevice::WriteOnly));
     QStringList complaints;
-    const auto players = host.boot->findChildren<computer::ComputerPlayer*>();
-    for (int i = 0; i < 3; ++i)
-        players[i]->keepRecords(records.filePath(i < 2 ? QStringLiteral("cpu%1").arg(i) : QStringLiteral("in-the-way/cpu")),
-                                [&](const QString& why) { complaints << why; });
+    const auto players = host.station.findChildren<match::ComputerGuest*>();
+    for (int i = 0; i < 3; ++i) {
+        QObject::connect(players[i], &match::ComputerGuest::recordFailed, [&](const QString& why) { complaints << why; });
+        players[i]->keepRecords(records.filePath(i < 2 ? QStringLiteral("cpu%1").arg(i) : QStringLiteral("in-the-way/cpu")));
+    }
     host.boot->BtnGameClick();
     // The host's first turn opens without automatic play: it passes by hand.
     host.match().BtnPassClick();
@@ -63,7 +61,7 @@ TEST_P(ComputerGame, PlaysToTheEndWithFourIdenticalBoards)
     }
     EXPECT_TRUE(errors.messages.isEmpty());
     // The host's record and the computers' are the same game, each from its own seat.
-    const auto hosts = record::openRecord(host.form->recorder().lastWritten());
+    const auto hosts = record::openRecord(host.station.recorder()->lastWritten());
     ASSERT_TRUE(hosts.game && hosts.problem.isEmpty()) << hosts.problem.toStdString();
     EXPECT_EQ(hosts.game->ownSeat, 1);
     EXPECT_EQ(hosts.game->boardSize, GetParam());
@@ -86,16 +84,16 @@ TEST_P(ComputerGame, PlaysToTheEndWithFourIdenticalBoards)
 INSTANTIATE_TEST_SUITE_P(Boards, ComputerGame, testing::Values(6, 9),
                          [](const auto& info) { return "Size" + std::to_string(info.param); });
 
-TEST(ComputerPlayer, RemovedFromTheLobbyItLeavesTheMembers)
+TEST(ComputerGuest, RemovedFromTheLobbyItLeavesTheMembers)
 {
     ErrorCollector errors;
     Program host{QStringLiteral("A")};
     host.host();
-    host.boot->addComputer(1);
+    host.station.addComputer(ai::Level(1));
     ASSERT_TRUE(QTest::qWaitFor([&] { return host.members().size() == 2; }, 10000));
-    host.boot->removeComputer(QStringLiteral("CPU1(適当)"));
+    host.station.removeComputer(QStringLiteral("CPU1(適当)"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return host.members() == QStringList({"A"}); }, 10000));
-    EXPECT_TRUE(host.boot->computerNames().isEmpty());
+    EXPECT_TRUE(host.station.computerNames().isEmpty());
 }
 
 } // namespace

@@ -171,7 +171,7 @@ TEST_F(FourStations, ReturningPlayerEndsWithTheSameBoard)
     QObject::connect(&c.match(), &match::Match::turnOpened,
                      [&] { openedBehind = openedBehind || c.game().moves().size() != a.game().moves().size(); });
     control<QCheckBox>(*c.form, "AutoPass")->setChecked(true);
-    c.join(a.boot->station().server().port());
+    c.join(a.boot->station().port());
     ASSERT_TRUE(QTest::qWaitFor([&] { return allOver(); }, 120000));
     expectAlike({1, 2, 3, 4});
     EXPECT_EQ(c.game().moves(), a.game().moves());

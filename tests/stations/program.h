@@ -4,6 +4,7 @@
 #include "tests/support/programfolder.h"
 #include "tests/support/qtprinting.h"
 #include "net/hostserver.h"
+#include "record/recordstore.h"
 #include "ui/boot.h"
 #include "ui/errorbox.h"
 #include "ui/main.h"
@@ -26,8 +27,10 @@ public:
     explicit Program(const QString& name)
     {
         EXPECT_TRUE(folder.copyShippedAssets());
-        boot = std::make_unique<ui::Tbootform>(exeDir());
-        form = std::make_unique<ui::Tmainform>(*boot, exeDir());
+        station.keepRecords(record::recordsFolder());
+        boot = std::make_unique<ui::Tbootform>(station, exeDir());
+        form = std::make_unique<ui::Tmainform>(station, exeDir(), boot->settingsPath());
+        boot->setGameWindow(form.get());
         control<QLineEdit>(*boot, "BoxName")->setText(name);
         control<QCheckBox>(*boot, "UseSOund")->setChecked(false);
     }
@@ -45,7 +48,7 @@ public:
     {
         control<QLineEdit>(*boot, "BoxPort")->setText(QStringLiteral("0"));
         boot->BtnStartClick();
-        return boot->station().server().port();
+        return station.port();
     }
 
     // Starts joining the host at 127.0.0.1:port; the connection is made in the event loop.
@@ -59,7 +62,7 @@ public:
 
     const rules::Game& game() const { return form->game(); }
     match::Match& match() { return form->match(); }
-    QStringList members() const { return boot->members(); }
+    QStringList members() const { return station.members(); }
     QStringList chat() const
     {
         return control<QPlainTextEdit>(*boot, "Chat")->toPlainText().split(u'\n', Qt::SkipEmptyParts);
@@ -76,6 +79,7 @@ public:
     }
 
     ProgramFolder folder;
+    match::Station station;
     std::unique_ptr<ui::Tbootform> boot;
     std::unique_ptr<ui::Tmainform> form;
 };

@@ -62,10 +62,10 @@ TEST_F(AloneTest, OneClickOpensTheTurnWithNothingListening)
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     ASSERT_TRUE(settled());
-    EXPECT_FALSE(boot->station().server().isListening());
-    EXPECT_FALSE(boot->station().link().isConnected());
+    EXPECT_FALSE((boot->station().state() == match::Station::State::Hosting));
+    EXPECT_FALSE((boot->station().state() == match::Station::State::Joined));
     EXPECT_EQ(form->game().names(), (std::vector<QString>{"YourName", "CPU1(適当)", "CPU2(普通)", "CPU3(適当)"}));
-    EXPECT_FALSE(button->isEnabled() && boot->inSession());
+    EXPECT_FALSE(button->isEnabled() && boot->station().inSession());
 }
 
 TEST_F(AloneTest, UndoRedoAndNewGameShowTheBoardPixelForPixel)
@@ -107,7 +107,7 @@ TEST_F(AloneTest, RecordHoldsTheMovesAsFinallyPlayed)
     control<QCheckBox>(*form, "AutoPass")->setChecked(true);
     form->match().tekitoo();
     ASSERT_TRUE(QTest::qWaitFor([&] { return form->game().gameOver(); }, 20000));
-    const record::Reading reading = record::openRecord(form->recorder().lastWritten());
+    const record::Reading reading = record::openRecord(station->recorder()->lastWritten());
     ASSERT_TRUE(reading.game) << reading.problem.toStdString();
     EXPECT_EQ(reading.game->ownSeat, 1);
     EXPECT_EQ(reading.game->boardSize, 6);

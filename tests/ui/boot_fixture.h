@@ -27,7 +27,9 @@ protected:
 
     ui::Tbootform& start()
     {
-        lobby = std::make_unique<ui::Tbootform>(folder.exeDir());
+        lobby.reset();
+        station = std::make_unique<match::Station>();
+        lobby = std::make_unique<ui::Tbootform>(*station, folder.exeDir());
         return *lobby;
     }
 
@@ -39,6 +41,7 @@ protected:
     }
 
     ProgramFolder folder;
+    std::unique_ptr<match::Station> station;
     QStringList errors;
     std::unique_ptr<ui::Tbootform> lobby;
 };

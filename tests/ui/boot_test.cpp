@@ -72,7 +72,7 @@ TEST_F(BootTest, StartsIdleAsHostWithTheDesignedTexts)
               QStringLiteral("ドラッグでサイズ変更が可能です"));
     EXPECT_FALSE(control<QComboBox>("BoxIP")->isEnabled());
     EXPECT_TRUE(control<QCheckBox>("UseSOund")->isChecked() && control<QCheckBox>("rotation")->isChecked());
-    EXPECT_TRUE(lobby->isHost());
+    EXPECT_TRUE(lobby->station().isHost());
     EXPECT_EQ(control<ui::RadioGroup>("score_method")->ItemIndex(), 0);
     const std::tuple<ui::TExtTrackBar*, int, int, int> sliders[] = {{control<ui::TExtTrackBar>("TimeLimit"), 5, 61, 61},
                                                                     {control<ui::TExtTrackBar>("TableSize"), 6, 26, 8}};
@@ -220,7 +220,7 @@ TEST_F(BootTest, SizeLabelFollowsClampsAndStaysWhenThePositionStays)
 
 TEST_F(BootTest, EnterInAnEmptyLineSendsNothing)
 {
-    QSignalSpy typed(lobby.get(), &ui::Tbootform::chatLineTyped);
+    QSignalSpy typed(station.get(), &match::Station::chatLine);
     QTest::keyClick(control<QPlainTextEdit>("EditMessage"), Qt::Key_Return);
     control<QPushButton>("BtnSend")->click();
     EXPECT_EQ(typed.count(), 0);
@@ -230,7 +230,7 @@ TEST_F(BootTest, EnterInAnEmptyLineSendsNothing)
 
 TEST_F(BootTest, EnterOrTheButtonSendsTheLineUnderThePlayersName)
 {
-    QSignalSpy typed(lobby.get(), &ui::Tbootform::chatLineTyped);
+    QSignalSpy typed(station.get(), &match::Station::chatLine);
     control<QLineEdit>("BoxName")->setText(QStringLiteral("花子"));
     QTest::keyClicks(control<QPlainTextEdit>("EditMessage"), QStringLiteral("hi"));
     QTest::keyClick(control<QPlainTextEdit>("EditMessage"), Qt::Key_Enter); // the keypad's Enter counts too

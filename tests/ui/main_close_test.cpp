@@ -22,7 +22,7 @@ protected:
         create(8);
         control<QLineEdit>(*boot, "BoxPort")->setText(QStringLiteral("0"));
         boot->BtnStartClick();
-        ASSERT_TRUE(boot->inSession());
+        ASSERT_TRUE(boot->station().inSession());
         boot->station().setMembers(members);
         boot->BtnGameClick();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -58,7 +58,7 @@ TEST_F(CloseTest, ContinuingKeepsTheWindowAndTheTurn)
     hostGame();
     closeAnswering(QStringLiteral("続ける"));
     EXPECT_TRUE(form->isVisible());
-    EXPECT_FALSE(form->abandoned());
+    EXPECT_FALSE(station->leftGame());
     EXPECT_TRUE(form->match().myTurn());
 }
 
@@ -67,7 +67,7 @@ TEST_F(CloseTest, ClosedWindowPlaysTheSeatsTurnsUntilShownAgain)
     hostGame();
     closeAnswering(QStringLiteral("閉じる"));
     EXPECT_FALSE(form->isVisible());
-    EXPECT_TRUE(form->abandoned());
+    EXPECT_TRUE(station->leftGame());
     EXPECT_TRUE(chatHas("自動で打ちます"));
     // The turn that was open when the window went is played at once.
     ASSERT_TRUE(QTest::qWaitFor([&] { return !form->match().myTurn(); }, 2000));
@@ -84,7 +84,7 @@ TEST_F(CloseTest, ClosedWindowPlaysTheSeatsTurnsUntilShownAgain)
     EXPECT_FALSE(form->isVisible());
     emit control<QListWidget>(*boot, "Mem")->itemDoubleClicked(control<QListWidget>(*boot, "Mem")->item(0));
     EXPECT_TRUE(form->isVisible());
-    EXPECT_FALSE(form->abandoned());
+    EXPECT_FALSE(station->leftGame());
     EXPECT_TRUE(chatHas("戻りました"));
 }
 
@@ -96,12 +96,12 @@ TEST_F(CloseTest, ClosingTheLobbyMidGameAsksFirst)
     QSignalSpy closed(boot.get(), &ui::Tbootform::Closed);
     closeAnswering(QStringLiteral("続ける"), boot.get());
     EXPECT_TRUE(boot->isVisible());
-    EXPECT_TRUE(boot->inSession());
+    EXPECT_TRUE(boot->station().inSession());
     EXPECT_TRUE(form->match().myTurn());
     EXPECT_EQ(closed.count(), 0);
     closeAnswering(QStringLiteral("閉じる"), boot.get());
     EXPECT_FALSE(boot->isVisible());
-    EXPECT_FALSE(boot->inSession());
+    EXPECT_FALSE(boot->station().inSession());
     EXPECT_EQ(closed.count(), 1);
 }
 
@@ -113,7 +113,7 @@ TEST_F(CloseTest, FinishedGameClosesWithoutAQuestion)
     ASSERT_TRUE(form->game().gameOver());
     form->close(); // a question here would wait for ever
     EXPECT_FALSE(form->isVisible());
-    EXPECT_FALSE(form->abandoned());
+    EXPECT_FALSE(station->leftGame());
     boot->show();
     boot->close();
     EXPECT_FALSE(boot->isVisible());

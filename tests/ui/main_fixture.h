@@ -2,6 +2,7 @@
 #include "tests/support/programfolder.h"
 #include "tests/support/controls.h"
 #include "tests/ui/screen_grab.h"
+#include "record/recordstore.h"
 #include "ui/boot.h"
 #include "ui/errorbox.h"
 #include "ui/main.h"
@@ -74,9 +75,13 @@ protected:
     // four members and the given settings.
     void create(int boardSize = 8, int timeLimit = 61, rules::Scoring scoring = rules::Scoring::Points)
     {
-        form.reset(); // the window reads its lobby until its last moment
-        boot = std::make_unique<ui::Tbootform>(folder.exeDir());
-        form = std::make_unique<ui::Tmainform>(*boot, folder.exeDir());
+        form.reset(); // the windows read their station until their last moment
+        boot.reset();
+        station = std::make_unique<match::Station>();
+        station->keepRecords(record::recordsFolder());
+        boot = std::make_unique<ui::Tbootform>(*station, folder.exeDir());
+        form = std::make_unique<ui::Tmainform>(*station, folder.exeDir(), boot->settingsPath());
+        boot->setGameWindow(form.get());
         // The smallest window a board allows, where its cells are 25 pixels.
         form->resize(1, 1);
         setLobby(boardSize, timeLimit, scoring);
@@ -139,6 +144,7 @@ protected:
     ProgramFolder folder;
     QStringList errors;
     const QStringList members{QStringLiteral("赤"), QStringLiteral("青"), QStringLiteral("緑"), QStringLiteral("黒")};
+    std::unique_ptr<match::Station> station;
     std::unique_ptr<ui::Tbootform> boot;
     std::unique_ptr<ui::Tmainform> form;
 };

@@ -156,7 +156,8 @@ TEST(ShownCellFor, SmallestWindowShowsTheDesignCellsAndLargerOnesFitTheirBoard)
         }
 }
 
-TEST_F(MainFormTest, ClosingOnTheHostHidesAndReopensTheSettings)
+// Alone in its lobby the host has no next game to open, however its window closed.
+TEST_F(MainFormTest, ClosingOnTheHostHidesTheWindowAndOpensNoGameForOneMember)
 {
     startShown(8);
     control<ui::RadioGroup>(*boot, "Method")->setItemIndex(0);
@@ -167,7 +168,7 @@ TEST_F(MainFormTest, ClosingOnTheHostHidesAndReopensTheSettings)
     const auto boardBefore = form->game().board();
     form->close();
     EXPECT_FALSE(form->isVisible());
-    EXPECT_TRUE(control<QPushButton>(*boot, "BtnGame")->isEnabled());
+    EXPECT_FALSE(control<QPushButton>(*boot, "BtnGame")->isEnabled());
     EXPECT_EQ(form->game().board(), boardBefore);
 }
 

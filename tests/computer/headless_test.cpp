@@ -1,4 +1,4 @@
-#include "computer/computerplayer.h"
+#include "match/computerguest.h"
 #include "computer/headless.h"
 
 #include <QTcpServer>
@@ -10,15 +10,15 @@
 
 namespace {
 
-TEST(ComputerPlayer, HostThatCannotBeReachedIsAFailure)
+TEST(ComputerGuest, HostThatCannotBeReachedIsAFailure)
 {
     QTcpServer probe;
     ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
     const quint16 closed = probe.serverPort();
     probe.close();
-    computer::ComputerPlayer player(QStringLiteral("CPU"), ai::Level::Random);
+    match::ComputerGuest player(QStringLiteral("CPU"), ai::Level::Random);
     QString reason;
-    QObject::connect(&player, &computer::ComputerPlayer::failed, [&](const QString& r) { reason = r; });
+    QObject::connect(&player, &match::ComputerGuest::failed, [&](const QString& r) { reason = r; });
     player.connectTo(QStringLiteral("127.0.0.1"), closed);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !reason.isEmpty(); }, 5000));
 }
