@@ -24,7 +24,7 @@ qint64 nanoseconds(std::chrono::system_clock::time_point t)
     return std::chrono::duration_cast<std::chrono::nanoseconds>(t.time_since_epoch()).count();
 }
 
-// The folder's regular files named *.txt with their stamps, by name; links are followed.
+// The folder's regular files named *.txt with their stamps, in no order; links are followed.
 std::vector<std::pair<QString, FileStamp>> recordFiles(const QString& folder)
 {
     std::vector<std::pair<QString, FileStamp>> files;
@@ -41,7 +41,6 @@ std::vector<std::pair<QString, FileStamp>> recordFiles(const QString& folder)
             QFile::decodeName(entry->d_name),
             FileStamp{status.st_size, nanoseconds(status.st_mtim), nanoseconds(status.st_ctim), qint64(status.st_ino)});
     }
-    std::sort(files.begin(), files.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     return files;
 }
 
@@ -84,8 +83,11 @@ std::vector<Listed> listRecords(const QString& folder)
     // Files gone since leave the index too.
     if (learnt || now.size() != known.size())
         writeIndex(indexFile, now);
-    std::stable_sort(listed.begin(), listed.end(),
-                     [](const Listed& a, const Listed& b) { return a.game.played < b.game.played; });
+    // Games of the same moment in the order of their files' names.
+    std::sort(listed.begin(), listed.end(), [](const Listed& a, const Listed& b) {
+        const qint64 first = a.game.played.toMSecsSinceEpoch(), second = b.game.played.toMSecsSinceEpoch();
+        return first != second ? first < second : a.path < b.path;
+    });
     return listed;
 }
 
