@@ -29,8 +29,9 @@ int answer(int argc, char** argv, const QStringList& arguments)
 
 } // namespace
 
-// What needs no window is answered here with Qt Core alone; a computer player and the windows
-// are programs of their own, started in this process's place (ui/helperprogram.h).
+// taisen-cli, which `taisen` becomes when given arguments: what needs no window is answered here
+// with Qt Core alone; a computer player and the windows are programs of their own, started in
+// this process's place (ui/helperprogram.h).
 int main(int argc, char** argv)
 {
     const QStringList arguments = ui::argumentList(argc, argv);

@@ -1,8 +1,8 @@
 #pragma once
 #include <QString>
 
-// The windows and the computer player are programs of their own beside the small `taisen`,
-// which answers the command line with Qt Core alone and starts one of them when it is wanted.
+// The windows and the computer player are programs of their own, so that the program that
+// answers the command line (taisen-cli) loads Qt Core alone and starts one of them when wanted.
 namespace ui {
 
 enum class Helper { Windows, Computer };
