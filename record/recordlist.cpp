@@ -6,6 +6,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
+#include <strings.h>
 #include <sys/stat.h>
 
 namespace record {
@@ -34,7 +35,8 @@ std::vector<std::pair<QString, FileStamp>> recordFiles(const QString& folder)
     while (const dirent* entry = ::readdir(dir.get())) {
         const std::string_view name(entry->d_name);
         struct stat status {};
-        if (name.size() <= 4 || !name.ends_with(".txt") ||
+        // Hidden files are passed over, and the suffix's case does not matter.
+        if (name.size() <= 4 || name[0] == '.' || ::strcasecmp(entry->d_name + name.size() - 4, ".txt") != 0 ||
             ::fstatat(::dirfd(dir.get()), entry->d_name, &status, 0) != 0 || !S_ISREG(status.st_mode))
             continue;
         files.emplace_back(

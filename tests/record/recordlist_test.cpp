@@ -111,3 +111,15 @@ TEST(RecordList, ADamagedIndexOrAGoneFileListsFromTheRecordsThemselves)
     EXPECT_EQ(record::listRecords(dir.path()).size(), 1u);
     EXPECT_EQ(record::readIndex(indexFile).size(), 1); // rewritten without the gone file
 }
+
+TEST(RecordList, TakesTheSuffixInAnyCaseAndPassesOverHiddenFiles)
+{
+    QTemporaryDir dir;
+    const QByteArray text = record::recordText(finishedGame(20));
+    overwrite(dir.filePath(QStringLiteral("GAME.TXT")), text);
+    overwrite(dir.filePath(QStringLiteral(".hidden.txt")), text);
+    overwrite(dir.filePath(QStringLiteral("game.txt.tmp")), text);
+    const auto listed = record::listRecords(dir.path());
+    ASSERT_EQ(listed.size(), 1u);
+    EXPECT_TRUE(listed[0].path.endsWith(QStringLiteral("/GAME.TXT")));
+}
