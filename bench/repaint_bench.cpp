@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPixmap>
+#include <cmath>
 #include <QtWidgets/qtestsupport_widgets.h>
 #include <benchmark/benchmark.h>
 
@@ -116,37 +117,75 @@ void BM_PaintEnlarged(benchmark::State& state)
         control<ui::BoardGrid>(*board.form, "Table")->repaint();
 }
 
-// The baseline: what a bare Qt program pays to draw the same number of the same pictures, each
-// a pixmap with a mask from its bottom-left pixel, with one QPainter into a pixmap.
-void BM_BareQtMaskedPixmaps(benchmark::State& state)
+// The baseline: a bare Qt widget that paints the board the game window paints, in device
+// pixels: the board colour, a grid line at the right and the bottom of every cell, and every
+// cell's picture at the cell's interior, the larger pictures brought to that size once.
+class BareBoard : public QWidget {
+public:
+    BareBoard(int n, int cell) : n_(n), cell_(cell), line_(std::max(1, cell / ui::BoardGrid::Cell))
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setFixedSize(n * cell, n * cell);
+        const int interior = cell - line_;
+        const auto picture = [](const QString& folder, const char* name) {
+            QPixmap piece(shippedAssets + folder + QLatin1String(name) + QStringLiteral(".bmp"));
+            const QColor key = piece.toImage().pixelColor(0, piece.height() - 1);
+            piece.setMask(piece.createMaskFromColor(key, Qt::MaskInColor));
+            return piece;
+        };
+        for (const char* name : {"f_red", "f_blu", "f_grn", "f_blk", "koma_red", "koma_blu", "koma_grn", "koma_blk"}) {
+            const QPixmap usual = picture(QStringLiteral("/img/"), name);
+            const int side = int(std::lround(double(usual.width()) * interior / 24));
+            pieces_.push_back(side == usual.width()
+                                  ? usual
+                                  : picture(QStringLiteral("/img/x4/"), name)
+                                        .scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        }
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), ui::BoardGrid::BoardColour);
+        const int interior = cell_ - line_;
+        for (int i = 0; i < n_; ++i) {
+            painter.fillRect(i * cell_ + interior, 0, line_, n_ * cell_, ui::BoardGrid::LineColour);
+            painter.fillRect(0, i * cell_ + interior, n_ * cell_, line_, ui::BoardGrid::LineColour);
+        }
+        for (int c = 0; c < n_; ++c)
+            for (int r = 0; r < n_; ++r)
+                painter.drawPixmap(c * cell_, r * cell_, pieces_[std::size_t(c + r) % pieces_.size()]);
+    }
+
+private:
+    int n_, cell_, line_;
+    std::vector<QPixmap> pieces_;
+};
+
+// Arguments: the board's size and the cell's side in pixels.
+void BM_BareQtBoard(benchmark::State& state)
 {
     ensureApplication();
-    const int n = int(state.range(0));
-    std::vector<QPixmap> pieces;
-    for (const char* name : {"f_red", "f_blu", "f_grn", "f_blk", "koma_red", "koma_blu", "koma_grn", "koma_blk"}) {
-        QPixmap piece(shippedAssets + QStringLiteral("/img/%1.bmp").arg(QLatin1String(name)));
-        const QColor key = piece.toImage().pixelColor(0, piece.height() - 1);
-        piece.setMask(piece.createMaskFromColor(key, Qt::MaskInColor));
-        pieces.push_back(piece);
+    BareBoard board(int(state.range(0)), int(state.range(1)));
+    board.show();
+    if (!QTest::qWaitForWindowExposed(&board)) {
+        state.SkipWithError("the bare board could not be shown");
+        return;
     }
-    QPixmap target(n * 25, n * 25);
-    target.fill(ui::BoardGrid::BoardColour);
-    for (auto _ : state) {
-        QPainter painter(&target);
-        for (int c = 0; c < n; ++c)
-            for (int r = 0; r < n; ++r)
-                painter.drawPixmap(c * 25, r * 25, pieces[std::size_t(c + r) % pieces.size()]);
-    }
+    for (auto _ : state)
+        board.repaint();
 }
 
-BENCHMARK(BM_BareQtMaskedPixmaps)->Arg(6)->Arg(26)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BareQtBoard)->Args({6, 25})->Args({26, 25})->Args({26, 37})->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RepaintEveryCell)->Arg(6)->Arg(26)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RepaintCapture)->Arg(6)->Arg(26)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RepaintNewGame)->Arg(26)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PaintEnlarged)->Arg(26)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Rotation)->Arg(7)->Arg(26)->Unit(benchmark::kMicrosecond);
 
-const bool ratios = bench::addRatio("BM_RepaintEveryCell/26", "BM_BareQtMaskedPixmaps/26", 1.0) &&
+const bool ratios = bench::addRatio("BM_RepaintEveryCell/26", "BM_BareQtBoard/26/25", 1.0) &&
+                    bench::addRatio("BM_PaintEnlarged/26", "BM_BareQtBoard/26/37", 1.0) &&
                     bench::addRatio("BM_RepaintCapture/26", "BM_RepaintCapture/6", 1.5) &&
                     bench::addRatio("BM_RepaintCapture/26", "BM_RepaintEveryCell/26", 0.1);
 

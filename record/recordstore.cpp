@@ -114,21 +114,4 @@ Reading openRecord(const QString& path)
     return readRecord(file.read(MaxBytes + 1));
 }
 
-std::vector<Listed> listRecords(const QString& folder)
-{
-    std::vector<Listed> listed;
-    const QFileInfoList files =
-        QDir(folder).entryInfoList({QStringLiteral("*") + QLatin1String(Suffix)}, QDir::Files, QDir::Name);
-    for (const QFileInfo& info : files) {
-        if (info.size() > MaxBytes)
-            continue;
-        Reading reading = openRecord(info.filePath());
-        if (reading.game)
-            listed.push_back(Listed{info.filePath(), std::move(reading)});
-    }
-    std::stable_sort(listed.begin(), listed.end(),
-                     [](const Listed& a, const Listed& b) { return a.reading.game->played < b.reading.game->played; });
-    return listed;
-}
-
 } // namespace record

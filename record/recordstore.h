@@ -19,13 +19,14 @@ struct Saved {
 // never replaces another record.
 Saved saveRecord(const QString& folder, const Record& game);
 
+// A file that holds no game is left out of a listing.
 struct Listed {
     QString path;
-    Reading reading; // a file that holds no game is left out of a listing
+    Record game; // without its moves, which openRecord reads; a damaged record is unfinished
 };
 
 // Every record in the folder, the oldest first; files too large to be records are passed over
-// unread.
+// unread. Only files new or changed since the last listing are read (record/listindex.h).
 std::vector<Listed> listRecords(const QString& folder);
 
 // A file read as a record: its reading, or why it could not be read. Only a regular file is

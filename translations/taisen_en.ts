@@ -103,6 +103,10 @@
         <source>スコアは points か count です: %1</source>
         <translation>The scoring rule is points or count: %1</translation>
     </message>
+    <message>
+        <source>%1 を起動できません: %2</source>
+        <translation>%1 cannot be started: %2</translation>
+    </message>
 </context>
 <context>
     <name>computer::ComputerPlayer</name>

@@ -186,6 +186,12 @@ std::optional<ai::Level> CommandLine::level(QString& error) const
     return std::nullopt;
 }
 
+int CommandLine::refuse(const QString& why) const
+{
+    QTextStream(stderr) << why << "\n\n" << helpText();
+    return 2;
+}
+
 QStringList argumentList(int argc, const char* const* argv)
 {
     QStringList list;

@@ -44,6 +44,8 @@ public:
     // The computer player's options; empty with the reason in `error` when they are not usable.
     std::optional<computer::Options> computerOptions(QString& error) const;
     QString helpText() const { return parser_.helpText(); }
+    // A mistake said on the terminal with the help; gives the exit status, 2.
+    int refuse(const QString& why) const;
 
 private:
     void addQtOptions();

@@ -1,4 +1,6 @@
 #include "ui/language.h"
+#include <QCoreApplication>
+#include <QLocale>
 
 namespace ui {
 
@@ -24,6 +26,14 @@ std::unique_ptr<QTranslator> translatorFor(Language language)
     const bool loaded = translator->load(QStringLiteral(":/i18n/taisen_en.qm"));
     Q_ASSERT(loaded);
     return loaded ? std::move(translator) : nullptr;
+}
+
+std::unique_ptr<QTranslator> installTranslation()
+{
+    auto translator = translatorFor(chooseLanguage(QLocale::system().uiLanguages()));
+    if (translator)
+        QCoreApplication::installTranslator(translator.get());
+    return translator;
 }
 
 } // namespace ui

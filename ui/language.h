@@ -16,4 +16,8 @@ Language chooseLanguage(const QStringList& uiLanguages);
 // The loaded translation into the language, or null for Japanese, which needs none.
 std::unique_ptr<QTranslator> translatorFor(Language language);
 
+// Installs the translation that the user's languages ask for, once an application object exists;
+// it lives as long as the caller's.
+std::unique_ptr<QTranslator> installTranslation();
+
 } // namespace ui

@@ -1,5 +1,6 @@
 #include "ui/recordswindow.h"
 #include "record/standings.h"
+#include "ui/errorbox.h"
 #include "ui/replaywindow.h"
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -98,7 +99,7 @@ void RecordsWindow::showGames()
     std::vector<record::Record> shown;
     // Newest first.
     for (std::size_t i = listed_.size(); i-- > 0;) {
-        const record::Record& game = *listed_[i].reading.game;
+        const record::Record& game = listed_[i].game;
         if (!name.isEmpty() && !record::hasPlayer(game, name))
             continue;
         rows_.push_back(i);
@@ -140,7 +141,14 @@ QWidget* RecordsWindow::openGame(int row)
 {
     if (row < 0 || std::size_t(row) >= rows_.size())
         return nullptr;
-    auto* replay = new ReplayWindow(listed_[rows_[std::size_t(row)]].reading, images_, larger_, this);
+    // The list keeps no moves: the file is read now, as it is now.
+    const QString& path = listed_[rows_[std::size_t(row)]].path;
+    const record::Reading reading = record::openRecord(path);
+    if (!reading.game) {
+        showError(QStringLiteral("%1: %2").arg(path, reading.problem));
+        return nullptr;
+    }
+    auto* replay = new ReplayWindow(reading, images_, larger_, this);
     replay->show();
     return replay;
 }

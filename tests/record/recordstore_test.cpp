@@ -45,7 +45,9 @@ TEST(RecordStore, RecordsOfOneMomentKeepEachOtherAndListInOrder)
     const auto listed = record::listRecords(folder);
     ASSERT_EQ(listed.size(), 3u);
     EXPECT_EQ(listed[0].path, earlier.path);
-    EXPECT_EQ(*listed[1].reading.game, gameAt(20, 1));
+    Record listedGame = gameAt(20, 1);
+    listedGame.moves.clear(); // a listing keeps no moves
+    EXPECT_EQ(listed[1].game, listedGame);
     EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 5); // no temporary file left behind
 }
 

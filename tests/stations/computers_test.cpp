@@ -72,7 +72,7 @@ TEST_P(ComputerGame, PlaysToTheEndWithFourIdenticalBoards)
     for (int i = 0; i < 2; ++i) {
         const auto listed = record::listRecords(records.filePath(QStringLiteral("cpu%1").arg(i)));
         ASSERT_EQ(listed.size(), 1u) << i;
-        const record::Record& theirs = *listed[0].reading.game;
+        const record::Record theirs = *record::openRecord(listed[0].path).game;
         EXPECT_EQ(theirs.ownSeat, i + 2) << i; // they joined in order
         EXPECT_EQ(theirs.moves, hosts.game->moves) << i;
         EXPECT_EQ(theirs.names, hosts.game->names) << i;
