@@ -17,12 +17,9 @@
 namespace {
 
 // Installs the translation that the user's languages ask for; it lives as long as the caller's.
-std::unique_ptr<QTranslator> translate()
+std::vector<std::unique_ptr<QTranslator>> translate()
 {
-    auto translator = ui::translatorFor(ui::chooseLanguage(QLocale::system().uiLanguages()));
-    if (translator)
-        QCoreApplication::installTranslator(translator.get());
-    return translator;
+    return ui::installTranslations(ui::chooseLanguage(QLocale::system().uiLanguages()));
 }
 
 // --help and --version need no display: a core application answers them.

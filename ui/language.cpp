@@ -1,4 +1,6 @@
 #include "ui/language.h"
+#include <QCoreApplication>
+#include <QLibraryInfo>
 
 namespace ui {
 
@@ -24,6 +26,28 @@ std::unique_ptr<QTranslator> translatorFor(Language language)
     const bool loaded = translator->load(QStringLiteral(":/i18n/taisen_en.qm"));
     Q_ASSERT(loaded);
     return loaded ? std::move(translator) : nullptr;
+}
+
+std::unique_ptr<QTranslator> qtTranslatorFor(Language language)
+{
+    if (language == Language::English)
+        return nullptr;
+    auto translator = std::make_unique<QTranslator>();
+    const bool loaded =
+        translator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    return loaded ? std::move(translator) : nullptr;
+}
+
+std::vector<std::unique_ptr<QTranslator>> installTranslations(Language language)
+{
+    std::vector<std::unique_ptr<QTranslator>> installed;
+    std::unique_ptr<QTranslator> both[] = {translatorFor(language), qtTranslatorFor(language)};
+    for (auto& translator : both)
+        if (translator) {
+            QCoreApplication::installTranslator(translator.get());
+            installed.push_back(std::move(translator));
+        }
+    return installed;
 }
 
 } // namespace ui

@@ -29,6 +29,8 @@ class QToolButton;
 namespace ui {
 
 class AnalysisOffer;
+class BoardCoordinates;
+class LookControls;
 class GameLobby;
 class BoardGrid;
 class HowToPlay;
@@ -75,6 +77,8 @@ public:
     static constexpr QSize DesignClient{539, 401};
     // The widest a seat's name shows beside its lamp; a longer one is elided.
     static constexpr int NameWidth = 103;
+    // The widest a name shows in the result beside the board.
+    static constexpr int ResultNameWidth = 64;
     // False while the frame's size is still an estimate (the window was never shown).
     bool frameKnown() const { return frameKnown_; }
 
@@ -173,6 +177,8 @@ private:
     QTimer* hintTimer = nullptr;    // how long a hint stays
     // In the status bar once a game is over.
     AnalysisOffer* AnalyzeGame = nullptr;
+    BoardCoordinates* coordinates_ = nullptr; // along the board where there is room
+    LookControls* looks_ = nullptr;           // the board's theme and the sounds' volume
 
     GameLobby& lobby_;
     match::Match& match_;

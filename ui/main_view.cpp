@@ -1,4 +1,5 @@
 #include "ui/gamelobby.h"
+#include "rules/notation.h"
 #include "ui/gameresult.h"
 #include "ui/main.h"
 #include "ui/analysisoffer.h"
@@ -75,7 +76,7 @@ void Tmainform::TableMouseMove(int x, int y)
         Put(oldCol, oldRow, board[oldCol][oldRow]);
     hoverCol_ = col;
     hoverRow_ = row;
-    StatusBar->showMessage(tr("移動中：%1,%2").arg(col).arg(row));
+    StatusBar->showMessage(tr("移動中：%1").arg(rules::cellName(col, row)));
     Put(col, row, rules::CursorImage);
     if (board[col][row] > rules::Empty)
         Put(col, row, board[col][row]);
@@ -151,7 +152,12 @@ void Tmainform::showResult(const std::vector<rules::Place>& places)
     PanelResult->setVisible(!places.empty());
     if (places.empty())
         return;
-    PanelResult->setText(resultPanelText(places, game().scoring()));
+    // Long names are shortened to the panel's width, whole in the tooltip: the board keeps its size.
+    std::vector<rules::Place> shown = places;
+    for (rules::Place& p : shown)
+        p.name = PanelResult->fontMetrics().elidedText(p.name, Qt::ElideRight, ResultNameWidth);
+    PanelResult->setText(resultPanelText(shown, game().scoring()));
+    PanelResult->setToolTip(resultChatLine(places, game().scoring()));
     PanelResult->setAccessibleDescription(resultChatLine(places, game().scoring()));
     fitResult();
     lobby_.addChat(resultChatLine(places, game().scoring()));

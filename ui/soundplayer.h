@@ -11,6 +11,9 @@
 // blocks and never reports anything.
 namespace ui {
 
+// 16-bit samples at percent of their loudness.
+QByteArray atVolume(QByteArray samples, int percent);
+
 class SoundPlayer {
 public:
     // How long the device stays open after its queue has played out, for the next sound.
@@ -20,6 +23,9 @@ public:
 
     // Returns at once; bytes that are not a playable wave (or none) play nothing but still cut.
     void play(const QByteArray& wav);
+    // Every sound plays at that share of its loudness, 0 to 100; at 0 a sound only cuts.
+    void setVolume(int percent);
+    int volume() const { return volume_; }
 
     // For tests: sounds started, sounds cut while still queued, the device, bytes still queued.
     int startedCount() const { return started_; }
@@ -42,6 +48,7 @@ private:
 
     bool failed_ = false; // no SDL, or no device: stay silent instead of retrying every time
     std::uint32_t device_ = 0;
+    int volume_ = 100;
     int started_ = 0;
     int cut_ = 0;
     QTimer closer_;
