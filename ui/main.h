@@ -77,8 +77,6 @@ public:
     static constexpr QSize DesignClient{539, 401};
     // The widest a seat's name shows beside its lamp; a longer one is elided.
     static constexpr int NameWidth = 103;
-    // The widest a name shows in the result beside the board.
-    static constexpr int ResultNameWidth = 64;
     // False while the frame's size is still an estimate (the window was never shown).
     bool frameKnown() const { return frameKnown_; }
 

@@ -153,9 +153,7 @@ void Tmainform::showResult(const std::vector<rules::Place>& places)
     if (places.empty())
         return;
     // Long names are shortened to the panel's width, whole in the tooltip: the board keeps its size.
-    std::vector<rules::Place> shown = places;
-    for (rules::Place& p : shown)
-        p.name = PanelResult->fontMetrics().elidedText(p.name, Qt::ElideRight, ResultNameWidth);
+    const auto shown = namesFitted(places, game().scoring(), PanelResult->font(), Panel->width());
     PanelResult->setText(resultPanelText(shown, game().scoring()));
     PanelResult->setToolTip(resultChatLine(places, game().scoring()));
     PanelResult->setAccessibleDescription(resultChatLine(places, game().scoring()));
