@@ -1,5 +1,6 @@
 #include "record/recordtext.h"
 #include "record/texts.h"
+#include "rules/notation.h"
 #include <QPoint>
 #include <QStringDecoder>
 #include <QStringList>
@@ -20,7 +21,7 @@ QString moveText(const Move& move)
 {
     return QStringLiteral("move %1 %2")
         .arg(move.seat)
-        .arg(move.isPass() ? QStringLiteral("pass") : cellName(move.col, move.row));
+        .arg(move.isPass() ? QStringLiteral("pass") : rules::cellName(move.col, move.row));
 }
 
 // Reads a record's lines in order; each reader returns false with its problem set.
@@ -239,11 +240,6 @@ private:
 };
 
 } // namespace
-
-QString cellName(int col, int row)
-{
-    return QChar(u'A' + col) + QString::number(row + 1);
-}
 
 QByteArray recordText(const Record& game)
 {

@@ -22,7 +22,4 @@ struct Reading {
 
 Reading readRecord(QByteArrayView bytes);
 
-// "C4": the column's letter and the row counted from 1, as the board names its cells.
-QString cellName(int col, int row);
-
 } // namespace record

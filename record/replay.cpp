@@ -1,6 +1,7 @@
 #include "record/replay.h"
 #include "record/recordtext.h"
 #include "record/texts.h"
+#include "rules/notation.h"
 
 namespace record {
 
@@ -25,7 +26,7 @@ void Replay::play()
         }
         const rules::Cell cell = move.cell();
         if (!cell.isPass() && !now.isLegal(cell)) {
-            problem_ = tr("%1手目: %2 には打てません").arg(number).arg(cellName(move.col, move.row));
+            problem_ = tr("%1手目: %2 には打てません").arg(number).arg(rules::cellName(move.col, move.row));
             return;
         }
         rules::Position next = now;

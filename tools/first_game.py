@@ -9,7 +9,7 @@ import subprocess
 import sys
 import time
 
-from board_width import board_width
+from board_width import board_box
 
 N = 8
 
@@ -28,12 +28,12 @@ def pixels(win):
     return lambda x, y: tuple(raw[(y * width + x) * 3:(y * width + x) * 3 + 3])
 
 
-def marked_cells(win, cell):
+def marked_cells(win, origin, cell):
     at = pixels(win)
     board = (0x50, 0x60, 0x60)
     return [(c, r) for c in range(N) for r in range(N)
-            if at(c * cell + cell // 2, r * cell + cell // 2) == (255, 255, 255)
-            and at(c * cell + cell // 2, r * cell + cell // 4) == board]
+            if at(origin + c * cell + cell // 2, origin + r * cell + cell // 2) == (255, 255, 255)
+            and at(origin + c * cell + cell // 2, origin + r * cell + cell // 4) == board]
 
 
 def own_turn(name):
@@ -102,7 +102,8 @@ def play(lobby, keyboard, shots):
     sh("xdotool", "windowmove", "--sync", game, "0", "0")
     sh("xdotool", "windowfocus", "--sync", game)  # the window's keys (L, H, F1) need it active
     time.sleep(0.5)
-    cell = board_width(game) // N  # the board fills the window
+    origin, side = board_box(game)  # the board fills the window beside its coordinates
+    cell = side // N
     clicks, keys, turns = 1, 0, 0  # the click on ゲム開始
     cursor = (0, 0)
     if keyboard:
@@ -113,14 +114,14 @@ def play(lobby, keyboard, shots):
         keys += 1
     while wait_turn_or_end(game):
         turns += 1
-        cells = marked_cells(game, cell)
+        cells = marked_cells(game, origin, cell)
         if shots and turns == 1:
             sh("import", "-window", game, "docs/marks.png")
         if not cells and keyboard:
             key(game, "Tab", "space")  # from the board to パス
             keys += 2
         elif not cells:
-            click(game, N * cell + 10 + 96 + 20, 8 + 256 + 16)  # パス
+            click(game, origin + N * cell + 10 + 96 + 20, 8 + 256 + 16)  # パス
             clicks += 1
         elif keyboard:
             target = min(cells, key=lambda c: len(keys_to(cursor, c)))
@@ -137,7 +138,7 @@ def play(lobby, keyboard, shots):
             cursor = target
         else:
             c, r = cells[turns % len(cells)]
-            click(game, c * cell + cell // 2, r * cell + cell // 2)
+            click(game, origin + c * cell + cell // 2, origin + r * cell + cell // 2)
             clicks += 1
         wait_turn_passed(game)
     print(f"{'keyboard' if keyboard else 'marks and mouse'}: {turns} own turns, {clicks} clicks, {keys} key presses")

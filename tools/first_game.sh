@@ -61,7 +61,10 @@ run --replay "$first"
 pids+=($!)
 replay=$(xdotool search --sync --onlyvisible --pid "$!" | head -1)
 sleep 1
-xdotool mousemove --sync --window "$replay" 300 160 click 1 # the list of moves, at its start
+# The list of moves fills the right of the window, under the names: a click there, then its start.
+read -r width height < <(xdotool getwindowgeometry "$replay" | awk '/Geometry/ { sub("x", " ", $2); print $2 }')
+xdotool mousemove --sync --window "$replay" $((width - 100)) $((height / 2)) click 1
+xdotool key Home
 xdotool key --repeat $(($(grep -c '^move ' "$first") / 2)) --delay 20 Down
 sleep 1
 import -window "$replay" docs/replay.png

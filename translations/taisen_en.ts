@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>BoardTheme</name>
+    <message>
+        <source>青磁</source>
+        <translation>Celadon</translation>
+    </message>
+    <message>
+        <source>木目</source>
+        <translation>Wood</translation>
+    </message>
+    <message>
+        <source>ハイコントラスト</source>
+        <translation>High contrast</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>このヘルプを表示して終了します。</source>
@@ -106,6 +121,53 @@
     <message>
         <source>%1 を起動できません: %2</source>
         <translation>%1 cannot be started: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HelpKey</name>
+    <message>
+        <source>記録と成績</source>
+        <translation>Records and standings</translation>
+    </message>
+    <message>
+        <source>遊び方（この画面）</source>
+        <translation>How to play (this window)</translation>
+    </message>
+    <message>
+        <source>打てる所を表示</source>
+        <translation>Show legal cells</translation>
+    </message>
+    <message>
+        <source>ヒント</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>待った</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>やり直し</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>新しいゲーム</source>
+        <translation>New game</translation>
+    </message>
+    <message>
+        <source>消音と音の戻し</source>
+        <translation>Mute and unmute</translation>
+    </message>
+    <message>
+        <source>一手戻る</source>
+        <translation>Back one move</translation>
+    </message>
+    <message>
+        <source>一手進む</source>
+        <translation>Forward one move</translation>
+    </message>
+    <message>
+        <source>分析</source>
+        <translation>Analyze</translation>
     </message>
 </context>
 <context>
@@ -235,7 +297,7 @@
     </message>
     <message>
         <source>この端末の席が読めません</source>
-        <translation>This station's seat cannot be read</translation>
+        <translation>This station&apos;s seat cannot be read</translation>
     </message>
     <message>
         <source>手が多すぎます</source>
@@ -243,11 +305,11 @@
     </message>
     <message>
         <source>手の席が読めません</source>
-        <translation>A move's seat cannot be read</translation>
+        <translation>A move&apos;s seat cannot be read</translation>
     </message>
     <message>
         <source>手のマスが盤にありません</source>
-        <translation>A move's cell is not on the board</translation>
+        <translation>A move&apos;s cell is not on the board</translation>
     </message>
     <message>
         <source>結果が読めません</source>
@@ -266,7 +328,7 @@
     </message>
     <message>
         <source>%1手目: %2番席の手番ではありません</source>
-        <translation>Move %1: it is not seat %2's turn</translation>
+        <translation>Move %1: it is not seat %2&apos;s turn</translation>
     </message>
     <message>
         <source>%1手目: %2 には打てません</source>
@@ -274,7 +336,7 @@
     </message>
     <message>
         <source>記録の結果と、手から求めた結果が違います</source>
-        <translation>The record's result differs from the one its moves give</translation>
+        <translation>The record&apos;s result differs from the one its moves give</translation>
     </message>
 </context>
 <context>
@@ -521,28 +583,8 @@
         <translation>With Auto (next turn) ticked, the station places a face on a random legal cell from your next turn on. Closing the game window during a game does the same until the game ends; double-click your own name in the lobby&apos;s member list (or choose Show the game window on its right-click menu) to come back.</translation>
     </message>
     <message>
-        <source>盤の操作</source>
-        <translation>Controls of the board</translation>
-    </message>
-    <message>
         <source>クリックでそのマスに置きます。矢印キー、Home、End、PageUp、PageDownで枠を動かし、EnterかSpaceで置きます。</source>
         <translation>A click places a face on that cell. The arrow keys, Home, End, Page Up and Page Down move the cursor frame; Enter or Space places a face there.</translation>
-    </message>
-    <message>
-        <source>L：打てる所を表示（盤の右クリックでも）。H：ヒント。F1：この画面。</source>
-        <translation>L: show legal cells (also on the board&apos;s right-click menu). H: a hint. F1: this window.</translation>
-    </message>
-    <message>
-        <source>ひとりで・ネットワークで</source>
-        <translation>Playing alone or on a network</translation>
-    </message>
-    <message>
-        <source>ひとりで：名前を入れて「待機開始」を押し、参加者の＋からコンピューターを3人加えて「ゲム開始」を押します。</source>
-        <translation>Alone: type your name, press Host, add three computer players with the + beside the members&apos; heading, and press Start game.</translation>
-    </message>
-    <message>
-        <source>ネットワークで：1人が「待機開始」でサーバーになり、ほかの3人は「クライアントとして接続」を選んでサーバーのIPアドレスとポート番号を入れ、「接続」を押します。4人そろうとサーバーが「ゲム開始」を押せます。</source>
-        <translation>On a network: one player presses Host and becomes the host; the three others choose Join a host, type the host&apos;s IP address and port, and press Join. When all four are there, the host can press Start game.</translation>
     </message>
     <message>
         <source>遊び方</source>
@@ -551,6 +593,136 @@
     <message>
         <source>遊び方 (F1)</source>
         <translation>How to play (F1)</translation>
+    </message>
+    <message>
+        <source>ロビー</source>
+        <translation>Lobby</translation>
+    </message>
+    <message>
+        <source>ゲーム画面</source>
+        <translation>Game window</translation>
+    </message>
+    <message>
+        <source>記録の再生</source>
+        <translation>Replay</translation>
+    </message>
+    <message>
+        <source>：</source>
+        <translation>: </translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>盤の操作と座標</source>
+        <translation>Controls of the board and its coordinates</translation>
+    </message>
+    <message>
+        <source>盤の上の文字が列、左の数字が行で、C10は左から3列目、上から10行目のマスです。状態表示、ヒント、記録の手の一覧と分析も、マスをこの名前で示します。座標は窓に余地があるときに表示されます。</source>
+        <translation>The letters above the board name the columns and the numbers at its left the rows: C10 is the third column from the left, the tenth row from the top. The status bar, the hint, the move list of a replay and the analysis name cells the same way. The coordinates show when the window has room for them.</translation>
+    </message>
+    <message>
+        <source>一人で遊ぶ</source>
+        <translation>Play alone</translation>
+    </message>
+    <message>
+        <source>ロビーの「一人で遊ぶ」を押すと、3人のコンピューターを相手にこのパソコンだけですぐ始まり、最初の番はあなたです。ボタンの小さな矢印の「相手と席を選ぶ...」で自分の席とコンピューターの強さを選べます。盤の大きさや得点制はロビーのゲーム設定に従います。</source>
+        <translation>Press Play alone in the lobby: a game against three computer players starts at once on this computer only, and the first turn is yours. The small arrow of the button offers Choose opponents and seat..., where you choose your seat and the computers&apos; levels. The board size and the scoring rule are the lobby&apos;s game settings.</translation>
+    </message>
+    <message>
+        <source>待った・やり直し・新しいゲーム</source>
+        <translation>Undo, redo and new game</translation>
+    </message>
+    <message>
+        <source>一人で遊ぶときは、「待った」で自分の前の番まで戻し（コンピューターの手も一緒に）、「やり直し」で戻した手をもう一度打ちます。「新しいゲーム」で次のゲームを始めます。ゲーム画面の下と盤の右クリックにあります。</source>
+        <translation>In a game alone, Undo takes the board back to your previous turn (the computers&apos; replies with it) and Redo plays the moves taken back again. New game starts the next game. All three are at the bottom of the game window and on the board&apos;s right-click menu.</translation>
+    </message>
+    <message>
+        <source>ネットワークのゲームでは待ったはできず、新しいゲームはサーバーの「ゲム開始」です。</source>
+        <translation>A network game cannot be undone; its new game is the host&apos;s Start game.</translation>
+    </message>
+    <message>
+        <source>記録・再生・分析</source>
+        <translation>Records, replay and analysis</translation>
+    </message>
+    <message>
+        <source>対戦はすべて記録されます。ロビーの「記録」で対戦と成績の一覧を開き、対戦を選んで「再生」を押すとその対戦を一手ずつ見られます。</source>
+        <translation>Every game is recorded. Records in the lobby lists the games and the standings; choose a game and press Play to see it move by move.</translation>
+    </message>
+    <message>
+        <source>再生の画面で「分析」を押すと、どの局面も探索して各席の勝つ見込みをグラフに描き、悪手に印を付け、その局面で探索が選んだマスを示します。終わったばかりの対戦は、ゲーム画面の「この対戦を分析」から開けます。</source>
+        <translation>In the replay, Analyze searches every position, draws each seat&apos;s chance as a graph, marks the mistakes and shows the cell the search preferred there. A game just finished opens from Analyze this game in the game window.</translation>
+    </message>
+    <message>
+        <source>ネットワークで・コンピューターと</source>
+        <translation>On a network, with computer players</translation>
+    </message>
+    <message>
+        <source>1人が「待機開始」でサーバーになり、ほかの人は「クライアントとして接続」を選んでサーバーのIPアドレスとポート番号を入れ、「接続」を押します。</source>
+        <translation>One player presses Host and becomes the host; the others choose Join a host, type the host&apos;s IP address and port, and press Join.</translation>
+    </message>
+    <message>
+        <source>足りない席はサーバーが埋められます。参加者の見出しの＋（または参加者一覧の右クリック）で「コンピューターを加える」と強さを選びます。4人そろうとサーバーが「ゲム開始」を押せます。</source>
+        <translation>The host fills the seats nobody takes: the + beside the players&apos; heading (or a right click on the player list) adds a computer player of a chosen level. When all four are there, the host can press Start game.</translation>
+    </message>
+    <message>
+        <source>スマートフォンやタブレットは、アプリを入れずにブラウザーから参加できます。サーバーのロビーが示すコードでブラウザーから入ります。</source>
+        <translation>Phones and tablets join from a web browser, with nothing to install: open the host with the code its lobby shows.</translation>
+    </message>
+    <message>
+        <source>見た目と音</source>
+        <translation>Look and sound</translation>
+    </message>
+    <message>
+        <source>盤の右クリックの「表示と音の設定...」で、盤の色（ハイコントラストを含む3種類）、座標の表示、音量を選べます。Mで音を消し、もう一度Mで戻します。どれも次に起動したときにも残ります。</source>
+        <translation>Look and sound... on the board&apos;s right-click menu chooses the board&apos;s colours (three themes, one of high contrast), whether the coordinates show, and the volume. M mutes the sounds and M again brings them back. All of it is kept for the next start.</translation>
+    </message>
+    <message>
+        <source>キー</source>
+        <translation>Keys</translation>
+    </message>
+</context>
+<context>
+    <name>ui::LookControls</name>
+    <message>
+        <source>表示と音の設定...</source>
+        <translation>Look and sound...</translation>
+    </message>
+    <message>
+        <source>消音</source>
+        <translation>Mute</translation>
+    </message>
+</context>
+<context>
+    <name>ui::LookDialog</name>
+    <message>
+        <source>表示と音</source>
+        <translation>Look and sound</translation>
+    </message>
+    <message>
+        <source>盤の色</source>
+        <translation>Board colours</translation>
+    </message>
+    <message>
+        <source>盤の座標を表示</source>
+        <translation>Show the board&apos;s coordinates</translation>
+    </message>
+    <message>
+        <source>座標</source>
+        <translation>Coordinates</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>消音 (M)</source>
+        <translation>Mute (M)</translation>
+    </message>
+    <message>
+        <source>消音</source>
+        <translation>Mute</translation>
     </message>
 </context>
 <context>
@@ -1053,10 +1225,6 @@
         <translation>Auto (next turn)</translation>
     </message>
     <message>
-        <source>移動中：%1,%2</source>
-        <translation>Cell: %1,%2</translation>
-    </message>
-    <message>
         <source>打てる所を表示</source>
         <translation>Show legal cells</translation>
     </message>
@@ -1099,6 +1267,14 @@
     <message>
         <source>ゲームの途中です。閉じると、このゲームは中断します。</source>
         <translation>The game is not over. Closing the window stops this game.</translation>
+    </message>
+    <message>
+        <source>ヒント：%1</source>
+        <translation>Hint: %1</translation>
+    </message>
+    <message>
+        <source>移動中：%1</source>
+        <translation>Cell: %1</translation>
     </message>
 </context>
 </TS>

@@ -37,7 +37,10 @@ AloneDialog::AloneDialog(const AloneSetup& setup, QWidget* parent) : QDialog(par
         for (const ai::Level level : {ai::Level::Random, ai::Level::Greedy, ai::Level::Strong, ai::Level::Strongest})
             levels_[i]->addItem(shownLevelName(level), int(level));
         levels_[i]->setCurrentIndex(levels_[i]->findData(int(setup.levels[i])));
-        form->addRow(QString(), levels_[i]);
+        // A label of its own from the start: an empty text would leave the row without one.
+        auto* label = new QLabel;
+        label->setBuddy(levels_[i]);
+        form->addRow(label, levels_[i]);
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     form->addRow(buttons);

@@ -2,6 +2,7 @@
 #include "ai/choose.h"
 #include "ai/gameanalysis.h"
 #include "record/recordstore.h"
+#include "rules/notation.h"
 #include <QStringList>
 #include <QTextStream>
 
@@ -17,7 +18,7 @@ QString decimal(float value)
 
 QString cellText(rules::Cell cell)
 {
-    return cell.isPass() ? QStringLiteral("pass") : record::cellName(cell.col, cell.row);
+    return cell.isPass() ? QStringLiteral("pass") : rules::cellName(cell.col, cell.row);
 }
 
 QString moveLine(int number, rules::Cell played, const ai::MoveReview& review)

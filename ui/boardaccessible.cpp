@@ -1,4 +1,5 @@
 #include "ui/boardaccessible.h"
+#include "rules/notation.h"
 #include "ui/boardgrid.h"
 #include <QPointer>
 #include <algorithm>
@@ -154,12 +155,17 @@ int BoardTable::rowCount() const
 
 QString BoardTable::columnDescription(int column) const
 {
-    return BoardGrid::columnLetter(column);
+    return rules::columnLetter(column);
 }
 
 QString BoardTable::rowDescription(int row) const
 {
-    return QString::number(row + 1);
+    return rules::rowNumber(row);
+}
+
+QString BoardGrid::cellName(int col, int row) const
+{
+    return describeCell ? describeCell(col, row) : rules::cellName(col, row);
 }
 
 void BoardGrid::setContents(int col, int row, int contents)

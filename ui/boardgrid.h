@@ -25,8 +25,8 @@ namespace ui {
 class BoardGrid : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int Cell = 25; // a 24-pixel interior and a 1-pixel grid line
-    static const QColor BoardColour;
+    static constexpr int Cell = 25;  // a 24-pixel interior and a 1-pixel grid line
+    static const QColor BoardColour; // the colours a grid starts with
     static const QColor LineColour;
     static constexpr int StepMs = 60; // pace of the choices while a drag is outside the grid
 
@@ -68,6 +68,10 @@ public:
     // The pictures on their way go: the cells show alone.
     void settle();
 
+    // The colour under the cells and of the grid lines.
+    void setColours(const QColor& board, const QColor& line);
+    QColor boardColour() const { return board_; }
+
     void setMarks(std::vector<QPoint> cells);
     const std::vector<QPoint>& marks() const { return marks_; }
     void setHint(std::optional<QPoint> cell);
@@ -82,9 +86,7 @@ public:
     void setContents(int col, int row, int contents);
     // What assistive technology reads for a cell: what describeCell says of it, else its position.
     std::function<QString(int col, int row)> describeCell;
-    QString cellName(int col, int row) const { return describeCell ? describeCell(col, row) : position(col, row); }
-    static QString position(int col, int row) { return columnLetter(col) + QString::number(row + 1); }
-    static QString columnLetter(int col) { return QString(QChar(u'A' + col)); }
+    QString cellName(int col, int row) const;
     QRect cellOnScreen(const QPoint& cell) const { return cellRect(cell); }
     // The pixel of a board of 25-pixel cells that a pixel of the widget shows: the cell's
     // interior spread over the shown interior, its grid line onto the line.
@@ -151,6 +153,8 @@ private:
     QPoint pointer_;
     QTimer stepper_;
     int shownCell_ = Cell;
+    QColor board_ = BoardColour;
+    QColor line_ = LineColour;
     std::vector<int> contents_;
 };
 

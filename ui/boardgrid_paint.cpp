@@ -93,6 +93,13 @@ QPoint BoardGrid::boardPixel(const QPoint& pixel) const
     return QPoint(along(pixel.x()), along(pixel.y()));
 }
 
+void BoardGrid::setColours(const QColor& board, const QColor& line)
+{
+    board_ = board;
+    line_ = line;
+    update();
+}
+
 void BoardGrid::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
@@ -108,12 +115,12 @@ void BoardGrid::paintEvent(QPaintEvent* event)
 // The board colour, and over it the line at the right and the bottom of every cell.
 void BoardGrid::paintLines(QPainter& painter, const QRect& device) const
 {
-    painter.fillRect(device, BoardColour);
+    painter.fillRect(device, board_);
     const int c = shownCell_;
     const int line = shownLine();
     for (int i = 0; i < n_; ++i) {
-        painter.fillRect(QRect(i * c + interior(), 0, line, n_ * c) & device, LineColour);
-        painter.fillRect(QRect(0, i * c + interior(), n_ * c, line) & device, LineColour);
+        painter.fillRect(QRect(i * c + interior(), 0, line, n_ * c) & device, line_);
+        painter.fillRect(QRect(0, i * c + interior(), n_ * c, line) & device, line_);
     }
 }
 

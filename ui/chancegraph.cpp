@@ -24,7 +24,7 @@ ChanceGraph::ChanceGraph(QWidget* parent) : QWidget(parent)
 {
     setAccessibleName(tr("勝つ見込みのグラフ"));
     setCursor(Qt::PointingHandCursor);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setFocusPolicy(Qt::NoFocus); // the arrow keys step through the moves wherever the focus is
 }
 

@@ -1,6 +1,8 @@
 #include "ui/gameresult.h"
 #include <QStringList>
 #include <QCoreApplication>
+#include <QFontMetrics>
+#include <algorithm>
 
 namespace ui {
 
@@ -22,14 +24,40 @@ QString scoreText(int score, rules::Scoring scoring)
         .arg(score);
 }
 
+namespace {
+
+QString placeText(int place)
+{
+    return QCoreApplication::translate("ui", "%1位").arg(place);
+}
+
+// The panel's frame and margins and the table's cell padding around a row's three texts.
+constexpr int RowExtra = 24;
+
+} // namespace
+
+std::vector<rules::Place> namesFitted(std::vector<rules::Place> places, rules::Scoring scoring, const QFont& font,
+                                      int width)
+{
+    QFont bold = font;
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    int others = 0;
+    for (const rules::Place& p : places)
+        others = std::max(others, metrics.horizontalAdvance(placeText(p.place) + scoreText(p.score, scoring)));
+    const int room = std::max(width - others - RowExtra, metrics.horizontalAdvance(QStringLiteral("W…")));
+    for (rules::Place& p : places)
+        p.name = metrics.elidedText(p.name, Qt::ElideRight, room);
+    return places;
+}
+
 QString resultPanelText(const std::vector<rules::Place>& places, rules::Scoring scoring)
 {
     QString rows;
     for (const rules::Place& p : places) {
         const QString weight = p.place == 1 ? QStringLiteral(" style='font-weight:bold'") : QString();
         rows += QStringLiteral("<tr%1><td>%2</td><td>%3</td><td align='right'>%4</td></tr>")
-                    .arg(weight, QCoreApplication::translate("ui", "%1位").arg(p.place), p.name.toHtmlEscaped(),
-                         scoreText(p.score, scoring));
+                    .arg(weight, placeText(p.place), p.name.toHtmlEscaped(), scoreText(p.score, scoring));
     }
     return QStringLiteral("<b>") + QCoreApplication::translate("ui", "結果") +
            QStringLiteral("</b><table cellspacing='0' cellpadding='1'>") + rows + QStringLiteral("</table>");

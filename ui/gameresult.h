@@ -1,6 +1,7 @@
 #pragma once
 #include "rules/ranking.h"
 #include "rules/scoring.h"
+#include <QFont>
 #include <QString>
 #include <vector>
 
@@ -16,5 +17,10 @@ QString scoreText(int score, rules::Scoring scoring);
 
 // The game window's result panel: a heading and one row per seat, best first (rich text).
 QString resultPanelText(const std::vector<rules::Place>& places, rules::Scoring scoring);
+
+// The places with every name shortened, where it must, so that the panel's rows fit `width`
+// pixels of that font (bold, as the first place shows).
+std::vector<rules::Place> namesFitted(std::vector<rules::Place> places, rules::Scoring scoring, const QFont& font,
+                                      int width);
 
 } // namespace ui

@@ -1,10 +1,12 @@
 #include "ui/howtoplay.h"
 #include "ui/fonts.h"
+#include "ui/helpkeys.h"
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <iterator>
 
 namespace ui {
 
@@ -26,6 +28,19 @@ QString html(const Section& section, int index)
     for (const QString& paragraph : section.paragraphs)
         text += QStringLiteral("<p>%1</p>").arg(paragraph.toHtmlEscaped());
     return text;
+}
+
+// One paragraph a window, each key as the window binds it.
+QStringList keyParagraphs()
+{
+    const QString windows[] = {HowToPlay::tr("ロビー"), HowToPlay::tr("ゲーム画面"), HowToPlay::tr("記録の再生")};
+    QStringList lines[std::size(windows)];
+    for (const HelpKey& key : helpKeys())
+        lines[key.window].append(key.line());
+    QStringList paragraphs;
+    for (std::size_t i = 0; i < std::size(windows); ++i)
+        paragraphs.append(windows[i] + HowToPlay::tr("：") + lines[i].join(HowToPlay::tr("、")));
+    return paragraphs;
 }
 
 std::vector<Section> sections(const Pictures& p)
@@ -63,19 +78,49 @@ std::vector<Section> sections(const Pictures& p)
                         "ロビーの参加者で自分の名前をダブルクリックすると（または右クリックの「ゲーム画面を表示」で）戻"
                         "れます。")},
          board(p, {QStringLiteral("ABCD")})},
-        {HowToPlay::tr("盤の操作"),
+        {HowToPlay::tr("盤の操作と座標"),
          {HowToPlay::tr("クリックでそのマスに置きます。矢印キー、Home、End、PageUp、PageDownで枠を動かし、EnterかSpace"
                         "で置きます。"),
-          HowToPlay::tr("L：打てる所を表示（盤の右クリックでも）。H：ヒント。F1：この画面。")},
+          HowToPlay::tr("盤の上の文字が列、左の数字が行で、C10は左から3列目、上から10行目のマスです。状態表示、ヒント、"
+                        "記録の手の一覧と分析も、マスをこの名前で示します。座標は窓に余地があるときに表示されます。")},
          {}},
-        {HowToPlay::tr("ひとりで・ネットワークで"),
-         {HowToPlay::tr("ひとりで：名前を入れて「待機開始」を押し、参加者の＋からコンピューターを3人加えて「ゲム開始」"
-                        "を押します。"),
+        {HowToPlay::tr("一人で遊ぶ"),
+         {HowToPlay::tr(
+             "ロビーの「一人で遊ぶ」を押すと、3人のコンピューターを相手にこのパソコンだけですぐ始まり、"
+             "最初の番はあなたです。ボタンの小さな矢印の「相手と席を選ぶ...」で自分の席とコンピューターの強さ"
+             "を選べます。盤の大きさや得点制はロビーのゲーム設定に従います。")},
+         {}},
+        {HowToPlay::tr("待った・やり直し・新しいゲーム"),
+         {HowToPlay::tr(
+              "一人で遊ぶときは、「待った」で自分の前の番まで戻し（コンピューターの手も一緒に）、「やり直し」で"
+              "戻した手をもう一度打ちます。「新しいゲーム」で次のゲームを始めます。ゲーム画面の下と盤の右クリックに"
+              "あります。"),
+          HowToPlay::tr("ネットワークのゲームでは待ったはできず、新しいゲームはサーバーの「ゲム開始」です。")},
+         {}},
+        {HowToPlay::tr("記録・再生・分析"),
+         {HowToPlay::tr(
+              "対戦はすべて記録されます。ロビーの「記録」で対戦と成績の一覧を開き、対戦を選んで「再生」を押すと"
+              "その対戦を一手ずつ見られます。"),
           HowToPlay::tr(
-              "ネットワークで：1人が「待機開始」でサーバーになり、ほかの3人は「クライアントとして接続」を選んで"
-              "サーバーのIPアドレスとポート番号を入れ、「接続」を押します。4人そろうとサーバーが「ゲム開始」を押せます"
-              "。")},
+              "再生の画面で「分析」を押すと、どの局面も探索して各席の勝つ見込みをグラフに描き、悪手に印を付け、"
+              "その局面で探索が選んだマスを示します。終わったばかりの対戦は、ゲーム画面の「この対戦を分析」から"
+              "開けます。")},
+         {}},
+        {HowToPlay::tr("ネットワークで・コンピューターと"),
+         {HowToPlay::tr(
+              "1人が「待機開始」でサーバーになり、ほかの人は「クライアントとして接続」を選んでサーバーのIPアドレスと"
+              "ポート番号を入れ、「接続」を押します。"),
+          HowToPlay::tr("足りない席はサーバーが埋められます。参加者の見出しの＋（または参加者一覧の右クリック）で"
+                        "「コンピューターを加える」と強さを選びます。4人そろうとサーバーが「ゲム開始」を押せます。"),
+          HowToPlay::tr(
+              "スマートフォンやタブレットは、アプリを入れずにブラウザーから参加できます。サーバーのロビーが示す"
+              "コードでブラウザーから入ります。")},
          board(p, {QStringLiteral("1.2"), QStringLiteral(".5."), QStringLiteral("3.4")})},
+        {HowToPlay::tr("見た目と音"),
+         {HowToPlay::tr("盤の右クリックの「表示と音の設定...」で、盤の色（ハイコントラストを含む3種類）、座標の表示、"
+                        "音量を選べます。Mで音を消し、もう一度Mで戻します。どれも次に起動したときにも残ります。")},
+         {}},
+        {HowToPlay::tr("キー"), keyParagraphs(), {}},
     };
 }
 

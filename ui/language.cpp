@@ -1,5 +1,6 @@
 #include "ui/language.h"
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 
 namespace ui {
@@ -28,12 +29,31 @@ std::unique_ptr<QTranslator> translatorFor(Language language)
     return loaded ? std::move(translator) : nullptr;
 }
 
-std::unique_ptr<QTranslator> installTranslation()
+std::unique_ptr<QTranslator> qtTranslatorFor(Language language)
 {
-    auto translator = translatorFor(chooseLanguage(QLocale::system().uiLanguages()));
-    if (translator)
-        QCoreApplication::installTranslator(translator.get());
-    return translator;
+    if (language == Language::English)
+        return nullptr;
+    auto translator = std::make_unique<QTranslator>();
+    const bool loaded =
+        translator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    return loaded ? std::move(translator) : nullptr;
+}
+
+std::vector<std::unique_ptr<QTranslator>> installTranslations(Language language)
+{
+    std::vector<std::unique_ptr<QTranslator>> installed;
+    std::unique_ptr<QTranslator> both[] = {translatorFor(language), qtTranslatorFor(language)};
+    for (auto& translator : both)
+        if (translator) {
+            QCoreApplication::installTranslator(translator.get());
+            installed.push_back(std::move(translator));
+        }
+    return installed;
+}
+
+std::vector<std::unique_ptr<QTranslator>> installTranslation()
+{
+    return installTranslations(chooseLanguage(QLocale::system().uiLanguages()));
 }
 
 } // namespace ui

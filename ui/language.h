@@ -2,6 +2,7 @@
 #include <QStringList>
 #include <QTranslator>
 #include <memory>
+#include <vector>
 
 namespace ui {
 
@@ -15,9 +16,14 @@ Language chooseLanguage(const QStringList& uiLanguages);
 
 // The loaded translation into the language, or null for Japanese, which needs none.
 std::unique_ptr<QTranslator> translatorFor(Language language);
+// Qt's own texts (standard buttons, a text box's menu) in Japanese from the system's Qt
+// translations; null for English, which Qt is written in, or where they are not installed.
+std::unique_ptr<QTranslator> qtTranslatorFor(Language language);
+// Installs both into the application; they stay installed while the result lives.
+std::vector<std::unique_ptr<QTranslator>> installTranslations(Language language);
 
 // Installs the translation that the user's languages ask for, once an application object exists;
 // it lives as long as the caller's.
-std::unique_ptr<QTranslator> installTranslation();
+std::vector<std::unique_ptr<QTranslator>> installTranslation();
 
 } // namespace ui

@@ -4,6 +4,7 @@
 #include "ui/errorbox.h"
 #include "ui/fonts.h"
 #include "ui/programicon.h"
+#include "ui/boardcoordinates.h"
 #include "ui/boardgrid.h"
 #include <QCheckBox>
 #include <QLabel>
@@ -37,6 +38,7 @@ Tmainform::Tmainform(match::Station& station, const QString& exeDir, const QStri
     Table = named(new ui::BoardGrid(this), "Table");
     Table->setFont(uiFont(13, true));
     Table->setEnabled(false);
+    coordinates_ = new BoardCoordinates(*Table, this);
     createSidePanel();
     StatusBar = named(new QStatusBar(this), "StatusBar");
     StatusBar->setFont(uiFont(16));

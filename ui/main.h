@@ -29,6 +29,8 @@ class QToolButton;
 namespace ui {
 
 class AnalysisOffer;
+class BoardCoordinates;
+class LookControls;
 class BoardGrid;
 class HowToPlay;
 
@@ -166,6 +168,8 @@ private:
     QTimer* hintTimer = nullptr;    // how long a hint stays
     // In the status bar once a game is over.
     AnalysisOffer* AnalyzeGame = nullptr;
+    BoardCoordinates* coordinates_ = nullptr; // along the board where there is room
+    LookControls* looks_ = nullptr;           // the board's theme and the sounds' volume
 
     match::Station& station_;
     match::Match& match_;

@@ -1,4 +1,5 @@
 #include "ui/main.h"
+#include "rules/notation.h"
 #include "ui/boardgrid.h"
 #include <QLabel>
 #include <iterator>
@@ -26,8 +27,8 @@ QString Tmainform::describeCell(int col, int row) const
                                          QT_TR_NOOP("青の宝石"), QT_TR_NOOP("緑の宝石"), QT_TR_NOOP("黒の宝石")};
     const int code = game().onBoard(col, row) ? game().board()[col][row] : -1;
     if (code < 0 || code >= int(std::size(pieces)))
-        return BoardGrid::position(col, row);
-    QString text = tr("%1、%2").arg(BoardGrid::position(col, row), tr(pieces[code]));
+        return rules::cellName(col, row);
+    QString text = tr("%1、%2").arg(rules::cellName(col, row), tr(pieces[code]));
     if (match_.myTurn() && Table->isEnabled() && game().Search_Face(col, row))
         text += tr("、打てる");
     return text;

@@ -1,7 +1,9 @@
 #include "ai/choose.h"
+#include "rules/notation.h"
 #include "ui/errorbox.h"
 #include "ui/howtoplay.h"
 #include "ui/legalcellsetting.h"
+#include "ui/lookcontrols.h"
 #include "ui/lobbysettings.h"
 #include "ui/main.h"
 #include "ui/named.h"
@@ -41,6 +43,8 @@ void Tmainform::createAids()
     hintTimer->setInterval(HintMs);
     createHelpButton();
     readGameSettings();
+    looks_ = new LookControls(
+        *Table, *coordinates_, settingsPath_, [this] { fitBoard(); }, this);
     connect(ShowLegal, &QAction::toggled, this, [this](bool on) { guarded([&] { ShowLegalClick(on); }); });
     connect(HintAction, &QAction::triggered, this, [this] { showHint(); });
     connect(HelpAction, &QAction::triggered, this, [this] { showHelp(); });
@@ -82,6 +86,8 @@ void Tmainform::contextMenuEvent(QContextMenuEvent* event)
     menu.addActions({newGame_, undo_, redo_});
     menu.addSeparator();
     menu.addActions({ShowLegal, HintAction, HelpAction});
+    menu.addSeparator();
+    menu.addActions({looks_->settingsAction(), looks_->muteAction()});
     menu.exec(event->globalPos());
 }
 
@@ -139,6 +145,7 @@ void Tmainform::hintChosen(rules::Cell cell)
         return;
     }
     Table->setHint(QPoint(cell.col, cell.row));
+    StatusBar->showMessage(tr("ヒント：%1").arg(rules::cellName(cell.col, cell.row)));
     hintTimer->start();
 }
 

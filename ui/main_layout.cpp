@@ -1,6 +1,7 @@
 #include "ui/fonts.h"
 #include "ui/main.h"
 #include "ui/named.h"
+#include "ui/boardcoordinates.h"
 #include "ui/boardgrid.h"
 #include <QCheckBox>
 #include <QFrame>
@@ -26,6 +27,12 @@ constexpr int ResultExtraWidth = 10;  // gap right of the result
 // borders under a 26-pixel caption stands in.
 constexpr QMargins EstimatedFrame(4, 30, 4, 4);
 constexpr int EstimatedFrameHeight = EstimatedFrame.top() + EstimatedFrame.bottom();
+
+// The side of the square the board may fill in a window of that client size.
+int boardRoom(const QSize& client)
+{
+    return std::min(client.width() - ExtraWidth, client.height() - (ExtraHeight - EstimatedFrameHeight));
+}
 
 struct SeatRow {
     int top;
@@ -157,18 +164,22 @@ void Tmainform::setBoardSize(int n)
 // The frame itself is left out, as a window manager may tell it late.
 int Tmainform::shownCellFor(const QSize& client, int n, double ratio)
 {
-    const int room = std::min(client.width() - ExtraWidth, client.height() - (ExtraHeight - EstimatedFrameHeight));
-    return std::max(int(BoardGrid::Cell * ratio), int(room * ratio) / n);
+    return std::max(int(BoardGrid::Cell * ratio), int(boardRoom(client) * ratio) / n);
 }
 
+// Where the coordinates find room, the board moves right and down by their strip.
 void Tmainform::fitBoard()
 {
     const int n = Table->gridSize();
     // A result wider than the panel, for long names, takes its extra width from the board.
     const int wider = PanelResult->isVisibleTo(this) ? std::max(0, PanelResult->width() - PanelSize.width()) : 0;
-    Table->setShownCell(shownCellFor(size() - QSize(wider, 0), n, devicePixelRatioF()));
+    const QSize client = size() - QSize(wider, 0);
+    const int inset = coordinates_->insetFor(boardRoom(client), n);
+    Table->setShownCell(shownCellFor(client - QSize(inset, inset), n, devicePixelRatioF()));
+    Table->move(inset, inset);
+    coordinates_->follow(inset);
     // A board a little smaller than its 25-pixel cells (a fractional scale) leaves the panel in place.
-    Panel->move(std::max(Table->width(), n * BoardGrid::Cell) + PanelGap, PanelTop);
+    Panel->move(inset + std::max(Table->width(), n * BoardGrid::Cell) + PanelGap, PanelTop);
     PanelResult->move(Panel->geometry().bottomLeft() + QPoint(0, PanelGap));
 }
 

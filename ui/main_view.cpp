@@ -1,3 +1,4 @@
+#include "rules/notation.h"
 #include "ui/soundplayer.h"
 #include "ui/gameresult.h"
 #include "ui/main.h"
@@ -75,7 +76,7 @@ void Tmainform::TableMouseMove(int x, int y)
         Put(oldCol, oldRow, board[oldCol][oldRow]);
     hoverCol_ = col;
     hoverRow_ = row;
-    StatusBar->showMessage(tr("移動中：%1,%2").arg(col).arg(row));
+    StatusBar->showMessage(tr("移動中：%1").arg(rules::cellName(col, row)));
     Put(col, row, rules::CursorImage);
     if (board[col][row] > rules::Empty)
         Put(col, row, board[col][row]);
@@ -152,7 +153,10 @@ void Tmainform::showResult(const std::vector<rules::Place>& places)
     PanelResult->setVisible(!places.empty());
     if (places.empty())
         return;
-    PanelResult->setText(resultPanelText(places, game().scoring()));
+    // Long names are shortened to the panel's width, whole in the tooltip: the board keeps its size.
+    const auto shown = namesFitted(places, game().scoring(), PanelResult->font(), Panel->width());
+    PanelResult->setText(resultPanelText(shown, game().scoring()));
+    PanelResult->setToolTip(resultChatLine(places, game().scoring()));
     PanelResult->setAccessibleDescription(resultChatLine(places, game().scoring()));
     fitResult();
     station_.note(resultChatLine(places, game().scoring()));

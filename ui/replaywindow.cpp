@@ -1,8 +1,10 @@
 #include "ui/replaywindow.h"
 #include "rules/ranking.h"
-#include "record/recordtext.h"
+#include "rules/notation.h"
 #include "ui/boardgrid.h"
 #include "ui/chancegraph.h"
+#include "ui/elidedlabel.h"
+#include "ui/fittedboard.h"
 #include "ui/gameresult.h"
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -47,7 +49,7 @@ void ReplayWindow::createControls(const QString& readingProblem)
     board_->setFocusPolicy(Qt::NoFocus); // the replay is not played on
     auto* side = new QVBoxLayout;
     for (int seat = 1; seat <= rules::Seats; ++seat) {
-        auto* name = new QLabel(replay_.game().name(seat));
+        auto* name = new ElidedLabel(replay_.game().name(seat));
         auto* line = new QHBoxLayout;
         auto* piece = new QLabel;
         piece->setPixmap(images_[std::size_t(seat)]);
@@ -70,7 +72,7 @@ void ReplayWindow::createControls(const QString& readingProblem)
     side->addWidget(problem_);
     side->addWidget(moveList_, 1);
     auto* top = new QHBoxLayout;
-    top->addWidget(board_, 0, Qt::AlignTop);
+    top->addWidget(new FittedBoard(*board_), 2);
     top->addLayout(side, 1);
     graph_ = new ChanceGraph;
     graph_->hide(); // until the game is analysed
@@ -79,8 +81,8 @@ void ReplayWindow::createControls(const QString& readingProblem)
     verdict_->setWordWrap(true);
     verdict_->hide();
     auto* whole = new QVBoxLayout(this);
-    whole->addLayout(top, 1);
-    whole->addWidget(graph_);
+    whole->addLayout(top, 3);
+    whole->addWidget(graph_, 1);
     whole->addWidget(verdict_);
     whole->addWidget(createButtons());
     connect(graph_, &ChanceGraph::moveChosen, this, &ReplayWindow::showMove);
@@ -133,7 +135,7 @@ void ReplayWindow::fillMoveList()
 QString ReplayWindow::moveText(int move) const
 {
     const record::Move& played = replay_.game().moves[std::size_t(move - 1)];
-    const QString where = played.isPass() ? tr("パス") : record::cellName(played.col, played.row);
+    const QString where = played.isPass() ? tr("パス") : rules::cellName(played.col, played.row);
     const QString text = tr("%1. %2 %3").arg(move).arg(replay_.game().name(played.seat), where);
     if (reviews_.empty() || !reviews_[std::size_t(move - 1)].mistake())
         return text;

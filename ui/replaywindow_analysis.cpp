@@ -1,5 +1,5 @@
 #include "ai/choose.h"
-#include "record/recordtext.h"
+#include "rules/notation.h"
 #include "ui/boardgrid.h"
 #include "ui/chancegraph.h"
 #include "ui/replaywindow.h"
@@ -131,7 +131,7 @@ void ReplayWindow::showVerdict()
             .arg(replay_.game().name(review->seat), percent(review->before[review->seat]), percent(review->after));
     if (marked)
         text = tr("%1　悪手。探索の選ぶ手は %2（盤の◆）")
-                   .arg(text, record::cellName(review->preferred.col, review->preferred.row));
+                   .arg(text, rules::cellName(review->preferred.col, review->preferred.row));
     verdict_->setText(text);
 }
 

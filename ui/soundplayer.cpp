@@ -1,6 +1,7 @@
 #include "ui/soundplayer.h"
 #include "ui/sdlaudio.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 
@@ -46,6 +47,14 @@ QByteArray decode(const SdlAudio& sdl, const QByteArray& wav)
 
 } // namespace
 
+QByteArray atVolume(QByteArray samples, int percent)
+{
+    auto* sample = reinterpret_cast<Sint16*>(samples.data());
+    for (qsizetype i = 0; i < samples.size() / 2; ++i)
+        sample[i] = Sint16(sample[i] * percent / 100);
+    return samples;
+}
+
 SoundPlayer& SoundPlayer::instance()
 {
     static SoundPlayer player;
@@ -68,10 +77,16 @@ void SoundPlayer::play(const QByteArray& wav)
     if (silent_ || !ensureDevice())
         return;
     cutPlaying();
-    const QByteArray& samples = converted(wav);
-    if (!samples.isEmpty() && sdlAudio()->QueueAudio(device_, samples.constData(), Uint32(samples.size())) == 0)
+    const QByteArray samples = volume_ < 100 ? atVolume(converted(wav), volume_) : converted(wav);
+    if (volume_ > 0 && !samples.isEmpty() &&
+        sdlAudio()->QueueAudio(device_, samples.constData(), Uint32(samples.size())) == 0)
         ++started_;
     closeWhenPlayed();
+}
+
+void SoundPlayer::setVolume(int percent)
+{
+    volume_ = std::clamp(percent, 0, 100);
 }
 
 std::uint32_t SoundPlayer::queuedBytes() const

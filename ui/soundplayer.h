@@ -11,6 +11,9 @@
 // blocks and never reports anything.
 namespace ui {
 
+// 16-bit samples at percent of their loudness.
+QByteArray atVolume(QByteArray samples, int percent);
+
 class SoundPlayer {
 public:
     // How long the device stays open after its queue has played out, for the next sound.
@@ -22,6 +25,9 @@ public:
     void play(const QByteArray& wav);
     // The player's switch: while silent, nothing plays and nothing is cut.
     void setSilent(bool silent) { silent_ = silent; }
+    // Every sound plays at that share of its loudness, 0 to 100; at 0 a sound only cuts.
+    void setVolume(int percent);
+    int volume() const { return volume_; }
 
     // For tests: sounds started, sounds cut while still queued, the device, bytes still queued.
     int startedCount() const { return started_; }
@@ -45,6 +51,7 @@ private:
     bool silent_ = false;
     bool failed_ = false; // no SDL, or no device: stay silent instead of retrying every time
     std::uint32_t device_ = 0;
+    int volume_ = 100;
     int started_ = 0;
     int cut_ = 0;
     QTimer closer_;

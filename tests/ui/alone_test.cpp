@@ -9,6 +9,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QToolButton>
 
@@ -127,6 +129,11 @@ TEST(AloneDialog, RowsFollowThePersonsSeatAndGiveTheChoiceBack)
     seat->setCurrentIndex(3);
     third->setCurrentIndex(third->findData(int(ai::Level::Strongest)));
     EXPECT_EQ(third->accessibleName(), QStringLiteral("CPU3：3番席（緑）"));
+    // Each row shows its seat beside its box, not only to a screen reader.
+    auto* form = static_cast<QFormLayout*>(dialog.layout());
+    auto* label = qobject_cast<QLabel*>(form->labelForField(third));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), QStringLiteral("CPU3：3番席（緑）"));
     const ui::AloneSetup chosen = dialog.setup();
     EXPECT_EQ(chosen.seat, 4);
     EXPECT_EQ(chosen.levels[2], ai::Level::Strongest);

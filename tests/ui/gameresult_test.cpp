@@ -1,6 +1,7 @@
 #include "main_fixture.h"
 #include "tests/support/controls.h"
 #include "ui/gameresult.h"
+#include "ui/language.h"
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QStatusBar>
@@ -66,6 +67,31 @@ TEST_P(GameResultOnBoard, EndOfGameShowsTheRankingBesideTheBoardAndInTheChat)
 
 INSTANTIATE_TEST_SUITE_P(, GameResultOnBoard, testing::Values(8, 26),
                          [](const auto& info) { return "N" + std::to_string(info.param); });
+
+// Long names are shortened in the result, whole in its tooltip; the board keeps its size, in
+// both languages.
+TEST_F(GameResultWindow, LongNamesLeaveTheBoardItsSize)
+{
+    const QString longName = QStringLiteral("CPU1 (Strongest, on every core)");
+    for (const auto language : {ui::Language::Japanese, ui::Language::English}) {
+        const auto translator = ui::translatorFor(language);
+        if (translator)
+            QCoreApplication::installTranslator(translator.get());
+        create(8);
+        form->match().start(boot->gameSettings(), 1, {longName, longName + u'2', longName + u'3', longName + u'4'});
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        const QSize board = boardGrid()->size();
+        finish({0, 12, 151, 12, 7});
+        EXPECT_EQ(boardGrid()->size(), board);
+        const auto* result = control<QLabel>(*form, "PanelResult");
+        EXPECT_LE(result->width(), control<QFrame>(*form, "Panel")->width());
+        EXPECT_FALSE(result->text().contains(longName));
+        EXPECT_TRUE(result->toolTip().contains(longName + u'2'));
+        if (translator)
+            QCoreApplication::removeTranslator(translator.get());
+    }
+}
 
 TEST_F(GameResultWindow, NewGameTakesAwayTheResultAndTheOldStatusTexts)
 {

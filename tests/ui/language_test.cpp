@@ -3,6 +3,7 @@
 #include "tests/support/namedcase.h"
 #include "ui/language.h"
 #include <QAbstractButton>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,6 +54,18 @@ TEST(Translator, EnglishIsShippedInsideTheProgramAndJapaneseNeedsNone)
     const auto english = ui::translatorFor(Language::English);
     ASSERT_NE(english, nullptr);
     EXPECT_FALSE(english->isEmpty());
+}
+
+// Qt's own buttons read Japanese in the Japanese interface.
+TEST(Translator, QtsOwnTextsComeFromTheSystemInJapaneseOnly)
+{
+    EXPECT_EQ(ui::qtTranslatorFor(Language::English), nullptr);
+    const auto japanese = ui::qtTranslatorFor(Language::Japanese);
+    ASSERT_NE(japanese, nullptr) << "qt6-translations-l10n is not installed";
+    QCoreApplication::installTranslator(japanese.get());
+    const QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("キャンセル"));
+    QCoreApplication::removeTranslator(japanese.get());
 }
 
 } // namespace

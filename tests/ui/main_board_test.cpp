@@ -44,13 +44,13 @@ TEST_F(MainFormTest, HoverDrawsTheCursorUnderThePieceAndRestoresTheCellItLeaves)
     openTurn();
     hover(3 * 25 + 5, 3 * 25 + 20);
     QImage shot = board();
-    EXPECT_EQ(control<QStatusBar>(*form, "StatusBar")->currentMessage(), QStringLiteral("移動中：3,3"));
+    EXPECT_EQ(control<QStatusBar>(*form, "StatusBar")->currentMessage(), QStringLiteral("移動中：D4"));
     EXPECT_EQ(quarter(shot, 3, 3, TopLeft), testimg::cursor);
     EXPECT_EQ(quarter(shot, 3, 3, TopRight), testimg::piece(5));
 
     hover(1 * 25 + 3, 0 * 25 + 20);
     shot = board();
-    EXPECT_EQ(control<QStatusBar>(*form, "StatusBar")->currentMessage(), QStringLiteral("移動中：1,0"));
+    EXPECT_EQ(control<QStatusBar>(*form, "StatusBar")->currentMessage(), QStringLiteral("移動中：B1"));
     EXPECT_EQ(quarter(shot, 3, 3, TopLeft), BoardGrid::BoardColour);
     EXPECT_EQ(quarter(shot, 3, 3, TopRight), testimg::piece(5));
     EXPECT_EQ(shot.pixelColor(3 * 25 + 24, 3 * 25 + 5), BoardGrid::LineColour);
@@ -83,7 +83,7 @@ TEST_F(MainFormTest, FirstCellAfterANewGameGetsNoCursorUntilThePointerComesBack)
     hover(5, 5);
     EXPECT_EQ(quarter(board(), 0, 0, TopLeft), testimg::cursor);
     EXPECT_EQ(quarter(board(), 1, 0, TopLeft), BoardGrid::BoardColour);
-    EXPECT_EQ(control<QStatusBar>(*form, "StatusBar")->currentMessage(), QStringLiteral("移動中：0,0"));
+    EXPECT_EQ(control<QStatusBar>(*form, "StatusBar")->currentMessage(), QStringLiteral("移動中：A1"));
 }
 
 TEST_F(MainFormTest, PositionTextNamesTheLastCellOfTheLargestBoard)
@@ -91,9 +91,9 @@ TEST_F(MainFormTest, PositionTextNamesTheLastCellOfTheLargestBoard)
     startShown(26);
     openTurn();
     hover(25 * 25 + 1, 25 * 25 + 1);
-    EXPECT_EQ(control<QStatusBar>(*form, "StatusBar")->currentMessage(), QStringLiteral("移動中：25,25"));
+    EXPECT_EQ(control<QStatusBar>(*form, "StatusBar")->currentMessage(), QStringLiteral("移動中：Z26"));
     hover(650, 10); // right of the grid: not over a cell
-    EXPECT_EQ(control<QStatusBar>(*form, "StatusBar")->currentMessage(), QStringLiteral("移動中：25,25"));
+    EXPECT_EQ(control<QStatusBar>(*form, "StatusBar")->currentMessage(), QStringLiteral("移動中：Z26"));
 }
 
 TEST_F(MainFormTest, LastPlacedFaceShowsTheMarkUnderIt)

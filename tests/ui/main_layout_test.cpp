@@ -129,9 +129,10 @@ TEST_P(BoardFill, BoardFollowsTheWindowSizeAlone)
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, BoardFill,
-                         testing::Values(Fill{{1400, 1000}, 8, 968}, Fill{{700, 500}, 8, 464},
-                                         Fill{{539, 401}, 8, 368}, Fill{{539, 1000}, 8, 368},
-                                         Fill{{1400, 1000}, 26, 962}, Fill{{700, 500}, 26, 650}),
+                         // The coordinates take a strip of 16 pixels where there is room for them.
+                         testing::Values(Fill{{1400, 1000}, 8, 952}, Fill{{700, 500}, 8, 448},
+                                         Fill{{539, 401}, 8, 352}, Fill{{539, 1000}, 8, 352},
+                                         Fill{{1400, 1000}, 26, 936}, Fill{{700, 500}, 26, 650}),
                          testing::PrintToStringParamName());
 
 // At any screen scale: 25 pixels a cell in the smallest window, never fewer in a larger one,

@@ -1,5 +1,6 @@
 #include "tests/ui/main_fixture.h"
 #include "tests/support/controls.h"
+#include "rules/notation.h"
 #include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
@@ -15,12 +16,12 @@ TEST_F(MainFormTest, EnlargedWindowGrowsTheBoardAndShrinksBackToThePrescribedCel
     form->resize(smallest + QSize(300, 300));
     EXPECT_GT(boardGrid()->shownCell(), 25);
     EXPECT_EQ(boardGrid()->width(), 8 * boardGrid()->shownCell());
-    EXPECT_EQ(control<QFrame>(*form, "Panel")->x(), boardGrid()->width() + 10);
+    EXPECT_EQ(control<QFrame>(*form, "Panel")->x(), boardGrid()->geometry().right() + 1 + 10);
     EXPECT_LE(control<QFrame>(*form, "Panel")->geometry().right(), form->width());
 
     form->resize(smallest);
     EXPECT_EQ(boardGrid()->shownCell(), 25);
-    EXPECT_EQ(boardGrid()->size(), QSize(200, 200));
+    EXPECT_EQ(boardGrid()->geometry(), QRect(0, 0, 200, 200));
     EXPECT_EQ(control<QFrame>(*form, "Panel")->pos(), QPoint(210, 8));
 }
 
@@ -59,13 +60,13 @@ TEST_F(MainFormTest, BoardIsATableOfNamedCells)
     QAccessibleInterface* cell = table->tableInterface()->cellAt(row, col);
     ASSERT_NE(cell, nullptr);
     EXPECT_EQ(cell->text(QAccessible::Name),
-              ui::BoardGrid::position(col, row) + QStringLiteral("、空き、打てる"));
+              rules::cellName(col, row) + QStringLiteral("、空き、打てる"));
     EXPECT_EQ(table->indexOfChild(cell), row * 8 + col);
     for (int c = 0; c < 8; ++c)
         for (int r = 0; r < 8; ++r)
             if (form->game().board()[c][r] == 2) {
                 EXPECT_EQ(table->tableInterface()->cellAt(r, c)->text(QAccessible::Name),
-                          ui::BoardGrid::position(c, r) + QStringLiteral("、青の顔"));
+                          rules::cellName(c, r) + QStringLiteral("、青の顔"));
             }
 }
 

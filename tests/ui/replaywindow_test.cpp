@@ -1,8 +1,10 @@
 #include "record/recordstore.h"
 #include "tests/support/playedgame.h"
 #include "ui/boardgrid.h"
+#include "ui/chancegraph.h"
 #include "ui/recordswindow.h"
 #include "ui/replaywindow.h"
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -11,6 +13,7 @@
 #include <QTest>
 #include <QTimeZone>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <random>
 
 using record::Record;
@@ -118,4 +121,30 @@ TEST(RecordsWindow, ListsGamesNewestFirstAndFiltersByName)
     EXPECT_EQ(window.standings()->item(0, 1)->text(), QStringLiteral("2"));
     EXPECT_NE(window.openGame(0), nullptr);
     EXPECT_EQ(window.openGame(7), nullptr);
+}
+
+// The board, the list and the graph take the room of a larger window; a long name gives way.
+TEST(ReplayWindow, FollowsTheWindowSizeAndShortensLongNames)
+{
+    const QString longName = QStringLiteral("CPU1 (Strongest, on every core)");
+    const Record game = playedGame(2, {longName, Four[1], Four[2], Four[3]});
+    ui::ReplayWindow window(record::Reading{game, {}, 0}, plainImages(), {});
+    window.graph()->show();
+    window.resize(640, 480);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QSize board = window.board()->size();
+    const int list = window.moveList()->height();
+    const int graph = window.graph()->height();
+    window.resize(1300, 950);
+    QApplication::processEvents();
+    EXPECT_GT(window.board()->width(), board.width() * 3 / 2);
+    EXPECT_GT(window.moveList()->height(), list);
+    EXPECT_GT(window.graph()->height(), graph);
+    window.resize(400, 300);
+    QApplication::processEvents();
+    const auto names = window.findChildren<QLabel*>();
+    const auto shortened = std::find_if(names.begin(), names.end(), [&](QLabel* l) { return l->toolTip() == longName; });
+    ASSERT_NE(shortened, names.end());
+    EXPECT_TRUE((*shortened)->text().endsWith(QStringLiteral("…")));
 }

@@ -228,3 +228,19 @@ TEST(ShippedWaves, FlipSoundIsShorterThanTheCapturePause)
 }
 
 } // namespace
+
+TEST(SoundPlayer, VolumeScalesEverySampleAndSilenceQueuesNothing)
+{
+    const qint16 loud[] = {32767, -32768, 1000, -3};
+    const QByteArray samples(reinterpret_cast<const char*>(loud), sizeof loud);
+    const QByteArray half = ui::atVolume(samples, 50);
+    const auto* scaled = reinterpret_cast<const qint16*>(half.constData());
+    EXPECT_EQ(std::vector<qint16>(scaled, scaled + 4), (std::vector<qint16>{16383, -16384, 500, -1}));
+
+    player().setVolume(0);
+    const int started = player().startedCount();
+    player().play(toneWave(0.1));
+    EXPECT_EQ(player().startedCount(), started);
+    player().setVolume(100);
+}
+
