@@ -7,10 +7,19 @@
 
 namespace computer {
 
+QString hostWentLine()
+{
+    return QCoreApplication::translate("computer::Headless", "ホストが接続を閉じたので、コンピューターも終わります。");
+}
+
 int playHeadless(const Options& options, QTextStream& err)
 {
     ComputerPlayer player(options.name, options.level);
-    QObject::connect(&player, &ComputerPlayer::ended, [] { QCoreApplication::exit(0); });
+    QObject::connect(&player, &ComputerPlayer::ended, [&err] {
+        err << hostWentLine() << '\n';
+        err.flush();
+        QCoreApplication::exit(0);
+    });
     QObject::connect(&player, &ComputerPlayer::failed, [&err](const QString& reason) {
         err << reason << '\n';
         err.flush();
