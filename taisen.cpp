@@ -13,6 +13,7 @@
 #include <QLocale>
 #include <QTextStream>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -76,7 +77,7 @@ int analyze(int argc, char** argv, const QStringList& arguments)
         return refused(commandLine, error);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return ui::printAnalysis(commandLine.analysisFile(), *effort, out, err);
+    return ui::printAnalysis(commandLine.analysisFile(), *effort, out, err, isatty(STDERR_FILENO) != 0);
 }
 
 // A record is read before any window: a file that is not one is said on the terminal, with or
