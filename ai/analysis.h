@@ -11,7 +11,7 @@ namespace ai {
 // Playouts a position of a board up to 13 × 13 gets unless asked otherwise, and the most that
 // may be asked: what judges a 26 × 26 game within ten minutes on two cores (docs/STRENGTH.md).
 constexpr int UsualEffort = 3000;
-constexpr int MaxEffort = 6000;
+constexpr int MaxEffort = 5000;
 
 // The playouts a position gets when none are asked: fewer on larger boards, whose games and
 // playouts are longer, so that a 26 × 26 game is judged within two minutes on two cores.
