@@ -11,8 +11,8 @@
 
 namespace {
 
-constexpr int Games = 6;  // a kind of game
-constexpr int Every = 5;  // a position in so many is searched
+constexpr int Games = 6; // a kind of game
+constexpr int Every = 5; // a position in so many is searched
 constexpr unsigned OtherSeeds = 0x5BD1E995u;
 
 std::vector<rules::Position> sampledPositions()
