@@ -39,9 +39,9 @@ bool Admission::admit(const QHostAddress& peer)
     return true;
 }
 
-QString roomFullLine()
+QString roomFullLine(const QString& hostName)
 {
-    return QStringLiteral("満員です：参加できるのは %1 人までです").arg(MaxGuests + 1);
+    return QStringLiteral("%1：満員です。参加できるのは %2 人までです").arg(hostName).arg(MaxGuests + 1);
 }
 
 bool Admission::join(const QHostAddress& peer, bool returnsToSeat)

@@ -27,9 +27,9 @@ struct AdmissionLimits {
 // Who may come in. A connection that has not joined costs a little and waits among few; joins
 // from one address come at a bounded rate, so one address churning connections cannot crowd
 // out the members or the guests still to come.
-// What the host says, as a chat line of its own, to a joiner it turns away for want of room:
-// it travels, so it is never translated.
-QString roomFullLine();
+// What the host `hostName` says, as a chat line of its own, to a joiner it turns away for want
+// of room: it travels, so it is never translated.
+QString roomFullLine(const QString& hostName);
 
 class Admission {
 public:

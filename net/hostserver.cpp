@@ -150,7 +150,7 @@ void HostServer::turnAway(Link& link)
 {
     link.turnedAway = true;
     const HostLobby::GuestId id = link.id;
-    send(id, chatMessage(roomFullLine()));
+    send(id, chatMessage(roomFullLine(lobby_.members().value(0))));
     QTimer::singleShot(TurnAwayMs, this, [this, id] { drop(id, true); });
 }
 

@@ -185,7 +185,7 @@ TEST_F(HostServerTest, AFullRoomTurnsANewcomerAwayWithAWordAndTakesASeatedPlayer
 
     RawPeer& late = joinSmall("E");
     EXPECT_TRUE(closedByHost(late));
-    EXPECT_EQ(late.heard, QList<QStringList>({net::chatMessage(net::roomFullLine())}));
+    EXPECT_EQ(late.heard, QList<QStringList>({net::chatMessage(net::roomFullLine(QStringLiteral("A")))}));
     RawPeer& back = joinSmall("B");
     ASSERT_TRUE(back.waitFor(1));
     EXPECT_EQ(returned, 2);
