@@ -430,6 +430,13 @@
     </message>
 </context>
 <context>
+    <name>ui::Analysis</name>
+    <message>
+        <source>分析中 %1/%2 手</source>
+        <translation>Analysing: %1 of %2 moves judged</translation>
+    </message>
+</context>
+<context>
     <name>ui::AnalysisOffer</name>
     <message>
         <source>この対戦を分析</source>

@@ -2,6 +2,7 @@
 #include "ai/gameanalysis.h"
 #include "record/recordstore.h"
 #include "ui/analysisreport.h"
+#include <QCoreApplication>
 #include <QTextStream>
 
 // The analysis run on a terminal: each move printed once it and the position after it are judged.
@@ -12,7 +13,8 @@ namespace {
 // Rewrites one line of err in place; a terminal shows it, and the last one is wiped at the end.
 void showProgress(QTextStream& err, int judged, int total)
 {
-    err << QStringLiteral("\r%1/%2").arg(judged).arg(total) << QStringLiteral("\x1b[K");
+    err << u'\r' << QCoreApplication::translate("ui::Analysis", "分析中 %1/%2 手").arg(judged).arg(total)
+        << QStringLiteral("\x1b[K");
     err.flush();
 }
 
