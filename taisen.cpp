@@ -4,6 +4,7 @@
 #include "ui/language.h"
 #include <QCoreApplication>
 #include <QTextStream>
+#include <unistd.h>
 
 namespace {
 
@@ -24,7 +25,7 @@ int answer(int argc, char** argv, const QStringList& arguments)
     if (!effort)
         return commandLine.refuse(error);
     QTextStream err(stderr);
-    return ui::printAnalysis(commandLine.analysisFile(), *effort, out, err);
+    return ui::printAnalysis(commandLine.analysisFile(), *effort, out, err, isatty(STDERR_FILENO) != 0);
 }
 
 } // namespace

@@ -18,6 +18,11 @@ QString levelName(Level level)
     return QStringLiteral("最強");
 }
 
+QString computerName(int number, Level level)
+{
+    return QStringLiteral("CPU%1(%2)").arg(number).arg(levelName(level));
+}
+
 // A loaded machine stretches the processor time over more wall time; the ceilings leave room
 // for that and still answer well inside the shortest time limit of a turn.
 Budget budgetOf(Level level)

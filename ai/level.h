@@ -12,7 +12,10 @@ enum class Level {
     Strongest = 4, // 最強: a tree search of over a second on every core
 };
 
-// The level's name as the player sees it.
+// The level's name as it travels and is recorded, whatever the interface's language.
 QString levelName(Level level);
+// A computer player's name in the member list and in records: "CPU1(強い)", never translated,
+// so that the standings count one computer as one.
+QString computerName(int number, Level level);
 
 } // namespace ai

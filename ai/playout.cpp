@@ -101,13 +101,22 @@ void playToEnd(rules::Position& position, std::mt19937& rng, LegalDraw& draws)
     }
 }
 
+Shares pointShares(const rules::Position& end)
+{
+    const auto& scores = end.scores();
+    const float total = static_cast<float>(std::max(1, scores[1] + scores[2] + scores[3] + scores[4]));
+    Shares shares{};
+    for (int seat = 1; seat <= rules::Seats; ++seat)
+        shares[seat] = static_cast<float>(scores[seat]) / total;
+    return shares;
+}
+
 Shares worth(const rules::Position& end)
 {
     Shares shares = winShares(end);
-    const auto& scores = end.scores();
-    const float total = static_cast<float>(std::max(1, scores[1] + scores[2] + scores[3] + scores[4]));
+    const Shares points = pointShares(end);
     for (int seat = 1; seat <= rules::Seats; ++seat)
-        shares[seat] = (1 - PointsWeight) * shares[seat] + PointsWeight * static_cast<float>(scores[seat]) / total;
+        shares[seat] = (1 - PointsWeight) * shares[seat] + PointsWeight * points[seat];
     return shares;
 }
 

@@ -12,6 +12,9 @@ using Shares = std::array<float, 5>; // indexed 1..4 by seat
 // Each seat's share of the win in a finished game: 1, or 1/k for a first place shared by k.
 Shares winShares(const rules::Position& position);
 
+// Each seat's share of all points (or faces) at the end of a finished game; an empty end gives none.
+Shares pointShares(const rules::Position& end);
+
 // How promising a placement at index is for the seat to move, before any search: where it
 // lies, and under the points rule what it gains. Index is legal.
 int promise(const rules::Position& position, int index);

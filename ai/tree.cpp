@@ -27,6 +27,7 @@ Tree::Tree(const rules::Position& position) : root_(position)
     nodes_.push_back({PassMove, 0});
     expand(0, root_);
     rootWins_.resize(std::size_t(nodes_[0].children));
+    rootPoints_.resize(rootWins_.size());
 }
 
 // Children yet untried come first, in their order; then the best bound for the mover.
@@ -86,10 +87,13 @@ void Tree::grow(std::mt19937& rng)
         ++nodes_[node].visits;
         nodes_[node].won += shares[nodes_[node].mover];
     }
+    const std::size_t child = std::size_t(path_[1] - nodes_[0].firstChild);
     const Shares wins = winShares(position);
-    Shares& sum = rootWins_[std::size_t(path_[1] - nodes_[0].firstChild)];
-    for (int seat = 1; seat <= rules::Seats; ++seat)
-        sum[seat] += wins[seat];
+    const Shares points = pointShares(position);
+    for (int seat = 1; seat <= rules::Seats; ++seat) {
+        rootWins_[child][seat] += wins[seat];
+        rootPoints_[child][seat] += points[seat];
+    }
 }
 
 std::vector<Tree::Tally> Tree::rootTallies() const
@@ -98,7 +102,8 @@ std::vector<Tree::Tally> Tree::rootTallies() const
     const Node& root = nodes_[0];
     for (int child = root.firstChild; child < root.firstChild + root.children; ++child)
         tallies.push_back({nodes_[child].move, nodes_[child].visits, nodes_[child].won,
-                           rootWins_[std::size_t(child - root.firstChild)]});
+                           rootWins_[std::size_t(child - root.firstChild)],
+                           rootPoints_[std::size_t(child - root.firstChild)]});
     return tallies;
 }
 

@@ -20,8 +20,9 @@ public:
     struct Tally {
         int move; // the index placed, or PassMove
         int visits;
-        float won;   // the mover's shares summed
-        Shares wins; // each seat's win share summed over the playouts, with no points in it
+        float won;     // the mover's shares summed
+        Shares wins;   // each seat's win share summed over the playouts, with no points in it
+        Shares points; // each seat's share of the points summed over the playouts
     };
     // What the search found for each move of the root, in the order they were first tried.
     std::vector<Tally> rootTallies() const;
@@ -43,9 +44,10 @@ private:
 
     rules::Position root_;
     std::vector<Node> nodes_;
-    std::vector<int> path_;        // of the current descent
-    std::vector<Shares> rootWins_; // by child of the root
-    LegalDraw draws_;              // for the playouts
+    std::vector<int> path_;          // of the current descent
+    std::vector<Shares> rootWins_;   // by child of the root
+    std::vector<Shares> rootPoints_; // by child of the root
+    LegalDraw draws_;                // for the playouts
 };
 
 // The tally a search plays: the most visited, the more won of equals.

@@ -7,6 +7,11 @@
 
 namespace computer {
 
+QString hostWentLine()
+{
+    return QCoreApplication::translate("computer::Headless", "ホストが接続を閉じたので、コンピューターも終わります。");
+}
+
 namespace {
 
 void say(QTextStream& err, const QString& line)
@@ -20,9 +25,8 @@ void say(QTextStream& err, const QString& line)
 int playHeadless(const Options& options, QTextStream& err)
 {
     match::ComputerGuest player(options.name, options.level);
-    QObject::connect(&player, &match::ComputerGuest::ended, [&] {
-        say(err, QCoreApplication::translate("computer", "%1 が接続を閉じました。コンピューターは終わります")
-                     .arg(options.host));
+    QObject::connect(&player, &match::ComputerGuest::ended, [&err] {
+        say(err, hostWentLine());
         QCoreApplication::exit(0);
     });
     QObject::connect(&player, &match::ComputerGuest::failed, [&err](const QString& reason) {

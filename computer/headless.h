@@ -16,9 +16,12 @@ struct Options {
     QString recordFolder = {}; // where the games go as records; none kept when empty
 };
 
+// What a computer player says when its host closes the connection: one line, translated.
+QString hostWentLine();
+
 // Plays every game the host starts until the host closes the connection, with no window at
-// all; needs a running core application. Gives 0 then, and 1 with the reason on `err` when
-// it cannot connect (within ComputerGuest::ConnectTimeoutMs).
+// all; needs a running core application. Gives 0 then, saying hostWentLine() on `err`, and 1
+// with the reason on `err` when it cannot connect (within ComputerGuest::ConnectTimeoutMs).
 int playHeadless(const Options& options, QTextStream& err);
 
 } // namespace computer

@@ -67,7 +67,7 @@ void Match::start(const rules::Settings& settings, int seat, const QStringList& 
 void Match::openFirstTurn()
 {
     if (running() && game_.curPlayer() == mySeat())
-        openTurn();
+        BeginLocalTurn();
 }
 
 void Match::abandon()

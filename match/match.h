@@ -63,8 +63,7 @@ public:
     void start(const rules::Settings& settings, int seat, const QStringList& members);
     // The station is cut off from the others: the game stops where it is, unfinished.
     void abandon();
-    // The host's first turn opens without automatic play; so does any turn of this station's
-    // seat that a test or a benchmark opens.
+    // Opens the game's first turn when it is this station's seat's, automatic play included.
     void openFirstTurn();
     // Takes the game up from a position, as a test or a benchmark sets one; nothing is shown.
     void resume(const rules::Position& position) { game_.resume(position); }

@@ -21,7 +21,7 @@ QString computerName(ai::Level level, const QStringList& members)
         const bool taken =
             std::any_of(members.begin(), members.end(), [&](const QString& m) { return m.startsWith(prefix); });
         if (!taken)
-            return prefix + ai::levelName(level) + u')';
+            return ai::computerName(n, level);
     }
 }
 

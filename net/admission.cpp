@@ -39,9 +39,14 @@ bool Admission::admit(const QHostAddress& peer)
     return true;
 }
 
-bool Admission::join(const QHostAddress& peer)
+QString roomFullLine(const QString& hostName)
 {
-    if (total_ - waitingTotal_ >= limits_.members || !takeJoin(peer))
+    return QStringLiteral("%1：満員です。参加できるのは %2 人までです").arg(hostName).arg(MaxGuests + 1);
+}
+
+bool Admission::join(const QHostAddress& peer, bool returnsToSeat)
+{
+    if ((!returnsToSeat && roomFull()) || !takeJoin(peer))
         return false;
     stopWaiting(peer);
     return true;

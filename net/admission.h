@@ -27,6 +27,10 @@ struct AdmissionLimits {
 // Who may come in. A connection that has not joined costs a little and waits among few; joins
 // from one address come at a bounded rate, so one address churning connections cannot crowd
 // out the members or the guests still to come.
+// What the host `hostName` says, as a chat line of its own, to a joiner it turns away for want
+// of room: it travels, so it is never translated.
+QString roomFullLine(const QString& hostName);
+
 class Admission {
 public:
     explicit Admission(AdmissionLimits limits = {}, Clock clock = steadyMilliseconds);
@@ -36,10 +40,13 @@ public:
     bool admit(const QHostAddress& peer);
     // No more may wait, whatever their address: the oldest should go to make room.
     bool waitingFull() const { return waitingTotal_ >= limits_.waiting; }
-    // A waiting connection asks to join: true when there is room for a member and its address
-    // is within its rate; it then counts as a member. On false it still counts as waiting
-    // until it is closed.
-    bool join(const QHostAddress& peer);
+    // Every place for a member is taken. One who returns to a seat the game keeps for it needs
+    // none: the cap counts the members who have no seat to reclaim.
+    bool roomFull() const { return total_ - waitingTotal_ >= limits_.members; }
+    // A waiting connection asks to join: true when there is room for a member (or it returns to
+    // its seat) and its address is within its rate; it then counts as a member. On false it
+    // still counts as waiting until it is closed.
+    bool join(const QHostAddress& peer, bool returnsToSeat = false);
     void closed(const QHostAddress& peer, bool joined);
     void clear();
 

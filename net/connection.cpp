@@ -36,7 +36,9 @@ Connection::Connection(Sender from, QTcpSocket* socket, QObject* parent)
 
 Connection::SendResult Connection::DataSend(const QStringList& lines)
 {
-    if (socket_->state() != QAbstractSocket::ConnectedState)
+    // A host's close is seen as the end of the stream, whose descriptor Qt closes before the
+    // socket leaves its connected state: nothing can go out any more.
+    if (socket_->state() != QAbstractSocket::ConnectedState || !socket_->isValid())
         return SendResult::NotConnected;
     const QByteArray bytes = encodeMessage(lines);
     if (socket_->write(bytes) != bytes.size()) {

@@ -165,6 +165,11 @@ int HostLobby::vacatedSeat(const QString& name) const
     return 0;
 }
 
+bool HostLobby::returnsToSeat(const QString& name) const
+{
+    return vacatedSeat(memberName(name, members())) != 0;
+}
+
 void HostLobby::removeMember(const QString& name)
 {
     const auto it =

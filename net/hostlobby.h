@@ -58,6 +58,8 @@ public:
     void setBehind(GuestId guest, bool behind);
 
     QStringList members() const;
+    // A join under `name` would take back a seat this game lost.
+    bool returnsToSeat(const QString& name) const;
     QString hostName() const { return hostName_; }
 
 signals:

@@ -1,6 +1,7 @@
 #include "net/hostserver.h"
 
 #include "net/listener.h"
+#include "net/lobbymessages.h"
 #include "net/message.h"
 #include "net/socketerror.h"
 
@@ -30,6 +31,10 @@ void noticeSilentPeer(int descriptor)
     setsockopt(descriptor, IPPROTO_TCP, TCP_KEEPCNT, &probes, sizeof probes);
     setsockopt(descriptor, IPPROTO_TCP, TCP_USER_TIMEOUT, &unanswered, sizeof unanswered);
 }
+
+// A joiner turned away hears why this long before its close, so that the word and the close
+// reach it in reads of their own.
+constexpr int TurnAwayMs = 300;
 
 } // namespace
 
@@ -143,15 +148,28 @@ void HostServer::drain(HostLobby::GuestId id)
 // comes before it is dropped unread by the lobby.
 bool HostServer::admitJoin(Link& link, const QStringList& message)
 {
-    if (lineNumber(message, 0) != MsgJoin)
+    if (link.turnedAway || lineNumber(message, 0) != MsgJoin)
         return false;
-    if (!admission_.join(link.peer)) {
+    const bool returning = lobby_.returnsToSeat(message.value(1));
+    if (!returning && admission_.roomFull()) {
+        turnAway(link);
+        return false;
+    }
+    if (!admission_.join(link.peer, returning)) {
         drop(link.id);
         return false;
     }
     link.member = true;
     lobby_.accepted(link.id, link.peer.toString());
     return true;
+}
+
+void HostServer::turnAway(Link& link)
+{
+    link.turnedAway = true;
+    const HostLobby::GuestId id = link.id;
+    send(id, chatMessage(roomFullLine(lobby_.members().value(0))));
+    QTimer::singleShot(TurnAwayMs, this, [this, id] { drop(id, true); });
 }
 
 // Those that have not joined in time are closed; the timer rests once nobody waits.
@@ -214,7 +232,8 @@ void HostServer::hangUp(HostLobby::GuestId guest)
 }
 
 // The lobby hears of a member's close once the handler that is running has finished with its list.
-void HostServer::drop(HostLobby::GuestId id)
+// Gently: what was sent is delivered before the close.
+void HostServer::drop(HostLobby::GuestId id, bool gently)
 {
     const Link* l = find(id);
     if (!l)
@@ -225,7 +244,10 @@ void HostServer::drop(HostLobby::GuestId id)
     links_.removeIf([&](const Link& x) { return x.id == id; });
     c->socket()->disconnect(this);
     c->disconnect(this);
-    c->socket()->abort();
+    if (gently)
+        c->socket()->disconnectFromHost();
+    else
+        c->socket()->abort();
     c->deleteLater();
     if (member)
         QMetaObject::invokeMethod(

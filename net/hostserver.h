@@ -46,6 +46,7 @@ private:
         QHostAddress peer;
         qint64 since; // when it was accepted
         bool member = false;
+        bool turnedAway = false; // told the room is full, and closed soon
     };
     void send(HostLobby::GuestId to, const QStringList& message) override;
     void hangUp(HostLobby::GuestId guest) override;
@@ -55,7 +56,8 @@ private:
     void drain(HostLobby::GuestId id);
     bool admitJoin(Link& link, const QStringList& message);
     void brokeDown(HostLobby::GuestId id, QAbstractSocket::SocketError error);
-    void drop(HostLobby::GuestId id);
+    void turnAway(Link& link);
+    void drop(HostLobby::GuestId id, bool gently = false);
     void closeLate();
     Link* find(HostLobby::GuestId id);
 

@@ -79,10 +79,6 @@
         <translation>Analyzes the game record FILE without a window and prints each move&apos;s chances to win and the mistakes.</translation>
     </message>
     <message>
-        <source>分析の手間: 一局面のプレイアウト数（既定 %1）。</source>
-        <translation>Effort of the analysis: playouts per position (default %1).</translation>
-    </message>
-    <message>
         <source>--effort は --analyze と一緒に使います</source>
         <translation>--effort goes with --analyze</translation>
     </message>
@@ -121,6 +117,10 @@
     <message>
         <source>%1 を起動できません: %2</source>
         <translation>%1 cannot be started: %2</translation>
+    </message>
+    <message>
+        <source>分析の手間: 一局面のプレイアウト数（既定 %1、%2 × %2 より大きい盤では少なく）。</source>
+        <translation>Effort of the analysis: playouts per position (default %1, fewer on boards larger than %2 × %2).</translation>
     </message>
 </context>
 <context>
@@ -179,6 +179,13 @@
     <message>
         <source>サーバー %1 に接続できません</source>
         <translation>Cannot connect to the server %1</translation>
+    </message>
+</context>
+<context>
+    <name>computer::Headless</name>
+    <message>
+        <source>ホストが接続を閉じたので、コンピューターも終わります。</source>
+        <translation>The host closed the connection, so this computer player ends too.</translation>
     </message>
 </context>
 <context>
@@ -489,6 +496,13 @@
     </message>
 </context>
 <context>
+    <name>ui::Analysis</name>
+    <message>
+        <source>分析中 %1/%2 手</source>
+        <translation>Analysing: %1 of %2 moves judged</translation>
+    </message>
+</context>
+<context>
     <name>ui::AnalysisOffer</name>
     <message>
         <source>この対戦を分析</source>
@@ -502,16 +516,16 @@
 <context>
     <name>ui::ChanceGraph</name>
     <message>
-        <source>勝つ見込みのグラフ</source>
-        <translation>Chances to win, move by move</translation>
-    </message>
-    <message>
         <source>%1番席 %2%</source>
         <translation>seat %1 %2%</translation>
     </message>
     <message>
         <source>、</source>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>得点の取り分の見込みのグラフ</source>
+        <translation>Expected share of the points, move by move</translation>
     </message>
 </context>
 <context>
@@ -907,10 +921,6 @@
         <translation>Analyze</translation>
     </message>
     <message>
-        <source>どの局面も探索して、各席の勝つ見込みと悪手を示します（A）</source>
-        <translation>Searches every position and shows each seat&apos;s chance to win and the mistakes (A)</translation>
-    </message>
-    <message>
         <source>分析の進み具合</source>
         <translation>Analysis progress</translation>
     </message>
@@ -923,16 +933,20 @@
         <translation>Cancel the analysis</translation>
     </message>
     <message>
-        <source>盤の下のグラフ: 各席の勝つ見込み</source>
-        <translation>The graph below the board: each seat&apos;s chance to win</translation>
-    </message>
-    <message>
-        <source>%1手目 %2: 勝つ見込み %3% → %4%</source>
-        <translation>Move %1, %2: chance to win %3% → %4%</translation>
-    </message>
-    <message>
         <source>%1&#x3000;悪手。探索の選ぶ手は %2（盤の◆）</source>
         <translation>%1. A mistake: the search prefers %2 (◆ on the board)</translation>
+    </message>
+    <message>
+        <source>どの局面も探索して、各席の得点の取り分の見込みと悪手を示します（A）</source>
+        <translation>Searches every position and shows each seat&apos;s expected share of the points and the mistakes (A)</translation>
+    </message>
+    <message>
+        <source>盤の下のグラフ: 各席の得点の取り分の見込み</source>
+        <translation>The graph below the board: each seat&apos;s expected share of the points</translation>
+    </message>
+    <message>
+        <source>%1手目 %2: 得点の取り分の見込み %3% → %4%</source>
+        <translation>Move %1, %2: expected share of the points %3% → %4%</translation>
     </message>
 </context>
 <context>
@@ -1128,10 +1142,6 @@
     <message>
         <source>▲サーバーとの接続が切れました</source>
         <translation>▲The connection to the host was lost</translation>
-    </message>
-    <message>
-        <source>CPU%1(%2)</source>
-        <translation>CPU%1 (%2)</translation>
     </message>
     <message>
         <source>一人で遊ぶ</source>

@@ -43,9 +43,7 @@ QStringList aloneMembers(const QString& name, const AloneSetup& setup)
             members << name;
         } else {
             ++computer;
-            members << QCoreApplication::translate("ui::Tbootform", "CPU%1(%2)")
-                           .arg(computer)
-                           .arg(shownLevelName(setup.levels[std::size_t(computer - 1)]));
+            members << ai::computerName(computer, setup.levels[std::size_t(computer - 1)]);
         }
     return members;
 }

@@ -25,7 +25,8 @@ struct AloneOptions {
 
 // The level as the player reads it, in the interface's language.
 QString shownLevelName(ai::Level level);
-// The four seats' names: the person's at its seat, "CPU1(強い)" and so on at the others.
+// The four seats' names: the person's at its seat, "CPU1(強い)" and so on at the others, in
+// every language alike.
 QStringList aloneMembers(const QString& name, const AloneSetup& setup);
 
 // A section of its own in setting.ini (path as LobbySettings::path gives it); a missing file,

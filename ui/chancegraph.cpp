@@ -22,7 +22,7 @@ constexpr float Quarters[] = {0, 0.25f, 0.5f, 0.75f, 1};
 
 ChanceGraph::ChanceGraph(QWidget* parent) : QWidget(parent)
 {
-    setAccessibleName(tr("勝つ見込みのグラフ"));
+    setAccessibleName(tr("得点の取り分の見込みのグラフ"));
     setCursor(Qt::PointingHandCursor);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setFocusPolicy(Qt::NoFocus); // the arrow keys step through the moves wherever the focus is
@@ -42,7 +42,7 @@ void ChanceGraph::setAnalysis(const std::vector<ai::Judgement>& judgements, cons
 {
     chances_.clear();
     for (const ai::Judgement& judgement : judgements)
-        chances_.push_back(judgement.chances);
+        chances_.push_back(judgement.standing);
     mistakes_.clear();
     movers_.clear();
     for (std::size_t k = 0; k < reviews.size(); ++k)
@@ -63,7 +63,7 @@ void ChanceGraph::setCurrent(int played)
     update();
 }
 
-// What a listener hears of the position shown: each seat's chance.
+// What a listener hears of the position shown: each seat's standing.
 void ChanceGraph::describe()
 {
     if (current_ < 0 || std::size_t(current_) >= chances_.size()) {

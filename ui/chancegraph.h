@@ -5,7 +5,7 @@
 
 namespace ui {
 
-// Each seat's chance to finish first over a whole game, a line a seat in its colour, from the
+// Each seat's standing (its expected share of the points) over a whole game, a line a seat in its colour, from the
 // start at the left to the end at the right. The move shown is marked by an upright line and
 // the mistakes by a notch in the mover's colour; a click or a drag chooses a move.
 class ChanceGraph : public QWidget {

@@ -31,9 +31,11 @@ CommandLine::CommandLine(const QStringList& arguments)
                    "CommandLine", "対戦の記録 FILE を分析し、手ごとの勝つ見込みと悪手を窓を開かずに書き出します。"),
                QStringLiteral("FILE")),
       effort_(QStringLiteral("effort"),
-              QCoreApplication::translate("CommandLine", "分析の手間: 一局面のプレイアウト数（既定 %1）。")
-                  .arg(ai::UsualEffort),
-              QStringLiteral("N"), QString::number(ai::UsualEffort)),
+              QCoreApplication::translate(
+                  "CommandLine", "分析の手間: 一局面のプレイアウト数（既定 %1、%2 × %2 より大きい盤では少なく）。")
+                  .arg(ai::UsualEffort)
+                  .arg(ai::usualEffortSize()),
+              QStringLiteral("N")),
       alone_(QStringLiteral("alone"),
              QCoreApplication::translate("CommandLine", "コンピューター3人と一人で遊ぶゲームをすぐに始めます。")),
       size_(QStringLiteral("size"),
@@ -132,6 +134,8 @@ std::optional<int> CommandLine::effort(QString& error) const
         error = why;
         return std::nullopt;
     }
+    if (!parser_.isSet(effort_))
+        return 0;
     bool ok = false;
     const int playouts = parser_.value(effort_).toInt(&ok);
     if (ok && playouts >= 1 && playouts <= ai::MaxEffort)

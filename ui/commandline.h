@@ -30,7 +30,8 @@ public:
     // True when the program only analyses a record and prints what it found.
     bool asksForAnalysis() const;
     QString analysisFile() const;
-    // Playouts a position of the analysis; empty with the reason in `error` when not usable.
+    // Playouts a position of the analysis, 0 for the board's usual; empty with the reason in
+    // `error` when not usable.
     std::optional<int> effort(QString& error) const;
     // True when the program starts with a game alone.
     bool asksForAlone() const;

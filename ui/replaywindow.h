@@ -39,9 +39,9 @@ public:
     bool playing() const { return player_.isActive(); }
     void setPlaying(bool on);
 
-    // Judges every position on worker threads, `effort` playouts each; the graph, the marks and
+    // Judges every position on worker threads, `effort` playouts each (the board's usual for 0); the graph, the marks and
     // the preferred cells appear when all are judged. Nothing while an analysis runs or is shown.
-    void startAnalysis(int effort = ai::UsualEffort);
+    void startAnalysis(int effort = 0);
     // Stops a running analysis and waits for its threads.
     void cancelAnalysis();
     bool analysing() const { return analysis_ != nullptr; }

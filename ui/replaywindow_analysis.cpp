@@ -31,7 +31,7 @@ void ReplayWindow::createAnalysisControls(QLayout* row)
 {
     analyze_ = new QPushButton(tr("分析"));
     analyze_->setAccessibleName(tr("分析"));
-    analyze_->setToolTip(tr("どの局面も探索して、各席の勝つ見込みと悪手を示します（A）"));
+    analyze_->setToolTip(tr("どの局面も探索して、各席の得点の取り分の見込みと悪手を示します（A）"));
     analyze_->setShortcut(Qt::Key_A);
     progress_ = new QProgressBar;
     progress_->setAccessibleName(tr("分析の進み具合"));
@@ -63,7 +63,8 @@ void ReplayWindow::startAnalysis(int effort)
 {
     if (analysis_ || !reviews_.empty())
         return;
-    analysis_ = std::make_unique<ai::GameAnalysis>(replay_.positions(), effort, ai::coreCount());
+    analysis_ = std::make_unique<ai::GameAnalysis>(replay_.positions(), ai::effortOn(effort, replay_.game().boardSize),
+                                                   ai::coreCount());
     progress_->setRange(0, analysis_->total());
     progress_->setValue(0);
     progress_->show();
@@ -98,7 +99,8 @@ void ReplayWindow::endAnalysis()
 
 void ReplayWindow::showAnalysis()
 {
-    reviews_ = ai::reviewMoves(analysis_->positions(), replay_.playedCells(), analysis_->judgements());
+    reviews_ =
+        ai::reviewMoves(analysis_->positions(), replay_.playedCells(), analysis_->judgements(), analysis_->playouts());
     graph_->setAnalysis(analysis_->judgements(), reviews_);
     endAnalysis();
     for (int move = 1; move <= replay_.moves(); ++move)
@@ -114,7 +116,7 @@ void ReplayWindow::showAnalysis()
     moveList_->scrollToItem(moveList_->currentItem());
 }
 
-// At a move, what it did to its mover's chance; at a mistake, the cell the search preferred,
+// At a move, what it did to its mover's standing; at a mistake, the cell the search preferred,
 // marked on the board.
 void ReplayWindow::showVerdict()
 {
@@ -122,13 +124,13 @@ void ReplayWindow::showVerdict()
     const bool marked = review && review->mistake() && !review->preferred.isPass();
     board_->setHint(marked ? std::optional(QPoint(review->preferred.col, review->preferred.row)) : std::nullopt);
     if (!review) {
-        verdict_->setText(reviews_.empty() ? QString() : tr("盤の下のグラフ: 各席の勝つ見込み"));
+        verdict_->setText(reviews_.empty() ? QString() : tr("盤の下のグラフ: 各席の得点の取り分の見込み"));
         return;
     }
     QString text =
-        tr("%1手目 %2: 勝つ見込み %3% → %4%")
+        tr("%1手目 %2: 得点の取り分の見込み %3% → %4%")
             .arg(shown_)
-            .arg(replay_.game().name(review->seat), percent(review->before[review->seat]), percent(review->after));
+            .arg(replay_.game().name(review->seat), percent(review->standing[review->seat]), percent(review->after));
     if (marked)
         text = tr("%1　悪手。探索の選ぶ手は %2（盤の◆）")
                    .arg(text, rules::cellName(review->preferred.col, review->preferred.row));

@@ -2,6 +2,7 @@
 #include "picture.h"
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <random>
 
 namespace {
@@ -9,16 +10,21 @@ namespace {
 using picture::positionOf;
 using rules::Cell;
 
-// Every position of a game of random legal moves, the start first and the end last.
-std::vector<rules::Position> randomGame(unsigned seed, int size, rules::Scoring scoring, bool rotation)
+// Every position of a game of random legal moves, the start first and the end last; the moves
+// go to played when given.
+std::vector<rules::Position> randomGame(unsigned seed, int size, rules::Scoring scoring, bool rotation,
+                                        std::vector<Cell>* played = nullptr)
 {
     std::mt19937 random(seed);
     std::vector<rules::Position> positions{rules::Position::newGame(size, scoring, rotation)};
     while (!positions.back().over()) {
         rules::Position next = positions.back();
         const auto legal = next.legalCells();
-        next.play(legal.empty() ? rules::Pass : legal[random() % legal.size()]);
+        const Cell cell = legal.empty() ? rules::Pass : legal[random() % legal.size()];
+        next.play(cell);
         positions.push_back(next);
+        if (played)
+            played->push_back(cell);
     }
     return positions;
 }
@@ -39,7 +45,7 @@ TEST(GameAnalysis, JudgesAlikeWhateverTheThreads)
     ai::GameAnalysis alone(positions, 150, 1);
     ai::GameAnalysis three(positions, 150, 3);
     alone.wait();
-    three.wait();
+    three.waitFor(three.total());
     ASSERT_TRUE(alone.finished());
     ASSERT_TRUE(three.finished());
     expectSame(alone.judgements(), three.judgements());
@@ -90,15 +96,15 @@ TEST(ReviewMoves, TheLargeCaptureIsPreferredAndTheSmallOneIsAMistake)
         rules::Position after = p;
         after.play(cell);
         const std::vector<ai::Judgement> judged{ai::judge(p, ai::UsualEffort, 1), ai::judge(after, ai::UsualEffort, 2)};
-        return ai::reviewMoves({p, after}, {cell}, judged).front();
+        return ai::reviewMoves({p, after}, {cell}, judged, ai::UsualEffort).front();
     };
     const ai::MoveReview capture = reviewOf({4, 4});
     EXPECT_EQ(capture.preferred, (Cell{4, 4}));
     EXPECT_EQ(capture.loss, 0);
     const ai::MoveReview small = reviewOf({0, 0});
     EXPECT_EQ(small.seat, 1);
-    EXPECT_TRUE(small.mistake()) << small.before[1] << " -> " << small.after;
-    EXPECT_NEAR(small.loss, small.before[1] - small.after, 1e-6);
+    EXPECT_TRUE(small.mistake()) << small.standing[1] << " -> " << small.after;
+    EXPECT_NEAR(small.loss, small.standing[1] - small.after, 1e-6);
 }
 
 // A move that does better than the search expected has lost nothing.
@@ -107,11 +113,30 @@ TEST(ReviewMoves, ALossIsNeverBelowNothing)
     const rules::Position p = captureOrNot();
     rules::Position after = p;
     after.play({0, 0});
-    ai::Judgement before{{0, 0.2f, 0.3f, 0.3f, 0.2f}, {4, 4}};
-    const ai::Judgement better{{0, 0.5f, 0.2f, 0.2f, 0.1f}, {5, 4}};
-    EXPECT_EQ(ai::reviewMoves({p, after}, {{0, 0}}, {before, better}).front().loss, 0);
-    before.chances = {0, 0.7f, 0.1f, 0.1f, 0.1f};
-    EXPECT_NEAR(ai::reviewMoves({p, after}, {{0, 0}}, {before, better}).front().loss, 0.2f, 1e-6);
+    ai::Judgement before{{}, {0, 0.2f, 0.3f, 0.3f, 0.2f}, {4, 4}};
+    const ai::Judgement better{{}, {0, 0.5f, 0.2f, 0.2f, 0.1f}, {5, 4}};
+    EXPECT_EQ(ai::reviewMove(p, {0, 0}, before, better, ai::UsualEffort).loss, 0);
+    before.standing = {0, 0.7f, 0.1f, 0.1f, 0.1f};
+    EXPECT_NEAR(ai::reviewMove(p, {0, 0}, before, better, ai::UsualEffort).loss, 0.2f, 1e-6);
+}
+
+// Once one seat has run away, every seat's moves still move its standing to the very end: in the
+// last quarter of each of twenty games, each seat has a move whose standing after differs from before.
+TEST(ReviewMoves, EverySeatsMovesCountToTheEnd)
+{
+    for (unsigned game = 0; game < 20; ++game) {
+        std::vector<Cell> played;
+        const auto scoring = game % 2 ? rules::Scoring::Count : rules::Scoring::Points;
+        const auto positions = randomGame(100 + game, 8, scoring, false, &played);
+        ai::GameAnalysis analysis(positions, 100, 2);
+        analysis.wait();
+        const std::size_t moves = played.size();
+        const auto reviews = ai::reviewMoves(positions, played, analysis.judgements(), 100);
+        std::array<bool, 5> judged{};
+        for (std::size_t k = moves - moves / 4; k < moves; ++k)
+            judged[std::size_t(reviews[k].seat)] |= reviews[k].standing[reviews[k].seat] != reviews[k].after;
+        EXPECT_EQ(std::count(judged.begin(), judged.end(), true), 4) << "game " << game;
+    }
 }
 
 } // namespace

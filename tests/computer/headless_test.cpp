@@ -23,6 +23,9 @@ TEST(ComputerGuest, HostThatCannotBeReachedIsAFailure)
     EXPECT_TRUE(QTest::qWaitFor([&] { return !reason.isEmpty(); }, 5000));
 }
 
+QStringList warnings;
+
+// The host going says so in the program's own words, with no warning of Qt's beside it.
 TEST(PlayHeadless, EndsWithZeroWhenTheHostClosesAndOneWhenItCannotConnect)
 {
     QTcpServer host;
@@ -33,7 +36,13 @@ TEST(PlayHeadless, EndsWithZeroWhenTheHostClosesAndOneWhenItCannotConnect)
     });
     QString errors;
     QTextStream err(&errors);
+    const QtMessageHandler before =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) { warnings << m; });
     EXPECT_EQ(computer::playHeadless({QStringLiteral("127.0.0.1"), host.serverPort()}, err), 0);
+    qInstallMessageHandler(before);
+    EXPECT_TRUE(warnings.isEmpty()) << warnings.join(u'\n').toStdString();
+    EXPECT_EQ(errors, computer::hostWentLine() + u'\n');
+    errors.clear();
     const quint16 closed = host.serverPort();
     host.close();
     EXPECT_EQ(computer::playHeadless({QStringLiteral("127.0.0.1"), closed}, err), 1);

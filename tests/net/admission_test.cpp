@@ -12,7 +12,8 @@ const QHostAddress Two(QStringLiteral("192.0.2.2"));
 const QHostAddress Three(QStringLiteral("192.0.2.3"));
 
 // Newcomers from three addresses, one step at a time: 'a' admit, 'j' join, 'c' close waiting,
-// 'm' close a member, 't' a quarter of a second passes; the answers of 'a' and 'j' in order.
+// 'm' close a member, 't' a quarter of a second passes, 'r' join to take back a seat; the answers
+// of 'a', 'j' and 'r' in order.
 struct AdmissionCase : NamedCase {
     std::vector<std::pair<char, QHostAddress>> steps;
     std::string answers;
@@ -31,6 +32,7 @@ TEST_P(AdmissionSteps, AnswerAsTheLimitsAllow)
         switch (step) {
         case 'a': answers += admission.admit(peer) ? 'y' : 'n'; break;
         case 'j': answers += admission.join(peer) ? 'y' : 'n'; break;
+        case 'r': answers += admission.join(peer, true) ? 'y' : 'n'; break;
         case 'c': admission.closed(peer, false); break;
         case 'm': admission.closed(peer, true); break;
         case 't': now += 250; break;
@@ -59,7 +61,11 @@ INSTANTIATE_TEST_SUITE_P(Limits, AdmissionSteps, testing::Values(
                   "yyyyyny"},
     AdmissionCase{{"RateIsPerAddress"},
                   {{'a', One}, {'j', One}, {'a', One}, {'j', One}, {'a', One}, {'j', One}, {'a', Two}, {'j', Two}},
-                  "yyyyynyy"}),
+                  "yyyyynyy"},
+    AdmissionCase{{"ASeatTakenBackNeedsNoRoom"},
+                  {{'a', One}, {'j', One}, {'a', Two}, {'j', Two}, {'a', Three}, {'j', Three}, {'a', Two}, {'j', Two},
+                   {'r', Two}},
+                  "yyyyyyyny"}),
     byName);
 
 TEST(ConnectionLimit, StaysWellInsideTheDescriptorLimit)

@@ -160,4 +160,36 @@ TEST_F(HostServerTest, AMemberThatStopsReadingIsDroppedAtTheCapAndLeaves)
     EXPECT_EQ(reader.heard.last(), QStringList({"1", net::leaveNotice("B"), "A", "C"}));
 }
 
+// A room for two guests, both seated: one drops and a newcomer takes its place in the room. The
+// newcomer after that hears why it is closed; the seated player coming back gets its seat again.
+TEST_F(HostServerTest, AFullRoomTurnsANewcomerAwayWithAWordAndTakesASeatedPlayerBack)
+{
+    server.close();
+    net::HostServer small{net::AdmissionLimits{.members = 2}};
+    small.listen(0);
+    small.lobby().open(QStringLiteral("A"));
+    int returned = 0;
+    QObject::connect(&small.lobby(), &net::HostLobby::seatReturned, [&](int seat, net::HostLobby::GuestId) { returned = seat; });
+    const auto joinSmall = [&](const QString& name) -> RawPeer& {
+        auto& peer = *peers.emplace_back(std::make_unique<RawPeer>(Sender::Host));
+        EXPECT_TRUE(peer.connectTo(small.port()));
+        peer.say({"0", name});
+        return peer;
+    };
+    EXPECT_TRUE(joinSmall("B").waitFor(1));
+    EXPECT_TRUE(joinSmall("C").waitFor(1));
+    small.lobby().startGame(net::startSettings(rules::Settings{}, 0));
+    peers[0]->socket->disconnectFromHost();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return small.lobby().members().size() == 2; }, 5000));
+    EXPECT_TRUE(joinSmall("D").waitFor(1));
+
+    RawPeer& late = joinSmall("E");
+    EXPECT_TRUE(closedByHost(late));
+    EXPECT_EQ(late.heard, QList<QStringList>({net::chatMessage(net::roomFullLine(QStringLiteral("A")))}));
+    RawPeer& back = joinSmall("B");
+    ASSERT_TRUE(back.waitFor(1));
+    EXPECT_EQ(returned, 2);
+    EXPECT_EQ(small.lobby().members(), QStringList({"A", "B", "C", "D"}));
+}
+
 } // namespace

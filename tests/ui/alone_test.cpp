@@ -5,6 +5,7 @@
 #include "ui/alonedialog.h"
 #include "ui/alonesetup.h"
 #include "ui/inifile.h"
+#include "ui/language.h"
 #include "ui/lobbysettings.h"
 #include <QAction>
 #include <QCheckBox>
@@ -155,6 +156,12 @@ TEST(AloneSetup, KeptInSettingsWithBadValuesAtTheirDefaults)
     EXPECT_EQ(read.levels[1], ui::AloneSetup{}.levels[1]);
     EXPECT_EQ(ui::aloneMembers(QStringLiteral("me"), chosen),
               (QStringList{"CPU1(最強)", "CPU2(適当)", "me", "CPU3(普通)"}));
+    // The standings count a computer as one whatever language its games were played in.
+    const auto english = ui::translatorFor(ui::Language::English);
+    QCoreApplication::installTranslator(english.get());
+    EXPECT_EQ(ui::aloneMembers(QStringLiteral("me"), chosen),
+              (QStringList{"CPU1(最強)", "CPU2(適当)", "me", "CPU3(普通)"}));
+    QCoreApplication::removeTranslator(english.get());
 }
 
 } // namespace

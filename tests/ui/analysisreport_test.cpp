@@ -52,36 +52,48 @@ protected:
     QString file_;
 };
 
-// What a script may rely on: a line a move, chances that are shares of one, legal preferred
-// cells, and a last line that agrees with the result.
-TEST_P(AnalysedRecord, PrintsALineAMoveThatAgreesWithTheGame)
+// What a script may rely on: a commented header naming the seats, a line a move whose first nine
+// columns are as they always were, chances and standings that are shares of one, legal preferred
+// cells, a last line that agrees with the result, and a commented summary.
+TEST_P(AnalysedRecord, PrintsAHeaderALineAMoveAndASummary)
 {
     const Printed p = printed(file_);
     ASSERT_EQ(p.status, 0) << p.err.toStdString();
-    const QStringList lines = p.out.split(u'\n', Qt::SkipEmptyParts);
+    QStringList lines = p.out.split(u'\n', Qt::SkipEmptyParts);
+    for (int seat = 1; seat <= 4; ++seat)
+        EXPECT_TRUE(lines.contains(QStringLiteral("# seat %1: CPU%1").arg(seat))) << seat;
+    while (!lines.isEmpty() && lines.front().startsWith(u'#'))
+        lines.removeFirst();
     const record::Replay replay(game_);
-    ASSERT_EQ(lines.size(), qsizetype(game_.moves.size()) + 5); // four seats' losses and the mistakes
+    ASSERT_GT(lines.size(), qsizetype(game_.moves.size()));
     std::vector<float> last;
+    const auto shares = [](const QStringList& fields, int first) {
+        std::vector<float> four;
+        for (int seat = 0; seat < 4; ++seat)
+            four.push_back(fields[first + seat].toFloat());
+        for (const float share : four)
+            EXPECT_TRUE(share >= 0 && share <= 1);
+        EXPECT_NEAR(four[0] + four[1] + four[2] + four[3], 1, 0.01);
+        return four;
+    };
     for (std::size_t k = 0; k < game_.moves.size(); ++k) {
         const QStringList fields = lines[qsizetype(k)].split(u'\t');
-        ASSERT_EQ(fields.size(), 9) << lines[qsizetype(k)].toStdString();
+        ASSERT_EQ(fields.size(), 14) << lines[qsizetype(k)].toStdString();
         EXPECT_EQ(fields[0].toInt(), int(k) + 1);
         EXPECT_EQ(fields[1].toInt(), game_.moves[k].seat);
         EXPECT_EQ(cellOf(fields[2]), game_.moves[k].cell());
-        last.clear();
-        for (int seat = 1; seat <= 4; ++seat)
-            last.push_back(fields[2 + seat].toFloat());
-        for (const float chance : last)
-            EXPECT_TRUE(chance >= 0 && chance <= 1) << k;
-        EXPECT_NEAR(last[0] + last[1] + last[2] + last[3], 1, 0.01) << k;
+        last = shares(fields, 3);
+        shares(fields, 9);
         const rules::Cell preferred = cellOf(fields[7]);
         const rules::Position& before = replay.after(int(k));
         EXPECT_TRUE(preferred.isPass() ? before.legalCells().empty() : before.isLegal(preferred)) << k;
         EXPECT_GE(fields[8].toFloat(), 0);
+        EXPECT_EQ(fields[13], fields[8].toFloat() > ai::mistakeMargin(Effort) ? "1" : "0") << k;
     }
     const auto& scores = *game_.finalScores;
     const auto winner = std::max_element(scores.begin(), scores.end()) - scores.begin();
     EXPECT_EQ(*std::max_element(last.begin(), last.end()), last[std::size_t(winner)]);
+    ASSERT_GE(lines.size(), qsizetype(game_.moves.size()) + 6); // the summary: a title, four seats, the mistakes
     for (qsizetype i = qsizetype(game_.moves.size()); i < lines.size(); ++i)
         EXPECT_TRUE(lines[i].startsWith(u'#')) << lines[i].toStdString();
 }

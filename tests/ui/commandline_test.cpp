@@ -155,7 +155,7 @@ TEST_P(AnalysisArguments, TakeAnEffortFromOneToTheMost)
 }
 
 INSTANTIATE_TEST_SUITE_P(, AnalysisArguments, testing::Values(
-    EffortCase{{"Usual"}, {}, ai::UsualEffort},
+    EffortCase{{"UsualForTheBoard"}, {}, 0},
     EffortCase{{"One"}, {"--effort", "1"}, 1},
     EffortCase{{"Most"}, {"--effort", QString::number(ai::MaxEffort)}, ai::MaxEffort},
     EffortCase{{"Zero"}, {"--effort", "0"}, std::nullopt},

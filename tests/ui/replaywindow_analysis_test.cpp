@@ -11,7 +11,8 @@
 
 namespace {
 
-constexpr int Effort = 200;
+// Enough playouts that a game of random and greedy players shows mistakes beyond the search's spread.
+constexpr int Effort = ai::UsualEffort;
 
 int threadsOfThisProcess()
 {
