@@ -33,6 +33,7 @@ Station::~Station()
 {
     endAlone(); // the match must not keep the computers that go before it
     link_.close();
+    browsers_.close();
     server_.close();
 }
 
@@ -55,10 +56,18 @@ void Station::host(quint16 port, const QString& name)
     endAlone();
     server_.listen(port);
     server_.lobby().open(name);
+    // Hosting goes on without the page: the players at desktops need no browser.
+    if (webPort_)
+        try {
+            browsers_.listen(webPort_);
+        } catch (const Failure& failure) {
+            emit failed(failure.text());
+        }
 }
 
 void Station::stopHosting()
 {
+    browsers_.close();
     server_.close();
     setMembers({});
 }

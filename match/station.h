@@ -1,4 +1,5 @@
 #pragma once
+#include "match/browsermembers.h"
 #include "match/guesttable.h"
 #include "match/hosttable.h"
 #include "match/match.h"
@@ -43,6 +44,10 @@ public:
 
     // Host side. Starts listening with the host as the only member; throws Failure.
     void host(quint16 port, const QString& name);
+    // The port of the page for browsers while hosting; 0 serves none.
+    void setWebPort(quint16 port) { webPort_ = port; }
+    quint16 webPort() const { return webPort_; }
+    BrowserMembers& browsers() { return browsers_; }
     void stopHosting();
     // Sets up the host's game, opens its first turn, then sends each guest its start; throws
     // Failure when fewer than four members are listed.
@@ -85,10 +90,12 @@ private:
     net::GuestLink link_;
     HostTable hostTable_{server_.lobby()};
     TableKeeper keeper_{match_, server_.lobby()};
+    BrowserMembers browsers_{match_, server_}; // after the keeper: it takes a returning seat after the keeper lets go
     GuestTable guestTable_;
     net::GuestSession session_;
     QStringList members_;
     bool host_ = true;
+    quint16 webPort_ = 0;
     std::vector<std::unique_ptr<ComputerSeat>> computers_; // in a game alone
 };
 

@@ -85,6 +85,10 @@ void HostLobby::join(Guest& guest, const QString& name)
     joiner.name = memberName(name, members());
     joiner.sentName = name;
     joiner.seat = vacatedSeat(joiner.name);
+    if (seatClaim_)
+        joiner.seat = seatClaim_(joiner.id, joiner.seat);
+    if (joiner.seat <= HostSeat || joiner.seat > rules::Seats || vacated_[std::size_t(joiner.seat)].isEmpty())
+        joiner.seat = 0;
     if (joiner.seat)
         vacated_[std::size_t(joiner.seat)].clear();
     guests_.removeIf([&](const Guest& x) { return x.id == joiner.id; });

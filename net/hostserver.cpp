@@ -173,6 +173,8 @@ void HostServer::brokeDown(HostLobby::GuestId id, QAbstractSocket::SocketError e
 void HostServer::send(HostLobby::GuestId to, const QStringList& message)
 {
     Link* l = find(to);
+    if (!l && other_)
+        other_->send(to, message);
     if (!l)
         return;
     Connection* c = l->connection;
@@ -188,6 +190,8 @@ void HostServer::send(HostLobby::GuestId to, const QStringList& message)
 
 void HostServer::hangUp(HostLobby::GuestId guest)
 {
+    if (!find(guest) && other_)
+        other_->hangUp(guest);
     drop(guest);
 }
 
