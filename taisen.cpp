@@ -141,6 +141,8 @@ int main(int argc, char** argv)
     auto bootform = std::make_unique<ui::Tbootform>(exeDir);
     bootform->show();
     auto mainform = std::make_unique<ui::Tmainform>(*bootform, exeDir);
+    if (const auto webPort = commandLine.webPort())
+        bootform->setWebPort(*webPort);
     if (commandLine.asksForAlone())
         ui::guarded([&] { bootform->playAlone(commandLine.aloneOptions()); });
     QObject::connect(bootform.get(), &ui::Tbootform::Closed, &app, &QCoreApplication::quit);

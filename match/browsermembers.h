@@ -43,7 +43,7 @@ public:
 private:
     struct Browser {
         QString name;
-        int seat = 0;                  // in the game under way, 0 for none
+        int seat = 0;                    // in the game under way, 0 for none
         net::WebServer::PageId page = 0; // 0 while away
     };
     void join(net::WebServer::PageId page, const net::PageRequest& request);
@@ -62,10 +62,10 @@ private:
     Match& match_;
     net::HostLobby& lobby_;
     net::WebServer web_;
-    QHash<QString, Browser> browsers_;                    // by secret
-    QHash<net::WebServer::PageId, QString> secrets_;      // of the pages that joined
-    std::array<std::unique_ptr<BrowserSeat>, 5> seats_;   // the seats browsers play this game
-    std::optional<rules::Outcome> last_;                  // the game's last move
+    QHash<QString, Browser> browsers_;                  // by secret
+    QHash<net::WebServer::PageId, QString> secrets_;    // of the pages that joined
+    std::array<std::unique_ptr<BrowserSeat>, 5> seats_; // the seats browsers play this game
+    std::optional<rules::Outcome> last_;                // the game's last move
 };
 
 } // namespace match

@@ -46,7 +46,8 @@ public:
     void host(quint16 port, const QString& name);
     // The port of the page for browsers while hosting; 0 serves none.
     void setWebPort(quint16 port) { webPort_ = port; }
-    quint16 webPort() const { return webPort_; }
+    // The port the page is served on now; 0 while it is not.
+    quint16 webServed() { return browsers_.web().isListening() ? browsers_.web().port() : 0; }
     BrowserMembers& browsers() { return browsers_; }
     void stopHosting();
     // Sets up the host's game, opens its first turn, then sends each guest its start; throws

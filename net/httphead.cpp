@@ -60,9 +60,9 @@ QByteArray contentType(const QString& resource)
 
 QByteArray httpResponse(int status, const QByteArray& type, const QByteArray& body)
 {
-    static const QHash<int, QByteArray> reasons{{200, "OK"}, {400, "Bad Request"}, {403, "Forbidden"},
-                                               {404, "Not Found"}, {405, "Method Not Allowed"},
-                                               {503, "Service Unavailable"}};
+    static const QHash<int, QByteArray> reasons{
+        {200, "OK"},        {400, "Bad Request"},        {403, "Forbidden"},
+        {404, "Not Found"}, {405, "Method Not Allowed"}, {503, "Service Unavailable"}};
     return "HTTP/1.1 " + QByteArray::number(status) + ' ' + reasons.value(status) + "\r\nContent-Type: " + type +
            "\r\nContent-Length: " + QByteArray::number(body.size()) +
            "\r\nCache-Control: no-store\r\nX-Content-Type-Options: nosniff"

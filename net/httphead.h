@@ -13,7 +13,7 @@ constexpr int MaxRequestHeadBytes = 8192;
 
 struct RequestHead {
     QByteArray method;
-    QByteArray path; // without the query
+    QByteArray path;                       // without the query
     QHash<QByteArray, QByteArray> headers; // names in lower case, values trimmed
     QByteArray header(const char* name) const { return headers.value(name); }
 };

@@ -92,7 +92,8 @@ std::optional<PageRequest> parsePageRequest(const QByteArray& frame)
 
 QByteArray joinedFrame(const QString& name, const QString& secret, const QStringList& members)
 {
-    return frame({{"t", "joined"}, {"name", name}, {"secret", secret}, {"members", QJsonArray::fromStringList(members)}});
+    return frame(
+        {{"t", "joined"}, {"name", name}, {"secret", secret}, {"members", QJsonArray::fromStringList(members)}});
 }
 
 QByteArray membersFrame(const QStringList& members, const QString& notice)

@@ -162,7 +162,8 @@ void WebServer::hangUp(PageId id)
     socket->disconnect(this);
     socket->close(QWebSocketProtocol::CloseCodePolicyViolated);
     socket->deleteLater();
-    QMetaObject::invokeMethod(this, [this, id] { emit closed(id); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, id] { emit closed(id); }, Qt::QueuedConnection);
 }
 
 void WebServer::closeLate()

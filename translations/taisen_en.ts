@@ -103,6 +103,10 @@
         <source>スコアは points か count です: %1</source>
         <translation>The scoring rule is points or count: %1</translation>
     </message>
+    <message>
+        <source>ブラウザー用ページのポート番号（既定 18390、0 で出さない）。</source>
+        <translation>Port of the page for browsers (default 18390, 0 for none).</translation>
+    </message>
 </context>
 <context>
     <name>computer::ComputerPlayer</name>
@@ -146,6 +150,13 @@
     <message>
         <source>▲受信した手を盤に置けません。盤面が他の端末と食い違っています</source>
         <translation>▲A move received cannot be placed on the board. This board no longer agrees with the other stations</translation>
+    </message>
+</context>
+<context>
+    <name>net::WebServer</name>
+    <message>
+        <source>ページのポート%1を開けません：%2</source>
+        <translation>Cannot open port %1 for the page: %2</translation>
     </message>
 </context>
 <context>
@@ -231,7 +242,7 @@
     </message>
     <message>
         <source>この端末の席が読めません</source>
-        <translation>This station's seat cannot be read</translation>
+        <translation>This station&apos;s seat cannot be read</translation>
     </message>
     <message>
         <source>手が多すぎます</source>
@@ -239,11 +250,11 @@
     </message>
     <message>
         <source>手の席が読めません</source>
-        <translation>A move's seat cannot be read</translation>
+        <translation>A move&apos;s seat cannot be read</translation>
     </message>
     <message>
         <source>手のマスが盤にありません</source>
-        <translation>A move's cell is not on the board</translation>
+        <translation>A move&apos;s cell is not on the board</translation>
     </message>
     <message>
         <source>結果が読めません</source>
@@ -262,7 +273,7 @@
     </message>
     <message>
         <source>%1手目: %2番席の手番ではありません</source>
-        <translation>Move %1: it is not seat %2's turn</translation>
+        <translation>Move %1: it is not seat %2&apos;s turn</translation>
     </message>
     <message>
         <source>%1手目: %2 には打てません</source>
@@ -270,7 +281,7 @@
     </message>
     <message>
         <source>記録の結果と、手から求めた結果が違います</source>
-        <translation>The record's result differs from the one its moves give</translation>
+        <translation>The record&apos;s result differs from the one its moves give</translation>
     </message>
 </context>
 <context>
@@ -1095,6 +1106,33 @@
     <message>
         <source>ゲームの途中です。閉じると、このゲームは中断します。</source>
         <translation>The game is not over. Closing the window stops this game.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::WebPageButton</name>
+    <message>
+        <source>ブラウザーから参加</source>
+        <translation>Join from a browser</translation>
+    </message>
+    <message>
+        <source>スマートフォンなどのブラウザーから参加できるページ</source>
+        <translation>The page through which phones and other browsers join</translation>
+    </message>
+    <message>
+        <source>ブラウザーから参加できるようにする</source>
+        <translation>Let browsers join</translation>
+    </message>
+    <message>
+        <source>ページのアドレスとQRコード...</source>
+        <translation>The page&apos;s address and QR code...</translation>
+    </message>
+    <message>
+        <source>同じネットワークのスマートフォンでQRコードを読むか、アドレスを開いてください。</source>
+        <translation>On a phone on the same network, scan the QR code or open the address.</translation>
+    </message>
+    <message>
+        <source>%1 のQRコード</source>
+        <translation>QR code of %1</translation>
     </message>
 </context>
 </TS>

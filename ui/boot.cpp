@@ -1,4 +1,5 @@
 #include "ui/boot.h"
+#include "ui/webpagebutton.h"
 #include "net/carriedtext.h"
 #include "net/guestlink.h"
 #include "net/hostserver.h"
@@ -87,6 +88,7 @@ void Tbootform::FormCreate()
     const LobbyValues values = settings_->read();
     BoxName->setText(values.name);
     BoxPort->setText(values.port);
+    BtnWeb->setPort(quint16(values.webPort.toUInt()));
     BoxIP->clear();
     BoxIP->addItems(values.ipList);
     // The saved address stands on its own, whether or not the list holds it.

@@ -24,6 +24,9 @@ class QPushButton;
 class QSplitter;
 class QStatusBar;
 class QToolButton;
+namespace ui {
+class WebPageButton;
+}
 class QMenu;
 
 namespace computer {
@@ -51,6 +54,8 @@ public:
     // This station: its match, its members and its connections, the host's listening socket
     // with its guests or the guest's link to its host.
     match::Station& station() { return *station_; }
+    // The port of the page for browsers from the command line, over setting.ini; 0 serves none.
+    void setWebPort(quint16 port);
 
     bool isHost() const override; // item 0 of Method
     bool inSession() const override;
@@ -185,6 +190,7 @@ private:
     QPlainTextEdit* EditMessage = nullptr;
     QPushButton* BtnSend = nullptr;
     QToolButton* BtnComputer = nullptr; // adds and removes computer players while hosting
+    WebPageButton* BtnWeb = nullptr;    // the page for browsers: on or off, its address
     QToolButton* BtnHelp = nullptr;     // opens the rules, in the chat's heading
     QToolButton* BtnRecords = nullptr;  // opens the kept games, beside it
     QStatusBar* StatusBar = nullptr;

@@ -6,6 +6,7 @@
 #include "ui/errorbox.h"
 #include "ui/lobbysettings.h"
 #include "ui/main.h"
+#include "ui/webpagebutton.h"
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -22,6 +23,7 @@ void Tbootform::BtnStartClick()
     BoxName->setEnabled(false);
     BoxPort->setEnabled(false);
     const QString name = net::acceptName(BoxName->text(), {});
+    station_->setWebPort(BtnWeb->portToServe());
     try {
         station_->host(net::portNumber(BoxPort->text(), "bind"), name);
     } catch (...) {
@@ -60,6 +62,15 @@ void Tbootform::stopHosting()
     lockRole(false);
     addChat(tr("◆サーバーを終了しました"));
     setWindowTitle(tr("対戦ゲム　ロビー"));
+}
+
+} // namespace ui
+
+namespace ui {
+
+void Tbootform::setWebPort(quint16 port)
+{
+    BtnWeb->setPort(port);
 }
 
 } // namespace ui

@@ -44,6 +44,8 @@ public:
     // The computer player's options; empty with the reason in `error` when they are not usable.
     std::optional<computer::Options> computerOptions(QString& error) const;
     QString helpText() const { return parser_.helpText(); }
+    // The port of the page for browsers, when given and a port number (0 serves none).
+    std::optional<quint16> webPort() const;
 
 private:
     void addQtOptions();
@@ -64,6 +66,7 @@ private:
     QCommandLineOption alone_;
     QCommandLineOption size_;
     QCommandLineOption rule_;
+    QCommandLineOption webPort_;
 };
 
 // main's argv as text, in the local 8-bit encoding of file names.
