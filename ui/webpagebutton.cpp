@@ -11,8 +11,7 @@
 
 namespace ui {
 
-WebPageButton::WebPageButton(QLabel* heading, std::function<quint16()> servedPort)
-    : servedPort_(std::move(servedPort))
+WebPageButton::WebPageButton(QLabel* heading, std::function<quint16()> servedPort) : servedPort_(std::move(servedPort))
 {
     setObjectName(QStringLiteral("BtnWeb"));
     setText(QStringLiteral("QR"));
