@@ -95,6 +95,19 @@ TEST_F(BrowserHost, OnlyTheSecretTakesABrowsersSeatBack)
     EXPECT_EQ(station.members()[1], "b");
 }
 
+TEST_F(BrowserHost, AGuestUnderABrowsersNameDoesNotTakeItsSeat)
+{
+    startWithThreePages();
+    pages[0]->socket.close();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return station.members().size() == 3; }, 5000));
+    match::Station guest;
+    guest.setHost(false);
+    QObject::connect(&guest.link(), &net::GuestLink::connected, [&] { guest.session().CSConnect("b"); });
+    guest.link().connectTo(QStringLiteral("127.0.0.1"), station.server().port());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return station.members().size() == 4; }, 5000));
+    EXPECT_EQ(station.members(), (QStringList{"host", "c", "d", "b"})) << "a returning seat would stand second";
+}
+
 TEST_F(BrowserHost, AFaultyPageIsDroppedAndTheOthersPlayOn)
 {
     startWithThreePages();
