@@ -1134,5 +1134,9 @@
         <source>%1 のQRコード</source>
         <translation>QR code of %1</translation>
     </message>
+    <message>
+        <source>携帯</source>
+        <translation>Phones</translation>
+    </message>
 </context>
 </TS>

@@ -14,7 +14,7 @@ namespace ui {
 WebPageButton::WebPageButton(QLabel* heading, std::function<quint16()> servedPort) : servedPort_(std::move(servedPort))
 {
     setObjectName(QStringLiteral("BtnWeb"));
-    setText(QStringLiteral("QR"));
+    setText(tr("携帯"));
     setAccessibleName(tr("ブラウザーから参加"));
     setToolTip(tr("スマートフォンなどのブラウザーから参加できるページ"));
     putInHeading(heading, this);
