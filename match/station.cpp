@@ -56,12 +56,13 @@ void Station::host(quint16 port, const QString& name)
     endAlone();
     server_.listen(port);
     server_.lobby().open(name);
-    // Hosting goes on without the page: the players at desktops need no browser.
-    if (webPort_)
+    // Hosting goes on without the page, said in this lobby only: the desktops need no browser.
+    const int web = webPort_ == WebPortBesideGame ? server_.port() + 1 : webPort_;
+    if (web > 0 && web <= 65535)
         try {
-            browsers_.listen(webPort_);
+            browsers_.listen(quint16(web));
         } catch (const Failure& failure) {
-            emit failed(failure.text());
+            emit chatLine(failure.text());
         }
 }
 

@@ -44,8 +44,9 @@ public:
 
     // Host side. Starts listening with the host as the only member; throws Failure.
     void host(quint16 port, const QString& name);
-    // The port of the page for browsers while hosting; 0 serves none.
-    void setWebPort(quint16 port) { webPort_ = port; }
+    // The port of the page for browsers while hosting: a port, 0 for none, or the game's + 1.
+    static constexpr int WebPortBesideGame = -1;
+    void setWebPort(int port) { webPort_ = port; }
     // The port the page is served on now; 0 while it is not.
     quint16 webServed() { return browsers_.web().isListening() ? browsers_.web().port() : 0; }
     BrowserMembers& browsers() { return browsers_; }
@@ -96,7 +97,7 @@ private:
     net::GuestSession session_;
     QStringList members_;
     bool host_ = true;
-    quint16 webPort_ = 0;
+    int webPort_ = 0;
     std::vector<std::unique_ptr<ComputerSeat>> computers_; // in a game alone
 };
 

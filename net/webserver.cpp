@@ -29,7 +29,7 @@ WebServer::~WebServer()
 void WebServer::listen(quint16 port)
 {
     if (!http_.listen(QHostAddress::Any, port))
-        throw Failure(tr("ページのポート%1を開けません：%2").arg(port).arg(http_.errorString()));
+        throw Failure(tr("◆ブラウザー用のページを出せません（ポート%1）：%2").arg(port).arg(http_.errorString()));
     deadline_.start();
 }
 

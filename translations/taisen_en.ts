@@ -104,8 +104,8 @@
         <translation>The scoring rule is points or count: %1</translation>
     </message>
     <message>
-        <source>ブラウザー用ページのポート番号（既定 18390、0 で出さない）。</source>
-        <translation>Port of the page for browsers (default 18390, 0 for none).</translation>
+        <source>ブラウザー用ページのポート番号（既定はサーバーのポート + 1、0 で出さない）。</source>
+        <translation>Port of the page for browsers (default the server port + 1, 0 for none).</translation>
     </message>
 </context>
 <context>
@@ -155,8 +155,8 @@
 <context>
     <name>net::WebServer</name>
     <message>
-        <source>ページのポート%1を開けません：%2</source>
-        <translation>Cannot open port %1 for the page: %2</translation>
+        <source>◆ブラウザー用のページを出せません（ポート%1）：%2</source>
+        <translation>◆The page for browsers cannot be served (port %1): %2</translation>
     </message>
 </context>
 <context>

@@ -88,7 +88,10 @@ void Tbootform::FormCreate()
     const LobbyValues values = settings_->read();
     BoxName->setText(values.name);
     BoxPort->setText(values.port);
-    BtnWeb->setPort(quint16(values.webPort.toUInt()));
+    bool given = false;
+    const quint16 webPort = values.webPort.toUShort(&given);
+    if (given)
+        BtnWeb->setPort(webPort);
     BoxIP->clear();
     BoxIP->addItems(values.ipList);
     // The saved address stands on its own, whether or not the list holds it.

@@ -74,6 +74,7 @@ void Tbootform::FormClose()
 {
     station_->link().close();
     removeAllComputers();
+    station_->browsers().close();
     station_->server().close();
 }
 

@@ -44,10 +44,10 @@ CommandLine::CommandLine(const QStringList& arguments)
       rule_(QStringLiteral("rule"),
             QCoreApplication::translate("CommandLine", "一人で遊ぶときのスコア: points（得点制）か count（個数制）。"),
             QStringLiteral("points|count")),
-      webPort_(
-          QStringLiteral("web-port"),
-          QCoreApplication::translate("CommandLine", "ブラウザー用ページのポート番号（既定 18390、0 で出さない）。"),
-          QStringLiteral("N"))
+      webPort_(QStringLiteral("web-port"),
+               QCoreApplication::translate(
+                   "CommandLine", "ブラウザー用ページのポート番号（既定はサーバーのポート + 1、0 で出さない）。"),
+               QStringLiteral("N"))
 {
     parser_.setApplicationDescription(
         QCoreApplication::translate("CommandLine", "対戦ゲム: ローカルネットワークで4人で遊ぶ盤ゲーム"));

@@ -1,4 +1,6 @@
 #pragma once
+#include "match/station.h"
+
 #include <QToolButton>
 #include <functional>
 
@@ -17,15 +19,15 @@ public:
 
     // The port to serve the page on (setting.ini or the command line); 0 serves none.
     void setPort(quint16 port) { port_ = port; }
-    // What the next hosting serves: 0 when the player turned the page off.
-    quint16 portToServe() const { return on_ ? port_ : 0; }
+    // What the next hosting serves, as Station::setWebPort takes it: 0 when turned off.
+    int portToServe() const { return on_ ? port_ : 0; }
 
 private:
     void showMenu();
     void showAddresses();
 
     std::function<quint16()> servedPort_;
-    quint16 port_ = 18390;
+    int port_ = match::Station::WebPortBesideGame;
     bool on_ = true;
 };
 
