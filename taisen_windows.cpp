@@ -78,6 +78,8 @@ int main(int argc, char** argv)
     bootform->show();
     auto mainform = std::make_unique<ui::Tmainform>(station, exeDir, bootform->settingsPath());
     bootform->setGameWindow(mainform.get());
+    if (const auto webPort = commandLine.webPort())
+        bootform->setWebPort(*webPort);
     if (commandLine.asksForAlone())
         ui::guarded([&] { bootform->playAlone(commandLine.aloneOptions()); });
     QObject::connect(bootform.get(), &ui::Tbootform::Closed, &app, &QCoreApplication::quit);

@@ -29,6 +29,7 @@ Station::~Station()
     link_.disconnect(this);
     link_.close();
     guests_.clear();
+    browsers_.close();
     server_.close();
     match_.setLog(nullptr);
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "ai/level.h"
+#include "match/browsermembers.h"
 #include "match/guesttable.h"
 #include "match/hosttable.h"
 #include "match/match.h"
@@ -49,6 +50,12 @@ public:
     void setMembers(const QStringList& names) override;
     // A line for this station's chat log only.
     void note(const QString& line) { emit chatLine(line); }
+    // The port of the page for browsers while hosting: a port, 0 for none, or the game's + 1.
+    static constexpr int WebPortBesideGame = -1;
+    void setWebPort(int port) { webPort_ = port; }
+    // The port the page is served on now; 0 while it is not.
+    quint16 webServed() { return browsers_.web().isListening() ? browsers_.web().port() : 0; }
+    BrowserMembers& browsers() { return browsers_; }
     // A chat line typed here goes to the guests, or to the host.
     void sendChat(const QString& line);
     // The host's or a guest's game ends where it is, kept as unfinished (a test's stand-in for a
@@ -154,6 +161,7 @@ private:
     net::GuestLink link_;
     HostTable hostTable_{server_.lobby()};
     TableKeeper keeper_{match_, server_.lobby()};
+    BrowserMembers browsers_{match_, server_}; // after the keeper: it takes a returning seat after the keeper lets go
     GuestTable guestTable_;
     net::GuestSession session_;
     std::unique_ptr<record::Recorder> recorder_;
@@ -174,6 +182,7 @@ private:
         QStringList members;
         std::array<ai::Level, 3> levels{};
     } aloneGame_;
+    int webPort_ = 0;
 };
 
 } // namespace match

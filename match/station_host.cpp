@@ -3,6 +3,7 @@
 #include "net/lobbymessages.h"
 #include "net/names.h"
 #include "net/socketerror.h"
+#include "rules/failure.h"
 
 #include <QHostAddress>
 #include <algorithm>
@@ -55,6 +56,14 @@ QString Station::host(const QString& port, const QString& name)
     setState(State::Hosting);
     emit chatLine(tr("◆サーバーとして接続を待機中"));
     server_.lobby().open(travelling);
+    // Hosting goes on without the page, said in this lobby only: the desktops need no browser.
+    const int web = webPort_ == WebPortBesideGame ? server_.port() + 1 : webPort_;
+    if (web > 0 && web <= 65535)
+        try {
+            browsers_.listen(quint16(web));
+        } catch (const Failure& failure) {
+            emit chatLine(failure.text());
+        }
     return travelling;
 }
 
@@ -63,6 +72,7 @@ void Station::stopHosting()
     if (state_ != State::Hosting)
         return;
     guests_.clear();
+    browsers_.close();
     server_.close();
     setCanStart(false);
     setState(State::Idle);

@@ -88,7 +88,12 @@ void HostLobby::join(Guest& guest, const QString& name)
     joiner.joined = true;
     joiner.name = memberName(name, members());
     joiner.sentName = name;
-    const int lost = vacatedSeat(joiner.name);
+    int lost = vacatedSeat(joiner.name);
+    // A browser's seat is claimed by its secret, never by a name.
+    if (seatClaim_)
+        lost = seatClaim_(joiner.id, lost);
+    if (lost <= HostSeat || lost > rules::Seats || vacated_[std::size_t(lost)].name.isEmpty())
+        lost = 0;
     if (lost && vacated_[std::size_t(lost)].address == joiner.address) {
         joiner.seat = lost;
         vacated_[std::size_t(lost)] = {};

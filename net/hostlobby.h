@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <array>
+#include <functional>
 #include <QObject>
 #include <QStringList>
 
@@ -57,6 +58,11 @@ public:
     // and its own moves do not count: its board is not yet the game's.
     void setBehind(GuestId guest, bool behind);
 
+    // The seat a joiner takes back, given the one its name would: for seats whose way back is
+    // a secret rather than a name (a browser's). Without it the name decides.
+    using SeatClaim = std::function<int(GuestId joiner, int byName)>;
+    void setSeatClaim(SeatClaim claim) { seatClaim_ = std::move(claim); }
+
     QStringList members() const;
     // A join under `name` would take back a seat this game lost.
     bool returnsToSeat(const QString& name) const;
@@ -110,6 +116,7 @@ private:
     QString hostName_;
     QList<Guest> guests_;                           // in the order they joined; those not yet joined after them
     std::array<Vacated, rules::Seats + 1> vacated_; // the seats this game lost, by seat
+    SeatClaim seatClaim_;
 };
 
 } // namespace net

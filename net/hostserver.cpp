@@ -213,6 +213,8 @@ void HostServer::brokeDown(HostLobby::GuestId id, QAbstractSocket::SocketError e
 void HostServer::send(HostLobby::GuestId to, const QStringList& message)
 {
     Link* l = find(to);
+    if (!l && other_)
+        other_->send(to, message);
     if (!l)
         return;
     Connection* c = l->connection;
@@ -228,6 +230,8 @@ void HostServer::send(HostLobby::GuestId to, const QStringList& message)
 
 void HostServer::hangUp(HostLobby::GuestId guest)
 {
+    if (!find(guest) && other_)
+        other_->hangUp(guest);
     drop(guest);
 }
 

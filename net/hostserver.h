@@ -32,6 +32,9 @@ public:
     void close();
 
     HostLobby& lobby() { return lobby_; }
+    // Members that do not come through this server's socket (a browser's page) are reached
+    // through `other`, by ids this server never gives.
+    void setOtherMembers(HostLobby::Transport* other) { other_ = other; }
     qsizetype connectionCount() const { return links_.size(); }
 
 signals:
@@ -67,6 +70,7 @@ private:
     QList<Link> links_;
     HostLobby::GuestId nextId_ = 1;
     HostLobby lobby_;
+    HostLobby::Transport* other_ = nullptr;
     bool sending_ = false; // errors raised inside a send are reported by the send
 };
 

@@ -21,6 +21,6 @@ install_missing() {
 install_missing cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libsdl2-dev libgtest-dev libgmock-dev \
     qt6-translations-l10n \
     libbenchmark-dev fonts-ipafont-gothic clang qt6-tools-dev qt6-l10n-tools dpkg-dev file desktop-file-utils \
-    appstream "$@"
+    appstream qt6-websockets-dev libqrencode-dev chromium chromium-driver "$@"
 # The sanitizers' and the fuzzer's runtime of whichever clang the distribution ships.
 install_missing "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"

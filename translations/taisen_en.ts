@@ -122,6 +122,10 @@
         <source>分析の手間: 一局面のプレイアウト数（既定 %1、%2 × %2 より大きい盤では少なく）。</source>
         <translation>Effort of the analysis: playouts per position (default %1, fewer on boards larger than %2 × %2).</translation>
     </message>
+    <message>
+        <source>ブラウザー用ページのポート番号（既定はサーバーのポート + 1、0 で出さない）。</source>
+        <translation>Port of the page for browsers (default the server port + 1, 0 for none).</translation>
+    </message>
 </context>
 <context>
     <name>HelpKey</name>
@@ -219,6 +223,13 @@
     <message>
         <source>▲受信した手を盤に置けません。盤面が他の端末と食い違っています</source>
         <translation>▲A move received cannot be placed on the board. This board no longer agrees with the other stations</translation>
+    </message>
+</context>
+<context>
+    <name>net::WebServer</name>
+    <message>
+        <source>◆ブラウザー用のページを出せません（ポート%1）：%2</source>
+        <translation>◆The page for browsers cannot be served (port %1): %2</translation>
     </message>
 </context>
 <context>
@@ -1285,6 +1296,37 @@
     <message>
         <source>移動中：%1</source>
         <translation>Cell: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::WebPageButton</name>
+    <message>
+        <source>ブラウザーから参加</source>
+        <translation>Join from a browser</translation>
+    </message>
+    <message>
+        <source>スマートフォンなどのブラウザーから参加できるページ</source>
+        <translation>The page through which phones and other browsers join</translation>
+    </message>
+    <message>
+        <source>ブラウザーから参加できるようにする</source>
+        <translation>Let browsers join</translation>
+    </message>
+    <message>
+        <source>ページのアドレスとQRコード...</source>
+        <translation>The page&apos;s address and QR code...</translation>
+    </message>
+    <message>
+        <source>同じネットワークのスマートフォンでQRコードを読むか、アドレスを開いてください。</source>
+        <translation>On a phone on the same network, scan the QR code or open the address.</translation>
+    </message>
+    <message>
+        <source>%1 のQRコード</source>
+        <translation>QR code of %1</translation>
+    </message>
+    <message>
+        <source>携帯</source>
+        <translation>Phones</translation>
     </message>
 </context>
 </TS>

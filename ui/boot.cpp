@@ -1,5 +1,6 @@
 #include "ui/boot.h"
 #include "match/keptname.h"
+#include "ui/webpagebutton.h"
 #include "ui/assetfile.h"
 #include "ui/closequestion.h"
 #include "ui/errorbox.h"
@@ -96,6 +97,10 @@ void Tbootform::FormCreate()
     const LobbyValues values = settings_->read();
     BoxName->setText(values.name);
     BoxPort->setText(values.port);
+    bool given = false;
+    const quint16 webPort = values.webPort.toUShort(&given);
+    if (given)
+        BtnWeb->setPort(webPort);
     BoxIP->clear();
     BoxIP->addItems(values.ipList);
     // The saved address stands on its own, whether or not the list holds it.

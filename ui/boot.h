@@ -22,6 +22,9 @@ class QPushButton;
 class QSplitter;
 class QStatusBar;
 class QToolButton;
+namespace ui {
+class WebPageButton;
+}
 class QMenu;
 
 namespace ui {
@@ -46,6 +49,8 @@ public:
     match::Station& station() { return station_; }
     // The game window the lobby shows again and takes pictures from; null while there is none.
     void setGameWindow(Tmainform* window) { mainform = window; }
+    // The port of the page for browsers from the command line, over setting.ini; 0 serves none.
+    void setWebPort(quint16 port);
 
     rules::Scoring scoring() const; // score_method's items are the rules in order
     // The game the host's controls set up now.
@@ -146,6 +151,7 @@ private:
     QPlainTextEdit* EditMessage = nullptr;
     QPushButton* BtnSend = nullptr;
     QToolButton* BtnComputer = nullptr; // adds and removes computer players while hosting
+    WebPageButton* BtnWeb = nullptr;    // the page for browsers: on or off, its address
     QToolButton* BtnHelp = nullptr;     // opens the rules, in the chat's heading
     QToolButton* BtnRecords = nullptr;  // opens the kept games, beside it
     QStatusBar* StatusBar = nullptr;

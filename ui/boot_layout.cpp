@@ -1,4 +1,5 @@
 #include "ui/boot.h"
+#include "ui/webpagebutton.h"
 #include "ui/messageline.h"
 #include "ui/fonts.h"
 #include "ui/named.h"
@@ -189,6 +190,7 @@ QWidget* Tbootform::createChatArea()
     QLabel* labelMem = heading(nullptr, "LabelMem", tr(" 参加者"));
     PanelMem = headedPanel("PanelMem", labelMem, Mem);
     createComputerControls(labelMem);
+    BtnWeb = new WebPageButton(labelMem, [this] { return station_.webServed(); });
     createAloneControls(labelChat);
     createGameWindowControls(labelChat);
 

@@ -2,6 +2,7 @@
 #include "ui/closequestion.h"
 #include "ui/errorbox.h"
 #include "ui/lobbysettings.h"
+#include "ui/webpagebutton.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -83,6 +84,7 @@ void Tbootform::BtnStartClick()
         return;
     BoxName->setEnabled(false);
     BoxPort->setEnabled(false);
+    station_.setWebPort(BtnWeb->portToServe());
     try {
         showTravellingName(station_.host(BoxPort->text(), BoxName->text()));
     } catch (...) {
@@ -129,6 +131,11 @@ void Tbootform::BtnGoClick()
     for (int i = 0; i < BoxIP->count(); ++i)
         used.append(BoxIP->itemText(i));
     settings_->writeJoining(savedName(), BoxPort->text(), host, used);
+}
+
+void Tbootform::setWebPort(quint16 port)
+{
+    BtnWeb->setPort(port);
 }
 
 void Tbootform::BtnOutClick()

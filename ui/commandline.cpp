@@ -45,7 +45,11 @@ CommandLine::CommandLine(const QStringList& arguments)
             QStringLiteral("N")),
       rule_(QStringLiteral("rule"),
             QCoreApplication::translate("CommandLine", "一人で遊ぶときのスコア: points（得点制）か count（個数制）。"),
-            QStringLiteral("points|count"))
+            QStringLiteral("points|count")),
+      webPort_(QStringLiteral("web-port"),
+               QCoreApplication::translate(
+                   "CommandLine", "ブラウザー用ページのポート番号（既定はサーバーのポート + 1、0 で出さない）。"),
+               QStringLiteral("N"))
 {
     parser_.setApplicationDescription(
         QCoreApplication::translate("CommandLine", "対戦ゲム: ローカルネットワークで4人で遊ぶ盤ゲーム"));
@@ -53,7 +57,8 @@ CommandLine::CommandLine(const QStringList& arguments)
     parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser_.addOption(help_);
     parser_.addOption(version_);
-    parser_.addOptions({computer_, port_, name_, level_, record_, replay_, analyze_, effort_, alone_, size_, rule_});
+    parser_.addOptions(
+        {computer_, port_, name_, level_, record_, replay_, analyze_, effort_, alone_, size_, rule_, webPort_});
     addQtOptions();
     parser_.parse(arguments);
 }
@@ -207,6 +212,15 @@ QStringList argumentList(int argc, const char* const* argv)
 QString versionText()
 {
     return QStringLiteral("taisen " TAISEN_VERSION);
+}
+
+std::optional<quint16> CommandLine::webPort() const
+{
+    bool ok = false;
+    const uint port = parser_.value(webPort_).toUInt(&ok);
+    if (!parser_.isSet(webPort_) || !ok || port > 65535)
+        return std::nullopt;
+    return quint16(port);
 }
 
 } // namespace ui

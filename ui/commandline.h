@@ -47,6 +47,8 @@ public:
     QString helpText() const { return parser_.helpText(); }
     // A mistake said on the terminal with the help; gives the exit status, 2.
     int refuse(const QString& why) const;
+    // The port of the page for browsers, when given and a port number (0 serves none).
+    std::optional<quint16> webPort() const;
 
 private:
     void addQtOptions();
@@ -67,6 +69,7 @@ private:
     QCommandLineOption alone_;
     QCommandLineOption size_;
     QCommandLineOption rule_;
+    QCommandLineOption webPort_;
 };
 
 // main's argv as text, in the local 8-bit encoding of file names.

@@ -25,6 +25,7 @@ LobbyValues LobbySettings::read() const
     LobbyValues values;
     values.name = readFile_.readString(lobbySection, "Name", values.name);
     values.port = readFile_.readString(lobbySection, "Port", values.port);
+    values.webPort = readFile_.readString(lobbySection, "WebPort", values.webPort);
     values.ip = readFile_.readString(lobbySection, "IP", values.ip);
     // A key never holds "=", so the part of "key=value" after its first "=" is the whole
     // value, any "=" in it included; an empty value is an empty item.

@@ -9,6 +9,7 @@ namespace ui {
 struct LobbyValues {
     QString name = "YourName";
     QString port = "18389";
+    QString webPort; // the page for browsers; 0 serves none, none the game port + 1
     QString ip;
     QStringList ipList; // the host addresses used before, in the order of their lines
 };
