@@ -175,21 +175,17 @@
     </message>
 </context>
 <context>
-    <name>computer::ComputerPlayer</name>
-    <message>
-        <source>サーバーとの接続が切れました</source>
-        <translation>The connection to the server was lost</translation>
-    </message>
-    <message>
-        <source>サーバー %1 に接続できません</source>
-        <translation>Cannot connect to the server %1</translation>
-    </message>
-</context>
-<context>
     <name>computer::Headless</name>
     <message>
         <source>ホストが接続を閉じたので、コンピューターも終わります。</source>
         <translation>The host closed the connection, so this computer player ends too.</translation>
+    </message>
+</context>
+<context>
+    <name>match::ComputerGuest</name>
+    <message>
+        <source>サーバー %1 に接続できません</source>
+        <translation>Cannot connect to the server %1</translation>
     </message>
 </context>
 <context>
@@ -204,6 +200,38 @@
     <message>
         <source>接続中は一人で遊べません</source>
         <translation>A game alone cannot start while hosting or joined</translation>
+    </message>
+    <message>
+        <source>◆ゲーム画面を閉じました。このゲームの残りは自動で打ちます</source>
+        <translation>◆The game window was closed; the rest of this game is played automatically</translation>
+    </message>
+    <message>
+        <source>◆ゲーム画面に戻りました</source>
+        <translation>◆Back in the game window</translation>
+    </message>
+    <message>
+        <source>▲サーバーとの接続が切れました</source>
+        <translation>▲The connection to the host was lost</translation>
+    </message>
+    <message>
+        <source>▲サーバーとの接続に失敗しました</source>
+        <translation>▲Could not connect to the host</translation>
+    </message>
+    <message>
+        <source>◆サーバーと接続完了</source>
+        <translation>◆Connected to the host</translation>
+    </message>
+    <message>
+        <source>◆サーバーから切断しました</source>
+        <translation>◆Left the host</translation>
+    </message>
+    <message>
+        <source>◆サーバーとして接続を待機中</source>
+        <translation>◆Hosting: waiting for guests</translation>
+    </message>
+    <message>
+        <source>◆サーバーを終了しました</source>
+        <translation>◆Stopped hosting</translation>
     </message>
 </context>
 <context>
@@ -983,36 +1011,16 @@
         <translation>Time per move: %1 s</translation>
     </message>
     <message>
-        <source>◆サーバーと接続完了</source>
-        <translation>◆Connected to the host</translation>
-    </message>
-    <message>
         <source>対戦ゲム&#x3000;ロビー 【クライアント】</source>
         <translation>Taisen Lobby [guest]</translation>
-    </message>
-    <message>
-        <source>▲サーバーとの接続に失敗しました</source>
-        <translation>▲Could not connect to the host</translation>
     </message>
     <message>
         <source>対戦ゲム&#x3000;ロビー</source>
         <translation>Taisen Lobby</translation>
     </message>
     <message>
-        <source>◆サーバーから切断しました</source>
-        <translation>◆Left the host</translation>
-    </message>
-    <message>
-        <source>◆サーバーとして接続を待機中</source>
-        <translation>◆Hosting: waiting for guests</translation>
-    </message>
-    <message>
         <source>対戦ゲム&#x3000;ロビー 【サーバー】</source>
         <translation>Taisen Lobby [host]</translation>
-    </message>
-    <message>
-        <source>◆サーバーを終了しました</source>
-        <translation>◆Stopped hosting</translation>
     </message>
     <message>
         <source>お名前</source>
@@ -1151,10 +1159,6 @@
         <translation>Send this member away</translation>
     </message>
     <message>
-        <source>▲サーバーとの接続が切れました</source>
-        <translation>▲The connection to the host was lost</translation>
-    </message>
-    <message>
         <source>一人で遊ぶ</source>
         <translation>Play alone</translation>
     </message>
@@ -1165,6 +1169,20 @@
     <message>
         <source>相手と席を選ぶ...</source>
         <translation>Choose opponents and seat...</translation>
+    </message>
+    <message>
+        <source>対戦ゲム</source>
+        <translation>Taisen</translation>
+    </message>
+    <message>
+        <source>%1さんが別のアドレスから%2番席に戻ろうとしています。席を返しますか？
+返さなければ、新しい参加者として観戦します。</source>
+        <translation>%1 wants to take seat %2 back from another address. Give the seat back?
+If not, %1 watches as a new member.</translation>
+    </message>
+    <message>
+        <source>ゲームの途中です。閉じると、このゲームは中断します。</source>
+        <translation>The game is not over. Closing the window stops this game.</translation>
     </message>
 </context>
 <context>
@@ -1260,14 +1278,6 @@
     <message>
         <source>ゲームの途中です。閉じると、このゲームの終わりまで自動で打ちます。</source>
         <translation>A game is running. If you close the window, this station plays your turns automatically until the game ends.</translation>
-    </message>
-    <message>
-        <source>◆ゲーム画面を閉じました。このゲームの残りは自動で打ちます</source>
-        <translation>◆The game window was closed; the rest of this game is played automatically</translation>
-    </message>
-    <message>
-        <source>◆ゲーム画面に戻りました</source>
-        <translation>◆Back in the game window</translation>
     </message>
     <message>
         <source>結果</source>
