@@ -129,6 +129,7 @@ private:
     void readGameSettings();
     void ShowLegalClick(bool on);
     void followTurn(bool open);
+    void sayForcedPass(bool forced);
     void showLegalMarks();
     void hintChosen(rules::Cell cell);
     void parkFocus(QWidget* leaving);

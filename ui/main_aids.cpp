@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
@@ -102,6 +103,20 @@ void Tmainform::followTurn(bool open)
     if (open)
         Table->setFocus(Qt::OtherFocusReason);
     showLegalMarks();
+    sayForcedPass(open && game().legalCells().empty());
+}
+
+// A turn with no cell to play is said where the player looks and where a screen reader reads,
+// and the keys go to the pass button; a silent, markless board would only seem to hang.
+void Tmainform::sayForcedPass(bool forced)
+{
+    const QString text = forced ? tr("打てる所がありません：パスです") : QString();
+    Table->setAccessibleDescription(text);
+    BtnPass->setAccessibleDescription(text);
+    if (!forced)
+        return;
+    StatusBar->showMessage(text);
+    BtnPass->setFocus(Qt::OtherFocusReason);
 }
 
 void Tmainform::showLegalMarks()

@@ -451,6 +451,20 @@ TEST_F(GuestTest, CaughtUpMovesShowAtOnceAndOpenTheTurnOnlyAfterTheLast)
     EXPECT_EQ(guest.game().moves().size(), 5u);
 }
 
+// The host goes while the move that opens this station's turn is still being shown: the caption
+// that follows the move says the game stopped, never that it is this station's turn.
+TEST_F(GuestTest, AHostLostDuringTheShowOfAMoveLeavesTheGameStoppedOnScreen)
+{
+    started(2);
+    const auto [col, row] = guest.game().legalCells().front();
+    hostSays(net::moveMessage(2, col, row));
+    ASSERT_FALSE(guest.form->animator().idle());
+    host->socket->abort();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return guest.game().abandoned() && guest.form->animator().idle(); }, 2000));
+    EXPECT_EQ(guest.form->windowTitle(), QStringLiteral("ゲーム中断　"));
+    EXPECT_FALSE(guest.boardOpen());
+}
+
 // A fresh game has no marks: its first move is shown over time however soon it comes, and the
 // turn it hands on opens as soon as it has been shown.
 TEST_F(GuestTest, AFreshGamesFirstMoveIsShownOverTimeAndOpensTheNextTurn)

@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QPushButton>
+#include <QStatusBar>
+#include <random>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <algorithm>
@@ -106,6 +108,46 @@ INSTANTIATE_TEST_SUITE_P(Boards, LegalMarks,
                                          MarkCase{"Points13", 13, rules::Scoring::Points, 9, false},
                                          MarkCase{"AfterARotation", 8, rules::Scoring::Points, 0, true}),
                          testing::PrintToStringParamName());
+
+// Moves of random games on a 6 x 6 board up to a turn of seat 1 with no legal cell.
+std::vector<rules::Cell> toAForcedPass()
+{
+    for (unsigned seed = 0; seed < 500; ++seed) {
+        std::mt19937 rng(seed);
+        auto position = rules::Position::newGame(6, rules::Scoring::Points, false);
+        std::vector<rules::Cell> moves;
+        while (!position.over()) {
+            const auto cells = position.legalCells();
+            if (cells.empty() && position.toMove() == 1)
+                return moves;
+            const rules::Cell cell = cells.empty() ? rules::Pass : cells[rng() % cells.size()];
+            moves.push_back(cell);
+            position.play(cell);
+        }
+    }
+    return {};
+}
+
+// The player sees and hears why the board shows no mark, and the keys go to the pass button.
+TEST_F(AidsTest, ATurnWithNoLegalCellIsSaid)
+{
+    const auto moves = toAForcedPass();
+    ASSERT_FALSE(moves.empty());
+    create(6);
+    control<QCheckBox>(*boot, "rotation")->setChecked(false);
+    newGame();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    for (const rules::Cell cell : moves)
+        playAsMover(cell);
+    openTurn();
+    const QString said = QStringLiteral("打てる所がありません：パスです");
+    EXPECT_EQ(control<QStatusBar>(*form, "StatusBar")->currentMessage(), said);
+    EXPECT_EQ(boardGrid()->accessibleDescription(), said);
+    EXPECT_EQ(form->focusWidget(), control<QPushButton>(*form, "BtnPass"));
+    form->match().BtnPassClick();
+    EXPECT_TRUE(boardGrid()->accessibleDescription().isEmpty()) << "said for that turn only";
+}
 
 TEST_F(AidsTest, LegalCellSwitchIsOffAtFirstFollowsLAndIsRemembered)
 {
