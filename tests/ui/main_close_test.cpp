@@ -1,5 +1,6 @@
 #include "tests/ui/main_fixture.h"
 #include "tests/support/controls.h"
+#include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -117,6 +118,36 @@ TEST_F(CloseTest, FinishedGameClosesWithoutAQuestion)
     boot->show();
     boot->close();
     EXPECT_FALSE(boot->isVisible());
+}
+
+// The table left, New game has nothing to start: it is off, not a button that does nothing.
+TEST_F(CloseTest, NewGameIsOffOnceTheHostHasStopped)
+{
+    hostGame();
+    closeAnswering(QStringLiteral("閉じる")); // the host may start the next game meanwhile
+    ASSERT_TRUE(control<QAction>(*form, "NewGame")->isEnabled());
+    boot->BtnOutClick();
+    EXPECT_FALSE(control<QAction>(*form, "NewGame")->isEnabled());
+}
+
+// Hosting would end a game alone: the player is asked first, and keeping the game hosts nothing.
+TEST_F(CloseTest, HostingDuringAGameAloneAsksFirst)
+{
+    create(8);
+    boot->playAlone();
+    ASSERT_TRUE(station->alone());
+    control<QLineEdit>(*boot, "BoxPort")->setText(QStringLiteral("0"));
+    QTimer answerer;
+    QObject::connect(&answerer, &QTimer::timeout, [&] {
+        if (auto* box = boot->findChild<QMessageBox*>(); box && box->isVisible())
+            for (QAbstractButton* button : box->buttons())
+                if (button->text() == QStringLiteral("続ける"))
+                    button->click();
+    });
+    answerer.start(20);
+    boot->BtnStartClick();
+    EXPECT_TRUE(station->alone());
+    EXPECT_EQ(station->state(), match::Station::State::Idle);
 }
 
 } // namespace
