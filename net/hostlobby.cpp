@@ -83,8 +83,9 @@ void HostLobby::SSClientRead(GuestId sender, const QStringList& message)
 // is no proof, so from elsewhere the host player is asked first.
 void HostLobby::join(Guest& guest, const QString& name)
 {
-    replaceSilent(guest, name);
+    // A copy: replacing a silent connection changes the list that `guest` lies in.
     Guest joiner = guest;
+    replaceSilent(joiner, name);
     joiner.joined = true;
     joiner.name = memberName(name, members());
     joiner.sentName = name;
