@@ -17,13 +17,13 @@ void check(bool condition)
 void checkMessage(net::Sender from, const QStringList& message)
 {
     const auto kind = net::lineNumber(message, 0);
-    check(kind.has_value() && *kind >= net::MsgJoin && *kind <= net::MsgMove);
+    check(kind.has_value() && *kind >= net::MsgJoin && *kind <= net::MsgCatchUp);
     const bool memberList = from == net::Sender::Host && *kind <= net::MsgLeave;
     if (memberList) {
         check(message.size() >= 2);
         return;
     }
-    check(*kind != net::MsgStart || from == net::Sender::Host);
+    check((*kind != net::MsgStart && *kind != net::MsgCatchUp) || from == net::Sender::Host);
     check(from == net::Sender::Host ? net::plainlyFromHost(message) : net::plainlyFromGuest(message));
     const int lines = *kind == net::MsgMove ? 4 : *kind == net::MsgStart ? 6 : 2;
     check(message.size() == lines);
