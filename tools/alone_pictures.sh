@@ -14,7 +14,7 @@ for run in "ja '' 320" "en -en 300"; do
     eval "set -- $run"
     folder=$work/$1
     mkdir -p "$folder"
-    cp "$build/taisen" "$folder/"
+    cp "${programs[@]}" "$folder/"
     ln -s "$PWD/assets/img" "$PWD/assets/snd" "$folder/"
     language=$1
     [ "$language" = ja ] && language=

@@ -20,7 +20,7 @@ worst=$("$build/taisen" --analyze "$game" | awk -F'\t' '!/^#/ && $9 + 0 > best {
 
 display=:${TAISEN_DISPLAY:-79}
 source tools/virtual_display.sh 1200x900x24
-cp "$build/taisen" "$work/"
+cp "${programs[@]}" "$work/"
 ln -s "$PWD/assets/img" "$PWD/assets/snd" "$work/"
 (cd "$work" && LANGUAGE=$language LC_ALL=C.UTF-8 SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb exec ./taisen --replay "$game" >/dev/null 2>&1) &
 pids+=($!)

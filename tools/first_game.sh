@@ -26,7 +26,7 @@ display=:${TAISEN_DISPLAY:-78}
 source tools/virtual_display.sh 1200x900x24
 export XDG_DATA_HOME=$work/data # the games played here are kept here, not among the user's
 
-cp "$program" "$work/taisen"
+for p in taisen taisen-cli taisen-windows taisen-computer; do cp "$(dirname "$program")/$p" "$work/"; done
 ln -s "$PWD/assets/img" "$PWD/assets/snd" "$work/"
 run() { (cd "$work" && LANGUAGE=$language LC_ALL=C.UTF-8 SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb exec ./taisen "$@" >/dev/null 2>&1) & }
 run

@@ -16,7 +16,7 @@ for run in "look-classic classic 700x520" "look-wood wood 700x520" "look-contras
     eval "set -- $run"
     folder=$work/$1
     mkdir -p "$folder"
-    cp "$build/taisen" "$folder/"
+    cp "${programs[@]}" "$folder/"
     ln -s "$PWD/assets/img" "$PWD/assets/snd" "$folder/"
     printf '[GameSetting]\r\nTheme=%s\r\nShowLegal=1\r\n' "$2" >"$folder/setting.ini"
     (cd "$folder" && HOME=$folder LANGUAGE= LC_ALL=C.UTF-8 SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb \

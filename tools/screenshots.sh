@@ -37,7 +37,7 @@ for i in 0 1 2 3; do
         dpkg-deb -x "$TAISEN_PACKAGE" "$work/$i"
         exe=$work/$i/usr/bin/taisen
     else
-        cp "$build/taisen" "$work/$i/"
+        cp "${programs[@]}" "$work/$i/"
         ln -s "$PWD/assets/img" "$PWD/assets/snd" "$work/$i/"
         exe=$work/$i/taisen
     fi
