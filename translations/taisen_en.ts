@@ -1336,7 +1336,7 @@ If not, %1 watches as a new member.</translation>
     </message>
     <message>
         <source>携帯</source>
-        <translation>Phones</translation>
+        <translation>☎</translation>
     </message>
 </context>
 </TS>
