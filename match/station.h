@@ -58,9 +58,6 @@ public:
     BrowserMembers& browsers() { return browsers_; }
     // A chat line typed here goes to the guests, or to the host.
     void sendChat(const QString& line);
-    // The host's or a guest's game ends where it is, kept as unfinished (a test's stand-in for a
-    // station cut off).
-    void stopGame() { match_.abandon(); }
 
     // Every game from now on is kept in `folder`; a record that cannot be written is said by
     // recordFailed.
